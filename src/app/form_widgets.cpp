@@ -1,0 +1,53 @@
+#include "app/form_widgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace zelto::app {
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
+  auto* label = new QLabel(text, parent);
+  if (name != nullptr) label->setObjectName(QLatin1String(name));
+  return label;
+}
+
+QComboBox* MakeList(const char* name, const QStringList& entries, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QLatin1String(name));
+  list->addItems(entries);
+  return list;
+}
+
+QLineEdit* MakeNumberField(const char* name, const QString& accessibleName, QWidget* parent) {
+  auto* field = new QLineEdit(QStringLiteral("0"), parent);
+  field->setObjectName(QLatin1String(name));
+  field->setAccessibleName(accessibleName);
+  field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return field;
+}
+
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  return button;
+}
+
+QToolButton* MakeToggleButton(const char* name, const QString& caption, QWidget* parent,
+                              const QString& hint) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QLatin1String(name));
+  button->setText(caption);
+  button->setCheckable(true);
+  button->setAutoRaise(false);
+  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  if (!hint.isEmpty()) {
+    button->setToolTip(hint);
+    button->setAccessibleDescription(hint);
+  }
+  return button;
+}
+
+}  // namespace zelto::app

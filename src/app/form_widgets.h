@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace zelto::app {
+
+// Small factories for the form: every control gets its name, text and owner in one line.
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name = nullptr);
+
+QComboBox* MakeList(const char* name, const QStringList& entries, QWidget* parent);
+
+// A numeric entry field; the accessible name is what a screen reader speaks for it, taken from
+// the visible labels around it.
+QLineEdit* MakeNumberField(const char* name, const QString& accessibleName, QWidget* parent);
+
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent);
+
+// A flat toggle button of the kind that sits down while its function is on.
+QToolButton* MakeToggleButton(const char* name, const QString& caption, QWidget* parent,
+                              const QString& hint = {});
+
+}  // namespace zelto::app

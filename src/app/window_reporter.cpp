@@ -1,0 +1,37 @@
+#include "app/window_reporter.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTextCursor>
+
+namespace zelto::app {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void WindowReporter::ShowStatus(std::string_view text) {
+  statusPanel_.setText(FromUtf8(text));
+  statusPanel_.repaint();
+}
+
+void WindowReporter::ClearMemo() { memo_.clear(); }
+
+void WindowReporter::AddMemoLine(std::string_view line) { memo_.appendPlainText(FromUtf8(line)); }
+
+void WindowReporter::AppendToLastMemoLine(std::string_view text) {
+  QTextCursor cursor(memo_.document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(FromUtf8(text));
+}
+
+void WindowReporter::SetProgress(int percent) {
+  progress_.setValue(percent);
+  progress_.repaint();
+}
+
+}  // namespace zelto::app

@@ -1,0 +1,147 @@
+#include "app/form_widgets.h"
+#include "app/releasable_button_group.h"
+#include "app/zelto_form.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zelto::app {
+namespace {
+
+QGroupBox* MakeGroup(const char* name, const QString& caption, QWidget* parent) {
+  auto* group = new QGroupBox(caption, parent);
+  group->setObjectName(QLatin1String(name));
+  return group;
+}
+
+QGroupBox* BuildInterfaceGroup(ZeltoForm& form, QWidget* parent) {
+  QGroupBox* group = MakeGroup("GroupBox3", QStringLiteral("Интерфейс"), parent);
+  form.GroupBox3 = group;
+
+  QStringList ports;
+  for (int n = 1; n <= 16; ++n) ports << QStringLiteral("Сом%1").arg(n);
+  form.SetComN = MakeList("SetComN", ports, group);
+  form.SetComN->setEditable(true);  // a port number may be typed as well as picked
+  form.SetComN->setInsertPolicy(QComboBox::NoInsert);
+  form.SetComN->setEditText(QStringLiteral("Сом 1"));
+  form.SetComN->setAccessibleName(QStringLiteral("Интерфейс, COM-порт"));
+
+  form.TSpeedD = MakeList("TSpeedD", {QStringLiteral("4800")}, group);
+  form.TSpeedD->setEditable(true);
+  form.TSpeedD->setInsertPolicy(QComboBox::NoInsert);
+  form.TSpeedD->setCurrentIndex(0);
+  form.TSpeedD->setAccessibleName(QStringLiteral("Интерфейс, скорость обмена"));
+
+  form.Connect = MakeToggleButton("Connect", QStringLiteral("Подключить COM-порт"), group);
+  form.OpenDev = MakeToggleButton("OpenDev", QStringLiteral("Подключить Прибор"), group);
+  form.OpenDev->setEnabled(false);
+  form.SpeedButton3 = MakeToggleButton("SpeedButton3", QStringLiteral("Поиск"), group);
+  form.SpeedButton3->setEnabled(false);
+  form.SpeedButton3->hide();
+
+  auto* layout = new QVBoxLayout(group);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           form.SetComN, form.TSpeedD, form.Connect, form.OpenDev, form.SpeedButton3}) {
+    control->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(control);
+  }
+  return group;
+}
+
+QGroupBox* BuildFileGroup(ZeltoForm& form, QWidget* parent) {
+  QGroupBox* group = MakeGroup("WorkFiles", QStringLiteral("Работа с файлами"), parent);
+  group->hide();  // part of the service view
+  form.WorkFiles = group;
+  form.OpenButton = MakeButton("OpenButton", QStringLiteral("Открыть"), group);
+  form.SaveAsButton = MakeButton("SaveAsButton", QStringLiteral("Сохранить"), group);
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(form.OpenButton);
+  layout->addWidget(form.SaveAsButton);
+  return group;
+}
+
+QGroupBox* BuildDeviceCommandGroup(ZeltoForm& form, QWidget* parent) {
+  QGroupBox* group = MakeGroup("WorkDevUser", QStringLiteral("Работа с прибором"), parent);
+  form.WorkDevUser = group;
+  form.ReadFromCom = MakeButton("ReadFromCom", QStringLiteral("Чтение"), group);
+  form.WriteToCom = MakeButton("WriteToCom", QStringLiteral("Запись"), group);
+  auto* layout = new QVBoxLayout(group);
+  for (QPushButton* button : {form.ReadFromCom, form.WriteToCom}) {
+    button->setEnabled(false);
+    layout->addWidget(button);
+  }
+  return group;
+}
+
+QFrame* BuildServicePanel(ZeltoForm& form, QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QStringLiteral("ServicePan"));
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->hide();  // part of the service view
+  form.ServicePan = panel;
+
+  const auto plain = [panel](const char* name, const char* caption, const QString& hint) {
+    QToolButton* button = MakeToggleButton(name, QLatin1String(caption), panel, hint);
+    button->setCheckable(false);
+    return button;
+  };
+  const auto toggle = [panel](const char* name, const char* caption, const QString& hint) {
+    return MakeToggleButton(name, QLatin1String(caption), panel, hint);
+  };
+  form.Request = plain("Request", "Read", QStringLiteral("Запрос и прием информации от объекта"));
+  form.ReadE = plain("ReadE", "EE", QStringLiteral("Чтение eeprom в memo"));
+  form.ReadPol =
+      toggle("ReadPol", "Pol", QStringLiteral("Чтение полиномов в из eeprom и вывод в memo"));
+  form.TestPort = toggle("TestPort", "Test", QStringLiteral("TimerTest->Enabled"));
+  form.Monitor = toggle("Monitor", "Scan", QStringLiteral("TimerMonitor->Enabled"));
+  form.SpeedButton2 =
+      plain("SpeedButton2", "Au",
+            QStringLiteral("Чтение текущих коэфициентов приведения кода к напряжению"));
+  form.SpeedButton1 = plain("SpeedButton1", "TstP", QStringLiteral("TestPol"));
+  form.ECalibr = toggle("ECalibr", "K", QStringLiteral("Calibr->Visible"));
+  form.SS = toggle("SS", "S", QStringLiteral("fSendToMemo"));
+  form.CC = toggle("CC", "C", QStringLiteral("fComtoBuf"));
+  form.FF = toggle("FF", "F", QStringLiteral("fCnftoMemo"));
+
+  // The test and the monitor poll share a group: one button down releases the other.
+  auto* polling = new ReleasableButtonGroup(panel);
+  polling->AddButton(form.TestPort);
+  polling->AddButton(form.Monitor);
+
+  auto* layout = new QGridLayout(panel);
+  layout->setSpacing(2);
+  const std::initializer_list<QToolButton*> buttons{
+      form.Request, form.ReadE, form.ReadPol, form.TestPort, form.Monitor, form.SpeedButton2,
+      form.SpeedButton1, form.ECalibr, form.SS, form.CC, form.FF};
+  int index = 0;
+  for (QToolButton* button : buttons) {
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(button, index / 4, index % 4);
+    ++index;
+  }
+  return panel;
+}
+
+}  // namespace
+
+void BuildRightColumn(ZeltoForm& form, QWidget& parent) {
+  auto* column = new QVBoxLayout(&parent);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(BuildInterfaceGroup(form, &parent));
+  column->addWidget(BuildFileGroup(form, &parent));
+  column->addWidget(BuildDeviceCommandGroup(form, &parent));
+  column->addWidget(BuildServicePanel(form, &parent));
+  column->addStretch();
+
+  form.ExitButton = MakeButton("ExitButton", QStringLiteral("Выход"), &parent);
+  QFont bold = form.ExitButton->font();
+  bold.setBold(true);
+  form.ExitButton->setFont(bold);
+  column->addWidget(form.ExitButton);
+}
+
+}  // namespace zelto::app

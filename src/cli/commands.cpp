@@ -1,0 +1,34 @@
+#include "cli/commands.h"
+
+#include <array>
+
+namespace zelto::cli {
+
+std::span<const Command> Commands() {
+  static constexpr std::array kCommands{
+      Command{"ports", "", "list the serial ports with their COM numbers", nullptr},
+      Command{"identify", "", "identify the transmitter of the chosen model", nullptr},
+      Command{"read", "", "read the stored configuration and print its summary", nullptr},
+      Command{"write",
+              "--sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] [--linear-emf] "
+              "[--cold-junction] [--scheme 4|3|2] [--sqrt] [--sensor-break]",
+              "write a configuration", nullptr},
+      Command{"correct",
+              "--sensor CODE --range LO..HI --t1 T --t2 T --i1 MA --i2 MA [--linear-emf]",
+              "two-point range correction (table-loading models)", nullptr},
+      Command{"reset-correction", "", "reset the range correction (table-loading models)",
+              nullptr},
+      Command{"memory", "[--save FILE]", "dump the configuration memory", nullptr},
+      Command{"tables", "", "dump the conversion tables held in the device", nullptr},
+      Command{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",
+              "the calibration block", nullptr},
+      Command{"monitor", "[--count N] [--interval MS]", "poll the live values", nullptr},
+      Command{"convert", "--sensor CODE (--temperature T | --signal S)",
+              "convert with the sensor's tables, no device needed", nullptr},
+      Command{"simulate", "[--model M] [--memory FILE] [--pace]",
+              "run the transmitter simulator on a pseudo-terminal", nullptr},
+  };
+  return kCommands;
+}
+
+}  // namespace zelto::cli

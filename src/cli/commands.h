@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+#include <span>
+#include <string_view>
+
+namespace zelto::cli {
+
+// Runs one command; returns the process exit code (exit_codes.h).
+using CommandRunner = int (*)(const Invocation& invocation);
+
+struct Command {
+  std::string_view name;
+  std::string_view synopsis;  // arguments, as the help shows them
+  std::string_view summary;
+  CommandRunner run;  // null while the command is not part of this build
+};
+
+// Every command of the tool's interface, in the order the help lists them.
+std::span<const Command> Commands();
+
+}  // namespace zelto::cli

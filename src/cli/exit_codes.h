@@ -1,0 +1,15 @@
+#pragma once
+
+namespace zelto::cli {
+
+// The tool's exit codes; scripts on production lines branch on them.
+enum ExitCode : int {
+  kExitSuccess = 0,
+  kExitUsage = 2,           // bad arguments, or a value the configuration refuses
+  kExitNoAnswer = 3,        // "Прибор не отвечает"
+  kExitIdentifyFailed = 4,  // "Ошибка выбора прибора", "Ошибка приема"
+  kExitFileError = 5,
+  kExitPortError = 6,
+};
+
+}  // namespace zelto::cli

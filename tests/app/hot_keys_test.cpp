@@ -1,0 +1,136 @@
+#include "app/hot_keys.h"
+#include "window_test_support.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QWindow>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+constexpr Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+constexpr Qt::KeyboardModifiers kCtrlAltShift = kCtrlShift | Qt::AltModifier;
+
+// A key press as the platform delivers it: to the window first, which hands it to the focus.
+void PressOnWindow(QWidget& window, int key, Qt::KeyboardModifiers modifiers,
+                   quint32 nativeScanCode = 0) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, nativeScanCode, 0, 0);
+  QCoreApplication::sendEvent(window.windowHandle(), &press);
+}
+
+void Arm(QWidget& window) { PressOnWindow(window, Qt::Key_R, kCtrlAltShift); }
+void Toggle(QWidget& window) { PressOnWindow(window, Qt::Key_K, kCtrlAltShift); }
+
+class ServiceView : public ::testing::Test {
+ protected:
+  ServiceView() {
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+  bool Shown() {
+    const auto* pages = Find<QTabWidget>(window, "Function");
+    const bool tabs = pages->isTabVisible(2) && pages->isTabVisible(3);
+    const bool panels = Find<QWidget>(window, "ServicePan")->isVisible() &&
+                        Find<QWidget>(window, "WorkFiles")->isVisible();
+    EXPECT_EQ(tabs, panels) << "the service view shows or hides as a whole";
+    EXPECT_EQ(tabs, window.ServiceView().ServiceShown());
+    return tabs && panels;
+  }
+  TZelto window{"Velmor7"};
+};
+
+TEST_F(ServiceView, ArmThenToggleShowsAndToggleAloneHides) {
+  Toggle(window);
+  EXPECT_FALSE(Shown()) << "toggle without arming does nothing";
+
+  Arm(window);
+  Arm(window);
+  PressOnWindow(window, Qt::Key_A, Qt::NoModifier);  // other input may come between
+  Toggle(window);
+  EXPECT_TRUE(Shown());
+  EXPECT_FALSE(window.ServiceView().ServiceArmed());
+
+  Arm(window);
+  Toggle(window);
+  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(window.ServiceView().ServiceArmed()) << "hiding disarms";
+  Toggle(window);
+  EXPECT_FALSE(Shown());
+
+  for (int round = 0; round < 3; ++round) {
+    Arm(window);
+    Toggle(window);
+    EXPECT_TRUE(Shown());
+    Toggle(window);
+    EXPECT_FALSE(Shown());
+  }
+}
+
+TEST_F(ServiceView, ChordsWorkWhileAFieldHasTheFocusAndTheFieldStillGetsKeys) {
+  auto* field = Find<QLineEdit>(window, "SetZero");
+  window.activateWindow();
+  field->setFocus();
+  Arm(window);
+  Toggle(window);
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(ServiceView, ChordsFollowThePhysicalKeyOnARussianLayout) {
+  // On a Russian layout the R and K keys type К and Л.
+  PressOnWindow(window, u'К', kCtrlAltShift);
+  PressOnWindow(window, u'Л', kCtrlAltShift);
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(ServiceView, NearMissesDoNothing) {
+  PressOnWindow(window, Qt::Key_R, kCtrlShift);  // Alt missing
+  Toggle(window);
+  EXPECT_FALSE(Shown());
+  Arm(window);
+  PressOnWindow(window, Qt::Key_K, kCtrlAltShift | Qt::MetaModifier);
+  EXPECT_FALSE(Shown());
+}
+
+TEST_F(ServiceView, ClosedWindowNoLongerListens) {
+  window.close();
+  Arm(window);
+  Toggle(window);
+  EXPECT_FALSE(window.ServiceView().ServiceShown());
+}
+
+TEST(HotKeyChords, NineChordsWithTheirIds) {
+  EXPECT_EQ(HotKeyId(Qt::Key_J, kCtrlShift), 10);
+  EXPECT_EQ(HotKeyId(Qt::Key_Q, kCtrlShift), 11);
+  EXPECT_EQ(HotKeyId(Qt::Key_K, kCtrlAltShift), 12);
+  EXPECT_EQ(HotKeyId(Qt::Key_R, kCtrlAltShift), 13);
+  EXPECT_EQ(HotKeyId(Qt::Key_Y, kCtrlShift), 14);
+  EXPECT_EQ(HotKeyId(Qt::Key_U, kCtrlShift), 15);
+  EXPECT_EQ(HotKeyId(Qt::Key_N, kCtrlAltShift), 16);
+  EXPECT_EQ(HotKeyId(Qt::Key_X, kCtrlAltShift), 17);
+  EXPECT_EQ(HotKeyId(Qt::Key_F11, Qt::ControlModifier), 18);
+  EXPECT_EQ(HotKeyId(Qt::Key_F11, Qt::ControlModifier | Qt::KeypadModifier), 18);
+  EXPECT_FALSE(HotKeyId(Qt::Key_J, kCtrlAltShift));
+  EXPECT_FALSE(HotKeyId(Qt::Key_F11, Qt::NoModifier));
+}
+
+TEST(HotKeyChords, PhysicalKeyFromXkbCodeBeforeTheLayoutsLetter) {
+  // X11 and Wayland report the XKB key code: 45 is the key engraved K, whatever it types.
+  const QKeyEvent russianK(QEvent::KeyPress, u'Л', kCtrlAltShift, 45, 0x6cb, 0);
+  EXPECT_EQ(PhysicalKey(russianK, true), Qt::Key_K);
+  const QKeyEvent f11(QEvent::KeyPress, Qt::Key_F11, Qt::ControlModifier, 95, 0, 0);
+  EXPECT_EQ(PhysicalKey(f11, true), Qt::Key_F11);
+  // Elsewhere scan codes mean other things; the letter decides.
+  const QKeyEvent latinJ(QEvent::KeyPress, Qt::Key_J, kCtrlShift, 45, 0, 0);
+  EXPECT_EQ(PhysicalKey(latinJ, false), Qt::Key_J);
+  const QKeyEvent smallCyrillic(QEvent::KeyPress, u'й', kCtrlShift, 0, 0, 0);
+  EXPECT_EQ(PhysicalKey(smallCyrillic, false), Qt::Key_Q);
+  const QKeyEvent digit(QEvent::KeyPress, Qt::Key_1, kCtrlShift, 0, 0, 0);
+  EXPECT_EQ(PhysicalKey(digit, false), 0);
+}
+
+}  // namespace
+}  // namespace zelto::app

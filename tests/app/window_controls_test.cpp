@@ -1,0 +1,185 @@
+#include "app/zelto_form.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+class StandardWindow : public ::testing::Test {
+ protected:
+  StandardWindow() { window.show(); }
+  TZelto window{"Velmor7"};
+};
+
+TEST_F(StandardWindow, StatusBarShowsVersionAndPlatform) {
+  const auto panel = [&](int i) {
+    return Find<QLabel>(window, QStringLiteral("StatusPanel%1").arg(i).toLatin1())->text();
+  };
+  EXPECT_EQ(panel(0), "01.05.0000");
+  EXPECT_EQ(panel(1), "Status");
+  EXPECT_EQ(panel(2), "Linux");
+  EXPECT_EQ(panel(3), "Time");
+  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->width() >= 400, true);
+}
+
+TEST_F(StandardWindow, DeviceControlsWaitForAConnection) {
+  EXPECT_FALSE(Find<QGroupBox>(window, "PanRange")->isEnabled());
+  EXPECT_FALSE(Find<QLineEdit>(window, "RangeMin")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(window, "ReadFromCom")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(window, "WriteToCom")->isEnabled());
+  EXPECT_FALSE(Find<QAction>(window, "Read")->isEnabled());
+  EXPECT_FALSE(Find<QAction>(window, "Write")->isEnabled());
+
+  const auto* connect = Find<QToolButton>(window, "Connect");
+  EXPECT_EQ(connect->text(), "Подключить COM-порт");
+  EXPECT_TRUE(connect->isEnabled());
+  EXPECT_FALSE(connect->isChecked());
+  const auto* device = Find<QToolButton>(window, "OpenDev");
+  EXPECT_EQ(device->text(), "Подключить Прибор");
+  EXPECT_FALSE(device->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>(window, "SpeedButton3")->isVisible());
+}
+
+TEST_F(StandardWindow, ListsAndFieldsStartAsTheFormSays) {
+  EXPECT_EQ(Find<QComboBox>(window, "TypeSensor_0")->count(), 15);
+  EXPECT_EQ(Find<QComboBox>(window, "TypeSensor_1")->count(), 15);
+  const auto* listC = Find<QComboBox>(window, "TypeSensor_2");
+  ASSERT_EQ(listC->count(), 21);
+  EXPECT_EQ(listC->itemText(11), "12 Термопара  ТХА (K)   (-50...+1300) °C");
+  EXPECT_EQ(listC->itemText(20), "21 Сопротивление 0...320 Ом");
+
+  EXPECT_EQ(Find<QComboBox>(window, "TSpeedD")->currentText(), "4800");
+  EXPECT_EQ(Find<QComboBox>(window, "SetComN")->count(), 16);
+  EXPECT_EQ(Find<QComboBox>(window, "SetSheme")->currentIndex(), 0);
+  for (const char* name : {"RangeMin", "RangeMax", "CurrentMin", "CurrentMax", "SetZero",
+                           "SetFull", "SchiftZero", "SchiftFull"}) {
+    EXPECT_EQ(Find<QLineEdit>(window, name)->text(), "0") << name;
+  }
+  EXPECT_TRUE(Find<QLineEdit>(window, "CurrentMin")->isReadOnly());
+  EXPECT_FALSE(Find<QLineEdit>(window, "RangeMin")->isReadOnly());
+  EXPECT_EQ(Find<QProgressBar>(window, "TransferBar")->value(), 0);
+  EXPECT_EQ(Find<QLabel>(window, "LabelRange")->text(), "Температура, °C");
+}
+
+TEST_F(StandardWindow, MenusHideWhatIsNotBuilt) {
+  for (const char* hidden : {"Open", "Save", "SaveAs", "Print", "PrintSetup"}) {
+    EXPECT_FALSE(Find<QAction>(window, hidden)->isVisible()) << hidden;
+    EXPECT_FALSE(Find<QAction>(window, hidden)->isEnabled()) << hidden;
+  }
+  EXPECT_TRUE(Find<QAction>(window, "Exit")->isEnabled());
+  EXPECT_FALSE(Find<QMenu>(window, "Edit1")->menuAction()->isVisible());
+  EXPECT_FALSE(Find<QMenu>(window, "CalibrTuner")->menuAction()->isEnabled());
+}
+
+TEST_F(StandardWindow, TimersAreSetButStopped) {
+  const std::pair<const char*, int> timers[] = {{"TimerTest", 500},    {"TimerMonitor", 3000},
+                                                {"TimeConnect", 30000}, {"Timer_Mgr", 500},
+                                                {"Timer1", 5000}};
+  for (const auto& [name, interval] : timers) {
+    const auto* timer = Find<QTimer>(window, name);
+    EXPECT_EQ(timer->interval(), interval) << name;
+    EXPECT_FALSE(timer->isActive()) << name;
+  }
+}
+
+TEST_F(StandardWindow, MemoLinesUpInColumns) {
+  EXPECT_TRUE(QFontInfo(Find<QPlainTextEdit>(window, "InforF")->font()).fixedPitch());
+}
+
+TEST_F(StandardWindow, EveryFieldAndListHasASpokenName) {
+  const QWidget* form = window.centralWidget();  // the file dialogs bring their own names
+  for (const auto* field : form->findChildren<QLineEdit*>()) {
+    if (field->parent() != nullptr && qobject_cast<const QComboBox*>(field->parent())) continue;
+    EXPECT_FALSE(field->accessibleName().isEmpty()) << field->objectName().toStdString();
+  }
+  for (const auto* list : form->findChildren<QComboBox*>()) {
+    EXPECT_FALSE(list->accessibleName().isEmpty()) << list->objectName().toStdString();
+  }
+  EXPECT_EQ(Find<QLineEdit>(window, "RangeMin")->accessibleName(), "Минимум, Температура, °C");
+  EXPECT_EQ(Find<QLineEdit>(window, "CurrentMax")->accessibleName(), "Максимум, Выходной ток, мА");
+}
+
+TEST_F(StandardWindow, RangeFieldNamesFollowTheSensorQuantity) {
+  window.ApplySensorView(15);
+  EXPECT_EQ(Find<QLabel>(window, "LabelRange")->text(), "Напряжение,  мВ");
+  EXPECT_EQ(Find<QLineEdit>(window, "RangeMax")->accessibleName(), "Максимум, Напряжение,  мВ");
+  window.ApplySensorView(20);
+  EXPECT_EQ(Find<QLabel>(window, "LabelRange")->text(), "Сопротивление,Ом");
+  EXPECT_TRUE(Find<QWidget>(window, "SetSheme")->isEnabled());
+}
+
+TEST_F(StandardWindow, PollingButtonsReleaseEachOtherAndMayAllBeUp) {
+  auto* test = Find<QToolButton>(window, "TestPort");
+  auto* scan = Find<QToolButton>(window, "Monitor");
+  test->setEnabled(true);
+  scan->setEnabled(true);
+  test->click();
+  EXPECT_TRUE(test->isChecked());
+  scan->click();
+  EXPECT_TRUE(scan->isChecked());
+  EXPECT_FALSE(test->isChecked());
+  scan->click();
+  EXPECT_FALSE(scan->isChecked());
+  EXPECT_FALSE(test->isChecked());
+}
+
+TEST_F(StandardWindow, ExitClosesWithoutAsking) {
+  Find<QPushButton>(window, "ExitButton")->click();
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(Dialogs, FiltersComeFromThePipeForm) {
+  EXPECT_EQ(NameFiltersFromPipeList("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*"),
+            QStringList({"Файлы конфигурации (*.cfg)", "Все файлы (*.*)"}));
+  EXPECT_EQ(NameFiltersFromPipeList("Binary files|*.bin"), QStringList({"Binary files (*.bin)"}));
+  EXPECT_TRUE(NameFiltersFromPipeList("").isEmpty());
+
+  TZelto window;
+  EXPECT_EQ(Find<QFileDialog>(window, "OpenDialogEE")->nameFilters().size(), 2);
+  EXPECT_EQ(Find<QFileDialog>(window, "SaveDialogEE")->acceptMode(), QFileDialog::AcceptSave);
+}
+
+TEST(Errors, AnExceptionInAHandlerIsShownAndTheProgramGoesOn) {
+  TZelto window;
+  window.show();
+  window.ApplicationEvents1Message(13);  // the debug page with the button must be reachable
+  window.ApplicationEvents1Message(12);
+  Find<QTabWidget>(window, "Function")->setCurrentIndex(3);
+  auto* button = Find<QPushButton>(window, "BitBtn1");
+  int calls = 0;
+  QObject::connect(button, &QPushButton::clicked, [&calls] {
+    ++calls;
+    throw std::runtime_error("'' is not a valid integer value");
+  });
+  {
+    testing::MessageBoxCatcher catcher;
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(catcher.Shown());
+    EXPECT_EQ(catcher.Text(), "'' is not a valid integer value");
+  }
+  testing::MessageBoxCatcher again;
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(calls, 2);
+  EXPECT_TRUE(again.Shown());
+}
+
+}  // namespace
+}  // namespace zelto::app

@@ -1,0 +1,117 @@
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+constexpr int kParametrs = 0, kCorrection = 1, kPolynom = 2, kDebug = 3;
+
+// What a user sees of a product mode right after start.
+struct ModeFace {
+  const char* key;
+  const char* caption;
+  QStringList deviceEntries;
+  int selectedDevice;
+  const char* visibleSensorList;
+  int currentPage;
+  bool parametersTab;
+  bool correctionTab;
+  bool calibrMenu;
+  bool calibrTunerMenu;
+  bool servicePanel;
+  bool dastraMessage;
+};
+
+const QStringList kStandardDevices{QString(), "Dastra-2", "Velmor-7"};
+const char* const kStandardCaption = "Конфигуратор Velmor-7, Dastra-2";
+
+std::vector<ModeFace> ModeFaces() {
+  return {
+      {"Velmor7", kStandardCaption, kStandardDevices, 2, "TypeSensor_2", kParametrs, true, false,
+       false, false, false, true},
+      {"Harlow3", "Harlow3", {"Harlow-3-1", "Harlow-3-2", "Velmor-7"}, 0, "TypeSensor_0",
+       kCorrection, false, true, false, false, false, true},
+      {"Dastra", "Dastra", kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true, false,
+       true, false, true},
+      {"SDastra", "Dastra*", kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true, true,
+       false, false, true},
+      {"Service", kStandardCaption, kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true,
+       false, false, false, false},
+      {"ServiceS", kStandardCaption, kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true,
+       true, false, true, false},
+      {"velmor7", "", kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true, false, false,
+       false, true},
+  };
+}
+
+QStringList Entries(const QComboBox& list) {
+  QStringList entries;
+  for (int i = 0; i < list.count(); ++i) entries << list.itemText(i);
+  return entries;
+}
+
+TEST(ProductModes, EachKeyStartsWithItsOwnFace) {
+  for (const ModeFace& face : ModeFaces()) {
+    SCOPED_TRACE(face.key);
+    TZelto window{QString::fromUtf8(face.key)};
+    window.show();
+
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8(face.caption));
+    EXPECT_EQ(Find<QLabel>(window, "HeadDevice")->text(), QString::fromUtf8(face.caption));
+    EXPECT_FALSE(Find<QLabel>(window, "HeadDevice")->isVisible());
+    EXPECT_EQ(Find<QLabel>(window, "HeadProg")->text(), "Конфигуратор Velmor-7, Dastra-2");
+
+    const auto* devices = Find<QComboBox>(window, "TypeDevice");
+    EXPECT_EQ(Entries(*devices), face.deviceEntries);
+    EXPECT_EQ(devices->currentIndex(), face.selectedDevice);
+
+    for (const char* list : {"TypeSensor_0", "TypeSensor_1", "TypeSensor_2"}) {
+      const auto* sensors = Find<QComboBox>(window, list);
+      EXPECT_EQ(sensors->isVisible(), std::string_view(list) == face.visibleSensorList) << list;
+      EXPECT_EQ(sensors->currentIndex(), 0) << list;
+    }
+
+    const auto* pages = Find<QTabWidget>(window, "Function");
+    EXPECT_EQ(pages->currentIndex(), face.currentPage);
+    EXPECT_EQ(pages->isTabVisible(kParametrs), face.parametersTab);
+    EXPECT_EQ(pages->isTabVisible(kCorrection), face.correctionTab);
+    EXPECT_FALSE(pages->isTabVisible(kPolynom));
+    EXPECT_FALSE(pages->isTabVisible(kDebug));
+
+    const bool calibr = Find<QMenu>(window, "Calibr")->menuAction()->isVisible();
+    const bool tuner = Find<QMenu>(window, "CalibrTuner")->menuAction()->isVisible();
+    EXPECT_EQ(calibr, face.calibrMenu);
+    EXPECT_EQ(tuner, face.calibrTunerMenu);
+    EXPECT_EQ(Find<QMenu>(window, "Tools1")->menuAction()->isVisible(), calibr || tuner);
+
+    EXPECT_EQ(Find<QWidget>(window, "ServicePan")->isVisible(), face.servicePanel);
+    EXPECT_EQ(!Find<QWidget>(window, "MeasageSetDastra")->isHidden(), face.dastraMessage);
+    EXPECT_FALSE(window.ServiceView().ServiceShown());
+  }
+}
+
+TEST(ProductModes, VelmorShowsItsSwitchesAndTheTableModelsTheirCorrection) {
+  TZelto velmor{"Velmor7"};
+  velmor.show();
+  EXPECT_TRUE(Find<QWidget>(velmor, "PanSetVelmor6")->isVisible());
+  EXPECT_FALSE(Find<QWidget>(velmor, "PanSetDastra")->isVisible());
+  // The first sensor is a resistance thermometer: wiring offered, no linear-from-EMF switch.
+  EXPECT_TRUE(Find<QWidget>(velmor, "SetSheme")->isEnabled());
+  EXPECT_FALSE(Find<QWidget>(velmor, "LineFunc")->isVisible());
+  EXPECT_FALSE(Find<QWidget>(velmor, "SetCoolJunk")->isEnabled());
+
+  TZelto dastra{"Dastra"};
+  dastra.show();
+  EXPECT_TRUE(Find<QWidget>(dastra, "PanRangeD")->isVisible());
+  EXPECT_FALSE(Find<QWidget>(dastra, "PanSetVelmor6")->isVisibleTo(&dastra));
+}
+
+}  // namespace
+}  // namespace zelto::app

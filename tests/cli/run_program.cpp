@@ -1,0 +1,57 @@
+#include "run_program.h"
+
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <stdexcept>
+
+namespace zelto::testing {
+
+ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& arguments) {
+  std::array<int, 2> outPipe{};
+  std::array<int, 2> errPipe{};
+  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0) throw std::runtime_error("pipe");
+
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("fork");
+  if (child == 0) {
+    dup2(outPipe[1], STDOUT_FILENO);
+    dup2(errPipe[1], STDERR_FILENO);
+    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(path.c_str(), argv.data());
+    _exit(127);
+  }
+  close(outPipe[1]);
+  close(errPipe[1]);
+
+  ProgramResult result;
+  std::array<pollfd, 2> streams{{{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}}};
+  std::array<std::string*, 2> sinks{&result.out, &result.err};
+  int open = 2;
+  while (open > 0) {
+    if (poll(streams.data(), streams.size(), -1) < 0) break;
+    for (std::size_t i = 0; i < streams.size(); ++i) {
+      if (streams[i].fd < 0 || streams[i].revents == 0) continue;
+      std::array<char, 4096> buffer{};
+      const ssize_t count = read(streams[i].fd, buffer.data(), buffer.size());
+      if (count > 0) {
+        sinks[i]->append(buffer.data(), static_cast<std::size_t>(count));
+      } else {
+        close(streams[i].fd);
+        streams[i].fd = -1;
+        --open;
+      }
+    }
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  return result;
+}
+
+}  // namespace zelto::testing

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,7 +101,13 @@ TEST_F(StandardWindow, TimersAreSetButStopped) {
 }
 
 TEST_F(StandardWindow, MemoLinesUpInColumns) {
-  EXPECT_TRUE(QFontInfo(Find<QPlainTextEdit>(window, "InforF")->font()).fixedPitch());
+  // Every character the dumps print takes the same width, Cyrillic included.
+  const QFontMetrics metrics(Find<QPlainTextEdit>(window, "InforF")->font());
+  const int width = metrics.horizontalAdvance(QStringLiteral("0000000000"));
+  for (const QString& sample : {QStringLiteral("iiiiiiiiii"), QStringLiteral("WWWWWWWWWW"),
+                                QStringLiteral(" .-,:=()+|"), QStringLiteral("ЖЖЖЖЖЖЖЖЖЖ")}) {
+    EXPECT_EQ(metrics.horizontalAdvance(sample), width) << sample.toStdString();
+  }
 }
 
 TEST_F(StandardWindow, EveryFieldAndListHasASpokenName) {

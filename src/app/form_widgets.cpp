@@ -10,7 +10,8 @@ namespace zelto::app {
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
   auto* label = new QLabel(text, parent);
-  if (name != nullptr) label->setObjectName(QLatin1String(name));
+  if (name != nullptr)
+    label->setObjectName(QLatin1String(name));
   return label;
 }
 

@@ -14,6 +14,13 @@ namespace zelto::app {
 
 // Small factories for the form: every control gets its name, text and owner in one line.
 
+template <class Widget>
+Widget* MakeNamed(const char* name, QWidget* parent) {
+  auto* widget = new Widget(parent);
+  widget->setObjectName(QLatin1String(name));
+  return widget;
+}
+
 QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name = nullptr);
 
 QComboBox* MakeList(const char* name, const QStringList& entries, QWidget* parent);

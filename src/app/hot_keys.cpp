@@ -45,9 +45,11 @@ constexpr std::array<char16_t, 26> kCyrillicOnLatinKeys{
 };
 
 int KeyFromXkbCode(quint32 code) {
-  if (code == kXkbF11) return Qt::Key_F11;
+  if (code == kXkbF11)
+    return Qt::Key_F11;
   for (std::size_t i = 0; i < kXkbLetterCodes.size(); ++i) {
-    if (kXkbLetterCodes[i] == code) return Qt::Key_A + static_cast<int>(i);
+    if (kXkbLetterCodes[i] == code)
+      return Qt::Key_A + static_cast<int>(i);
   }
   return 0;
 }
@@ -55,7 +57,8 @@ int KeyFromXkbCode(quint32 code) {
 int KeyFromCyrillicLetter(int key) {
   const QChar upper = QChar(static_cast<char16_t>(key)).toUpper();
   for (std::size_t i = 0; i < kCyrillicOnLatinKeys.size(); ++i) {
-    if (kCyrillicOnLatinKeys[i] == upper.unicode()) return Qt::Key_A + static_cast<int>(i);
+    if (kCyrillicOnLatinKeys[i] == upper.unicode())
+      return Qt::Key_A + static_cast<int>(i);
   }
   return 0;
 }
@@ -67,18 +70,22 @@ constexpr Qt::KeyboardModifiers kChordModifiers =
 
 int PhysicalKey(const QKeyEvent& event, bool nativeCodesAreXkb) {
   if (nativeCodesAreXkb && event.nativeScanCode() != 0) {
-    if (const int key = KeyFromXkbCode(event.nativeScanCode())) return key;
+    if (const int key = KeyFromXkbCode(event.nativeScanCode()))
+      return key;
   }
   const int key = event.key();
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_F11) return key;
-  if (key > 0 && key <= 0xFFFF) return KeyFromCyrillicLetter(key);
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_F11)
+    return key;
+  if (key > 0 && key <= 0xFFFF)
+    return KeyFromCyrillicLetter(key);
   return 0;
 }
 
 std::optional<int> HotKeyId(int physicalKey, Qt::KeyboardModifiers modifiers) {
   modifiers &= kChordModifiers;
   for (const Chord& chord : kChords) {
-    if (chord.key == physicalKey && chord.modifiers == modifiers) return chord.id;
+    if (chord.key == physicalKey && chord.modifiers == modifiers)
+      return chord.id;
   }
   return std::nullopt;
 }
@@ -91,9 +98,13 @@ HotKeyFilter::HotKeyFilter(Handler handler, QObject* parent)
   setObjectName(QStringLiteral("ApplicationEvents1"));
 }
 
-void HotKeyFilter::Register() { QCoreApplication::instance()->installEventFilter(this); }
+void HotKeyFilter::Register() {
+  QCoreApplication::instance()->installEventFilter(this);
+}
 
-void HotKeyFilter::Unregister() { QCoreApplication::instance()->removeEventFilter(this); }
+void HotKeyFilter::Unregister() {
+  QCoreApplication::instance()->removeEventFilter(this);
+}
 
 bool HotKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   // A key press reaches the window first and then travels from the focused widget up through
@@ -102,7 +113,8 @@ bool HotKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
     if (!keyEvent.isAutoRepeat()) {
       const auto id = HotKeyId(PhysicalKey(keyEvent, nativeCodesAreXkb_), keyEvent.modifiers());
-      if (id) handler_(*id);
+      if (id)
+        handler_(*id);
     }
   }
   return false;

@@ -30,18 +30,22 @@ constexpr std::array<ModeRow, 6> kModes{{
 
 }  // namespace
 
-QString BuildProductKey() { return QStringLiteral(ZELTO_PRODUCT_KEY); }
+QString BuildProductKey() {
+  return QStringLiteral(ZELTO_PRODUCT_KEY);
+}
 
 ProductMode ProductModeForKey(QStringView key) {
   for (const ModeRow& row : kModes) {
-    if (key == QStringView(row.key)) return row.mode;
+    if (key == QStringView(row.key))
+      return row.mode;
   }
   return ProductMode::kNone;
 }
 
 QString ProductName(ProductMode mode) {
   for (const ModeRow& row : kModes) {
-    if (row.mode == mode) return QString::fromUtf16(row.productName);
+    if (row.mode == mode)
+      return QString::fromUtf16(row.productName);
   }
   return {};
 }

@@ -7,7 +7,8 @@ ServiceViewState::Change ServiceViewState::OnHotKey(int id) {
     armed_ = true;
     return Change::kNone;
   }
-  if (id != kToggleHotKey) return Change::kNone;
+  if (id != kToggleHotKey)
+    return Change::kNone;
   if (shown_) {
     shown_ = false;
     armed_ = false;

@@ -19,9 +19,13 @@ void WindowReporter::ShowStatus(std::string_view text) {
   statusPanel_.repaint();
 }
 
-void WindowReporter::ClearMemo() { memo_.clear(); }
+void WindowReporter::ClearMemo() {
+  memo_.clear();
+}
 
-void WindowReporter::AddMemoLine(std::string_view line) { memo_.appendPlainText(FromUtf8(line)); }
+void WindowReporter::AddMemoLine(std::string_view line) {
+  memo_.appendPlainText(FromUtf8(line));
+}
 
 void WindowReporter::AppendToLastMemoLine(std::string_view text) {
   QTextCursor cursor(memo_.document());

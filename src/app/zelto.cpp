@@ -10,10 +10,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 
 namespace zelto::app {
@@ -37,10 +37,14 @@ struct SensorView {
 };
 
 SensorView SensorViewFor(int sensorCode) {
-  if (sensorCode <= 8) return {true, false, u"Температура, °C"};
-  if (sensorCode <= 14) return {false, true, u"Температура, °C"};
-  if (sensorCode <= 16) return {false, false, u"Напряжение,  мВ"};
-  if (sensorCode <= 19) return {false, false, u"Входной Ток, мА"};
+  if (sensorCode <= 8)
+    return {true, false, u"Температура, °C"};
+  if (sensorCode <= 14)
+    return {false, true, u"Температура, °C"};
+  if (sensorCode <= 16)
+    return {false, false, u"Напряжение,  мВ"};
+  if (sensorCode <= 19)
+    return {false, false, u"Входной Ток, мА"};
   return {true, false, u"Сопротивление,Ом"};
 }
 
@@ -144,7 +148,8 @@ void TZelto::ApplyDeviceView() {
     form_.TypeSensor_2->setVisible(velmor);
     form_.PanSetVelmor6->setVisible(velmor);
     form_.PanSetDastra->setVisible(!velmor);
-    if (!velmor) form_.PanRangeD->show();
+    if (!velmor)
+      form_.PanRangeD->show();
     form_.Function->setTabVisible(kParametersPage, velmor);
     form_.Function->setTabVisible(kCorrectionPage, !velmor);
   }
@@ -158,7 +163,8 @@ void TZelto::ApplySensorView(int sensorCode) {
   form_.LineFunc->setChecked(false);
   form_.LineFunc->setVisible(view.isThermocouple);
   form_.SetCoolJunk->setEnabled(view.isThermocouple);
-  if (sensorCode <= 8) form_.SetCoolJunk->setChecked(false);
+  if (sensorCode <= 8)
+    form_.SetCoolJunk->setChecked(false);
   form_.LabelRange->setText(QString::fromUtf16(view.rangeCaption));
   SetRangeFieldNames(form_);
 }
@@ -190,7 +196,9 @@ void TZelto::SetSubmenuVisible(QMenu* submenu, bool visible) {
                                          form_.CalibrTuner->menuAction()->isVisible());
 }
 
-void TZelto::ExitButtonClick() { close(); }
+void TZelto::ExitButtonClick() {
+  close();
+}
 
 void TZelto::closeEvent(QCloseEvent* event) {
   hotKeys_->Unregister();

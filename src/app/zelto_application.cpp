@@ -26,8 +26,7 @@ bool ZeltoApplication::notify(QObject* receiver, QEvent* event) {
 
 void ShowException(const std::exception* error) {
   const QString message = error != nullptr ? QString::fromUtf8(error->what()) : QString();
-  QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
-                        message);
+  QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(), message);
 }
 
 }  // namespace zelto::app

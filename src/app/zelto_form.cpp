@@ -6,12 +6,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QTabWidget>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -21,8 +21,7 @@ namespace zelto::app {
 namespace {
 
 QFrame* BuildHeader(ZeltoForm& form, QWidget* parent) {
-  auto* header = new QFrame(parent);
-  header->setObjectName(QStringLiteral("Panel2"));
+  auto* header = MakeNamed<QFrame>("Panel2", parent);
   header->setFrameShape(QFrame::StyledPanel);
   header->setMinimumHeight(34);
   form.Panel2 = header;
@@ -47,9 +46,7 @@ QFrame* BuildHeader(ZeltoForm& form, QWidget* parent) {
 // Left column (device, range, pages) and right column (interface and commands), with the
 // transfer progress running across the bottom of both.
 QWidget* BuildWorkPanel(ZeltoForm& form, QWidget* parent) {
-  auto* panel = new QWidget(parent);
-  panel->setObjectName(QStringLiteral("Panel3"));
-  form.Panel3 = panel;
+  auto* panel = form.Panel3 = MakeNamed<QWidget>("Panel3", parent);
 
   auto* left = new QVBoxLayout;
   BuildDeviceGroup(form, *panel);
@@ -82,11 +79,8 @@ QWidget* BuildWorkPanel(ZeltoForm& form, QWidget* parent) {
 }
 
 QFrame* BuildMemoPanel(ZeltoForm& form, QWidget* parent) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(QStringLiteral("Panel1"));
-  form.Panel1 = panel;
-  form.InforF = new QPlainTextEdit(panel);
-  form.InforF->setObjectName(QStringLiteral("InforF"));
+  auto* panel = form.Panel1 = MakeNamed<QFrame>("Panel1", parent);
+  form.InforF = MakeNamed<QPlainTextEdit>("InforF", panel);
   form.InforF->setAccessibleName(QStringLiteral("Информация"));
   form.InforF->setReadOnly(true);
   form.InforF->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -123,10 +117,12 @@ void BuildStatusBar(ZeltoForm& form, QMainWindow& window) {
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     // At least the form's width, and wide enough for the text whatever the desktop's font.
-    const int width = std::max(
-        kPanels[i].width, panel->fontMetrics().horizontalAdvance(QLatin1String(kPanels[i].widest)) + 16);
+    const int width =
+        std::max(kPanels[i].width,
+                 panel->fontMetrics().horizontalAdvance(QLatin1String(kPanels[i].widest)) + 16);
     panel->setMinimumWidth(width);
-    if (i + 1 < kPanels.size()) panel->setFixedWidth(width);
+    if (i + 1 < kPanels.size())
+      panel->setFixedWidth(width);
     bar->addWidget(panel, i + 1 < kPanels.size() ? 0 : 1);
     form.StatusPanels[i] = panel;
   }

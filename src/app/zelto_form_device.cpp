@@ -1,6 +1,5 @@
-#include "app/zelto_form.h"
-
 #include "app/form_widgets.h"
+#include "app/zelto_form.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,18 +51,15 @@ constexpr std::array<const char16_t*, 15> kSensorListB{
 
 // The further inputs that only Velmor-7 takes.
 constexpr std::array<const char16_t*, 6> kSensorListCTail{
-    u"16 Напряжение 0...100 мВ",
-    u"17 Напряжение 0...75 мВ",
-    u"18 Ток 0...5 мА",
-    u"19 Ток 0...20 мА",
-    u"20 Ток 4...20 мА",
-    u"21 Сопротивление 0...320 Ом",
+    u"16 Напряжение 0...100 мВ", u"17 Напряжение 0...75 мВ", u"18 Ток 0...5 мА",
+    u"19 Ток 0...20 мА",         u"20 Ток 4...20 мА",        u"21 Сопротивление 0...320 Ом",
 };
 
 template <std::size_t N>
 QStringList Entries(const std::array<const char16_t*, N>& texts) {
   QStringList entries;
-  for (const char16_t* text : texts) entries << QString::fromUtf16(text);
+  for (const char16_t* text : texts)
+    entries << QString::fromUtf16(text);
   return entries;
 }
 
@@ -82,11 +78,12 @@ void BuildDeviceGroup(ZeltoForm& form, QWidget& parent) {
   group->setObjectName(QStringLiteral("GroupBox2"));
   form.GroupBox2 = group;
 
-  form.TypeDevice = MakeList("TypeDevice", {QString(), QStringLiteral("Dastra-2"),
-                                            QStringLiteral("Velmor-7")}, group);
-  form.TypeDevice1 = MakeList("TypeDevice1", {QStringLiteral("Harlow-3-1"),
-                                              QStringLiteral("Harlow-3-2"),
-                                              QStringLiteral("Velmor-7")}, group);
+  form.TypeDevice = MakeList(
+      "TypeDevice", {QString(), QStringLiteral("Dastra-2"), QStringLiteral("Velmor-7")}, group);
+  form.TypeDevice1 = MakeList(
+      "TypeDevice1",
+      {QStringLiteral("Harlow-3-1"), QStringLiteral("Harlow-3-2"), QStringLiteral("Velmor-7")},
+      group);
   form.TypeDevice1->setEditable(true);
   form.TypeDevice1->setEditText(QStringLiteral("Harlow3(Мини дизайн)"));
   form.TypeDevice1->hide();

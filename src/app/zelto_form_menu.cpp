@@ -66,8 +66,8 @@ void BuildCalibrationMenus(ZeltoForm& form) {
   form.WriteRamToEeprom = AddItem(calibr, "WriteRamToEeprom", "Запись EEPROM в прибор");
   form.ReadEepromToRam = AddItem(calibr, "ReadEepromToRam", "Чтение EEPROM из прибора");
 
-  QMenu* tuner = AddMenu(form.Tools1, "CalibrTuner", QStringLiteral("Калибровка"),
-                         kHiddenAndDisabled);
+  QMenu* tuner =
+      AddMenu(form.Tools1, "CalibrTuner", QStringLiteral("Калибровка"), kHiddenAndDisabled);
   form.CalibrTuner = tuner;
   form.N5 = AddItem(tuner, "N5", "Чтение из файла *.bin");
   form.N6 = AddItem(tuner, "N6", "Запись в файл *.bin");
@@ -110,14 +110,14 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
   form.N1 = AddSeparator(file, "N1");
   form.Exit = AddItem(file, "Exit", QStringLiteral("Выход"));
 
-  QMenu* settings = AddMenu(bar, "Edit1", QStringLiteral("Настройки"),
-                            {.enabled = true, .visible = false});
+  QMenu* settings =
+      AddMenu(bar, "Edit1", QStringLiteral("Настройки"), {.enabled = true, .visible = false});
   form.Edit1 = settings;
   form.SelectCom = AddItem(settings, "SelectCom", QStringLiteral("Выбор порта"), kDisabled);
   form.SpeedSetup = AddItem(settings, "SpeedSetup", QStringLiteral("Скорость обмена"), kDisabled);
 
-  QMenu* tools = AddMenu(bar, "Tools1", QStringLiteral("Команды"),
-                         {.enabled = true, .visible = false});
+  QMenu* tools =
+      AddMenu(bar, "Tools1", QStringLiteral("Команды"), {.enabled = true, .visible = false});
   form.Tools1 = tools;
   form.ConnectCom = AddItem(tools, "ConnectCom", QStringLiteral("Подключить порт"));
   form.Read = AddItem(tools, "Read", QStringLiteral("Чтение"), kDisabled);
@@ -147,10 +147,11 @@ QStringList NameFiltersFromPipeList(const QString& filter) {
     // Qt reads the patterns from the parentheses of the description; add them when missing.
     const bool showsPatterns = description.contains(QLatin1Char('(')) &&
                                description.contains(patterns.section(QLatin1Char(';'), 0, 0));
-    nameFilters << (showsPatterns ? description
-                                  : description + QStringLiteral(" (") +
-                                        QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                                        QLatin1Char(')'));
+    nameFilters << (showsPatterns
+                        ? description
+                        : description + QStringLiteral(" (") +
+                              QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                              QLatin1Char(')'));
   }
   return nameFilters;
 }

@@ -21,9 +21,7 @@ namespace zelto::app {
 namespace {
 
 QFrame* MakePanel(const char* name, QWidget* parent) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(QLatin1String(name));
-  return panel;
+  return MakeNamed<QFrame>(name, parent);
 }
 
 QCheckBox* MakeSwitch(const char* name, const QString& caption, QWidget* parent) {
@@ -71,19 +69,18 @@ QFrame* BuildDastraPanel(ZeltoForm& form, QWidget* parent) {
 }
 
 QWidget* BuildParametersPage(ZeltoForm& form) {
-  auto* page = new QWidget;
-  page->setObjectName(QStringLiteral("Parametrs"));
-  form.Parametrs = page;
+  auto* page = form.Parametrs = MakeNamed<QWidget>("Parametrs", nullptr);
 
   QFrame* settings = MakePanel("PanSetVelmor6", page);
   settings->hide();
   form.PanSetVelmor6 = settings;
-  form.SetSheme = MakeList("SetSheme",
-                           {QStringLiteral("4-проводная"), QStringLiteral("3-проводная"),
-                            QStringLiteral("2-проводная")},
-                           settings);
+  form.SetSheme = MakeList(
+      "SetSheme",
+      {QStringLiteral("4-проводная"), QStringLiteral("3-проводная"), QStringLiteral("2-проводная")},
+      settings);
   form.SetSheme->setAccessibleName(QStringLiteral("Схема подключения"));
-  form.SetCoolJunk = MakeSwitch("SetCoolJunk", QStringLiteral("Компенсация холодного спая"), settings);
+  form.SetCoolJunk =
+      MakeSwitch("SetCoolJunk", QStringLiteral("Компенсация холодного спая"), settings);
   form.SetSqrt = MakeSwitch("SetSqrt", QStringLiteral("Корнеизвлечение"), settings);
   form.SetSensorBreak = MakeSwitch("SetSensorBreak", QStringLiteral("Обрыв датчика"), settings);
   form.PanSetDastra = BuildDastraPanel(form, settings);
@@ -108,9 +105,7 @@ QWidget* BuildParametersPage(ZeltoForm& form) {
 }
 
 QWidget* BuildCorrectionPage(ZeltoForm& form) {
-  auto* page = new QWidget;
-  page->setObjectName(QStringLiteral("Correction"));
-  form.Correction = page;
+  auto* page = form.Correction = MakeNamed<QWidget>("Correction", nullptr);
 
   QFrame* panel = MakePanel("PanRangeD", page);
   form.PanRangeD = panel;
@@ -133,8 +128,8 @@ QWidget* BuildCorrectionPage(ZeltoForm& form) {
   layout->addWidget(MakeLabel(points, panel), 0, 0, 1, 2, Qt::AlignBottom | Qt::AlignHCenter);
   layout->addWidget(MakeLabel(QStringLiteral("Табличные\nзначения\nтоков, мА"), panel), 0, 2, 1, 2,
                     Qt::AlignHCenter);
-  layout->addWidget(MakeLabel(QStringLiteral("Измеренные\nзначения\nтоков, мА"), panel), 0, 4, 1,
-                    2, Qt::AlignHCenter);
+  layout->addWidget(MakeLabel(QStringLiteral("Измеренные\nзначения\nтоков, мА"), panel), 0, 4, 1, 2,
+                    Qt::AlignHCenter);
   const auto addRow = [&](int row, const QString& tLabel, QLineEdit* t, const QString& iLabel,
                           QLabel* nominal, const QString& mLabel, QLineEdit* measuredField) {
     layout->addWidget(MakeLabel(tLabel, panel), row, 0, Qt::AlignRight);
@@ -153,7 +148,8 @@ QWidget* BuildCorrectionPage(ZeltoForm& form) {
   buttons->addWidget(form.WriteUser);
   buttons->addWidget(form.WriteFabric);
   layout->addLayout(buttons, 3, 0, 1, 6);
-  for (int column : {1, 3, 5}) layout->setColumnStretch(column, 1);
+  for (int column : {1, 3, 5})
+    layout->setColumnStretch(column, 1);
 
   auto* pageLayout = new QVBoxLayout(page);
   pageLayout->addWidget(panel);
@@ -171,9 +167,7 @@ void AddTemperatureSignalPair(QGridLayout* layout, QWidget* page, QLineEdit* tem
 }
 
 QWidget* BuildPolynomPage(ZeltoForm& form) {
-  auto* page = new QWidget;
-  page->setObjectName(QStringLiteral("Polynom"));
-  form.Polynom = page;
+  auto* page = form.Polynom = MakeNamed<QWidget>("Polynom", nullptr);
   form.SetTemp = MakeNumberField("SetTemp", QStringLiteral("Т, °C"), page);
   form.RezCalc = MakeNumberField("RezCalc", QStringLiteral("U, мкВ"), page);
   auto* layout = new QGridLayout(page);
@@ -183,9 +177,7 @@ QWidget* BuildPolynomPage(ZeltoForm& form) {
 }
 
 QWidget* BuildDebugPage(ZeltoForm& form) {
-  auto* page = new QWidget;
-  page->setObjectName(QStringLiteral("Debug"));
-  form.Debug = page;
+  auto* page = form.Debug = MakeNamed<QWidget>("Debug", nullptr);
   form.Edit3 = MakeNumberField("Edit3", QStringLiteral("Т, °C"), page);
   form.Edit2 = MakeNumberField("Edit2", QStringLiteral("U, мкВ"), page);
 
@@ -195,7 +187,8 @@ QWidget* BuildDebugPage(ZeltoForm& form) {
                                 QStringLiteral("Непрерывное отображение измеренных значений"));
   form.Stop = MakeToggleButton("Stop", QStringLiteral("Стоп"), simulation,
                                QStringLiteral("Зафиксировать измеренное значение"));
-  for (QToolButton* button : {form.Start, form.Stop}) button->setCheckable(false);
+  for (QToolButton* button : {form.Start, form.Stop})
+    button->setCheckable(false);
   form.BitBtn1 = MakeButton("BitBtn1", QStringLiteral("Выход"), simulation);
   form.BitBtn1->setToolTip(QStringLiteral("Закрыть окно"));
   form.DebugF = new QPlainTextEdit(simulation);

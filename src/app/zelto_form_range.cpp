@@ -23,7 +23,8 @@ void BuildRangeGroup(ZeltoForm& form, QWidget& parent) {
   form.RangeMax = MakeNumberField("RangeMax", {}, group);
   form.CurrentMin = MakeNumberField("CurrentMin", {}, group);
   form.CurrentMax = MakeNumberField("CurrentMax", {}, group);
-  for (QLineEdit* current : {form.CurrentMin, form.CurrentMax}) current->setReadOnly(true);
+  for (QLineEdit* current : {form.CurrentMin, form.CurrentMax})
+    current->setReadOnly(true);
   SetRangeFieldNames(form);
 
   auto* layout = new QGridLayout(group);

@@ -23,7 +23,8 @@ QGroupBox* BuildInterfaceGroup(ZeltoForm& form, QWidget* parent) {
   form.GroupBox3 = group;
 
   QStringList ports;
-  for (int n = 1; n <= 16; ++n) ports << QStringLiteral("Сом%1").arg(n);
+  for (int n = 1; n <= 16; ++n)
+    ports << QStringLiteral("Сом%1").arg(n);
   form.SetComN = MakeList("SetComN", ports, group);
   form.SetComN->setEditable(true);  // a port number may be typed as well as picked
   form.SetComN->setInsertPolicy(QComboBox::NoInsert);
@@ -44,8 +45,8 @@ QGroupBox* BuildInterfaceGroup(ZeltoForm& form, QWidget* parent) {
   form.SpeedButton3->hide();
 
   auto* layout = new QVBoxLayout(group);
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           form.SetComN, form.TSpeedD, form.Connect, form.OpenDev, form.SpeedButton3}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{form.SetComN, form.TSpeedD, form.Connect,
+                                                          form.OpenDev, form.SpeedButton3}) {
     control->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     layout->addWidget(control);
   }
@@ -115,8 +116,8 @@ QFrame* BuildServicePanel(ZeltoForm& form, QWidget* parent) {
   auto* layout = new QGridLayout(panel);
   layout->setSpacing(2);
   const std::initializer_list<QToolButton*> buttons{
-      form.Request, form.ReadE, form.ReadPol, form.TestPort, form.Monitor, form.SpeedButton2,
-      form.SpeedButton1, form.ECalibr, form.SS, form.CC, form.FF};
+      form.Request,      form.ReadE,   form.ReadPol, form.TestPort, form.Monitor, form.SpeedButton2,
+      form.SpeedButton1, form.ECalibr, form.SS,      form.CC,       form.FF};
   int index = 0;
   for (QToolButton* button : buttons) {
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -9,30 +9,49 @@
 namespace zelto::cli {
 namespace {
 
+// from_chars never looks at the locale, so a point is a point for every user.
+template <class Number>
+std::optional<Number> ParseWhole(std::string_view text) {
+  Number value{};
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end)
+    return std::nullopt;
+  return value;
+}
+
 constexpr std::array kBaudRates{2400, 4800, 9600, 19200};
 
 std::optional<int> ParseModel(std::string_view text) {
-  if (text == "dastra-2") return 1;
-  if (text == "velmor-7") return 2;
+  if (text == "dastra-2")
+    return 1;
+  if (text == "velmor-7")
+    return 2;
   const auto position = ParseInteger(text);
-  if (position && *position >= 0 && *position <= 2) return position;
+  if (position && *position >= 0 && *position <= 2)
+    return position;
   return std::nullopt;
 }
 
 // Applies one option that takes a value; returns the reason when the value is bad.
 std::optional<std::string> ApplyValueOption(std::string_view name, std::string_view value,
                                             GlobalOptions& options) {
-  const auto bad = [&] { return "invalid value '" + std::string(value) + "' for " + std::string(name); };
+  const auto bad = [&] {
+    return "invalid value '" + std::string(value) + "' for " + std::string(name);
+  };
   if (name == "--port") {
-    if (value.empty()) return bad();
+    if (value.empty())
+      return bad();
     options.portPath = std::string(value);
   } else if (name == "--com") {
     const auto number = ParseInteger(value);
-    if (!number || *number < 1 || *number > 255) return bad();
+    if (!number || *number < 1 || *number > 255)
+      return bad();
     options.comNumber = number;
   } else if (name == "--model") {
     const auto model = ParseModel(value);
-    if (!model) return bad();
+    if (!model)
+      return bad();
     options.model = *model;
   } else if (name == "--baud") {
     const auto baud = ParseInteger(value);
@@ -42,7 +61,8 @@ std::optional<std::string> ApplyValueOption(std::string_view name, std::string_v
     options.baud = *baud;
   } else if (name == "--timeout-scale") {
     const auto scale = ParseReal(value);
-    if (!scale || !(*scale > 0.0) || !std::isfinite(*scale)) return bad();
+    if (!scale || !(*scale > 0.0) || !std::isfinite(*scale))
+      return bad();
     options.timeoutScale = *scale;
   }
   return std::nullopt;
@@ -56,19 +76,11 @@ bool TakesValue(std::string_view name) {
 }  // namespace
 
 std::optional<int> ParseInteger(std::string_view text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
+  return ParseWhole<int>(text);
 }
 
 std::optional<double> ParseReal(std::string_view text) {
-  double value = 0.0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
+  return ParseWhole<double>(text);
 }
 
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -76,13 +88,16 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
   std::size_t i = 0;
   for (; i < arguments.size(); ++i) {
     std::string_view argument = arguments[i];
-    if (argument == "--help" || argument == "-h") return InfoRequest::kHelp;
-    if (argument == "--version") return InfoRequest::kVersion;
+    if (argument == "--help" || argument == "-h")
+      return InfoRequest::kHelp;
+    if (argument == "--version")
+      return InfoRequest::kVersion;
     if (argument == "--trace") {
       options.trace = true;
       continue;
     }
-    if (!argument.starts_with("-")) break;
+    if (!argument.starts_with("-"))
+      break;
 
     std::string_view name = argument;
     std::optional<std::string_view> value;
@@ -90,17 +105,22 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
       name = argument.substr(0, equals);
       value = argument.substr(equals + 1);
     }
-    if (!TakesValue(name)) return UsageError{"unknown option '" + std::string(name) + "'"};
+    if (!TakesValue(name))
+      return UsageError{"unknown option '" + std::string(name) + "'"};
     if (!value) {
-      if (i + 1 == arguments.size()) return UsageError{"option " + std::string(name) + " needs a value"};
+      if (i + 1 == arguments.size())
+        return UsageError{"option " + std::string(name) + " needs a value"};
       value = arguments[++i];
     }
-    if (auto reason = ApplyValueOption(name, *value, options)) return UsageError{std::move(*reason)};
+    if (auto reason = ApplyValueOption(name, *value, options))
+      return UsageError{std::move(*reason)};
   }
-  if (i == arguments.size()) return UsageError{"no command given (see --help)"};
+  if (i == arguments.size())
+    return UsageError{"no command given (see --help)"};
 
   Invocation invocation{options, arguments[i], {}};
-  invocation.arguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1, arguments.end());
+  invocation.arguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                              arguments.end());
   return invocation;
 }
 

@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const ParseResult parsed = ParseCommandLine(arguments);
 
-  if (const auto* error = std::get_if<UsageError>(&parsed)) return UsageFailure(error->reason);
+  if (const auto* error = std::get_if<UsageError>(&parsed))
+    return UsageFailure(error->reason);
   if (const auto* info = std::get_if<InfoRequest>(&parsed)) {
     if (*info == InfoRequest::kHelp) {
       PrintHelp();
@@ -69,10 +70,10 @@ int main(int argc, char** argv) {
 
   const auto& invocation = std::get<Invocation>(parsed);
   const auto commands = Commands();
-  const auto command = std::find_if(commands.begin(), commands.end(), [&](const Command& c) {
-    return c.name == invocation.command;
-  });
-  if (command == commands.end()) return UsageFailure("unknown command '" + invocation.command + "'");
+  const auto command = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command& c) { return c.name == invocation.command; });
+  if (command == commands.end())
+    return UsageFailure("unknown command '" + invocation.command + "'");
   if (command->run == nullptr) {
     return UsageFailure("command '" + invocation.command + "' is not available in this build");
   }

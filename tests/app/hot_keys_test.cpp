@@ -1,4 +1,5 @@
 #include "app/hot_keys.h"
+
 #include "window_test_support.h"
 
 #include <QKeyEvent>
@@ -22,8 +23,12 @@ void PressOnWindow(QWidget& window, int key, Qt::KeyboardModifiers modifiers,
   QCoreApplication::sendEvent(window.windowHandle(), &press);
 }
 
-void Arm(QWidget& window) { PressOnWindow(window, Qt::Key_R, kCtrlAltShift); }
-void Toggle(QWidget& window) { PressOnWindow(window, Qt::Key_K, kCtrlAltShift); }
+void Arm(QWidget& window) {
+  PressOnWindow(window, Qt::Key_R, kCtrlAltShift);
+}
+void Toggle(QWidget& window) {
+  PressOnWindow(window, Qt::Key_K, kCtrlAltShift);
+}
 
 class ServiceView : public ::testing::Test {
  protected:

@@ -4,7 +4,8 @@
 
 // One application object for every window test; the window needs it before any widget exists.
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   zelto::app::ZeltoApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Velmor7"));
   ::testing::InitGoogleTest(&argc, argv);

@@ -11,9 +11,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QTabWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -69,8 +69,8 @@ TEST_F(StandardWindow, ListsAndFieldsStartAsTheFormSays) {
   EXPECT_EQ(Find<QComboBox>(window, "TSpeedD")->currentText(), "4800");
   EXPECT_EQ(Find<QComboBox>(window, "SetComN")->count(), 16);
   EXPECT_EQ(Find<QComboBox>(window, "SetSheme")->currentIndex(), 0);
-  for (const char* name : {"RangeMin", "RangeMax", "CurrentMin", "CurrentMax", "SetZero",
-                           "SetFull", "SchiftZero", "SchiftFull"}) {
+  for (const char* name : {"RangeMin", "RangeMax", "CurrentMin", "CurrentMax", "SetZero", "SetFull",
+                           "SchiftZero", "SchiftFull"}) {
     EXPECT_EQ(Find<QLineEdit>(window, name)->text(), "0") << name;
   }
   EXPECT_TRUE(Find<QLineEdit>(window, "CurrentMin")->isReadOnly());
@@ -90,8 +90,10 @@ TEST_F(StandardWindow, MenusHideWhatIsNotBuilt) {
 }
 
 TEST_F(StandardWindow, TimersAreSetButStopped) {
-  const std::pair<const char*, int> timers[] = {{"TimerTest", 500},    {"TimerMonitor", 3000},
-                                                {"TimeConnect", 30000}, {"Timer_Mgr", 500},
+  const std::pair<const char*, int> timers[] = {{"TimerTest", 500},
+                                                {"TimerMonitor", 3000},
+                                                {"TimeConnect", 30000},
+                                                {"Timer_Mgr", 500},
                                                 {"Timer1", 5000}};
   for (const auto& [name, interval] : timers) {
     const auto* timer = Find<QTimer>(window, name);
@@ -113,7 +115,8 @@ TEST_F(StandardWindow, MemoLinesUpInColumns) {
 TEST_F(StandardWindow, EveryFieldAndListHasASpokenName) {
   const QWidget* form = window.centralWidget();  // the file dialogs bring their own names
   for (const auto* field : form->findChildren<QLineEdit*>()) {
-    if (field->parent() != nullptr && qobject_cast<const QComboBox*>(field->parent())) continue;
+    if (field->parent() != nullptr && qobject_cast<const QComboBox*>(field->parent()))
+      continue;
     EXPECT_FALSE(field->accessibleName().isEmpty()) << field->objectName().toStdString();
   }
   for (const auto* list : form->findChildren<QComboBox*>()) {

@@ -36,8 +36,18 @@ std::vector<ModeFace> ModeFaces() {
   return {
       {"Velmor7", kStandardCaption, kStandardDevices, 2, "TypeSensor_2", kParametrs, true, false,
        false, false, false, true},
-      {"Harlow3", "Harlow3", {"Harlow-3-1", "Harlow-3-2", "Velmor-7"}, 0, "TypeSensor_0",
-       kCorrection, false, true, false, false, false, true},
+      {"Harlow3",
+       "Harlow3",
+       {"Harlow-3-1", "Harlow-3-2", "Velmor-7"},
+       0,
+       "TypeSensor_0",
+       kCorrection,
+       false,
+       true,
+       false,
+       false,
+       false,
+       true},
       {"Dastra", "Dastra", kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true, false,
        true, false, true},
       {"SDastra", "Dastra*", kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true, true,
@@ -53,7 +63,8 @@ std::vector<ModeFace> ModeFaces() {
 
 QStringList Entries(const QComboBox& list) {
   QStringList entries;
-  for (int i = 0; i < list.count(); ++i) entries << list.itemText(i);
+  for (int i = 0; i < list.count(); ++i)
+    entries << list.itemText(i);
   return entries;
 }
 

@@ -1,27 +1,30 @@
 #include "run_program.h"
 
+#include <array>
 #include <poll.h>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <array>
-#include <stdexcept>
 
 namespace zelto::testing {
 
 ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& arguments) {
   std::array<int, 2> outPipe{};
   std::array<int, 2> errPipe{};
-  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0) throw std::runtime_error("pipe");
+  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0)
+    throw std::runtime_error("pipe");
 
   const pid_t child = fork();
-  if (child < 0) throw std::runtime_error("fork");
+  if (child < 0)
+    throw std::runtime_error("fork");
   if (child == 0) {
     dup2(outPipe[1], STDOUT_FILENO);
     dup2(errPipe[1], STDERR_FILENO);
-    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
+    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
+      close(fd);
     std::vector<char*> argv{const_cast<char*>(path.c_str())};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     execv(path.c_str(), argv.data());
     _exit(127);
@@ -34,9 +37,11 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
   std::array<std::string*, 2> sinks{&result.out, &result.err};
   int open = 2;
   while (open > 0) {
-    if (poll(streams.data(), streams.size(), -1) < 0) break;
+    if (poll(streams.data(), streams.size(), -1) < 0)
+      break;
     for (std::size_t i = 0; i < streams.size(); ++i) {
-      if (streams[i].fd < 0 || streams[i].revents == 0) continue;
+      if (streams[i].fd < 0 || streams[i].revents == 0)
+        continue;
       std::array<char, 4096> buffer{};
       const ssize_t count = read(streams[i].fd, buffer.data(), buffer.size());
       if (count > 0) {
@@ -50,7 +55,8 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
   }
   int status = 0;
   waitpid(child, &status, 0);
-  if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  if (WIFEXITED(status))
+    result.exitCode = WEXITSTATUS(status);
   return result;
 }
 

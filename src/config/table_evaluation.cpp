@@ -25,6 +25,10 @@ int TableEvaluation::SegmentCount() const {
   return table_.Counts[0];
 }
 
+bool TableEvaluation::HasTermsLeft() const {
+  return term_ < table_.Counts[segment_] && firstCoefficient_ + term_ < kMaxCoefficients;
+}
+
 bool TableEvaluation::Advance() {
   const int n = SegmentCount();
   switch (step_) {
@@ -64,22 +68,19 @@ bool TableEvaluation::Advance() {
       }
       power_ = 1.0f;
       term_ = 0;
-      step_ = Step::kAddTerm;
+      step_ = HasTermsLeft() ? Step::kAddTerm : Step::kFinish;
       return true;
     }
-    case Step::kAddTerm: {
-      const int index = firstCoefficient_ + term_;
-      if (term_ >= table_.Counts[segment_] || index >= kMaxCoefficients) {
-        step_ = Step::kFinish;
-        return true;
-      }
+    case Step::kAddTerm:
       // Each step as a whole is rounded to float; rounding c * p on its own first gives other
       // figures than the device.
-      sum_ = static_cast<float>(static_cast<double>(table_.Coef[index]) * power_ + sum_);
+      sum_ = static_cast<float>(
+          static_cast<double>(table_.Coef[firstCoefficient_ + term_]) * power_ + sum_);
       power_ = x_ * power_;
       ++term_;
+      if (!HasTermsLeft())
+        step_ = Step::kFinish;
       return true;
-    }
     case Step::kFinish:
       step_ = Step::kDone;
       return false;

@@ -33,6 +33,7 @@ class TableEvaluation {
 
  private:
   int SegmentCount() const;
+  bool HasTermsLeft() const;
 
   const SensorTable& table_;
   float x_;

@@ -27,7 +27,8 @@ bool InRange(const ConfigRecord& record, double value) {
   return record.RngMin <= value && value <= record.RngMax;
 }
 
-// Moving a range end keeps T1 and T2 inside the range and T1 strictly below T2.
+// A range end moving past T1 or T2 takes them along. An end landing exactly on T2 (or T1)
+// moves it too, so that T1 stays strictly below T2 and the correction stays computable.
 void KeepTemperaturesAfterRangeMin(ConfigRecord& record) {
   if (record.RngMin > record.TmpZero)
     record.TmpZero = static_cast<float>(record.RngMin);

@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/command_convert.h"
+
 #include <array>
 
 namespace zelto::cli {
@@ -23,7 +25,7 @@ std::span<const Command> Commands() {
               "the calibration block", nullptr},
       Command{"monitor", "[--count N] [--interval MS]", "poll the live values", nullptr},
       Command{"convert", "--sensor CODE (--temperature T | --signal S)",
-              "convert with the sensor's tables, no device needed", nullptr},
+              "convert with the sensor's tables, no device needed", RunConvert},
       Command{"simulate", "[--model M] [--memory FILE] [--pace]",
               "run the transmitter simulator on a pseudo-terminal", nullptr},
   };

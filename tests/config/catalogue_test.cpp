@@ -1,0 +1,54 @@
+#include "config/comma_decimals.h"
+#include "config/real_conversion.h"
+#include "config/sensor_catalogue.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace zelto::config {
+namespace {
+
+// Limits of the resistance thermometers and thermocouples come from their tables' ranges.
+TEST(SensorCatalogue, LimitsTablesAndCaptions) {
+  const std::pair<int, int> limits[kSensorCount] = {
+      {-50, 200}, {-50, 200}, {-50, 200},  {-50, 200}, {-50, 200},  {-50, 200}, {-50, 600},
+      {-50, 600}, {-50, 600}, {-50, 1100}, {-50, 600}, {-50, 1300}, {0, 1700},  {300, 1800},
+      {0, 2500},  {0, 100},   {0, 75},     {0, 5},     {0, 20},     {4, 20},    {0, 320}};
+  for (int code = 0; code < kSensorCount; ++code) {
+    const auto sensor = LookupSensor(code);
+    ASSERT_TRUE(sensor);
+    EXPECT_EQ(std::pair(sensor->LimMin, sensor->LimMax), limits[code]) << code;
+    EXPECT_EQ(sensor->Mode, code < 9 ? 3 : 1) << code;
+    // A thermocouple selects Rezist 0, anything else TermoC 3.
+    const bool thermocouple = code >= 9 && code < 15;
+    EXPECT_EQ(thermocouple ? sensor->Rezist : sensor->TermoC, thermocouple ? 0 : 3) << code;
+  }
+  EXPECT_EQ(LookupSensor(13)->TermoC, 1);
+  EXPECT_EQ(LookupSensor(10)->TermoC, 5);
+  EXPECT_EQ(LookupSensor(6)->Rezist, 2);
+  EXPECT_EQ(LookupSensor(11)->summaryName, "термопара ТХА (K)(-50...+1300)°C");
+  EXPECT_EQ(LookupSensor(16)->rangeCaption, "Напряжение,  мВ");
+  EXPECT_EQ(LookupSensor(20)->rangeCaption, "Сопротивление,Ом");
+  EXPECT_FALSE(LookupSensor(-1));
+  EXPECT_FALSE(LookupSensor(21));
+}
+
+TEST(CommaDecimals, OnlySinglePointsBetweenCharacters) {
+  std::string text = "(0.5...10.0) a..b 4.000 end.";
+  CommaDecimals(text);
+  EXPECT_EQ(text, "(0,5...10,0) a..b 4,000 end.");
+}
+
+TEST(RealConversion, TruncatesSaturatesAndRefuses) {
+  EXPECT_EQ(TruncateToInt32(99.9), 99);
+  EXPECT_EQ(TruncateToInt32(-18.89), -18);
+  EXPECT_EQ(TruncateToInt32(1e20), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(TruncateToInt32(-2147483648.9), std::numeric_limits<int32_t>::min());
+  EXPECT_FALSE(TruncateToInt32(std::nan("")));
+  EXPECT_FALSE(TruncateToInt32(-std::numeric_limits<double>::infinity()));
+  EXPECT_FALSE(NarrowToFloat(1e39));
+}
+
+}  // namespace
+}  // namespace zelto::config

@@ -10,6 +10,7 @@
 #include "link/serial_port.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -51,6 +52,8 @@ class Link {
   PortTable& Ports() { return ports_; }
   // Scans the system's serial devices and returns the ports to offer, in number order.
   std::vector<PortEntry> ListPorts();
+  // Where the scan looks (the system's devices unless replaced, by tests for one).
+  void SetPortScanner(std::function<std::vector<SystemPort>()> scanner);
   // The rate of the next open; a rate BaudTable does not have changes nothing.
   void SelectSpeed(int baud);
 
@@ -114,6 +117,7 @@ class Link {
   std::unique_ptr<SerialPort> port_;
   LinkTrace* trace_ = nullptr;
   PortTable ports_;
+  std::function<std::vector<SystemPort>()> scanPorts_;
 
   LinkState state_;
   OpenFailure lastOpenFailure_ = OpenFailure::kNone;

@@ -17,7 +17,8 @@ Link::Link(Reporter& reporter, ConnectionView& view, LinkTimeouts timeouts,
     : reporter_(reporter),
       view_(view),
       timeouts_(timeouts),
-      port_(port ? std::move(port) : std::make_unique<QtSerialPort>()) {}
+      port_(port ? std::move(port) : std::make_unique<QtSerialPort>()),
+      scanPorts_(SystemSerialPorts) {}
 
 Link::~Link() = default;
 
@@ -30,8 +31,12 @@ void Link::SetWriting(bool writing) {
 }
 
 std::vector<PortEntry> Link::ListPorts() {
-  ports_.Update(SystemSerialPorts());
+  ports_.Update(scanPorts_());
   return ports_.Listed();
+}
+
+void Link::SetPortScanner(std::function<std::vector<SystemPort>()> scanner) {
+  scanPorts_ = scanner ? std::move(scanner) : SystemSerialPorts;
 }
 
 void Link::SelectSpeed(int baud) {

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
-
 #include <chrono>
 
 namespace zelto {
@@ -20,7 +19,8 @@ class Bench {
  public:
   explicit Bench(int pacingBaud) : sim_(kVelmor), link_(reporter_, view_) {
     sim_.SetPacing(pacingBaud);
-    if (pacingBaud != 0) link_.SelectSpeed(pacingBaud);
+    if (pacingBaud != 0)
+      link_.SelectSpeed(pacingBaud);
     link_.SelectPort(link_.Ports().Add(sim_.Path(), "simulator"));
   }
   Link& link() { return link_; }
@@ -36,7 +36,8 @@ void BM_WordReadInstantDevice(benchmark::State& state) {
   Bench bench(0);
   Frame reply{};
   for (auto _ : state) {
-    if (!bench.link().Query(16, reply, CmdReadWord)) state.SkipWithError("no reply");
+    if (!bench.link().Query(16, reply, CmdReadWord))
+      state.SkipWithError("no reply");
   }
   state.counters["exchanges_per_s"] =
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -53,8 +54,8 @@ void BM_IdentifyPaced(benchmark::State& state) {
     if (bench.link().Identify(kVelmor) != IdentifyOutcome::kMatched) {
       state.SkipWithError("identification failed");
     }
-    totalMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                   .count();
+    totalMs +=
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   }
   const double meanMs = totalMs / static_cast<double>(state.iterations());
   state.counters["wire_ms"] = wireMs;
@@ -74,7 +75,8 @@ BENCHMARK(BM_IdentifyPaced)
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);  // Qt Serial Port wants one, loop or not
   benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -16,7 +16,8 @@ using namespace zelto::app;
 LinkSetup SetUpPorts(const ProgramOptions& options,
                      std::unique_ptr<zelto::sim::Simulator>& simulator) {
   LinkSetup setup;
-  for (const std::string& path : options.portPaths) setup.extraPorts.push_back({path, ""});
+  for (const std::string& path : options.portPaths)
+    setup.extraPorts.push_back({path, ""});
   if (options.simulateModel) {
     simulator = std::make_unique<zelto::sim::Simulator>(*options.simulateModel);
     setup.extraPorts.push_back({simulator->Path(), "Встроенный имитатор преобразователя"});

@@ -20,7 +20,8 @@ std::variant<ProgramOptions, ProgramOptionsError> ParseProgramOptions(
       }
     } else if (argument.starts_with("--simulate=")) {
       const auto model = ModelFromText(argument.substr(std::string_view("--simulate=").size()));
-      if (!model) return ProgramOptionsError{"invalid model in '" + argument + "'"};
+      if (!model)
+        return ProgramOptionsError{"invalid model in '" + argument + "'"};
       options.simulateModel = model;
     } else if (argument == "--port") {
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) {

@@ -9,7 +9,7 @@ namespace zelto::app {
 
 // What the program is started with, beyond Qt's own options.
 struct ProgramOptions {
-  std::optional<int> simulateModel;  // --simulate [MODEL]: the built-in simulated transmitter
+  std::optional<int> simulateModel;    // --simulate [MODEL]: the built-in simulated transmitter
   std::vector<std::string> portPaths;  // --port PATH, as often as given
 };
 

@@ -117,8 +117,8 @@ void TZelto::FormCreate() {
   // button reports that when pressed.
   form_.SetComN->setCurrentIndex(0);
   ListPorts();
-  form_.SetComN->setCurrentIndex(std::max(0, form_.SetComN->findText(
-                                                 QString::fromStdString(PortLabel(preferredPort_)))));
+  form_.SetComN->setCurrentIndex(
+      std::max(0, form_.SetComN->findText(QString::fromStdString(PortLabel(preferredPort_)))));
 
   {
     // Programmatic selection; the speed handler is not to run and the port keeps 4800 baud.
@@ -231,7 +231,9 @@ void TZelto::ListPorts() {
   form_.SetComN->clear();
   for (const PortEntry& port : link_->ListPorts()) {
     QString hint = QString::fromStdString(port.path);
-    if (!port.description.empty()) hint += QStringLiteral(" — ") + QString::fromStdString(port.description);
+    if (!port.description.empty()) {
+      hint += QStringLiteral(" — ") + QString::fromStdString(port.description);
+    }
     form_.SetComN->addItem(QString::fromStdString(PortLabel(port.number)));
     form_.SetComN->setItemData(form_.SetComN->count() - 1, hint, Qt::ToolTipRole);
   }

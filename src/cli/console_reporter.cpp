@@ -14,13 +14,15 @@ void ConsoleReporter::AddMemoLine(std::string_view line) {
 }
 
 void ConsoleReporter::AppendToLastMemoLine(std::string_view text) {
-  if (!lineOpen_) line_.clear();
+  if (!lineOpen_)
+    line_.clear();
   line_ += text;
   lineOpen_ = true;
 }
 
 void ConsoleReporter::FinishLine() {
-  if (!lineOpen_) return;
+  if (!lineOpen_)
+    return;
   std::fprintf(memo_, "%s\n", line_.c_str());
   std::fflush(memo_);
   lineOpen_ = false;

@@ -11,9 +11,10 @@ DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
 
 int DeviceSession::Connect() {
   link_.ListPorts();
-  const int number =
-      options_.portPath ? link_.Ports().Add(*options_.portPath, "") : options_.comNumber.value_or(0);
-  if (!link_.SelectPort(number)) return kExitPortError;
+  const int number = options_.portPath ? link_.Ports().Add(*options_.portPath, "")
+                                       : options_.comNumber.value_or(0);
+  if (!link_.SelectPort(number))
+    return kExitPortError;
   switch (link_.ConnectDevice(options_.model)) {
     case IdentifyOutcome::kMatched:
       return kExitSuccess;
@@ -29,7 +30,8 @@ int DeviceSession::Connect() {
 }
 
 std::optional<std::string> MissingDevice(const GlobalOptions& options) {
-  if (options.portPath || options.comNumber) return std::nullopt;
+  if (options.portPath || options.comNumber)
+    return std::nullopt;
   return "this command needs a device: give --port PATH or --com N";
 }
 

@@ -12,7 +12,8 @@ namespace zelto::cli {
 namespace {
 
 std::optional<std::string> UnexpectedArguments(const Invocation& invocation) {
-  if (invocation.arguments.empty()) return std::nullopt;
+  if (invocation.arguments.empty())
+    return std::nullopt;
   return "unexpected argument '" + invocation.arguments.front() + "' for " + invocation.command;
 }
 
@@ -24,13 +25,15 @@ int UsageError(const std::string& reason) {
 }
 
 int RunPorts(const Invocation& invocation) {
-  if (const auto reason = UnexpectedArguments(invocation)) return UsageError(*reason);
+  if (const auto reason = UnexpectedArguments(invocation))
+    return UsageError(*reason);
   const QtCore qt;
   SilentReporter reporter;
   NoConnectionView view;
   Link link(reporter, view);
   link.ListPorts();
-  if (invocation.options.portPath) link.Ports().Add(*invocation.options.portPath, "");
+  if (invocation.options.portPath)
+    link.Ports().Add(*invocation.options.portPath, "");
   for (const PortEntry& port : link.Ports().Listed()) {
     std::printf("%s\t%s\t%s\n", PortLabel(port.number).c_str(), port.path.c_str(),
                 port.description.c_str());
@@ -39,8 +42,10 @@ int RunPorts(const Invocation& invocation) {
 }
 
 int RunIdentify(const Invocation& invocation) {
-  if (const auto reason = UnexpectedArguments(invocation)) return UsageError(*reason);
-  if (const auto reason = MissingDevice(invocation.options)) return UsageError(*reason);
+  if (const auto reason = UnexpectedArguments(invocation))
+    return UsageError(*reason);
+  if (const auto reason = MissingDevice(invocation.options))
+    return UsageError(*reason);
   const QtCore qt;
   ConsoleReporter reporter;
   DeviceSession session(invocation.options, reporter);

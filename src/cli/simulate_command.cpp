@@ -6,10 +6,9 @@
 #include "sim/memory_image_file.h"
 #include "sim/simulator.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
-
-#include <atomic>
 #include <optional>
 #include <variant>
 
@@ -30,10 +29,12 @@ std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation
     if (argument == "--pace") {
       options.pace = true;
     } else if (argument == "--model" || argument == "--memory") {
-      if (i + 1 == arguments.size()) return "option " + argument + " needs a value";
+      if (i + 1 == arguments.size())
+        return "option " + argument + " needs a value";
       const std::string& value = arguments[++i];
       if (argument == "--memory") {
-        if (value.empty()) return std::string("option --memory needs a file");
+        if (value.empty())
+          return std::string("option --memory needs a file");
         options.memoryFile = value;
       } else if (const auto model = ModelFromText(value)) {
         options.model = *model;
@@ -56,7 +57,8 @@ std::optional<std::string> PrepareMemoryFile(const std::string& path, sim::Simul
       simulator.LoadMemory(image);
       return std::nullopt;
     case sim::ImageFileStatus::kMissing:
-      if (sim::SaveMemoryImage(path, simulator.Memory())) return std::nullopt;
+      if (sim::SaveMemoryImage(path, simulator.Memory()))
+        return std::nullopt;
       return "cannot write memory image '" + path + "'";
     case sim::ImageFileStatus::kWrongSize:
       return "memory image '" + path + "' is not 512 bytes";
@@ -70,7 +72,8 @@ std::optional<std::string> PrepareMemoryFile(const std::string& path, sim::Simul
 
 int RunSimulate(const Invocation& invocation) {
   const auto parsed = ParseSimulateOptions(invocation);
-  if (const auto* reason = std::get_if<std::string>(&parsed)) return UsageError(*reason);
+  if (const auto* reason = std::get_if<std::string>(&parsed))
+    return UsageError(*reason);
   const auto& options = std::get<SimulateOptions>(parsed);
 
   // Blocked before the serving thread starts, so that it inherits the mask and the signals
@@ -89,12 +92,14 @@ int RunSimulate(const Invocation& invocation) {
       return kExitFileError;
     }
     simulator.OnMemoryWritten([path = *options.memoryFile, &saveFailed](const auto& image) {
-      if (sim::SaveMemoryImage(path, image)) return;
+      if (sim::SaveMemoryImage(path, image))
+        return;
       std::fprintf(stderr, "zelto-cli: cannot write memory image '%s'\n", path.c_str());
       saveFailed = true;
     });
   }
-  if (options.pace) simulator.SetPacing(invocation.options.baud);
+  if (options.pace)
+    simulator.SetPacing(invocation.options.baud);
 
   std::printf("%s\n", simulator.Path().c_str());
   std::fflush(stdout);

@@ -13,7 +13,8 @@ constexpr int kHighestTypeCode = 3;
 bool Link::SelectPort(int n) {
   TraceEvent(kTraceSelectBegins, n, state_.PortNo);
   // Numbers above 255 are no port; taken modulo 256 they would open another one.
-  if (n <= 0 || n > kMaxPortNumber) return false;
+  if (n <= 0 || n > kMaxPortNumber)
+    return false;
   if (n == state_.PortNo) {
     ReleasePort();
     TraceEvent(kTraceSelectReleased, n, state_.PortNo);
@@ -23,13 +24,15 @@ bool Link::SelectPort(int n) {
   state_.PortNo = static_cast<std::uint8_t>(n);
   TraceEvent(kTraceSelectOpens, n, n);
   reporter_.ShowStatus(SearchingStatus(n));
-  if (ConnectPort(n)) return true;
+  if (ConnectPort(n))
+    return true;
   state_.PortNo = 0;
   return false;
 }
 
 IdentifyOutcome Link::Identify(int selectedModel) {
-  if (!IsPortOpen()) return IdentifyOutcome::kPortClosed;
+  if (!IsPortOpen())
+    return IdentifyOutcome::kPortClosed;
   PurgePort();
   Request(0, Payload{}, CmdReadRam);
   view_.IdentifyStarted();
@@ -40,7 +43,8 @@ IdentifyOutcome Link::Identify(int selectedModel) {
   const int devType = replyBuffer_[kDevTypeOffset];
   if (replyBuffer_[0] == kFrameHeader && replyBuffer_[1] == kReplyTag &&
       devType <= kHighestTypeCode) {
-    if (devType == selectedModel + 1) return IdentifyOutcome::kMatched;
+    if (devType == selectedModel + 1)
+      return IdentifyOutcome::kMatched;
     reporter_.ShowStatus(kStatusWrongModel);
     return IdentifyOutcome::kWrongModel;
   }

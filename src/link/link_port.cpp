@@ -7,7 +7,8 @@ namespace zelto {
 
 std::optional<std::uint8_t> SpeedIndexForBaud(int baud) {
   for (std::size_t i = 0; i < BaudTable.size(); ++i) {
-    if (BaudTable[i] == baud) return static_cast<std::uint8_t>(i);
+    if (BaudTable[i] == baud)
+      return static_cast<std::uint8_t>(i);
   }
   return std::nullopt;
 }
@@ -40,18 +41,20 @@ void Link::SetPortScanner(std::function<std::vector<SystemPort>()> scanner) {
 }
 
 void Link::SelectSpeed(int baud) {
-  if (const auto index = SpeedIndexForBaud(baud)) state_.SpeedIndex = *index;
+  if (const auto index = SpeedIndexForBaud(baud))
+    state_.SpeedIndex = *index;
 }
 
 bool Link::OpenPort(int n) {
   const std::string path = ports_.PathOf(n);
-  lastOpenFailure_ = path.empty()
-                         ? OpenFailure::kNoDevice
-                         : port_->Open(path, {BaudTable.at(state_.SpeedIndex)});
+  lastOpenFailure_ =
+      path.empty() ? OpenFailure::kNoDevice : port_->Open(path, {BaudTable.at(state_.SpeedIndex)});
   return lastOpenFailure_ == OpenFailure::kNone;
 }
 
-void Link::PurgePort() { port_->Purge(); }
+void Link::PurgePort() {
+  port_->Purge();
+}
 
 bool Link::ConnectPort(int n) {
   bool opened = OpenPort(n);
@@ -77,8 +80,10 @@ bool Link::ConnectPort(int n) {
 }
 
 void Link::ReleasePort() {
-  if (!IsPortOpen()) return;
-  if (IsDeviceConnected()) DisconnectDevice();
+  if (!IsPortOpen())
+    return;
+  if (IsDeviceConnected())
+    DisconnectDevice();
   port_->SetDtr(false);
   port_->Close();
   state_.LinkFlags &= static_cast<std::uint8_t>(fWriting | kDeviceBits);

@@ -20,7 +20,8 @@ int Link::ReadFrame(std::span<std::uint8_t> buffer) {
   std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
   const int first = port_->Read(buffer, timeouts_);
   TraceFrame(buffer.first(static_cast<std::size_t>(first)), LinkTrace::Direction::kIncoming);
-  if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0) return first;
+  if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0)
+    return first;
 
   // Byte 9 still 0: the reply is incomplete or nothing came. One more read over the same
   // buffer; what the first brought and the second does not overwrite stays.
@@ -42,7 +43,8 @@ void Link::Request(std::uint16_t address, Payload payload, Command command) {
   }
   if (progressStep_ != 0) {
     progressTotal_ += progressStep_;
-    if (progressTotal_ <= kProgressFull) reporter_.SetProgress(progressTotal_ / 10);
+    if (progressTotal_ <= kProgressFull)
+      reporter_.SetProgress(progressTotal_ / 10);
   }
 }
 
@@ -51,19 +53,26 @@ bool Link::Query(std::uint16_t address, Frame& reply, Command command) {
   return ReadFrame(reply) > 0;
 }
 
-bool Link::ReadReply() { return ReadFrame(replyBuffer_) > 0; }
+bool Link::ReadReply() {
+  return ReadFrame(replyBuffer_) > 0;
+}
 
-std::int32_t Link::ReadReplyValue() { return ReadReply() ? ReplyValue(replyBuffer_) : -1; }
+std::int32_t Link::ReadReplyValue() {
+  return ReadReply() ? ReplyValue(replyBuffer_) : -1;
+}
 
 bool Link::DoAction(std::uint8_t code) {
   SendRequest(0, Payload{code, 0, 0, 0}, CmdAction);
   return ReadReply();
 }
 
-void Link::SetProgressSteps(int n) { progressStep_ = n != 0 ? kProgressFull / n : 0; }
+void Link::SetProgressSteps(int n) {
+  progressStep_ = n != 0 ? kProgressFull / n : 0;
+}
 
 void Link::TraceFrame(std::span<const std::uint8_t> bytes, LinkTrace::Direction direction) {
-  if (trace_ != nullptr) trace_->TraceFrame(bytes, direction);
+  if (trace_ != nullptr)
+    trace_->TraceFrame(bytes, direction);
 }
 
 void Link::TraceEvent(int tag, int requested, int current) {
@@ -74,7 +83,8 @@ void Link::TraceEvent(int tag, int requested, int current) {
 }
 
 void Link::FlushTraceRing() {
-  if (trace_ != nullptr) trace_->FlushTraceRing();
+  if (trace_ != nullptr)
+    trace_->FlushTraceRing();
 }
 
 }  // namespace zelto

@@ -20,6 +20,8 @@ struct LinkTimeouts {
 };
 
 // A write of count bytes ends after this long at the latest.
-inline int WriteTimeoutMs(int count) { return 20 * count + 20; }
+inline int WriteTimeoutMs(int count) {
+  return 20 * count + 20;
+}
 
 }  // namespace zelto

@@ -11,7 +11,8 @@ std::string_view DropCharacters(std::string_view text, int n) {
   std::size_t at = 0;
   for (int i = 0; i < n && at < text.size(); ++i) {
     ++at;
-    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+      ++at;
   }
   return text.substr(at);
 }
@@ -21,7 +22,8 @@ std::string_view DropCharacters(std::string_view text, int n) {
 int SelectedPortNumber(std::string_view text) {
   const std::string_view rest = DropCharacters(text, 3);
   std::string_view digits = rest;
-  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+  while (!digits.empty() && digits.front() == ' ')
+    digits.remove_prefix(1);
   if (digits.size() > 1 && digits[0] == '+' && digits[1] >= '0' && digits[1] <= '9') {
     digits.remove_prefix(1);
   }
@@ -35,6 +37,8 @@ int SelectedPortNumber(std::string_view text) {
   return number;
 }
 
-std::string PortLabel(int number) { return "COM" + std::to_string(number); }
+std::string PortLabel(int number) {
+  return "COM" + std::to_string(number);
+}
 
 }  // namespace zelto

@@ -14,7 +14,8 @@ constexpr std::string_view kBuiltInPrefix = "/dev/ttyS";
 
 // COM<k+1> for /dev/ttyS<k>; 0 for any other path.
 int BuiltInNumber(const std::string& path) {
-  if (!path.starts_with(kBuiltInPrefix)) return 0;
+  if (!path.starts_with(kBuiltInPrefix))
+    return 0;
   const std::string_view digits = std::string_view(path).substr(kBuiltInPrefix.size());
   int k = -1;
   const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), k);
@@ -31,20 +32,24 @@ void PortTable::Update(std::vector<SystemPort> present) {
   std::sort(present.begin(), present.end(),
             [](const SystemPort& a, const SystemPort& b) { return a.path < b.path; });
   for (Slot& slot : slots_) {
-    if (!slot.byHand) slot.present = false;
+    if (!slot.byHand)
+      slot.present = false;
   }
   // Built-in ports first, so that another device never takes the number of a ttyS.
   for (const bool builtIn : {true, false}) {
     for (const SystemPort& port : present) {
       const int fixed = BuiltInNumber(port.path);
-      if ((fixed != 0) != builtIn) continue;
+      if ((fixed != 0) != builtIn)
+        continue;
       if (Slot* known = Find(port.path)) {
         known->present = true;
-        if (!port.description.empty()) known->entry.description = port.description;
+        if (!port.description.empty())
+          known->entry.description = port.description;
         continue;
       }
       const int number = fixed != 0 && !Taken(fixed) ? fixed : NextFreeNumber();
-      if (number == 0) continue;
+      if (number == 0)
+        continue;
       slots_.push_back({{number, port.path, port.description}, false, true});
     }
   }
@@ -57,14 +62,16 @@ int PortTable::Add(const std::string& path, const std::string& description) {
     return known->entry.number;
   }
   const int number = NextFreeNumber();
-  if (number != 0) slots_.push_back({{number, path, description}, true, true});
+  if (number != 0)
+    slots_.push_back({{number, path, description}, true, true});
   return number;
 }
 
 std::vector<PortEntry> PortTable::Listed() const {
   std::vector<PortEntry> listed;
   for (const Slot& slot : slots_) {
-    if (slot.present) listed.push_back(slot.entry);
+    if (slot.present)
+      listed.push_back(slot.entry);
   }
   std::sort(listed.begin(), listed.end(),
             [](const PortEntry& a, const PortEntry& b) { return a.number < b.number; });
@@ -73,14 +80,16 @@ std::vector<PortEntry> PortTable::Listed() const {
 
 std::string PortTable::PathOf(int number) const {
   for (const Slot& slot : slots_) {
-    if (slot.entry.number == number) return slot.entry.path;
+    if (slot.entry.number == number)
+      return slot.entry.path;
   }
   return {};
 }
 
 PortTable::Slot* PortTable::Find(const std::string& path) {
   for (Slot& slot : slots_) {
-    if (slot.entry.path == path) return &slot;
+    if (slot.entry.path == path)
+      return &slot;
   }
   return nullptr;
 }
@@ -95,10 +104,13 @@ bool PortTable::Taken(int number) const {
 // order in which the ports came.
 int PortTable::NextFreeNumber() const {
   int highest = 0;
-  for (const Slot& slot : slots_) highest = std::max(highest, slot.entry.number);
-  if (highest < kMaxPortNumber) return highest + 1;
+  for (const Slot& slot : slots_)
+    highest = std::max(highest, slot.entry.number);
+  if (highest < kMaxPortNumber)
+    return highest + 1;
   for (int number = 1; number <= kMaxPortNumber; ++number) {
-    if (!Taken(number)) return number;
+    if (!Taken(number))
+      return number;
   }
   return 0;
 }

@@ -1,13 +1,12 @@
 #include "sim/simulator.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <system_error>
+#include <unistd.h>
 
 namespace zelto::sim {
 namespace {
@@ -27,12 +26,14 @@ int PollUntil(pollfd* descriptors, nfds_t count, Clock::time_point deadline) {
 }
 
 std::vector<std::uint8_t> Bytes(const Frame& frame, std::size_t count = kFrameSize) {
-  return {frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(std::min(count, frame.size()))};
+  return {frame.begin(),
+          frame.begin() + static_cast<std::ptrdiff_t>(std::min(count, frame.size()))};
 }
 
 Frame Noise() {
   Frame noise{};
-  for (int i = 0; i < kFrameSize; ++i) noise[i] = static_cast<std::uint8_t>(i * 73 + 29);
+  for (int i = 0; i < kFrameSize; ++i)
+    noise[i] = static_cast<std::uint8_t>(i * 73 + 29);
   noise[kTypeOffset] |= 1;  // complete as far as the reader can tell
   return noise;
 }
@@ -92,7 +93,8 @@ void Simulator::ClearRequests() {
 
 std::chrono::nanoseconds Simulator::ByteTime() const {
   const std::lock_guard lock(mutex_);
-  if (pacingBaud_ == 0) return {};
+  if (pacingBaud_ == 0)
+    return {};
   return std::chrono::nanoseconds(1'000'000'000LL * kBitsPerByte / pacingBaud_);
 }
 
@@ -103,16 +105,20 @@ void Simulator::Serve() {
   std::array<pollfd, 2> descriptors{{{terminal_.Master(), POLLIN, 0}, {wake_[0], POLLIN, 0}}};
   for (;;) {
     if (poll(descriptors.data(), descriptors.size(), -1) < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       return;
     }
-    if (descriptors[1].revents != 0) return;
-    if ((descriptors[0].revents & POLLIN) == 0) continue;
+    if (descriptors[1].revents != 0)
+      return;
+    if ((descriptors[0].revents & POLLIN) == 0)
+      continue;
 
     std::array<std::uint8_t, 256> chunk{};
     ssize_t count = 0;
     while ((count = read(terminal_.Master(), chunk.data(), chunk.size())) > 0) {
-      if (pending_.empty()) pendingSince_ = Clock::now();
+      if (pending_.empty())
+        pendingSince_ = Clock::now();
       pending_.insert(pending_.end(), chunk.begin(), chunk.begin() + count);
     }
     AnswerPending();
@@ -126,7 +132,8 @@ void Simulator::AnswerPending() {
       pending_.erase(pending_.begin());
       continue;
     }
-    if (pending_.size() < kFrameSize) return;
+    if (pending_.size() < kFrameSize)
+      return;
     Frame request{};
     std::copy_n(pending_.begin(), kFrameSize, request.begin());
     if (request[1] != kRequestTag || !SumsToZero(request)) {
@@ -137,13 +144,15 @@ void Simulator::AnswerPending() {
 
     const auto byteTime = ByteTime();
     const Clock::time_point arrived = pendingSince_ + kFrameSize * byteTime;
-    if (byteTime.count() != 0 && !WaitUntil(arrived)) return;
+    if (byteTime.count() != 0 && !WaitUntil(arrived))
+      return;
     pendingSince_ = byteTime.count() != 0 ? arrived : Clock::now();
 
     const Outgoing reply = Respond(request);
     Send(reply.first);
     if (!reply.second.empty()) {
-      if (!WaitUntil(Clock::now() + reply.pause)) return;
+      if (!WaitUntil(Clock::now() + reply.pause))
+        return;
       Send(reply.second);
     }
   }
@@ -153,9 +162,11 @@ Simulator::Outgoing Simulator::Respond(const Frame& request) {
   std::unique_lock lock(mutex_);
   requests_.push_back(request);
   ++faultRequests_;
-  if (fault_.kind == Fault::Kind::kSilentFrom && faultRequests_ >= fault_.value) return {};
+  if (fault_.kind == Fault::Kind::kSilentFrom && faultRequests_ >= fault_.value)
+    return {};
   const std::optional<Frame> answer = transmitter_.Answer(request);
-  if (!answer) return {};
+  if (!answer)
+    return {};
   Frame reply = *answer;
 
   if (request[kCommandOffset] == kWriteWord && memoryObserver_) {
@@ -216,7 +227,8 @@ void Simulator::Send(const std::vector<std::uint8_t>& bytes) {
     // Paced, each byte leaves when it would have finished crossing the wire.
     std::size_t count = bytes.size() - sent;
     if (byteTime.count() != 0) {
-      if (!WaitUntil(start + static_cast<int>(sent + 1) * byteTime)) return;
+      if (!WaitUntil(start + static_cast<int>(sent + 1) * byteTime))
+        return;
       count = 1;
     }
     const ssize_t written = write(terminal_.Master(), bytes.data() + sent, count);
@@ -224,10 +236,12 @@ void Simulator::Send(const std::vector<std::uint8_t>& bytes) {
       sent += static_cast<std::size_t>(written);
       continue;
     }
-    if (written < 0 && errno != EAGAIN && errno != EINTR) return;
+    if (written < 0 && errno != EAGAIN && errno != EINTR)
+      return;
     // The line is full: nobody reads the far end. Give a reader a moment, then drop the reply.
     pollfd room{terminal_.Master(), POLLOUT, 0};
-    if (PollUntil(&room, 1, Clock::now() + std::chrono::seconds(1)) <= 0) return;
+    if (PollUntil(&room, 1, Clock::now() + std::chrono::seconds(1)) <= 0)
+      return;
   }
 }
 
@@ -235,8 +249,10 @@ bool Simulator::WaitUntil(Clock::time_point deadline) {
   pollfd stop{wake_[0], POLLIN, 0};
   while (Clock::now() < deadline) {
     const int ready = PollUntil(&stop, 1, deadline);
-    if (ready > 0) return false;
-    if (ready < 0 && errno != EINTR) return false;
+    if (ready > 0)
+      return false;
+    if (ready < 0 && errno != EINTR)
+      return false;
   }
   return true;
 }

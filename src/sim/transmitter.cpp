@@ -25,11 +25,12 @@ constexpr std::array<std::uint16_t, 14> kVelmorReferences{
 // What the monitor addresses hover around, and how far they swing.
 constexpr std::array<std::int32_t, kMonitorCount> kMonitorBase{
     1, 12500, 3200, 16384, 21000, 250, 4000, 12000, 700, 0, 0, 0, 900, 1100};
-constexpr std::array<std::int32_t, kMonitorCount> kMonitorSwing{
-    0, 400, 60, 500, 700, 5, 120, 300, 20, 0, 0, 0, 15, 25};
+constexpr std::array<std::int32_t, kMonitorCount> kMonitorSwing{0,   400, 60, 500, 700, 5,  120,
+                                                                300, 20,  0,  0,   0,   15, 25};
 
 void PutWord(MemoryImage& memory, int address, std::uint32_t word) {
-  for (int i = 0; i < 4; ++i) memory[address + i] = static_cast<std::uint8_t>(word >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    memory[address + i] = static_cast<std::uint8_t>(word >> (8 * i));
 }
 
 void PutReferences(MemoryImage& memory, int first, const std::uint16_t* values, int count) {
@@ -42,16 +43,20 @@ MemoryImage FactoryMemory(int model) {
   MemoryImage memory{};
   const auto one = std::bit_cast<std::uint32_t>(1.0f);
   if (model == kVelmorModel) {
-    for (int address = 32; address <= 60; address += 8) PutWord(memory, address, one);
+    for (int address = 32; address <= 60; address += 8)
+      PutWord(memory, address, one);
     PutReferences(memory, 64, kVelmorReferences.data(), kVelmorReferences.size());
   } else {
-    for (const int address : {32, 40, 84}) PutWord(memory, address, one);
+    for (const int address : {32, 40, 84})
+      PutWord(memory, address, one);
     PutReferences(memory, 48, kTableModelReferences.data(), kTableModelReferences.size());
   }
   return memory;
 }
 
-bool IsWordAddress(int address) { return address % 4 == 0 && address <= kLastWord; }
+bool IsWordAddress(int address) {
+  return address % 4 == 0 && address <= kLastWord;
+}
 
 bool IsFirmwareWord(int address) {
   return address == kFirmwareVersionWord || address == kFirmwareDateWord;
@@ -76,13 +81,15 @@ void Transmitter::PresetFirmwareWords() {
 }
 
 std::optional<Frame> Transmitter::Answer(const Frame& request) {
-  if (request[0] != kHeader || request[1] != kRequestTag || !SumsToZero(request)) return {};
+  if (request[0] != kHeader || request[1] != kRequestTag || !SumsToZero(request))
+    return {};
   const int address = AddressOf(request);
   std::uint32_t data = 0;
   switch (request[kCommandOffset]) {
     case kWriteWord:
       if (IsWordAddress(address) && !IsFirmwareWord(address)) {
-        for (int i = 0; i < 4; ++i) memory_[address + i] = request[kDataOffset + i];
+        for (int i = 0; i < 4; ++i)
+          memory_[address + i] = request[kDataOffset + i];
       }
       data = WordAt(address);
       break;
@@ -94,7 +101,8 @@ std::optional<Frame> Transmitter::Answer(const Frame& request) {
       break;
     case kAction: {
       const std::uint8_t code = request[kDataOffset];
-      if (code < 0x20 || code > 0x22) return {};
+      if (code < 0x20 || code > 0x22)
+        return {};
       data = code;
       break;
     }
@@ -106,7 +114,8 @@ std::optional<Frame> Transmitter::Answer(const Frame& request) {
   reply[1] = kReplyTag;
   reply[2] = request[2];
   reply[3] = request[3];
-  for (int i = 0; i < 4; ++i) reply[kDataOffset + i] = static_cast<std::uint8_t>(data >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    reply[kDataOffset + i] = static_cast<std::uint8_t>(data >> (8 * i));
   reply[kTypeOffset] = static_cast<std::uint8_t>(typeCode_);
   reply[kCommandOffset] = request[kCommandOffset];
   Seal(reply);
@@ -114,9 +123,11 @@ std::optional<Frame> Transmitter::Answer(const Frame& request) {
 }
 
 std::uint32_t Transmitter::WordAt(int address) const {
-  if (!IsWordAddress(address)) return 0;
+  if (!IsWordAddress(address))
+    return 0;
   std::uint32_t word = 0;
-  for (int i = 0; i < 4; ++i) word |= static_cast<std::uint32_t>(memory_[address + i]) << (8 * i);
+  for (int i = 0; i < 4; ++i)
+    word |= static_cast<std::uint32_t>(memory_[address + i]) << (8 * i);
   return word;
 }
 
@@ -134,8 +145,8 @@ std::int32_t Transmitter::MonitorValue(int index) const {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
   const double phase = 2.0 * std::numbers::pi * seconds / 20.0 + index;
-  return kMonitorBase[index] + static_cast<std::int32_t>(std::lround(kMonitorSwing[index] *
-                                                                     std::sin(phase)));
+  return kMonitorBase[index] +
+         static_cast<std::int32_t>(std::lround(kMonitorSwing[index] * std::sin(phase)));
 }
 
 }  // namespace zelto::sim

@@ -1,12 +1,11 @@
 #include "background_program.h"
 
+#include <array>
 #include <poll.h>
 #include <signal.h>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <array>
-#include <stdexcept>
 
 namespace zelto::testing {
 namespace {
@@ -16,7 +15,8 @@ std::string Drain(int fd) {
   std::string text;
   std::array<char, 4096> buffer{};
   ssize_t count = 0;
-  while ((count = read(fd, buffer.data(), buffer.size())) > 0) text.append(buffer.data(), count);
+  while ((count = read(fd, buffer.data(), buffer.size())) > 0)
+    text.append(buffer.data(), count);
   return text;
 }
 
@@ -26,15 +26,19 @@ BackgroundProgram::BackgroundProgram(const std::string& path,
                                      const std::vector<std::string>& arguments) {
   std::array<int, 2> outPipe{};
   std::array<int, 2> errPipe{};
-  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0) throw std::runtime_error("pipe");
+  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0)
+    throw std::runtime_error("pipe");
   child_ = fork();
-  if (child_ < 0) throw std::runtime_error("fork");
+  if (child_ < 0)
+    throw std::runtime_error("fork");
   if (child_ == 0) {
     dup2(outPipe[1], STDOUT_FILENO);
     dup2(errPipe[1], STDERR_FILENO);
-    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
+    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
+      close(fd);
     std::vector<char*> argv{const_cast<char*>(path.c_str())};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     execv(path.c_str(), argv.data());
     _exit(127);
@@ -50,8 +54,10 @@ BackgroundProgram::~BackgroundProgram() {
     kill(child_, SIGKILL);
     waitpid(child_, nullptr, 0);
   }
-  if (out_ >= 0) close(out_);
-  if (err_ >= 0) close(err_);
+  if (out_ >= 0)
+    close(out_);
+  if (err_ >= 0)
+    close(err_);
 }
 
 std::string BackgroundProgram::ReadLine() {
@@ -63,16 +69,19 @@ std::string BackgroundProgram::ReadLine() {
     }
     // A program that never prints fails the test after a while instead of hanging it.
     pollfd ready{out_, POLLIN, 0};
-    if (poll(&ready, 1, 10000) <= 0) return {};
+    if (poll(&ready, 1, 10000) <= 0)
+      return {};
     std::array<char, 256> chunk{};
     const ssize_t count = read(out_, chunk.data(), chunk.size());
-    if (count <= 0) return {};
+    if (count <= 0)
+      return {};
     outBuffer_.append(chunk.data(), count);
   }
 }
 
 ProgramResult BackgroundProgram::Stop(int signal) {
-  if (child_ > 0) kill(child_, signal);
+  if (child_ > 0)
+    kill(child_, signal);
   return Wait();
 }
 

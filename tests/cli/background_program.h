@@ -2,9 +2,8 @@
 
 #include "run_program.h"
 
-#include <sys/types.h>
-
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace zelto::testing {

@@ -1,8 +1,7 @@
 #include "cli/console_reporter.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace zelto::cli {
@@ -17,7 +16,8 @@ std::string Text(std::FILE* file) {
   std::fflush(file);
   std::rewind(file);
   std::string text;
-  for (int c; (c = std::fgetc(file)) != EOF;) text.push_back(static_cast<char>(c));
+  for (int c; (c = std::fgetc(file)) != EOF;)
+    text.push_back(static_cast<char>(c));
   return text;
 }
 

@@ -3,16 +3,14 @@
 #include "sim/protocol.h"
 
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace zelto::cli {
 namespace {
@@ -25,10 +23,11 @@ const std::string kCli = ZELTO_CLI_PATH;
 // A simulator run by the tool itself, and the path it serves on.
 struct SimulateCommand {
   explicit SimulateCommand(std::vector<std::string> arguments)
-      : program(kCli, [&] {
-          arguments.insert(arguments.begin(), "simulate");
-          return arguments;
-        }()),
+      : program(kCli,
+                [&] {
+                  arguments.insert(arguments.begin(), "simulate");
+                  return arguments;
+                }()),
         path(program.ReadLine()) {}
 
   BackgroundProgram program;
@@ -47,7 +46,8 @@ std::vector<std::string> Lines(const std::string& text) {
 // The last number a "ports" listing gives, for the expected status texts.
 std::string ComOf(const std::string& path) {
   for (const std::string& line : Lines(RunProgram(kCli, {"--port", path, "ports"}).out)) {
-    if (line.find("\t" + path + "\t") != std::string::npos) return "Com" + line.substr(3, line.find('\t') - 3);
+    if (line.find("\t" + path + "\t") != std::string::npos)
+      return "Com" + line.substr(3, line.find('\t') - 3);
   }
   return "Com?";
 }
@@ -59,8 +59,9 @@ TEST(IdentifyCommand, IdentifiesEachModelOfTheSimulator) {
     const auto result = RunProgram(kCli, {"--port", sim.path, "--model", model, "identify"});
     EXPECT_EQ(result.exitCode, 0) << model << "\n" << result.err;
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(Lines(result.err), (std::vector<std::string>{"Поиск на " + ComOf(sim.path) + ". Ждите!",
-                                                         "Порт открыт", "Прибор подключен"}));
+    EXPECT_EQ(Lines(result.err),
+              (std::vector<std::string>{"Поиск на " + ComOf(sim.path) + ". Ждите!", "Порт открыт",
+                                        "Прибор подключен"}));
   }
 }
 
@@ -80,8 +81,7 @@ TEST(IdentifyCommand, SilenceExitsThree) {
   cfmakeraw(&line);
   tcsetattr(slave, TCSANOW, &line);
   const std::string path = ttyname(slave);
-  const auto result =
-      RunProgram(kCli, {"--port", path, "--timeout-scale", "0.02", "identify"});
+  const auto result = RunProgram(kCli, {"--port", path, "--timeout-scale", "0.02", "identify"});
   EXPECT_EQ(result.exitCode, 3);
   EXPECT_EQ(Lines(result.err).back(), "Прибор не отвечает");
   close(master);
@@ -157,9 +157,18 @@ class MemoryFile : public ::testing::Test {
 void WriteWord(const std::string& path, std::uint16_t address, std::array<std::uint8_t, 4> word) {
   const int fd = open(path.c_str(), O_RDWR | O_NOCTTY);
   ASSERT_GE(fd, 0);
-  sim::Frame request{sim::kHeader, sim::kRequestTag, static_cast<std::uint8_t>(address),
-                     static_cast<std::uint8_t>(address >> 8), word[0], word[1], word[2], word[3],
-                     0, 0, sim::kWriteWord, 0};
+  sim::Frame request{sim::kHeader,
+                     sim::kRequestTag,
+                     static_cast<std::uint8_t>(address),
+                     static_cast<std::uint8_t>(address >> 8),
+                     word[0],
+                     word[1],
+                     word[2],
+                     word[3],
+                     0,
+                     0,
+                     sim::kWriteWord,
+                     0};
   sim::Seal(request);
   ASSERT_EQ(write(fd, request.data(), request.size()), 12);
   std::size_t received = 0;

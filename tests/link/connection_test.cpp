@@ -126,7 +126,8 @@ TEST(SelectPort, PortSeventeenLeavesOneInTheLowBits) {
   testing::RecordingReporter reporter;
   testing::RecordingView view;
   Link link(reporter, view, testing::kTestTimeouts);
-  for (int i = 1; i <= 16; ++i) link.Ports().Add("/nonexistent/" + std::to_string(i), "");
+  for (int i = 1; i <= 16; ++i)
+    link.Ports().Add("/nonexistent/" + std::to_string(i), "");
   ASSERT_EQ(link.Ports().Add(sim.Path(), "simulator"), 17);
   EXPECT_TRUE(link.SelectPort(17));
   EXPECT_EQ(link.State().PortNo, 17);
@@ -154,7 +155,8 @@ TEST(OpenFailure, SaysThePortIsMissingAndAllowsARetry) {
   SimulatedLink bench;
   const int missing = bench.link.Ports().Add("/dev/does-not-exist", "");
   EXPECT_FALSE(bench.link.SelectPort(missing));
-  const Strings expected{SearchingStatus(missing), OpenFailureStatus(missing, OpenFailure::kNoDevice)};
+  const Strings expected{SearchingStatus(missing),
+                         OpenFailureStatus(missing, OpenFailure::kNoDevice)};
   EXPECT_EQ(bench.reporter.statuses, expected);
   EXPECT_EQ(expected[1], "Порт Com" + std::to_string(missing) + " не найден");
   EXPECT_EQ(bench.view.events, Strings{"failed " + std::to_string(missing)});

@@ -1,9 +1,9 @@
 #include "link/frame.h"
+
 #include "link/link_state.h"
 #include "link_test_support.h"
 
 #include <gtest/gtest.h>
-
 #include <numeric>
 
 namespace zelto {

@@ -109,7 +109,8 @@ struct SimulatedLink {
 
 inline std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
   std::vector<std::uint8_t> bytes;
-  for (const int value : values) bytes.push_back(static_cast<std::uint8_t>(value));
+  for (const int value : values)
+    bytes.push_back(static_cast<std::uint8_t>(value));
   return bytes;
 }
 

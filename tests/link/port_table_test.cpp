@@ -1,8 +1,8 @@
-#include "link/port_number.h"
 #include "link/port_table.h"
 
-#include <gtest/gtest.h>
+#include "link/port_number.h"
 
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace zelto {
@@ -18,8 +18,11 @@ std::vector<std::string> Labels(const PortTable& table) {
 
 TEST(PortTable, BuiltInPortsKeepTheirNumbersAndAdaptersFollowInNameOrder) {
   PortTable table;
-  table.Update({{"/dev/ttyUSB1", "FT232R"}, {"/dev/ttyS2", ""}, {"/dev/ttyACM0", "CDC"},
-                {"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "CH340"}});
+  table.Update({{"/dev/ttyUSB1", "FT232R"},
+                {"/dev/ttyS2", ""},
+                {"/dev/ttyACM0", "CDC"},
+                {"/dev/ttyS0", ""},
+                {"/dev/ttyUSB0", "CH340"}});
   EXPECT_EQ(Labels(table),
             (std::vector<std::string>{"COM1 /dev/ttyS0", "COM3 /dev/ttyS2", "COM4 /dev/ttyACM0",
                                       "COM5 /dev/ttyUSB0", "COM6 /dev/ttyUSB1"}));
@@ -40,8 +43,8 @@ TEST(PortTable, NumbersStayWhenDevicesComeAndGo) {
   table.Update({{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", ""}});
   table.Add("/dev/pts/3", "simulator");
   table.Update({{"/dev/ttyS0", ""}, {"/dev/ttyACM0", ""}});  // USB0 unplugged, ACM0 plugged in
-  EXPECT_EQ(Labels(table), (std::vector<std::string>{"COM1 /dev/ttyS0", "COM3 /dev/pts/3",
-                                                     "COM4 /dev/ttyACM0"}));
+  EXPECT_EQ(Labels(table),
+            (std::vector<std::string>{"COM1 /dev/ttyS0", "COM3 /dev/pts/3", "COM4 /dev/ttyACM0"}));
   table.Update({{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", ""}, {"/dev/ttyACM0", ""}});
   EXPECT_EQ(table.Listed()[1].path, "/dev/ttyUSB0");
   EXPECT_EQ(table.Listed()[1].number, 2);

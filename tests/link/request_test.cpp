@@ -125,7 +125,8 @@ TEST_F(Requests, ActionsAreAcknowledged) {
 TEST_F(Requests, ProgressOfEightyRequestsEndsAt96) {
   bench.link.SetProgressSteps(80);
   bench.link.ResetProgress();
-  for (int i = 0; i < 80; ++i) bench.link.Request(0x500, {}, CmdReadRam);
+  for (int i = 0; i < 80; ++i)
+    bench.link.Request(0x500, {}, CmdReadRam);
   ASSERT_EQ(bench.reporter.progress.size(), 80u);
   EXPECT_EQ(bench.reporter.progress.front(), 1);
   EXPECT_EQ(bench.reporter.progress.back(), 96);
@@ -134,7 +135,8 @@ TEST_F(Requests, ProgressOfEightyRequestsEndsAt96) {
 TEST_F(Requests, ProgressOfTwoRequestsGoesTo100AndStays) {
   bench.link.SetProgressSteps(2);
   bench.link.ResetProgress();
-  for (int i = 0; i < 3; ++i) bench.link.Request(0x500, {}, CmdReadRam);
+  for (int i = 0; i < 3; ++i)
+    bench.link.Request(0x500, {}, CmdReadRam);
   EXPECT_EQ(bench.reporter.progress, (std::vector<int>{50, 100}));
 
   bench.link.SetProgressSteps(0);

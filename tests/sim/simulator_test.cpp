@@ -1,17 +1,16 @@
-#include "sim/memory_image_file.h"
 #include "sim/simulator.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
-
-#include <gtest/gtest.h>
+#include "sim/memory_image_file.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace zelto::sim {
 namespace {
@@ -21,7 +20,8 @@ class Client {
  public:
   explicit Client(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_NOCTTY)) {}
   ~Client() {
-    if (fd_ >= 0) close(fd_);
+    if (fd_ >= 0)
+      close(fd_);
   }
   bool IsOpen() const { return fd_ >= 0; }
   int Descriptor() const { return fd_; }
@@ -34,10 +34,12 @@ class Client {
     std::vector<std::uint8_t> bytes;
     while (bytes.size() < count) {
       pollfd ready{fd_, POLLIN, 0};
-      if (poll(&ready, 1, 5000) <= 0) break;
+      if (poll(&ready, 1, 5000) <= 0)
+        break;
       std::array<std::uint8_t, 64> chunk{};
       const ssize_t got = read(fd_, chunk.data(), std::min(chunk.size(), count - bytes.size()));
-      if (got <= 0) break;
+      if (got <= 0)
+        break;
       bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + got);
     }
     return bytes;
@@ -109,7 +111,8 @@ class ImageFile : public ::testing::Test {
 
 TEST_F(ImageFile, SavesAndLoadsTheWholeImage) {
   MemoryImage image{};
-  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7);
+  for (std::size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<std::uint8_t>(i * 7);
   ASSERT_TRUE(SaveMemoryImage(PathOf("eeprom.bin"), image));
   EXPECT_EQ(std::filesystem::file_size(PathOf("eeprom.bin")), 512u);
   MemoryImage loaded{};

@@ -1,18 +1,25 @@
 #include "sim/transmitter.h"
 
-#include <gtest/gtest.h>
-
 #include <bit>
+#include <gtest/gtest.h>
 #include <numeric>
 
 namespace zelto::sim {
 namespace {
 
 Frame Request(std::uint16_t address, std::uint32_t word, Command command) {
-  Frame frame{kHeader, kRequestTag, static_cast<std::uint8_t>(address),
-              static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(word),
-              static_cast<std::uint8_t>(word >> 8), static_cast<std::uint8_t>(word >> 16),
-              static_cast<std::uint8_t>(word >> 24), 0, 0, command, 0};
+  Frame frame{kHeader,
+              kRequestTag,
+              static_cast<std::uint8_t>(address),
+              static_cast<std::uint8_t>(address >> 8),
+              static_cast<std::uint8_t>(word),
+              static_cast<std::uint8_t>(word >> 8),
+              static_cast<std::uint8_t>(word >> 16),
+              static_cast<std::uint8_t>(word >> 24),
+              0,
+              0,
+              command,
+              0};
   Seal(frame);
   return frame;
 }

@@ -1,11 +1,7 @@
 #include "sim/simulator.h"
 
-#include "sim/memory_image_file.h"
 
-#include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <future>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -95,41 +91,6 @@ TEST(Simulator, ReportsEveryWordWritten) {
   EXPECT_EQ(image[20], 1);
   EXPECT_EQ(image[23], 4);
   EXPECT_EQ(simulator.Memory()[21], 2);
-}
-
-class ImageFile : public ::testing::Test {
- protected:
-  ~ImageFile() override { std::filesystem::remove_all(folder_); }
-  std::string PathOf(const char* name) const { return (folder_ / name).string(); }
-
- private:
-  std::filesystem::path folder_ = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-sim-XXXXXX").string();
-    return std::filesystem::path(mkdtemp(pattern.data()));
-  }();
-};
-
-TEST_F(ImageFile, SavesAndLoadsTheWholeImage) {
-  MemoryImage image{};
-  for (std::size_t i = 0; i < image.size(); ++i)
-    image[i] = static_cast<std::uint8_t>(i * 7);
-  ASSERT_TRUE(SaveMemoryImage(PathOf("eeprom.bin"), image));
-  EXPECT_EQ(std::filesystem::file_size(PathOf("eeprom.bin")), 512u);
-  MemoryImage loaded{};
-  EXPECT_EQ(LoadMemoryImage(PathOf("eeprom.bin"), loaded), ImageFileStatus::kLoaded);
-  EXPECT_EQ(loaded, image);
-}
-
-TEST_F(ImageFile, RefusesMissingAndMisfitFiles) {
-  MemoryImage image{};
-  image.fill(9);
-  EXPECT_EQ(LoadMemoryImage(PathOf("none.bin"), image), ImageFileStatus::kMissing);
-  std::ofstream(PathOf("short.bin")) << "short";
-  EXPECT_EQ(LoadMemoryImage(PathOf("short.bin"), image), ImageFileStatus::kWrongSize);
-  std::ofstream(PathOf("long.bin")) << std::string(513, 'x');
-  EXPECT_EQ(LoadMemoryImage(PathOf("long.bin"), image), ImageFileStatus::kWrongSize);
-  EXPECT_EQ(image[0], 9);  // untouched
-  EXPECT_FALSE(SaveMemoryImage(PathOf("no/such/folder.bin"), image));
 }
 
 }  // namespace

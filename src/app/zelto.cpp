@@ -2,7 +2,10 @@
 
 #include "app/hot_keys.h"
 #include "app/platform_family.h"
+#include "app/window_connection_view.h"
 #include "app/window_reporter.h"
+#include "link/link.h"
+#include "link/port_number.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,10 +14,16 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScopeGuard>
 #include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace zelto::app {
 namespace {
@@ -50,14 +59,23 @@ SensorView SensorViewFor(int sensorCode) {
 
 }  // namespace
 
-TZelto::TZelto(const QString& productKey, QWidget* parent)
+TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
     : QMainWindow(parent),
       form_(BuildZeltoForm(*this)),
       mode_(ProductModeForKey(productKey)),
       productName_(ProductName(mode_)),
       hotKeys_(new HotKeyFilter([this](int id) { ApplicationEvents1Message(id); }, this)),
       reporter_(std::make_unique<WindowReporter>(*form_.StatusPanels[3], *form_.InforF,
-                                                 *form_.TransferBar)) {
+                                                 *form_.TransferBar)),
+      connectionView_(std::make_unique<WindowConnectionView>(form_)),
+      link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)) {
+  link_->SetPortScanner(std::move(linkSetup.scanPorts));
+  // The system's ports take their numbers first; the extra ports follow them.
+  link_->ListPorts();
+  for (const ExtraPort& port : linkSetup.extraPorts) {
+    const int number = link_->Ports().Add(port.path, port.description);
+    if (preferredPort_ == 0) preferredPort_ = number;
+  }
   ConnectHandlers();
   FormCreate();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -72,6 +90,16 @@ TZelto::~TZelto() = default;
 void TZelto::ConnectHandlers() {
   connect(form_.ExitButton, &QPushButton::clicked, this, &TZelto::ExitButtonClick);
   connect(form_.Exit, &QAction::triggered, this, &TZelto::ExitButtonClick);
+
+  // The port list is checked when the user picks an entry or finishes typing one, not at
+  // every keystroke.
+  connect(form_.SetComN, &QComboBox::activated, this, &TZelto::SetComNChange);
+  connect(form_.SetComN->lineEdit(), &QLineEdit::editingFinished, this, &TZelto::SetComNChange);
+  connect(form_.TSpeedD, &QComboBox::currentIndexChanged, this, &TZelto::TSpeedDChange);
+  connect(form_.Connect, &QToolButton::clicked, this, &TZelto::ConnectClick);
+  connect(form_.ConnectCom, &QAction::triggered, this, &TZelto::ConnectClick);
+  connect(form_.OpenDev, &QToolButton::clicked, this, &TZelto::OpenDevClick);
+  connect(form_.TimeConnect, &QTimer::timeout, this, &TZelto::TimeConnectTimer);
 }
 
 void TZelto::FormCreate() {
@@ -88,6 +116,13 @@ void TZelto::FormCreate() {
 
   setWindowTitle(productName_);
   form_.HeadDevice->setText(productName_);
+
+  // With no serial port at all the list stays empty and there is no number to check; the port
+  // button reports that when pressed.
+  form_.SetComN->setCurrentIndex(0);
+  ListPorts();
+  form_.SetComN->setCurrentIndex(
+      std::max(0, form_.SetComN->findText(QString::fromStdString(PortLabel(preferredPort_)))));
 
   {
     // Programmatic selection; the speed handler is not to run and the port keeps 4800 baud.
@@ -198,6 +233,48 @@ void TZelto::SetSubmenuVisible(QMenu* submenu, bool visible) {
 
 void TZelto::ExitButtonClick() {
   close();
+}
+
+void TZelto::ListPorts() {
+  form_.SetComN->clear();
+  for (const PortEntry& port : link_->ListPorts()) {
+    QString hint = QString::fromStdString(port.path);
+    if (!port.description.empty()) {
+      hint += QStringLiteral(" — ") + QString::fromStdString(port.description);
+    }
+    form_.SetComN->addItem(QString::fromStdString(PortLabel(port.number)));
+    form_.SetComN->setItemData(form_.SetComN->count() - 1, hint, Qt::ToolTipRole);
+  }
+}
+
+int TZelto::SelectedModel() const { return form_.TypeDevice->currentIndex(); }
+
+void TZelto::SetComNChange() { SelectedPortNumber(form_.SetComN->currentText().toStdString()); }
+
+void TZelto::TSpeedDChange(int index) {
+  if (index >= 0) link_->SelectSpeed(form_.TSpeedD->itemText(index).toInt());
+}
+
+void TZelto::ConnectClick() {
+  // The click has flipped the button already. The port operations set it where it belongs;
+  // when none runs (no number in the list, or a number that is no port) it flips back.
+  const auto settle = qScopeGuard([this] { form_.Connect->setChecked(link_->IsPortOpen()); });
+  const int number = SelectedPortNumber(form_.SetComN->currentText().toStdString());
+  link_->SelectPort(number);
+  link_->FlushTraceRing();
+}
+
+void TZelto::OpenDevClick() {
+  if (form_.OpenDev->isChecked()) {
+    link_->ConnectDevice(SelectedModel());
+  } else {
+    link_->DisconnectDevice();
+  }
+}
+
+void TZelto::TimeConnectTimer() {
+  if ((link_->State().LinkFlags & fWriting) != 0) return;
+  link_->CheckDevice(SelectedModel());
 }
 
 void TZelto::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 #include "cli/commands.h"
 
 #include "cli/command_convert.h"
+#include "cli/port_commands.h"
+#include "cli/simulate_command.h"
 
 #include <array>
 
@@ -8,8 +10,8 @@ namespace zelto::cli {
 
 std::span<const Command> Commands() {
   static constexpr std::array kCommands{
-      Command{"ports", "", "list the serial ports with their COM numbers", nullptr},
-      Command{"identify", "", "identify the transmitter of the chosen model", nullptr},
+      Command{"ports", "", "list the serial ports with their COM numbers", RunPorts},
+      Command{"identify", "", "identify the transmitter of the chosen model", RunIdentify},
       Command{"read", "", "read the stored configuration and print its summary", nullptr},
       Command{"write",
               "--sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] [--linear-emf] "
@@ -27,7 +29,7 @@ std::span<const Command> Commands() {
       Command{"convert", "--sensor CODE (--temperature T | --signal S)",
               "convert with the sensor's tables, no device needed", RunConvert},
       Command{"simulate", "[--model M] [--memory FILE] [--pace]",
-              "run the transmitter simulator on a pseudo-terminal", nullptr},
+              "run the transmitter simulator on a pseudo-terminal", RunSimulate},
   };
   return kCommands;
 }

@@ -1,0 +1,38 @@
+#include "cli/device_session.h"
+
+#include "cli/exit_codes.h"
+
+namespace zelto::cli {
+
+DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
+    : options_(options), link_(reporter, view_, LinkTimeouts{}.Scaled(options.timeoutScale)) {
+  link_.SelectSpeed(options.baud);
+}
+
+int DeviceSession::Connect() {
+  link_.ListPorts();
+  const int number = options_.portPath ? link_.Ports().Add(*options_.portPath, "")
+                                       : options_.comNumber.value_or(0);
+  if (!link_.SelectPort(number))
+    return kExitPortError;
+  switch (link_.ConnectDevice(options_.model)) {
+    case IdentifyOutcome::kMatched:
+      return kExitSuccess;
+    case IdentifyOutcome::kNoAnswer:
+      return kExitNoAnswer;
+    case IdentifyOutcome::kWrongModel:
+    case IdentifyOutcome::kBadReply:
+      return kExitIdentifyFailed;
+    case IdentifyOutcome::kPortClosed:
+      break;
+  }
+  return kExitPortError;
+}
+
+std::optional<std::string> MissingDevice(const GlobalOptions& options) {
+  if (options.portPath || options.comNumber)
+    return std::nullopt;
+  return "this command needs a device: give --port PATH or --com N";
+}
+
+}  // namespace zelto::cli

@@ -1,0 +1,90 @@
+// Frames on the wire and the request primitives every device operation goes through.
+#include "link/link.h"
+
+#include <algorithm>
+
+namespace zelto {
+namespace {
+
+constexpr int kProgressFull = 1000;  // the bar shows a tenth of the total
+
+}  // namespace
+
+int Link::WriteFrame(std::span<std::uint8_t> frame) {
+  SealFrame(frame);
+  TraceFrame(frame, LinkTrace::Direction::kOutgoing);
+  return port_->Write(frame);
+}
+
+int Link::ReadFrame(std::span<std::uint8_t> buffer) {
+  std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+  const int first = port_->Read(buffer, timeouts_);
+  TraceFrame(buffer.first(static_cast<std::size_t>(first)), LinkTrace::Direction::kIncoming);
+  if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0)
+    return first;
+
+  // Byte 9 still 0: the reply is incomplete or nothing came. One more read over the same
+  // buffer; what the first brought and the second does not overwrite stays.
+  const int second = port_->Read(buffer, timeouts_);
+  TraceFrame(buffer.first(static_cast<std::size_t>(second)), LinkTrace::Direction::kIncoming);
+  return second;
+}
+
+int Link::SendRequest(std::uint16_t address, Payload payload, Command command) {
+  requestFrame_ = BuildRequest(address, payload, command);
+  return WriteFrame(requestFrame_);
+}
+
+void Link::Request(std::uint16_t address, Payload payload, Command command) {
+  SendRequest(address, payload, command);
+  if (command == CmdWriteWord) {
+    ReadReply();  // a missing acknowledgement does not stop a write sequence
+    FlushTraceRing();
+  }
+  if (progressStep_ != 0) {
+    progressTotal_ += progressStep_;
+    if (progressTotal_ <= kProgressFull)
+      reporter_.SetProgress(progressTotal_ / 10);
+  }
+}
+
+bool Link::Query(std::uint16_t address, Frame& reply, Command command) {
+  SendRequest(address, Payload{}, command);
+  return ReadFrame(reply) > 0;
+}
+
+bool Link::ReadReply() {
+  return ReadFrame(replyBuffer_) > 0;
+}
+
+std::int32_t Link::ReadReplyValue() {
+  return ReadReply() ? ReplyValue(replyBuffer_) : -1;
+}
+
+bool Link::DoAction(std::uint8_t code) {
+  SendRequest(0, Payload{code, 0, 0, 0}, CmdAction);
+  return ReadReply();
+}
+
+void Link::SetProgressSteps(int n) {
+  progressStep_ = n != 0 ? kProgressFull / n : 0;
+}
+
+void Link::TraceFrame(std::span<const std::uint8_t> bytes, LinkTrace::Direction direction) {
+  if (trace_ != nullptr)
+    trace_->TraceFrame(bytes, direction);
+}
+
+void Link::TraceEvent(int tag, int requested, int current) {
+  if (trace_ != nullptr) {
+    trace_->TraceEvent(tag, state_.LinkFlags, static_cast<std::uint8_t>(requested),
+                       static_cast<std::uint8_t>(current));
+  }
+}
+
+void Link::FlushTraceRing() {
+  if (trace_ != nullptr)
+    trace_->FlushTraceRing();
+}
+
+}  // namespace zelto

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "link/link_timeouts.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace zelto {
+
+// Why a port did not open; the user is told which, since each has its own remedy.
+enum class OpenFailure {
+  kNone,
+  kNoDevice,  // no such device (unplugged adapter, wrong path)
+  kBusy,      // another program holds it
+  kNoAccess,  // the user may not use it
+  kSettings,  // it opened but refused the line format
+  kOther,
+};
+
+// The line format of the link: 8 data bits, no parity, 2 stop bits, no flow control, at a
+// rate of BaudTable.
+struct LineSettings {
+  int baud = 4800;
+};
+
+// The serial port as the link needs it: blocking transfers on the calling thread. One
+// implementation talks to real ports; tests wrap it to count what passes through.
+class SerialPort {
+ public:
+  virtual ~SerialPort() = default;
+
+  // Opens the device exclusively and applies the line format.
+  virtual OpenFailure Open(const std::string& path, LineSettings settings) = 0;
+  virtual void Close() = 0;
+  virtual bool IsOpen() const = 0;
+
+  // Returns the number of bytes written; 0 when the port is closed.
+  virtual int Write(std::span<const std::uint8_t> bytes) = 0;
+  // Reads up to buffer.size() bytes, ending as LinkTimeouts describes; returns the count read.
+  virtual int Read(std::span<std::uint8_t> buffer, const LinkTimeouts& timeouts) = 0;
+  // Discards what was received and not read, then what was written and not sent.
+  virtual void Purge() = 0;
+
+  // Modem control lines; false when the port refused.
+  virtual bool SetDtr(bool high) = 0;
+  virtual bool SetRts(bool high) = 0;
+};
+
+}  // namespace zelto

@@ -1,0 +1,27 @@
+#include "link/status_texts.h"
+
+namespace zelto {
+
+std::string SearchingStatus(int number) {
+  return "Поиск на Com" + std::to_string(number) + ". Ждите!";
+}
+
+std::string OpenFailureStatus(int number, OpenFailure reason) {
+  const std::string port = "Com" + std::to_string(number);
+  switch (reason) {
+    case OpenFailure::kNoDevice:
+      return "Порт " + port + " не найден";
+    case OpenFailure::kBusy:
+      return "Порт " + port + " занят другой программой";
+    case OpenFailure::kNoAccess:
+      return "Нет доступа к порту " + port + ": пользователь должен входить в группу dialout";
+    case OpenFailure::kSettings:
+      return "Порт " + port + " не принимает настройки линии";
+    case OpenFailure::kNone:
+    case OpenFailure::kOther:
+      break;
+  }
+  return "Порт " + port + " не открывается";
+}
+
+}  // namespace zelto

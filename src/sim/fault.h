@@ -1,0 +1,39 @@
+#pragma once
+
+#include <chrono>
+
+namespace zelto::sim {
+
+// A way for the simulated transmitter to misbehave, so that tests can watch the configurator
+// cope: simulator.SetFault(Fault::SilentFrom(3)).
+struct Fault {
+  enum class Kind {
+    kNone,
+    kSilentFrom,        // no reply from the value-th request on (counted from 1)
+    kCutShort,          // every reply ends after value bytes
+    kCutShortThenFull,  // value bytes, a pause, then the whole reply
+    kZeroType,          // every reply carries 0 in byte 9
+    kZeroTypeThenFull,  // a reply with 0 in byte 9, straight away followed by the right one
+    kWrongHeader,       // replies start with another header byte
+    kTypeCode,          // identification answers with the type code value
+    kGarbage,           // twelve bytes of noise instead of each reply
+  };
+
+  Kind kind = Kind::kNone;
+  int value = 0;
+  std::chrono::milliseconds pause{0};
+
+  static Fault None() { return {}; }
+  static Fault SilentFrom(int request) { return {Kind::kSilentFrom, request}; }
+  static Fault CutShort(int bytes) { return {Kind::kCutShort, bytes}; }
+  static Fault CutShortThenFull(int bytes, std::chrono::milliseconds pause) {
+    return {Kind::kCutShortThenFull, bytes, pause};
+  }
+  static Fault ZeroType() { return {Kind::kZeroType}; }
+  static Fault ZeroTypeThenFull() { return {Kind::kZeroTypeThenFull}; }
+  static Fault WrongHeader() { return {Kind::kWrongHeader}; }
+  static Fault TypeCode(int code) { return {Kind::kTypeCode, code}; }
+  static Fault Garbage() { return {Kind::kGarbage}; }
+};
+
+}  // namespace zelto::sim

@@ -1,0 +1,235 @@
+#include "app/zelto_form.h"
+#include "link/link.h"
+#include "sim/simulator.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
+constexpr int kVelmor = 2;
+
+LinkSetup WithPorts(std::vector<ExtraPort> ports) {
+  return {std::move(ports), kFastTimeouts, [] { return std::vector<SystemPort>{}; }};
+}
+
+// The window with a simulated transmitter as its only port.
+class WindowWithDevice : public ::testing::Test {
+ protected:
+  WindowWithDevice() { window.show(); }
+
+  QString Status() const { return Find<QLabel>(window, "StatusPanel3")->text(); }
+  QToolButton* Connect() const { return Find<QToolButton>(window, "Connect"); }
+  QToolButton* OpenDev() const { return Find<QToolButton>(window, "OpenDev"); }
+  bool Enabled(const char* name) const { return Find<QWidget>(window, name)->isEnabled(); }
+  bool ActionEnabled(const char* name) const { return Find<QAction>(window, name)->isEnabled(); }
+  // Its own switch, whatever the page control around it says.
+  bool SwitchedOn(const char* name) const {
+    return !Find<QWidget>(window, name)->testAttribute(Qt::WA_ForceDisabled);
+  }
+  // Qt reports a hidden action as disabled whatever was set; shown, it tells what was set.
+  bool MenuEnabled(const char* name) const {
+    QAction* item = Find<QMenu>(window, name)->menuAction();
+    item->setVisible(true);
+    return item->isEnabled();
+  }
+  bool DeviceCommandsEnabled() const {
+    return Enabled("WriteToCom") && Enabled("ReadFromCom") && ActionEnabled("Read") &&
+           ActionEnabled("Write") && Enabled("PanRange");
+  }
+  void Click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  sim::Simulator sim{kVelmor};
+  TZelto window{"Velmor7", WithPorts({{sim.Path(), "simulator"}})};
+};
+
+TEST_F(WindowWithDevice, ListsTheSimulatorWithItsPath) {
+  const auto* ports = Find<QComboBox>(window, "SetComN");
+  ASSERT_EQ(ports->count(), 1);
+  EXPECT_EQ(ports->currentText(), "COM1");
+  EXPECT_EQ(ports->itemData(0, Qt::ToolTipRole).toString(),
+            QString::fromStdString(sim.Path()) + " — simulator");
+}
+
+TEST_F(WindowWithDevice, PortButtonOpensAndReleasesThePort) {
+  Click(Connect());
+  EXPECT_EQ(Status(), "Порт открыт");
+  EXPECT_TRUE(Connect()->isChecked());
+  EXPECT_EQ(Connect()->text(), "Освободить COM-порт");
+  EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), "Освободить COM-порт");
+  EXPECT_TRUE(OpenDev()->isEnabled());
+  EXPECT_EQ(window.Link().State().PortNo, 1);
+
+  Click(Connect());
+  EXPECT_EQ(Status(), "Порт закрыт");
+  EXPECT_FALSE(Connect()->isChecked());
+  EXPECT_EQ(Connect()->text(), "Подключить COM-порт");
+  EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), "Подключить COM-порт");
+  EXPECT_FALSE(OpenDev()->isEnabled());
+}
+
+TEST_F(WindowWithDevice, MenuItemWorksThePortLikeTheButton) {
+  Find<QAction>(window, "ConnectCom")->trigger();
+  EXPECT_TRUE(Connect()->isChecked());
+  Find<QAction>(window, "ConnectCom")->trigger();
+  EXPECT_FALSE(Connect()->isChecked());
+  EXPECT_EQ(Status(), "Порт закрыт");
+}
+
+TEST_F(WindowWithDevice, DeviceButtonConnectsAndDisconnects) {
+  Click(Connect());
+  Click(OpenDev());
+  EXPECT_EQ(Status(), "Прибор подключен");
+  EXPECT_TRUE(OpenDev()->isChecked());
+  EXPECT_EQ(OpenDev()->text(), "Отключить прибор");
+  EXPECT_TRUE(DeviceCommandsEnabled());
+  EXPECT_TRUE(Enabled("PanRangeD"));
+  EXPECT_FALSE(Enabled("TypeDevice"));
+  EXPECT_TRUE(MenuEnabled("Calibr"));
+  EXPECT_TRUE(MenuEnabled("CalibrTuner"));
+  EXPECT_TRUE(Enabled("Function"));
+  EXPECT_TRUE(Find<QTimer>(window, "TimeConnect")->isActive());
+
+  Click(OpenDev());
+  EXPECT_EQ(Status(), "Прибор отключен");
+  EXPECT_FALSE(OpenDev()->isChecked());
+  EXPECT_EQ(OpenDev()->text(), "Подключить прибор");
+  EXPECT_FALSE(DeviceCommandsEnabled());
+  EXPECT_TRUE(SwitchedOn("PanRangeD"));
+  EXPECT_TRUE(Enabled("TypeDevice"));
+  EXPECT_FALSE(MenuEnabled("Calibr"));
+  EXPECT_FALSE(MenuEnabled("CalibrTuner"));
+  EXPECT_FALSE(Enabled("Function"));
+  EXPECT_FALSE(Find<QTimer>(window, "TimeConnect")->isActive());
+  EXPECT_TRUE(Connect()->isChecked());  // the port stays open
+}
+
+TEST_F(WindowWithDevice, ReleasingThePortDisconnectsTheDevice) {
+  Click(Connect());
+  Click(OpenDev());
+  Click(Connect());
+  EXPECT_EQ(Status(), "Порт закрыт");
+  EXPECT_FALSE(OpenDev()->isChecked());
+  EXPECT_FALSE(OpenDev()->isEnabled());
+  EXPECT_FALSE(DeviceCommandsEnabled());
+  EXPECT_FALSE(window.Link().IsDeviceConnected());
+}
+
+TEST_F(WindowWithDevice, AnotherModelIsRefused) {
+  Find<QComboBox>(window, "TypeDevice")->setCurrentIndex(1);
+  Click(Connect());
+  Click(OpenDev());
+  EXPECT_EQ(Status(), "Ошибка выбора прибора");
+  EXPECT_FALSE(OpenDev()->isChecked());
+  EXPECT_EQ(OpenDev()->text(), "Подключить прибор");
+  EXPECT_TRUE(Enabled("TypeDevice"));
+  EXPECT_FALSE(Enabled("PanRange"));
+  EXPECT_FALSE(Find<QTimer>(window, "TimeConnect")->isActive());
+}
+
+TEST_F(WindowWithDevice, KeepAliveDisconnectsASilentDevice) {
+  Click(Connect());
+  Click(OpenDev());
+  window.TimeConnectTimer();
+  EXPECT_EQ(Status(), "Прибор подключен");
+  EXPECT_EQ(OpenDev()->text(), "Отключить прибор");
+
+  sim.SetFault(sim::Fault::SilentFrom(1));
+  window.TimeConnectTimer();
+  EXPECT_EQ(Status(), "Прибор отключен");
+  EXPECT_FALSE(OpenDev()->isChecked());
+  EXPECT_FALSE(DeviceCommandsEnabled());
+  EXPECT_FALSE(Find<QTimer>(window, "TimeConnect")->isActive());
+  EXPECT_TRUE(Connect()->isChecked());
+  EXPECT_TRUE(OpenDev()->isEnabled());
+}
+
+TEST_F(WindowWithDevice, KeepAliveWaitsForAWrite) {
+  Click(Connect());
+  Click(OpenDev());
+  sim.ClearRequests();
+  const_cast<zelto::Link&>(window.Link()).SetWriting(true);
+  window.TimeConnectTimer();
+  EXPECT_TRUE(sim.Requests().empty());
+  EXPECT_TRUE(window.Link().IsDeviceConnected());
+}
+
+TEST_F(WindowWithDevice, PortBusyElsewhereSaysSo) {
+  QSerialPort other(QString::fromStdString(sim.Path()));
+  ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+  Click(Connect());
+  EXPECT_EQ(Status(), "Порт Com1 занят другой программой");
+  EXPECT_FALSE(Connect()->isChecked());
+  EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), "Подключить COM-порт");
+  EXPECT_FALSE(OpenDev()->isEnabled());
+
+  other.close();
+  Click(Connect());  // the same port again, at once
+  EXPECT_EQ(Status(), "Порт открыт");
+}
+
+TEST_F(WindowWithDevice, TypedTextThatIsNoNumberIsReported) {
+  auto* ports = Find<QComboBox>(window, "SetComN");
+  ports->setEditText("COMx");
+  testing::MessageBoxCatcher catcher;
+  QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
+  EXPECT_TRUE(catcher.Shown());
+  EXPECT_EQ(catcher.Text(), "'x' is not a valid integer value");
+}
+
+TEST_F(WindowWithDevice, SpeedListSelectsFromTheBaudTable) {
+  auto* speeds = Find<QComboBox>(window, "TSpeedD");
+  EXPECT_EQ(window.Link().State().SpeedIndex, 1);
+  speeds->addItem("9600");
+  speeds->setCurrentIndex(1);
+  EXPECT_EQ(window.Link().State().SpeedIndex, 2);
+  speeds->setCurrentIndex(-1);
+  EXPECT_EQ(window.Link().State().SpeedIndex, 2);
+  speeds->setEditText("2400");  // typed, not selected
+  EXPECT_EQ(window.Link().State().SpeedIndex, 2);
+}
+
+TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
+  testing::MessageBoxCatcher startup;
+  TZelto window("Velmor7", WithPorts({}));
+  window.show();
+  QTest::qWait(0);  // lets the catcher look for a box
+  EXPECT_FALSE(startup.Shown());
+  EXPECT_EQ(Find<QComboBox>(window, "SetComN")->count(), 0);
+  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->text(), "Time");
+
+  testing::MessageBoxCatcher catcher;
+  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+  EXPECT_TRUE(catcher.Shown());
+  EXPECT_EQ(catcher.Text(), "'' is not a valid integer value");
+  EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
+  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->text(), "Time");
+  EXPECT_FALSE(Find<QToolButton>(window, "OpenDev")->isEnabled());
+}
+
+TEST(WindowWithMissingDevice, SaysWhyThePortDidNotOpen) {
+  TZelto window("Velmor7", WithPorts({{"/dev/does-not-exist", ""}}));
+  window.show();
+  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->text(), "Порт Com1 не найден");
+  EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
+  EXPECT_EQ(window.Link().State().PortNo, 0);
+}
+
+}  // namespace
+}  // namespace zelto::app

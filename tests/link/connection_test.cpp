@@ -1,0 +1,211 @@
+#include "link/status_texts.h"
+#include "link_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zelto {
+namespace {
+
+using sim::Fault;
+using testing::Bytes;
+using testing::SimulatedLink;
+using Strings = std::vector<std::string>;
+
+constexpr int kVelmor = 2;
+
+TEST(Identify, ConnectsEachModelWithTheFixedRequest) {
+  for (const int model : {0, 1, 2}) {
+    SimulatedLink bench(model);
+    bench.OpenSim();
+    EXPECT_EQ(bench.link.ConnectDevice(model), IdentifyOutcome::kMatched) << model;
+    EXPECT_TRUE(bench.link.IsDeviceConnected());
+    EXPECT_EQ(bench.reporter.statuses, Strings{kStatusConnected});
+    EXPECT_EQ(bench.view.events, (Strings{"identifying", "connected"}));
+    ASSERT_EQ(bench.sim.Requests().size(), 1u);
+    EXPECT_EQ(Bytes(bench.sim.Requests()[0]),
+              Bytes({0xCA, 0x35, 0, 0, 0, 0, 0, 0, 0, 0, 0x02, 0xFF}));
+  }
+}
+
+TEST(Identify, RejectsWrongModel) {
+  SimulatedLink bench(kVelmor);
+  bench.OpenSim();
+  EXPECT_EQ(bench.link.ConnectDevice(1), IdentifyOutcome::kWrongModel);
+  EXPECT_EQ(bench.reporter.statuses, Strings{kStatusWrongModel});
+  EXPECT_EQ(bench.view.events, (Strings{"identifying", "connect failed"}));
+  EXPECT_FALSE(bench.link.IsDeviceConnected());
+}
+
+TEST(Identify, TellsTheFailuresApart) {
+  struct Row {
+    Fault fault;
+    IdentifyOutcome outcome;
+    const char* status;
+  };
+  const Row rows[] = {
+      {Fault::SilentFrom(1), IdentifyOutcome::kNoAnswer, kStatusNoAnswer},
+      {Fault::WrongHeader(), IdentifyOutcome::kBadReply, kStatusBadReply},
+      {Fault::TypeCode(4), IdentifyOutcome::kBadReply, kStatusBadReply},
+      {Fault::Garbage(), IdentifyOutcome::kBadReply, kStatusBadReply},
+      {Fault::TypeCode(1), IdentifyOutcome::kWrongModel, kStatusWrongModel},
+      {Fault::ZeroType(), IdentifyOutcome::kNoAnswer, kStatusNoAnswer},
+  };
+  SimulatedLink bench(kVelmor);
+  bench.OpenSim();
+  for (const Row& row : rows) {
+    bench.sim.SetFault(row.fault);
+    bench.Forget();
+    EXPECT_EQ(bench.link.Identify(kVelmor), row.outcome) << row.status;
+    EXPECT_EQ(bench.reporter.statuses, Strings{row.status});
+  }
+}
+
+TEST(Identify, SendsNothingWithThePortClosed) {
+  SimulatedLink bench;
+  EXPECT_EQ(bench.link.ConnectDevice(kVelmor), IdentifyOutcome::kPortClosed);
+  EXPECT_TRUE(bench.reporter.statuses.empty());
+  EXPECT_TRUE(bench.sim.Requests().empty());
+}
+
+TEST(KeepAlive, DisconnectsWhenTheDeviceFallsSilent) {
+  SimulatedLink bench;
+  bench.OpenSim();
+  bench.link.ConnectDevice(kVelmor);
+  EXPECT_TRUE(bench.link.CheckDevice(kVelmor));
+  bench.sim.SetFault(Fault::SilentFrom(1));
+  bench.Forget();
+
+  EXPECT_FALSE(bench.link.CheckDevice(kVelmor));
+  EXPECT_EQ(bench.reporter.statuses, (Strings{kStatusNoAnswer, kStatusDisconnected}));
+  EXPECT_EQ(bench.view.events, (Strings{"identifying", "disconnected"}));
+  EXPECT_FALSE(bench.link.IsDeviceConnected());
+  EXPECT_TRUE(bench.link.IsPortOpen());
+}
+
+TEST(SelectPort, SameNumberTwiceOpensThenReleases) {
+  SimulatedLink bench;
+  EXPECT_TRUE(bench.link.SelectPort(bench.simPort));
+  const int n = bench.simPort;
+  EXPECT_EQ(bench.link.State().PortNo, n);
+  EXPECT_EQ(bench.link.State().LinkFlags, fPortOpen | (n & 0x0F));
+  EXPECT_FALSE(bench.link.SelectPort(n));
+  EXPECT_EQ(bench.link.State().PortNo, 0);
+  EXPECT_EQ(bench.link.State().LinkFlags, 0);
+  EXPECT_EQ(bench.reporter.statuses,
+            (Strings{SearchingStatus(n), kStatusPortOpen, kStatusPortClosed}));
+  EXPECT_EQ(bench.view.events, (Strings{"opened " + std::to_string(n), "released"}));
+}
+
+TEST(SelectPort, AnotherNumberReleasesTheFirstPort) {
+  SimulatedLink bench;
+  sim::Simulator second(kVelmor);
+  const int other = bench.link.Ports().Add(second.Path(), "second");
+  bench.link.SelectPort(bench.simPort);
+  bench.link.ConnectDevice(kVelmor);
+  bench.Forget();
+
+  EXPECT_TRUE(bench.link.SelectPort(other));
+  EXPECT_EQ(bench.reporter.statuses, (Strings{kStatusDisconnected, kStatusPortClosed,
+                                              SearchingStatus(other), kStatusPortOpen}));
+  EXPECT_EQ(bench.link.State().PortNo, other);
+  EXPECT_EQ(bench.link.ConnectDevice(kVelmor), IdentifyOutcome::kMatched);
+  EXPECT_EQ(second.Requests().size(), 1u);
+}
+
+TEST(SelectPort, NumbersThatAreNoPortDoNothing) {
+  SimulatedLink bench;
+  for (const int n : {0, -1, 256, 257}) {
+    EXPECT_FALSE(bench.link.SelectPort(n)) << n;
+  }
+  EXPECT_TRUE(bench.reporter.statuses.empty());
+  EXPECT_TRUE(bench.view.events.empty());
+}
+
+TEST(SelectPort, PortSeventeenLeavesOneInTheLowBits) {
+  sim::Simulator sim(kVelmor);
+  testing::RecordingReporter reporter;
+  testing::RecordingView view;
+  Link link(reporter, view, testing::kTestTimeouts);
+  for (int i = 1; i <= 16; ++i)
+    link.Ports().Add("/nonexistent/" + std::to_string(i), "");
+  ASSERT_EQ(link.Ports().Add(sim.Path(), "simulator"), 17);
+  EXPECT_TRUE(link.SelectPort(17));
+  EXPECT_EQ(link.State().PortNo, 17);
+  EXPECT_EQ(link.State().LinkFlags & 0x0F, 1);
+}
+
+TEST(ReleasePort, DisconnectsTheDeviceFirst) {
+  SimulatedLink bench;
+  bench.OpenSim();
+  bench.link.ConnectDevice(kVelmor);
+  bench.link.SetWriting(true);
+  bench.Forget();
+  bench.link.ReleasePort();
+  EXPECT_EQ(bench.reporter.statuses, (Strings{kStatusDisconnected, kStatusPortClosed}));
+  EXPECT_EQ(bench.view.events, (Strings{"disconnected", "released"}));
+  EXPECT_EQ(bench.link.State().LinkFlags, fWriting);  // bits 4, 5, 7 and the port bits clear
+
+  bench.Forget();
+  bench.link.ReleasePort();  // closed already: nothing at all
+  EXPECT_TRUE(bench.reporter.statuses.empty());
+  EXPECT_TRUE(bench.view.events.empty());
+}
+
+TEST(OpenFailure, SaysThePortIsMissingAndAllowsARetry) {
+  SimulatedLink bench;
+  const int missing = bench.link.Ports().Add("/dev/does-not-exist", "");
+  EXPECT_FALSE(bench.link.SelectPort(missing));
+  const Strings expected{SearchingStatus(missing),
+                         OpenFailureStatus(missing, OpenFailure::kNoDevice)};
+  EXPECT_EQ(bench.reporter.statuses, expected);
+  EXPECT_EQ(expected[1], "Порт Com" + std::to_string(missing) + " не найден");
+  EXPECT_EQ(bench.view.events, Strings{"failed " + std::to_string(missing)});
+  EXPECT_EQ(bench.link.State().PortNo, 0);
+  EXPECT_EQ(bench.link.State().LinkFlags, 0);
+
+  // The same number again is a new attempt, not a release of a port that never opened.
+  bench.Forget();
+  EXPECT_FALSE(bench.link.SelectPort(missing));
+  EXPECT_EQ(bench.reporter.statuses, expected);
+
+  bench.Forget();
+  EXPECT_FALSE(bench.link.SelectPort(99));  // a number without a device
+  EXPECT_EQ(bench.reporter.LastStatus(), OpenFailureStatus(99, OpenFailure::kNoDevice));
+}
+
+TEST(OpenFailure, SaysThePortIsBusyWhenAnotherHoldsIt) {
+  SimulatedLink first;
+  first.OpenSim();
+  testing::RecordingReporter reporter;
+  testing::RecordingView view;
+  Link second(reporter, view, testing::kTestTimeouts);
+  const int n = second.Ports().Add(first.sim.Path(), "simulator");
+  EXPECT_FALSE(second.SelectPort(n));
+  EXPECT_EQ(reporter.LastStatus(), "Порт Com" + std::to_string(n) + " занят другой программой");
+  EXPECT_EQ(second.LastOpenFailure(), OpenFailure::kBusy);
+  EXPECT_TRUE(first.link.ConnectDevice(kVelmor) == IdentifyOutcome::kMatched);
+}
+
+TEST(OpenFailure, PermissionTellsBusyFromForbidden) {
+  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::PermissionError, true), OpenFailure::kBusy);
+  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::PermissionError, false), OpenFailure::kNoAccess);
+  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::DeviceNotFoundError, false), OpenFailure::kNoDevice);
+  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::OpenError, true), OpenFailure::kOther);
+  EXPECT_EQ(OpenFailureStatus(4, OpenFailure::kNoAccess),
+            "Нет доступа к порту Com4: пользователь должен входить в группу dialout");
+}
+
+TEST(Speed, FollowsTheTableAndIgnoresOtherRates) {
+  testing::RecordingReporter reporter;
+  NoConnectionView view;
+  Link link(reporter, view);
+  link.SelectSpeed(9600);
+  EXPECT_EQ(link.State().SpeedIndex, 2);
+  link.SelectSpeed(1200);
+  EXPECT_EQ(link.State().SpeedIndex, 2);
+  link.SelectSpeed(4800);
+  EXPECT_EQ(link.State().SpeedIndex, 1);
+}
+
+}  // namespace
+}  // namespace zelto

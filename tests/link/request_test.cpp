@@ -1,0 +1,157 @@
+#include "link_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zelto {
+namespace {
+
+using sim::Fault;
+using testing::Bytes;
+using testing::SimulatedLink;
+
+class Requests : public ::testing::Test {
+ protected:
+  Requests() { bench.OpenSim(); }
+
+  // One request whose reply is read with ReadReply; returns its result.
+  bool ReadWordReply(std::uint16_t address = 16) {
+    bench.link.SendRequest(address, {}, CmdReadWord);
+    return bench.link.ReadReply();
+  }
+
+  SimulatedLink bench;
+};
+
+TEST_F(Requests, ACompleteReplyTakesOneRead) {
+  EXPECT_TRUE(ReadWordReply());
+  EXPECT_EQ(bench.counts->reads, 1);
+  EXPECT_EQ(bench.link.ReplyBuffer()[0], 0xCA);
+  EXPECT_EQ(bench.link.ReplyBuffer()[1], 0x53);
+  EXPECT_EQ(bench.link.ReplyBuffer()[9], 3);
+}
+
+TEST_F(Requests, SilenceCostsExactlyTwoBoundedReads) {
+  bench.sim.SetFault(Fault::SilentFrom(1));
+  EXPECT_FALSE(ReadWordReply());
+  EXPECT_EQ(bench.counts->reads, 2);
+  EXPECT_EQ(bench.counts->readResults, (std::vector<int>{0, 0}));
+  for (const LinkTimeouts& timeouts : bench.counts->readTimeouts) {
+    EXPECT_EQ(timeouts.TotalMs(12), testing::kTestTimeouts.TotalMs(12));
+    EXPECT_EQ(timeouts.gapMs, testing::kTestTimeouts.gapMs);
+  }
+  EXPECT_EQ(bench.link.ReadReplyValue(), -1);
+}
+
+TEST_F(Requests, ATwelveByteReplyWithoutTypeIsReadTwiceAndFailsWhenNothingFollows) {
+  bench.sim.SetFault(Fault::ZeroType());
+  EXPECT_FALSE(ReadWordReply());
+  EXPECT_EQ(bench.counts->readResults, (std::vector<int>{12, 0}));
+  // What the first read brought stays in the buffer.
+  EXPECT_EQ(bench.link.ReplyBuffer()[0], 0xCA);
+}
+
+TEST_F(Requests, AReplyWithoutTypeFollowedByTheWholeFrameIsTaken) {
+  bench.sim.SetFault(Fault::ZeroTypeThenFull());
+  EXPECT_TRUE(ReadWordReply());
+  EXPECT_EQ(bench.counts->readResults, (std::vector<int>{12, 12}));
+  EXPECT_EQ(bench.link.ReplyBuffer()[9], 3);
+}
+
+TEST_F(Requests, FiveBytesThenTheWholeFrameTakesTheFrame) {
+  bench.link.Request(20, PayloadFromWord(0x01020304), CmdWriteWord);
+  bench.sim.SetFault(Fault::CutShortThenFull(5, testing::kReplyPause));
+  *bench.counts = {};
+  EXPECT_TRUE(ReadWordReply(20));
+  EXPECT_EQ(bench.counts->readResults, (std::vector<int>{5, 12}));
+  EXPECT_EQ(ReplyValue(bench.link.ReplyBuffer()), 0x01020304);
+}
+
+TEST_F(Requests, FiveBytesAloneFail) {
+  bench.sim.SetFault(Fault::CutShort(5));
+  EXPECT_FALSE(ReadWordReply());
+  EXPECT_EQ(bench.counts->readResults, (std::vector<int>{5, 0}));
+}
+
+TEST_F(Requests, AShortReplyThatReachesItsTypeByteCounts) {
+  bench.link.Request(24, PayloadFromWord(0x7F7F7F7F), CmdWriteWord);
+  bench.sim.SetFault(Fault::CutShort(10));
+  *bench.counts = {};
+  EXPECT_TRUE(ReadWordReply(24));
+  EXPECT_EQ(bench.counts->readResults, (std::vector<int>{10}));
+  EXPECT_EQ(bench.link.ReplyBuffer()[10], 0);
+  EXPECT_EQ(bench.link.ReplyBuffer()[11], 0);
+}
+
+TEST_F(Requests, ReplyValuesAreSignedLittleEndianWords) {
+  bench.link.Request(16, PayloadFromWord(10000), CmdWriteWord);
+  bench.link.SendRequest(16, {}, CmdReadWord);
+  EXPECT_EQ(bench.link.ReadReplyValue(), 10000);
+
+  bench.link.Request(16, PayloadFromWord(0xFFFFFFFF), CmdWriteWord);
+  bench.link.SendRequest(16, {}, CmdReadWord);
+  EXPECT_EQ(bench.link.ReadReplyValue(), -1);  // the same as no answer
+}
+
+TEST_F(Requests, OnlyWordWritesReadTheirReplyInsideRequest) {
+  bench.link.Request(0x54, PayloadFromFloat(1.0f), CmdWriteWord);
+  EXPECT_EQ(bench.counts->reads, 1);
+  bench.link.Request(0, {}, CmdReadRam);
+  EXPECT_EQ(bench.counts->reads, 1);
+  EXPECT_TRUE(bench.link.ReadReply());  // the caller's to read
+  const auto requests = bench.sim.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(Bytes(requests[0]), Bytes({0xCA, 0x35, 0x54, 0, 0, 0, 0x80, 0x3F, 0, 0, 0, 0xEE}));
+}
+
+TEST_F(Requests, QueryFillsTheCallersBuffer) {
+  bench.link.Request(0x7C, {1, 2, 3, 0xAB}, CmdWriteWord);
+  Frame reply{};
+  EXPECT_TRUE(bench.link.Query(0x309, reply, CmdReadRam));  // mirrors memory byte 0x7F
+  EXPECT_EQ(reply[4], 0xAB);
+  EXPECT_EQ(Bytes(bench.sim.Requests().back()),
+            Bytes({0xCA, 0x35, 0x09, 0x03, 0, 0, 0, 0, 0, 0, 0x02, 0xF3}));
+}
+
+TEST_F(Requests, ActionsAreAcknowledged) {
+  EXPECT_TRUE(bench.link.DoAction(ActWriteDone));
+  EXPECT_TRUE(bench.link.DoAction(ActConfigDone));
+  EXPECT_TRUE(bench.link.DoAction(ActCalibrDone));
+  EXPECT_EQ(Bytes(bench.sim.Requests()[0]),
+            Bytes({0xCA, 0x35, 0, 0, 0x20, 0, 0, 0, 0, 0, 0x03, 0xDE}));
+  bench.sim.SetFault(Fault::SilentFrom(1));
+  EXPECT_FALSE(bench.link.DoAction(ActConfigDone));
+}
+
+TEST_F(Requests, ProgressOfEightyRequestsEndsAt96) {
+  bench.link.SetProgressSteps(80);
+  bench.link.ResetProgress();
+  for (int i = 0; i < 80; ++i)
+    bench.link.Request(0x500, {}, CmdReadRam);
+  ASSERT_EQ(bench.reporter.progress.size(), 80u);
+  EXPECT_EQ(bench.reporter.progress.front(), 1);
+  EXPECT_EQ(bench.reporter.progress.back(), 96);
+}
+
+TEST_F(Requests, ProgressOfTwoRequestsGoesTo100AndStays) {
+  bench.link.SetProgressSteps(2);
+  bench.link.ResetProgress();
+  for (int i = 0; i < 3; ++i)
+    bench.link.Request(0x500, {}, CmdReadRam);
+  EXPECT_EQ(bench.reporter.progress, (std::vector<int>{50, 100}));
+
+  bench.link.SetProgressSteps(0);
+  bench.link.ResetProgress();
+  bench.link.Request(0x500, {}, CmdReadRam);
+  EXPECT_EQ(bench.reporter.progress.size(), 2u);
+}
+
+TEST(RequestsWithoutPort, FailAtOnce) {
+  SimulatedLink bench;
+  EXPECT_EQ(bench.link.SendRequest(0, {}, CmdReadRam), 0);
+  EXPECT_FALSE(bench.link.ReadReply());
+  EXPECT_EQ(bench.link.ReadReplyValue(), -1);
+  EXPECT_TRUE(bench.sim.Requests().empty());
+}
+
+}  // namespace
+}  // namespace zelto

@@ -1,0 +1,133 @@
+#include "sim/transmitter.h"
+
+#include <bit>
+#include <gtest/gtest.h>
+#include <numeric>
+
+namespace zelto::sim {
+namespace {
+
+Frame Request(std::uint16_t address, std::uint32_t word, Command command) {
+  Frame frame{kHeader,
+              kRequestTag,
+              static_cast<std::uint8_t>(address),
+              static_cast<std::uint8_t>(address >> 8),
+              static_cast<std::uint8_t>(word),
+              static_cast<std::uint8_t>(word >> 8),
+              static_cast<std::uint8_t>(word >> 16),
+              static_cast<std::uint8_t>(word >> 24),
+              0,
+              0,
+              command,
+              0};
+  Seal(frame);
+  return frame;
+}
+
+std::uint32_t Data(const Frame& reply) {
+  return reply[4] | reply[5] << 8 | reply[6] << 16 | static_cast<std::uint32_t>(reply[7]) << 24;
+}
+
+std::uint32_t ReadWord(Transmitter& device, std::uint16_t address) {
+  return Data(device.Answer(Request(address, 0, kReadWord)).value());
+}
+
+TEST(Transmitter, IdentifiesWithItsTypeCode) {
+  for (const int model : {0, 1, 2}) {
+    Transmitter device(model);
+    const auto reply = device.Answer(Request(0, 0, kReadRam));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ((*reply)[0], 0xCA);
+    EXPECT_EQ((*reply)[1], 0x53);
+    EXPECT_EQ((*reply)[9], model + 1);
+    EXPECT_TRUE(SumsToZero(*reply));
+  }
+}
+
+TEST(Transmitter, KeepsWordsLittleEndian) {
+  Transmitter device(2);
+  device.Answer(Request(16, 0x11223344, kWriteWord));
+  EXPECT_EQ(ReadWord(device, 16), 0x11223344u);
+  EXPECT_EQ(device.Memory()[16], 0x44);
+  EXPECT_EQ(device.Memory()[19], 0x11);
+  device.Answer(Request(508, 0xA5A5A5A5, kWriteWord));
+  EXPECT_EQ(ReadWord(device, 508), 0xA5A5A5A5u);
+}
+
+TEST(Transmitter, IgnoresWritesOutsideTheWordsAndToTheFirmware) {
+  Transmitter device(1);
+  const MemoryImage before = device.Memory();
+  for (const std::uint16_t address : {512, 2, 0xFFFF, 104, 112}) {
+    EXPECT_TRUE(device.Answer(Request(address, 0xFFFFFFFF, kWriteWord))) << address;
+  }
+  EXPECT_EQ(device.Memory(), before);
+  EXPECT_EQ(ReadWord(device, 512), 0u);
+}
+
+TEST(Transmitter, ComesWithFirmwareWordsAndNeutralCalibration) {
+  Transmitter velmor(2);
+  EXPECT_NE(ReadWord(velmor, 104), 0u);
+  EXPECT_EQ(velmor.Memory()[112 + 1], 3);  // month
+  EXPECT_EQ(std::bit_cast<float>(ReadWord(velmor, 56)), 1.0f);
+  EXPECT_EQ(std::bit_cast<float>(ReadWord(velmor, 60)), 0.0f);
+  EXPECT_EQ(ReadWord(velmor, 64), 2635u | 15058u << 16);
+
+  Transmitter dastra(1);
+  EXPECT_EQ(std::bit_cast<float>(ReadWord(dastra, 84)), 1.0f);
+  EXPECT_EQ(ReadWord(dastra, 80), 54257u);  // Ref[16], Ref[17] = 0
+}
+
+TEST(Transmitter, LoadedMemoryKeepsTheFirmwareWords) {
+  Transmitter device(2);
+  MemoryImage image{};
+  image.fill(0x5A);
+  device.LoadMemory(image);
+  EXPECT_EQ(ReadWord(device, 0), 0x5A5A5A5Au);
+  Transmitter fresh(2);
+  EXPECT_EQ(ReadWord(device, 104), ReadWord(fresh, 104));
+  EXPECT_EQ(ReadWord(device, 112), ReadWord(fresh, 112));
+}
+
+TEST(Transmitter, MirrorsTheTableAreaInWorkingMemory) {
+  Transmitter device(1);
+  device.Answer(Request(0x7C, 0xAB000000, kWriteWord));
+  device.Answer(Request(0x1FC, 0xCD000000, kWriteWord));
+  EXPECT_EQ(Data(device.Answer(Request(0x309, 0, kReadRam)).value()), 0xABu);
+  EXPECT_EQ(Data(device.Answer(Request(0x489, 0, kReadRam)).value()), 0xCDu);
+}
+
+TEST(Transmitter, AcknowledgesTheThreeActions) {
+  Transmitter device(2);
+  for (const std::uint32_t code : {0x20u, 0x21u, 0x22u}) {
+    const auto reply = device.Answer(Request(0, code, kAction));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ((*reply)[4], code);
+  }
+  EXPECT_FALSE(device.Answer(Request(0, 0x23, kAction)));
+}
+
+TEST(Transmitter, EveryReplyCarriesANonzeroByteNine) {
+  Transmitter device(0);
+  for (const Command command : {kWriteWord, kReadWord, kReadRam}) {
+    for (const std::uint16_t address : {0, 16, 0x309, 0x50D, 0x7777}) {
+      const auto reply = device.Answer(Request(address, 0, command));
+      ASSERT_TRUE(reply);
+      EXPECT_NE((*reply)[9], 0);
+    }
+  }
+}
+
+TEST(Transmitter, IgnoresBrokenRequests) {
+  Transmitter device(2);
+  Frame request = Request(0, 0, kReadRam);
+  request[11] ^= 1;
+  EXPECT_FALSE(device.Answer(request));
+  EXPECT_FALSE(device.Answer(Request(0, 0, static_cast<Command>(7))));
+  Frame reply = Request(0, 0, kReadRam);
+  reply[1] = kReplyTag;  // its own reply echoed back is no request
+  Seal(reply);
+  EXPECT_FALSE(device.Answer(reply));
+}
+
+}  // namespace
+}  // namespace zelto::sim

@@ -17,8 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -74,7 +74,8 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
   link_->ListPorts();
   for (const ExtraPort& port : linkSetup.extraPorts) {
     const int number = link_->Ports().Add(port.path, port.description);
-    if (preferredPort_ == 0) preferredPort_ = number;
+    if (preferredPort_ == 0)
+      preferredPort_ = number;
   }
   ConnectHandlers();
   FormCreate();
@@ -247,12 +248,17 @@ void TZelto::ListPorts() {
   }
 }
 
-int TZelto::SelectedModel() const { return form_.TypeDevice->currentIndex(); }
+int TZelto::SelectedModel() const {
+  return form_.TypeDevice->currentIndex();
+}
 
-void TZelto::SetComNChange() { SelectedPortNumber(form_.SetComN->currentText().toStdString()); }
+void TZelto::SetComNChange() {
+  SelectedPortNumber(form_.SetComN->currentText().toStdString());
+}
 
 void TZelto::TSpeedDChange(int index) {
-  if (index >= 0) link_->SelectSpeed(form_.TSpeedD->itemText(index).toInt());
+  if (index >= 0)
+    link_->SelectSpeed(form_.TSpeedD->itemText(index).toInt());
 }
 
 void TZelto::ConnectClick() {
@@ -273,7 +279,8 @@ void TZelto::OpenDevClick() {
 }
 
 void TZelto::TimeConnectTimer() {
-  if ((link_->State().LinkFlags & fWriting) != 0) return;
+  if ((link_->State().LinkFlags & fWriting) != 0)
+    return;
   link_->CheckDevice(SelectedModel());
 }
 

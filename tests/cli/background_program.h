@@ -24,9 +24,7 @@ class BackgroundProgram {
   ProgramResult Wait();
 
  private:
-  pid_t child_ = -1;
-  int out_ = -1;
-  int err_ = -1;
+  SpawnedProgram program_;
   std::string outBuffer_;
 };
 

@@ -8,7 +8,7 @@
 
 namespace zelto::testing {
 
-ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& arguments) {
+SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::string>& arguments) {
   std::array<int, 2> outPipe{};
   std::array<int, 2> errPipe{};
   if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0)
@@ -31,11 +31,15 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
   }
   close(outPipe[1]);
   close(errPipe[1]);
+  return {child, outPipe[0], errPipe[0]};
+}
 
-  ProgramResult result;
-  std::array<pollfd, 2> streams{{{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}}};
+void DrainOutput(SpawnedProgram& program, ProgramResult& result) {
+  std::array<pollfd, 2> streams{{{program.out, POLLIN, 0}, {program.err, POLLIN, 0}}};
   std::array<std::string*, 2> sinks{&result.out, &result.err};
-  int open = 2;
+  int open = 0;
+  for (const pollfd& stream : streams)
+    open += stream.fd >= 0 ? 1 : 0;
   while (open > 0) {
     if (poll(streams.data(), streams.size(), -1) < 0)
       break;
@@ -53,10 +57,22 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
       }
     }
   }
+  program.out = -1;
+  program.err = -1;
+}
+
+void WaitForExit(SpawnedProgram& program, ProgramResult& result) {
   int status = 0;
-  waitpid(child, &status, 0);
-  if (WIFEXITED(status))
+  if (program.pid > 0 && waitpid(program.pid, &status, 0) == program.pid && WIFEXITED(status))
     result.exitCode = WEXITSTATUS(status);
+  program.pid = -1;
+}
+
+ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& arguments) {
+  SpawnedProgram program = SpawnProgram(path, arguments);
+  ProgramResult result;
+  DrainOutput(program, result);
+  WaitForExit(program, result);
   return result;
 }
 

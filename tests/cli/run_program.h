@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace zelto::testing {
@@ -13,5 +14,18 @@ struct ProgramResult {
 
 // Runs a program to its end and collects what it printed on both streams.
 ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& arguments);
+
+// The pieces RunProgram is made of, for programs that run beside a test.
+struct SpawnedProgram {
+  pid_t pid = -1;
+  int out = -1;  // read ends of its standard output and error
+  int err = -1;
+};
+SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::string>& arguments);
+// Reads both pipes to their ends at once, so that neither can fill up and stall the program;
+// closes them.
+void DrainOutput(SpawnedProgram& program, ProgramResult& result);
+// Waits for the end and records the exit code.
+void WaitForExit(SpawnedProgram& program, ProgramResult& result);
 
 }  // namespace zelto::testing

@@ -1,6 +1,5 @@
 #include "sim/simulator.h"
 
-
 #include <fcntl.h>
 #include <future>
 #include <gtest/gtest.h>

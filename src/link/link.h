@@ -78,9 +78,10 @@ class Link {
   int ReadFrame(std::span<std::uint8_t> buffer);
 
   int SendRequest(std::uint16_t address, Payload payload, Command command);
-  // SendRequest; for CmdWriteWord also reads (and ignores) the reply. Advances the write
-  // progress.
-  void Request(std::uint16_t address, Payload payload, Command command);
+  // SendRequest; for CmdWriteWord also reads the reply. Advances the write progress. Returns
+  // false when a word write got no reply (nothing else is read here, so other commands give
+  // true); write sequences stop there rather than wait out the rest.
+  bool Request(std::uint16_t address, Payload payload, Command command);
   // A zero-payload request whose reply lands in the caller's buffer; true if any byte came.
   bool Query(std::uint16_t address, Frame& reply, Command command);
   // Reads into ReplyBuffer; true if any byte came.

@@ -35,10 +35,11 @@ int Link::SendRequest(std::uint16_t address, Payload payload, Command command) {
   return WriteFrame(requestFrame_);
 }
 
-void Link::Request(std::uint16_t address, Payload payload, Command command) {
+bool Link::Request(std::uint16_t address, Payload payload, Command command) {
   SendRequest(address, payload, command);
+  bool acknowledged = true;
   if (command == CmdWriteWord) {
-    ReadReply();  // a missing acknowledgement does not stop a write sequence
+    acknowledged = ReadReply();
     FlushTraceRing();
   }
   if (progressStep_ != 0) {
@@ -46,6 +47,7 @@ void Link::Request(std::uint16_t address, Payload payload, Command command) {
     if (progressTotal_ <= kProgressFull)
       reporter_.SetProgress(progressTotal_ / 10);
   }
+  return acknowledged;
 }
 
 bool Link::Query(std::uint16_t address, Frame& reply, Command command) {

@@ -103,6 +103,13 @@ TEST_F(Requests, OnlyWordWritesReadTheirReplyInsideRequest) {
   EXPECT_EQ(Bytes(requests[0]), Bytes({0xCA, 0x35, 0x54, 0, 0, 0, 0x80, 0x3F, 0, 0, 0, 0xEE}));
 }
 
+TEST_F(Requests, AWordWriteSaysWhetherItWasAnswered) {
+  EXPECT_TRUE(bench.link.Request(16, PayloadFromWord(7), CmdWriteWord));
+  bench.sim.SetFault(Fault::SilentFrom(1));
+  EXPECT_FALSE(bench.link.Request(16, PayloadFromWord(8), CmdWriteWord));
+  EXPECT_EQ(bench.counts->reads, 3);  // the answered write once, the silent one with its re-read
+}
+
 TEST_F(Requests, QueryFillsTheCallersBuffer) {
   bench.link.Request(0x7C, {1, 2, 3, 0xAB}, CmdWriteWord);
   Frame reply{};

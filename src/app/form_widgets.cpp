@@ -1,5 +1,7 @@
 #include "app/form_widgets.h"
 
+#include "app/click_accessible.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +44,7 @@ QToolButton* MakeToggleButton(const char* name, const QString& caption, QWidget*
   button->setObjectName(QLatin1String(name));
   button->setText(caption);
   button->setCheckable(true);
+  MakeToggleClick(*button);
   button->setAutoRaise(false);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   if (!hint.isEmpty()) {

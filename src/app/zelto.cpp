@@ -2,13 +2,16 @@
 
 #include "app/hot_keys.h"
 #include "app/platform_family.h"
+#include "app/port_combo_box.h"
+#include "app/window_config_view.h"
 #include "app/window_connection_view.h"
 #include "app/window_reporter.h"
+#include "config/sensor_selection.h"
 #include "link/link.h"
 #include "link/port_number.h"
 
 #include <QAction>
-#include <QCheckBox>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,13 +20,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace zelto::app {
 namespace {
@@ -38,25 +42,6 @@ constexpr int kDebugPage = 3;
 
 constexpr int kVelmorDevice = 2;
 
-// How the window presents each kind of sensor input.
-struct SensorView {
-  bool schemeEnabled;
-  bool isThermocouple;
-  const char16_t* rangeCaption;
-};
-
-SensorView SensorViewFor(int sensorCode) {
-  if (sensorCode <= 8)
-    return {true, false, u"Температура, °C"};
-  if (sensorCode <= 14)
-    return {false, true, u"Температура, °C"};
-  if (sensorCode <= 16)
-    return {false, false, u"Напряжение,  мВ"};
-  if (sensorCode <= 19)
-    return {false, false, u"Входной Ток, мА"};
-  return {true, false, u"Сопротивление,Ом"};
-}
-
 }  // namespace
 
 TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
@@ -65,10 +50,12 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       mode_(ProductModeForKey(productKey)),
       productName_(ProductName(mode_)),
       hotKeys_(new HotKeyFilter([this](int id) { ApplicationEvents1Message(id); }, this)),
+      messages_(std::make_unique<ModalMessageBoxes>(*this)),
       reporter_(std::make_unique<WindowReporter>(*form_.StatusPanels[3], *form_.InforF,
                                                  *form_.TransferBar)),
       connectionView_(std::make_unique<WindowConnectionView>(form_)),
-      link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)) {
+      link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)),
+      configView_(std::make_unique<WindowConfigView>(form_, config_)) {
   link_->SetPortScanner(std::move(linkSetup.scanPorts));
   // The system's ports take their numbers first; the extra ports follow them.
   link_->ListPorts();
@@ -79,6 +66,7 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
   }
   ConnectHandlers();
   FormCreate();
+  WatchNumericFields();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
@@ -86,21 +74,66 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
   }
 }
 
-TZelto::~TZelto() = default;
+TZelto::~TZelto() {
+  // The controls outlive this body; none of them may reach a handler from here on.
+  fieldEvents_.reset();
+  for (QObject* child : findChildren<QObject*>())
+    QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 void TZelto::ConnectHandlers() {
-  connect(form_.ExitButton, &QPushButton::clicked, this, &TZelto::ExitButtonClick);
-  connect(form_.Exit, &QAction::triggered, this, &TZelto::ExitButtonClick);
+  Bind(form_.ExitButton, &QPushButton::clicked, [this] { ExitButtonClick(); });
+  Bind(form_.Exit, &QAction::triggered, [this] { ExitButtonClick(); });
 
-  // The port list is checked when the user picks an entry or finishes typing one, not at
-  // every keystroke.
-  connect(form_.SetComN, &QComboBox::activated, this, &TZelto::SetComNChange);
-  connect(form_.SetComN->lineEdit(), &QLineEdit::editingFinished, this, &TZelto::SetComNChange);
-  connect(form_.TSpeedD, &QComboBox::currentIndexChanged, this, &TZelto::TSpeedDChange);
-  connect(form_.Connect, &QToolButton::clicked, this, &TZelto::ConnectClick);
-  connect(form_.ConnectCom, &QAction::triggered, this, &TZelto::ConnectClick);
-  connect(form_.OpenDev, &QToolButton::clicked, this, &TZelto::OpenDevClick);
-  connect(form_.TimeConnect, &QTimer::timeout, this, &TZelto::TimeConnectTimer);
+  // Ports. The list is checked when the user picks an entry or finishes typing one, not at
+  // every keystroke, and brought up to date whenever it is opened.
+  Bind(form_.SetComN, &QComboBox::activated, [this] { SetComNChange(); });
+  // The combo box hands an Enter its line edit ignored back to it, so one Enter finishes the
+  // editing twice; the text is checked once until it is edited again.
+  Bind(form_.SetComN->lineEdit(), &QLineEdit::editingFinished, [this] {
+    if (std::exchange(portTextChecked_, true))
+      return;
+    SetComNChange();
+  });
+  connect(form_.SetComN->lineEdit(), &QLineEdit::textEdited, this,
+          [this] { portTextChecked_ = false; });
+  form_.SetComN->SetBeforePopup([this] { ListPorts(); });
+  Bind(form_.TSpeedD, &QComboBox::currentIndexChanged, [this](int index) { TSpeedDChange(index); });
+  Bind(form_.Connect, &QToolButton::clicked, [this] { ConnectClick(); });
+  Bind(form_.ConnectCom, &QAction::triggered, [this] { ConnectClick(); });
+  Bind(form_.OpenDev, &QToolButton::clicked, [this] { OpenDevClick(); });
+  Bind(form_.TimeConnect, &QTimer::timeout, [this] { TimeConnectTimer(); });
+  Bind(form_.Timer1, &QTimer::timeout, [this] { Timer1Timer(); });
+
+  // Reading and writing the device.
+  Bind(form_.ReadFromCom, &QPushButton::clicked, [this] { ReadFromComClick(); });
+  Bind(form_.Read, &QAction::triggered, [this] { ReadFromComClick(); });
+  Bind(form_.WriteToCom, &QPushButton::clicked, [this] { WriteToComClick(); });
+  Bind(form_.Write, &QAction::triggered, [this] { WriteToComClick(); });
+  Bind(form_.WriteUser, &QPushButton::clicked, [this] { WriteUserClick(); });
+  Bind(form_.WriteFabric, &QPushButton::clicked, [this] { WriteFabricClick(); });
+
+  // The user's choices only: the start and the product modes select entries themselves, and
+  // those selections must not run the handlers.
+  Bind(form_.TypeDevice, &QComboBox::activated, [this] { TypeDeviceChange(); });
+  Bind(form_.TypeDevice1, &QComboBox::activated, [this] { TypeDeviceChange(); });
+  Bind(form_.TypeSensor_0, &QComboBox::activated, [this] { TypeSensor_0Change(); });
+  Bind(form_.TypeSensor_1, &QComboBox::activated, [this] { TypeSensor_1Change(); });
+  Bind(form_.TypeSensor_2, &QComboBox::activated, [this] { TypeSensor_2Change(); });
+  Bind(form_.SetOutCurrentItems, &QButtonGroup::idClicked, [this] { SetOutCurrentClick(); });
+}
+
+void TZelto::WatchNumericFields() {
+  fieldEvents_ = std::make_unique<NumericFieldEvents>(NumericFieldEvents::Handlers{
+      [this](QLineEdit* field) { RunHandler([=, this] { RangeMinEnter(field); }); },
+      [this](QLineEdit* field) { RunHandler([=, this] { RangeMinExit(field); }); },
+      [this](QLineEdit* field, int key) { RunHandler([=, this] { RangeMinKeyDown(field, key); }); },
+  });
+  for (QLineEdit* field : {form_.RangeMin, form_.RangeMax, form_.CurrentMin, form_.CurrentMax,
+                           form_.SetZero, form_.SchiftZero, form_.SetFull, form_.SchiftFull,
+                           form_.SetTemp, form_.RezCalc, form_.Edit3, form_.Edit2}) {
+    fieldEvents_->Watch(*field);
+  }
 }
 
 void TZelto::FormCreate() {
@@ -112,8 +145,14 @@ void TZelto::FormCreate() {
                           form_.TypeSensor_1, form_.TypeSensor_2}) {
     list->setCurrentIndex(0);
   }
+  config::ResetConfig(config_);
+  ShowOutputRangeOfRecord();
   form_.ServicePan->hide();
-  ApplyProductMode();
+  const QComboBox* sensorList = ApplyProductMode(form_.TypeSensor_0);
+
+  config::SetDeviceOrSensor(config_, config::Selection::kDevice, SelectedModel(), OutputRange(),
+                            *configView_);
+  SelectSensorOfList(*sensorList);
 
   setWindowTitle(productName_);
   form_.HeadDevice->setText(productName_);
@@ -131,6 +170,7 @@ void TZelto::FormCreate() {
     form_.TSpeedD->setCurrentIndex(form_.TSpeedD->findText(QStringLiteral("4800")));
   }
   ApplyDeviceView();
+  RefreshValueFields();
 
   // Numbers are shown with a decimal comma whatever the locale; the window's formatting does
   // that itself, so there is no process-wide separator to set.
@@ -138,9 +178,11 @@ void TZelto::FormCreate() {
   form_.Function->setTabVisible(kPolynomPage, false);
   form_.Function->setTabVisible(kDebugPage, false);
   form_.HeadProg->setText(QStringLiteral("Конфигуратор Velmor-7, Dastra-2"));
+  // The tool bar is empty; it offers no entry to hide it.
+  form_.ToolBar1->toggleViewAction()->setVisible(false);
 }
 
-void TZelto::ApplyProductMode() {
+QComboBox* TZelto::ApplyProductMode(QComboBox* sensorList) {
   switch (mode_) {
     case ProductMode::kHarlow3: {
       form_.TypeDevice->clear();
@@ -161,7 +203,7 @@ void TZelto::ApplyProductMode() {
     case ProductMode::kVelmor7:
       form_.TypeDevice->setCurrentIndex(kVelmorDevice);
       form_.Function->setCurrentIndex(kParametersPage);
-      break;
+      return form_.TypeSensor_2;
     case ProductMode::kService:
       form_.MeasageSetDastra->hide();
       break;
@@ -173,36 +215,7 @@ void TZelto::ApplyProductMode() {
     case ProductMode::kNone:
       break;
   }
-}
-
-void TZelto::ApplyDeviceView() {
-  const int device = form_.TypeDevice->currentIndex();
-  if (device >= 0) {
-    const bool velmor = device == kVelmorDevice;
-    form_.TypeSensor_0->setVisible(device == 0);
-    form_.TypeSensor_1->setVisible(device == 1);
-    form_.TypeSensor_2->setVisible(velmor);
-    form_.PanSetVelmor6->setVisible(velmor);
-    form_.PanSetDastra->setVisible(!velmor);
-    if (!velmor)
-      form_.PanRangeD->show();
-    form_.Function->setTabVisible(kParametersPage, velmor);
-    form_.Function->setTabVisible(kCorrectionPage, !velmor);
-  }
-  // The sensor of a freshly reset configuration is code 0.
-  ApplySensorView(0);
-}
-
-void TZelto::ApplySensorView(int sensorCode) {
-  const SensorView view = SensorViewFor(sensorCode);
-  form_.SetSheme->setEnabled(view.schemeEnabled);
-  form_.LineFunc->setChecked(false);
-  form_.LineFunc->setVisible(view.isThermocouple);
-  form_.SetCoolJunk->setEnabled(view.isThermocouple);
-  if (sensorCode <= 8)
-    form_.SetCoolJunk->setChecked(false);
-  form_.LabelRange->setText(QString::fromUtf16(view.rangeCaption));
-  SetRangeFieldNames(form_);
+  return sensorList;
 }
 
 void TZelto::ApplicationEvents1Message(int hotKeyId) {
@@ -234,54 +247,6 @@ void TZelto::SetSubmenuVisible(QMenu* submenu, bool visible) {
 
 void TZelto::ExitButtonClick() {
   close();
-}
-
-void TZelto::ListPorts() {
-  form_.SetComN->clear();
-  for (const PortEntry& port : link_->ListPorts()) {
-    QString hint = QString::fromStdString(port.path);
-    if (!port.description.empty()) {
-      hint += QStringLiteral(" — ") + QString::fromStdString(port.description);
-    }
-    form_.SetComN->addItem(QString::fromStdString(PortLabel(port.number)));
-    form_.SetComN->setItemData(form_.SetComN->count() - 1, hint, Qt::ToolTipRole);
-  }
-}
-
-int TZelto::SelectedModel() const {
-  return form_.TypeDevice->currentIndex();
-}
-
-void TZelto::SetComNChange() {
-  SelectedPortNumber(form_.SetComN->currentText().toStdString());
-}
-
-void TZelto::TSpeedDChange(int index) {
-  if (index >= 0)
-    link_->SelectSpeed(form_.TSpeedD->itemText(index).toInt());
-}
-
-void TZelto::ConnectClick() {
-  // The click has flipped the button already. The port operations set it where it belongs;
-  // when none runs (no number in the list, or a number that is no port) it flips back.
-  const auto settle = qScopeGuard([this] { form_.Connect->setChecked(link_->IsPortOpen()); });
-  const int number = SelectedPortNumber(form_.SetComN->currentText().toStdString());
-  link_->SelectPort(number);
-  link_->FlushTraceRing();
-}
-
-void TZelto::OpenDevClick() {
-  if (form_.OpenDev->isChecked()) {
-    link_->ConnectDevice(SelectedModel());
-  } else {
-    link_->DisconnectDevice();
-  }
-}
-
-void TZelto::TimeConnectTimer() {
-  if ((link_->State().LinkFlags & fWriting) != 0)
-    return;
-  link_->CheckDevice(SelectedModel());
 }
 
 void TZelto::closeEvent(QCloseEvent* event) {

@@ -1,17 +1,24 @@
 #pragma once
 
+#include "app/message_boxes.h"
+#include "app/numeric_fields.h"
 #include "app/product_mode.h"
 #include "app/service_view.h"
 #include "app/zelto_form.h"
+#include "config/config_record.h"
 #include "link/link_timeouts.h"
 #include "link/port_table.h"
 
 #include <QMainWindow>
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
+
+class QLineEdit;
 
 namespace zelto {
 class Link;
@@ -20,6 +27,7 @@ class Link;
 namespace zelto::app {
 
 class HotKeyFilter;
+class WindowConfigView;
 class WindowConnectionView;
 class WindowReporter;
 
@@ -40,8 +48,9 @@ struct LinkSetup {
   std::function<std::vector<SystemPort>()> scanPorts;
 };
 
-// The configurator's one window. Handlers are named after control and event and each calls one
-// operation; the window only maps what the core reports onto its controls.
+// The configurator's one window. It owns the configuration record and the link; handlers are
+// named after control and event and each calls one operation of the core, and the window only
+// maps what the core reports onto its controls.
 class TZelto final : public QMainWindow {
  public:
   // The product key picks the product mode (the build's key unless a test asks for another).
@@ -51,25 +60,49 @@ class TZelto final : public QMainWindow {
 
   ProductMode Mode() const { return mode_; }
   const ServiceViewState& ServiceView() const { return serviceView_; }
+  const zelto::Link& Link() const { return *link_; }
+  const config::ConfigRecord& Config() const { return config_; }
+  // Where input errors are shown; modal message boxes unless replaced.
+  void SetMessageBoxes(std::unique_ptr<MessageBoxes> messages) { messages_ = std::move(messages); }
 
   // Hot key with id 10..18, from the application-wide key filter.
   void ApplicationEvents1Message(int hotKeyId);
   void ExitButtonClick();
 
-  // The port list, the speed list, the port and device buttons and the keep-alive timer.
+  // The port list, the speed list, the port and device buttons and the connection timers.
   void SetComNChange();
   void TSpeedDChange(int index);
   void ConnectClick();
   void OpenDevClick();
   void TimeConnectTimer();
+  void Timer1Timer();
 
-  const zelto::Link& Link() const { return *link_; }
+  // Reading and writing the device.
+  void ReadFromComClick();
+  void WriteToComClick();
+  void WriteUserClick();
+  void WriteFabricClick();
 
-  // Shows the sensor list, settings and tab of the model selected in TypeDevice.
+  // Device, sensor and output range.
+  void TypeDeviceChange();
+  void TypeSensor_0Change();
+  void TypeSensor_1Change();
+  void TypeSensor_2Change();
+  void SetOutCurrentClick();
+
+  // The twelve numeric fields: entering loads the field, leaving and Enter commit its text.
+  void RangeMinEnter(QLineEdit* field);
+  void RangeMinExit(QLineEdit* field);
+  void RangeMinKeyDown(QLineEdit* field, int key);
+
+  // Shows the sensor list, settings and tab of the model selected in TypeDevice, then selects
+  // the configuration's sensor again.
   void ApplyDeviceView();
   // Offers the wiring, linear-from-EMF and cold-junction controls that fit the sensor, and
   // names the range column after the sensor's quantity.
   void ApplySensorView(int sensorCode);
+  // Rewrites the range, current and correction fields from the configuration.
+  void RefreshValueFields();
 
  protected:
   // Closing is never refused; the hot keys stop with the window.
@@ -77,13 +110,55 @@ class TZelto final : public QMainWindow {
 
  private:
   void FormCreate();
-  void ApplyProductMode();
+  // Returns the sensor list whose selection the start applies.
+  QComboBox* ApplyProductMode(QComboBox* sensorList);
   void ConnectHandlers();
+  void WatchNumericFields();
   void SetServiceViewShown(bool shown);
   void SetSubmenuVisible(QMenu* submenu, bool visible);
-  // Fills the port list from the port table, each entry with its device path as tooltip.
+
+  // Fills the port list from the port table, each entry with its device path as tooltip,
+  // keeping the entry the user had selected or typed.
   void ListPorts();
   int SelectedModel() const;
+  // The SetOutCurrent position; it scales the nominal currents of Velmor-7.
+  int OutputRange() const;
+  // Puts SetOutCurrent on the entry of the record's output current range.
+  void ShowOutputRangeOfRecord();
+  void SelectSensorOfList(const QComboBox& list);
+  // "Прибор не подключен" and false when no device is connected.
+  bool RequireConnectedDevice();
+
+  // Connects a control's signal to a handler, which runs as RunHandler says.
+  template <class Sender, class Signal, class Handler>
+  void Bind(Sender* sender, Signal signal, Handler handler) {
+    connect(sender, signal, this, [this, handler](auto&&... arguments) {
+      RunHandler([&] {
+        if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) {
+          handler(arguments...);
+        } else {
+          handler();
+        }
+      });
+    });
+  }
+
+  // Runs one handler. A message box it shows runs an event loop, in which a control losing the
+  // focus or a timer could start another handler; none starts while one runs. An exception
+  // the handler raises ends here, as a message box: Qt does not support exceptions travelling
+  // through its event dispatch.
+  template <class Handler>
+  void RunHandler(Handler&& handler) {
+    if (handling_)
+      return;
+    handling_ = true;
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      messages_->ShowError(QString::fromUtf8(error.what()));
+    }
+    handling_ = false;
+  }
 
   ZeltoForm form_;
   ProductMode mode_;
@@ -91,10 +166,20 @@ class TZelto final : public QMainWindow {
   QString CfgFileName;  // the configuration text file last chosen; empty until then
   ServiceViewState serviceView_;
   HotKeyFilter* hotKeys_;
+  std::unique_ptr<MessageBoxes> messages_;
   std::unique_ptr<WindowReporter> reporter_;
   std::unique_ptr<WindowConnectionView> connectionView_;
   std::unique_ptr<zelto::Link> link_;
-  int preferredPort_ = 0;  // the number of the first extra port, 0 when none
+  int preferredPort_ = 0;         // the number of the first extra port, 0 when none
+  bool handling_ = false;         // a handler runs
+  bool portTextChecked_ = false;  // the port list's text was checked since its last edit
+
+  config::ConfigRecord config_;
+  std::unique_ptr<WindowConfigView> configView_;
+  NumericFieldEditing editing_;
+  // Last, so that it goes first: a field losing the focus while the window is torn down must
+  // not reach a handler.
+  std::unique_ptr<NumericFieldEvents> fieldEvents_;
 };
 
 }  // namespace zelto::app

@@ -29,6 +29,8 @@ class QWidget;
 
 namespace zelto::app {
 
+class PortComboBox;
+
 // Every control of the main window, by the name it carries as its objectName. The window owns
 // them all (Qt parent ownership); these are plain, non-owning pointers.
 struct ZeltoForm {
@@ -69,7 +71,7 @@ struct ZeltoForm {
 
   // Interface.
   QGroupBox* GroupBox3;
-  QComboBox* SetComN;
+  PortComboBox* SetComN;
   QComboBox* TSpeedD;
   QToolButton* Connect;
   QToolButton* OpenDev;

@@ -1,6 +1,7 @@
 #include "app/form_widgets.h"
 #include "app/zelto_form.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -67,7 +68,8 @@ QComboBox* MakeSensorList(const char* name, const QStringList& entries, QWidget*
   QComboBox* list = MakeList(name, entries, parent);
   list->setAccessibleName(QStringLiteral("Тип датчика"));
   list->setCurrentIndex(10);
-  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  // An entry ends with the sensor's range; the closed list and its drop-down show it whole.
+  list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return list;
 }
 

@@ -1,3 +1,4 @@
+#include "app/click_accessible.h"
 #include "app/form_widgets.h"
 #include "app/zelto_form.h"
 
@@ -40,6 +41,7 @@ QGroupBox* BuildOutputTypeGroup(ZeltoForm& form, QWidget* parent) {
                           QStringLiteral("4...20 мА")};
   for (int i = 0; i < items.size(); ++i) {
     auto* item = new QRadioButton(items[i], group);
+    MakeToggleClick(*item);
     form.SetOutCurrentItems->addButton(item, i);
     layout->addWidget(item);
   }

@@ -1,4 +1,5 @@
 #include "app/form_widgets.h"
+#include "app/port_combo_box.h"
 #include "app/releasable_button_group.h"
 #include "app/zelto_form.h"
 
@@ -25,7 +26,9 @@ QGroupBox* BuildInterfaceGroup(ZeltoForm& form, QWidget* parent) {
   QStringList ports;
   for (int n = 1; n <= 16; ++n)
     ports << QStringLiteral("Сом%1").arg(n);
-  form.SetComN = MakeList("SetComN", ports, group);
+  form.SetComN = new PortComboBox(group);
+  form.SetComN->setObjectName(QStringLiteral("SetComN"));
+  form.SetComN->addItems(ports);
   form.SetComN->setEditable(true);  // a port number may be typed as well as picked
   form.SetComN->setInsertPolicy(QComboBox::NoInsert);
   form.SetComN->setEditText(QStringLiteral("Сом 1"));

@@ -27,17 +27,17 @@ bool InRange(const ConfigRecord& record, double value) {
   return record.RngMin <= value && value <= record.RngMax;
 }
 
-// A range end moving past T1 or T2 takes them along. An end landing exactly on T2 (or T1)
-// moves it too, so that T1 stays strictly below T2 and the correction stays computable.
+// A range end moving past T1 or T2 takes them along. An end landing exactly on a point leaves
+// it where it is, even when T1 and T2 then meet: such a correction is refused when written.
 void KeepTemperaturesAfterRangeMin(ConfigRecord& record) {
   if (record.RngMin > record.TmpZero)
     record.TmpZero = static_cast<float>(record.RngMin);
-  if (record.RngMin >= record.TmpFull)
+  if (record.RngMin > record.TmpFull)
     record.TmpFull = static_cast<float>(record.RngMax);
 }
 
 void KeepTemperaturesAfterRangeMax(ConfigRecord& record) {
-  if (record.RngMax <= record.TmpZero)
+  if (record.RngMax < record.TmpZero)
     record.TmpZero = static_cast<float>(record.RngMin);
   if (record.RngMax < record.TmpFull)
     record.TmpFull = static_cast<float>(record.RngMax);

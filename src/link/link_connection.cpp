@@ -13,8 +13,10 @@ constexpr int kHighestTypeCode = 3;
 bool Link::SelectPort(int n) {
   TraceEvent(kTraceSelectBegins, n, state_.PortNo);
   // Numbers above 255 are no port; taken modulo 256 they would open another one.
-  if (n <= 0 || n > kMaxPortNumber)
+  if (!IsPortNumber(n)) {
+    reporter_.ShowStatus(InvalidPortNumberStatus(n));
     return false;
+  }
   if (n == state_.PortNo) {
     ReleasePort();
     TraceEvent(kTraceSelectReleased, n, state_.PortNo);

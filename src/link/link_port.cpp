@@ -46,7 +46,11 @@ void Link::SelectSpeed(int baud) {
 }
 
 bool Link::OpenPort(int n) {
-  const std::string path = ports_.PathOf(n);
+  std::string path = ports_.PathOf(n);
+  if (path.empty()) {
+    ListPorts();  // an adapter plugged in since the last scan
+    path = ports_.PathOf(n);
+  }
   lastOpenFailure_ =
       path.empty() ? OpenFailure::kNoDevice : port_->Open(path, {BaudTable.at(state_.SpeedIndex)});
   return lastOpenFailure_ == OpenFailure::kNone;

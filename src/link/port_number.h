@@ -8,6 +8,10 @@ namespace zelto {
 // Port numbers 1..255; the low four bits also travel in LinkFlags.
 inline constexpr int kMaxPortNumber = 255;
 
+inline constexpr bool IsPortNumber(int n) {
+  return n >= 1 && n <= kMaxPortNumber;
+}
+
 // The number in the port list's text after its first three characters ("COM7" gives 7,
 // " 7" after them as well). The text is UTF-8 and the characters are counted as characters.
 // Throws std::invalid_argument "'<rest>' is not a valid integer value" when the rest is not

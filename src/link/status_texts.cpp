@@ -6,6 +6,10 @@ std::string SearchingStatus(int number) {
   return "Поиск на Com" + std::to_string(number) + ". Ждите!";
 }
 
+std::string InvalidPortNumberStatus(int number) {
+  return "Неверный номер порта Com" + std::to_string(number);
+}
+
 std::string OpenFailureStatus(int number, OpenFailure reason) {
   const std::string port = "Com" + std::to_string(number);
   switch (reason) {

@@ -14,9 +14,13 @@ inline constexpr const char* kStatusWrongModel = "Ошибка выбора пр
 inline constexpr const char* kStatusBadReply = "Ошибка приема";
 inline constexpr const char* kStatusConnected = "Прибор подключен";
 inline constexpr const char* kStatusDisconnected = "Прибор отключен";
+inline constexpr const char* kStatusNotConnected = "Прибор не подключен";
 
 // "Поиск на Com3. Ждите!" while port 3 is being opened.
 std::string SearchingStatus(int number);
+
+// "Неверный номер порта Com300": a number typed into the port list that no port can have.
+std::string InvalidPortNumberStatus(int number);
 
 // Why port n did not open, and what to do about it where the user can.
 std::string OpenFailureStatus(int number, OpenFailure reason);

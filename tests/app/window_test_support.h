@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/message_boxes.h"
 #include "app/zelto.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -16,6 +18,27 @@ Control* Find(const QWidget& window, const char* name) {
   auto* control = window.findChild<Control*>(QLatin1String(name));
   EXPECT_NE(control, nullptr) << "no control named " << name;
   return control;
+}
+
+// Keeps what the window would have shown in message boxes, in order.
+class RecordedMessages final : public MessageBoxes {
+ public:
+  explicit RecordedMessages(QStringList& shown) : shown_(shown) {}
+  void ShowError(const QString& text) override { shown_ << text; }
+
+ private:
+  QStringList& shown_;
+};
+
+// Replaces the window's message boxes by a record of their texts.
+inline void RecordMessages(TZelto& window, QStringList& shown) {
+  window.SetMessageBoxes(std::make_unique<RecordedMessages>(shown));
+}
+
+// Picks an entry of a list as the user does, which is what the handlers listen to.
+inline void Pick(QComboBox& list, int index) {
+  list.setCurrentIndex(index);
+  emit list.activated(index);
 }
 
 // Closes the next modal message box once it shows, and hands back its text; for code that

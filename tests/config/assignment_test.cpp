@@ -91,9 +91,10 @@ TEST(Assignment, RangeEndsMoveTheCorrectionTemperatures) {
       {0, 60, kQuantityRangeMin, 70, 70, 100},  // above T2 as well
       {30, 60, kQuantityRangeMax, 50, 30, 50},  // below T2 only
       {30, 60, kQuantityRangeMax, 20, 0, 20},   // below T1 as well
-      // An end landing exactly on T2 (or T1) would leave T1 = T2; they stay apart.
-      {0, 50, kQuantityRangeMin, 50, 50, 100},
-      {50, 100, kQuantityRangeMax, 50, 0, 50},
+      // An end landing exactly on T2 (or T1) moves only the point it passed: T1 = T2 may
+      // result, and a correction between equal points is refused when it is written.
+      {0, 50, kQuantityRangeMin, 50, 50, 50},
+      {50, 100, kQuantityRangeMax, 50, 50, 50},
   };
   for (const Case& c : cases) {
     ConfigRecord record = ZeroToHundred();

@@ -112,13 +112,32 @@ TEST(SelectPort, AnotherNumberReleasesTheFirstPort) {
   EXPECT_EQ(second.Requests().size(), 1u);
 }
 
-TEST(SelectPort, NumbersThatAreNoPortDoNothing) {
+TEST(SelectPort, NumbersThatAreNoPortAreRefusedWithTheirText) {
   SimulatedLink bench;
-  for (const int n : {0, -1, 256, 257}) {
+  for (const int n : {0, -1, 256, 300}) {
     EXPECT_FALSE(bench.link.SelectPort(n)) << n;
   }
-  EXPECT_TRUE(bench.reporter.statuses.empty());
+  EXPECT_EQ(
+      bench.reporter.statuses,
+      (std::vector<std::string>{"Неверный номер порта Com0", "Неверный номер порта Com-1",
+                                "Неверный номер порта Com256", "Неверный номер порта Com300"}));
   EXPECT_TRUE(bench.view.events.empty());
+  EXPECT_EQ(bench.link.State().PortNo, 0);
+}
+
+TEST(SelectPort, APortPluggedInAfterTheLastScanIsFoundWhenOpened) {
+  SimulatedLink bench;
+  sim::Simulator later(kVelmor);
+  std::vector<SystemPort> present;
+  bench.link.SetPortScanner([&present] { return present; });
+  bench.link.ListPorts();
+  const int next = bench.simPort + 1;
+  EXPECT_FALSE(bench.link.SelectPort(next));
+  EXPECT_EQ(bench.reporter.LastStatus(), "Порт Com" + std::to_string(next) + " не найден");
+
+  present.push_back({later.Path(), "adapter"});  // plugged in; no scan since
+  EXPECT_TRUE(bench.link.SelectPort(next));
+  EXPECT_EQ(bench.reporter.LastStatus(), "Порт открыт");
 }
 
 TEST(SelectPort, PortSeventeenLeavesOneInTheLowBits) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zelto::app {
+
+// Where the window tells the user about a mistake that needs acknowledging: a number it cannot
+// read, a file it cannot open, an error raised in a handler. One seam, so that tests can see
+// what would have been shown without a modal box waiting for a click.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  virtual void ShowError(const QString& text) = 0;
+};
+
+// The modal box a user acknowledges, titled with the program's name.
+class ModalMessageBoxes final : public MessageBoxes {
+ public:
+  explicit ModalMessageBoxes(QWidget& parent) : parent_(parent) {}
+  void ShowError(const QString& text) override;
+
+ private:
+  QWidget& parent_;
+};
+
+}  // namespace zelto::app

@@ -1,0 +1,136 @@
+// The window's handlers for the device, sensor and output-range choices and the numeric fields:
+// each change goes through the configuration core, which calls back to show its effect.
+#include "app/window_config_view.h"
+#include "app/zelto.h"
+#include "config/field_assignment.h"
+#include "config/nominal_currents.h"
+#include "config/sensor_selection.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace zelto::app {
+namespace {
+
+constexpr int kParametersPage = 0;
+constexpr int kCorrectionPage = 1;
+
+const QString kNumberFormatError = QStringLiteral("Неверный формат числа");
+const QString kVelmorHeading = QStringLiteral("Velmor7");
+
+}  // namespace
+
+int TZelto::OutputRange() const {
+  return form_.SetOutCurrentItems->checkedId();
+}
+
+void TZelto::ShowOutputRangeOfRecord() {
+  for (int position : {config::kOutput0To5, config::kOutput0To20, config::kOutput4To20}) {
+    const auto range = config::OutputCurrentRange(position);
+    if (range->low == config_.CrnMix && range->high == config_.CrtMax)
+      form_.SetOutCurrentItems->button(position)->setChecked(true);
+  }
+}
+
+void TZelto::SelectSensorOfList(const QComboBox& list) {
+  config::SetDeviceOrSensor(config_, config::Selection::kSensor, list.currentIndex(), OutputRange(),
+                            *configView_);
+}
+
+void TZelto::ApplyDeviceView() {
+  const int device = SelectedModel();
+  if (device >= 0) {
+    const bool velmor = device == config::kDeviceVelmor7;
+    form_.TypeSensor_0->setVisible(device == config::kDeviceLoadingBlank);
+    form_.TypeSensor_1->setVisible(device == config::kDeviceDastra2);
+    form_.TypeSensor_2->setVisible(velmor);
+    form_.PanSetVelmor6->setVisible(velmor);
+    form_.PanSetDastra->setVisible(!velmor);
+    if (!velmor)
+      form_.PanRangeD->show();
+    form_.Function->setTabVisible(kParametersPage, velmor);
+    form_.Function->setTabVisible(kCorrectionPage, !velmor);
+  }
+  config::SelectSensor(config_, OutputRange(), *configView_);
+}
+
+void TZelto::ApplySensorView(int sensorCode) {
+  configView_->ApplySensorView(sensorCode);
+}
+
+void TZelto::RefreshValueFields() {
+  configView_->RefreshValueFields();
+}
+
+void TZelto::TypeDeviceChange() {
+  const int device = SelectedModel();
+  config::ResetConfig(config_);
+  // The fresh record drives a 4..20 mA output; the choice shows it, so that the nominal
+  // currents and a later write agree with the record.
+  ShowOutputRangeOfRecord();
+  ApplyDeviceView();
+  RefreshValueFields();
+  if (device < 0)
+    return;
+  config::SetDeviceOrSensor(config_, config::Selection::kDevice, device, OutputRange(),
+                            *configView_);
+  if (config::IsTableLoadingDevice(device)) {
+    SelectSensorOfList(device == config::kDeviceLoadingBlank ? *form_.TypeSensor_0
+                                                             : *form_.TypeSensor_1);
+    form_.HeadDevice->setText(productName_);
+    form_.Function->setCurrentIndex(kCorrectionPage);
+    form_.PanRangeD->show();
+    form_.Function->setTabVisible(kCorrectionPage, true);
+    form_.Function->setTabVisible(kParametersPage, false);
+  } else if (device == config::kDeviceVelmor7) {
+    SelectSensorOfList(*form_.TypeSensor_2);
+    form_.HeadDevice->setText(kVelmorHeading);
+    form_.Function->setCurrentIndex(kParametersPage);
+    form_.Function->setTabVisible(kCorrectionPage, false);
+    form_.Function->setTabVisible(kParametersPage, true);
+  }
+}
+
+void TZelto::TypeSensor_0Change() {
+  SelectSensorOfList(*form_.TypeSensor_0);
+}
+
+void TZelto::TypeSensor_1Change() {
+  SelectSensorOfList(*form_.TypeSensor_1);
+}
+
+void TZelto::TypeSensor_2Change() {
+  SelectSensorOfList(*form_.TypeSensor_2);
+}
+
+void TZelto::SetOutCurrentClick() {
+  const auto range = config::OutputCurrentRange(OutputRange());
+  if (!range)
+    return;
+  config::AssignField(config_, config::kQuantityCurrentMin, static_cast<float>(range->low),
+                      OutputRange(), *configView_);
+  config::AssignField(config_, config::kQuantityCurrentMax, static_cast<float>(range->high),
+                      OutputRange(), *configView_);
+  config::ComputeNominalCurrents(config_, true, OutputRange(), *configView_);
+  RefreshValueFields();
+}
+
+void TZelto::RangeMinEnter(QLineEdit* field) {
+  editing_.Enter(*field, config_);
+}
+
+void TZelto::RangeMinExit(QLineEdit* field) {
+  if (!editing_.Commit(*field, config_, OutputRange(), *configView_))
+    messages_->ShowError(kNumberFormatError);
+}
+
+void TZelto::RangeMinKeyDown(QLineEdit* field, int key) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    RangeMinExit(field);
+}
+
+}  // namespace zelto::app

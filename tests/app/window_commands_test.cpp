@@ -1,0 +1,173 @@
+#include "app/port_combo_box.h"
+#include "link/link.h"
+#include "sim/simulator.h"
+#include "window_test_support.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
+constexpr int kVelmor = 2;
+
+QString Status(const TZelto& window) {
+  return Find<QLabel>(window, "StatusPanel3")->text();
+}
+
+TEST(Commands, WritesWithoutAConnectedDeviceSendNothing) {
+  sim::Simulator sim(kVelmor);
+  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
+                              return std::vector<SystemPort>{};
+                            }}};
+  window.show();
+  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+  ASSERT_EQ(Status(window), "Порт открыт");
+  sim.ClearRequests();
+  // The write button waits for a device; the correction page's buttons are always there.
+  EXPECT_FALSE(Find<QPushButton>(window, "WriteToCom")->isEnabled());
+  window.WriteToComClick();
+  EXPECT_EQ(Status(window), "Прибор не подключен");
+  for (const char* button : {"WriteUser", "WriteFabric"}) {
+    Find<QLabel>(window, "StatusPanel3")->clear();
+    Find<QPushButton>(window, button)->click();
+    EXPECT_EQ(Status(window), "Прибор не подключен") << button;
+  }
+  EXPECT_TRUE(sim.Requests().empty());
+}
+
+// A machine whose serial devices the test decides, with the window started before any.
+class PortsThatComeAndGo : public ::testing::Test {
+ protected:
+  PortsThatComeAndGo() {
+    testing::RecordMessages(window, shown);
+    window.show();
+  }
+
+  PortComboBox* Ports() const { return Find<PortComboBox>(window, "SetComN"); }
+  void Open() { QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton); }
+
+  sim::Simulator first{kVelmor};
+  sim::Simulator second{kVelmor};
+  std::vector<SystemPort> present{{first.Path(), "first"}};
+  TZelto window{"Velmor7", {{}, kFastTimeouts, [this] { return present; }}};
+  QStringList shown;
+};
+
+TEST_F(PortsThatComeAndGo, OpeningTheListShowsANewAdapterAndKeepsTheChoice) {
+  ASSERT_EQ(Ports()->count(), 1);
+  present.push_back({second.Path(), "second"});
+  Ports()->showPopup();
+  Ports()->hidePopup();
+  ASSERT_EQ(Ports()->count(), 2);
+  EXPECT_EQ(Ports()->itemText(1), "COM2");
+  EXPECT_EQ(Ports()->currentText(), "COM1");
+
+  testing::Pick(*Ports(), 1);
+  Open();
+  EXPECT_EQ(Status(window), "Порт открыт");
+  EXPECT_EQ(window.Link().State().PortNo, 2);
+}
+
+TEST_F(PortsThatComeAndGo, ATypedNumberStaysAndAnUnlistedAdapterIsFoundWhenOpened) {
+  Ports()->lineEdit()->selectAll();
+  QTest::keyClicks(Ports()->lineEdit(), "COM2");
+  present.push_back({second.Path(), "second"});
+  Ports()->showPopup();
+  Ports()->hidePopup();
+  EXPECT_EQ(Ports()->currentText(), "COM2");
+
+  present.pop_back();
+  Ports()->setEditText("COM1");
+  Open();
+  ASSERT_EQ(window.Link().State().PortNo, 1);
+  Open();  // released
+  // Numbers once given stay: the second adapter keeps COM2 though it was gone meanwhile.
+  present.push_back({second.Path(), "second"});
+  Ports()->setEditText("COM2");
+  Open();
+  EXPECT_EQ(Status(window), "Порт открыт");
+  EXPECT_EQ(window.Link().State().PortNo, 2);
+}
+
+TEST_F(PortsThatComeAndGo, ANumberNoPortCanHaveIsRefusedInWords) {
+  Ports()->lineEdit()->selectAll();
+  QTest::keyClicks(Ports()->lineEdit(), "COM300");
+  QTest::keyClick(Ports()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(Status(window), "Неверный номер порта Com300");
+  Find<QLabel>(window, "StatusPanel3")->clear();
+  Open();
+  EXPECT_EQ(Status(window), "Неверный номер порта Com300");
+  EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
+  EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST(Accessibility, TheToggleActionOfAButtonDoesWhatAClickDoes) {
+  sim::Simulator sim(kVelmor);
+  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
+                              return std::vector<SystemPort>{};
+                            }}};
+  window.show();
+  auto* connect = Find<QToolButton>(window, "Connect");
+  QAccessibleInterface* button = QAccessible::queryAccessibleInterface(connect);
+  ASSERT_NE(button, nullptr);
+  ASSERT_NE(button->actionInterface(), nullptr);
+  EXPECT_EQ(button->text(QAccessible::Name), "Подключить COM-порт");
+  EXPECT_TRUE(button->actionInterface()->actionNames().contains(
+      QAccessibleActionInterface::toggleAction()));
+
+  button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_EQ(Status(window), "Порт открыт");
+  EXPECT_TRUE(connect->isChecked());
+  EXPECT_TRUE(button->state().checked);
+  button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(Status(window), "Порт закрыт");
+  EXPECT_FALSE(connect->isChecked());
+
+  // An output range chosen by a screen reader changes the currents as a click does.
+  auto* zeroToFive = Find<QWidget>(window, "SetOutCurrent")->findChildren<QRadioButton*>()[0];
+  QAccessible::queryAccessibleInterface(zeroToFive)
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_EQ(window.Config().CrtMax, 5);
+}
+
+TEST(Layout, SensorEntriesShowWholeAndTheToolBarOffersNoBlankEntry) {
+  TZelto window{"Velmor7"};
+  window.show();
+  for (const char* name : {"TypeSensor_0", "TypeSensor_1", "TypeSensor_2"}) {
+    auto* list = Find<QComboBox>(window, name);
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < list->count(); ++i) {
+      EXPECT_GT(list->sizeHint().width(), metrics.horizontalAdvance(list->itemText(i)))
+          << name << " " << i;
+    }
+  }
+  auto* shown = Find<QComboBox>(window, "TypeSensor_2");
+  EXPECT_GE(shown->width(), shown->sizeHint().width());
+  shown->showPopup();
+  const int longest = shown->view()->sizeHintForColumn(0);
+  EXPECT_GE(shown->view()->width(), longest);
+  shown->hidePopup();
+
+  const std::unique_ptr<QMenu> menu(window.createPopupMenu());
+  if (menu != nullptr) {
+    for (const QAction* item : menu->actions())
+      EXPECT_FALSE(item->isVisible()) << item->text().toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace zelto::app

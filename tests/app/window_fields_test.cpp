@@ -1,0 +1,202 @@
+#include "link/link.h"
+#include "sim/simulator.h"
+#include "window_test_support.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
+constexpr int kDastra2 = 1;
+
+const char* const kValueFields[] = {"RangeMin", "RangeMax",   "CurrentMin", "CurrentMax",
+                                    "SetZero",  "SchiftZero", "SetFull",    "SchiftFull"};
+
+QStringList FieldTexts(const TZelto& window) {
+  QStringList texts;
+  for (const char* name : kValueFields)
+    texts << Find<QLineEdit>(window, name)->text();
+  return texts;
+}
+
+QString CheckedOutput(const TZelto& window) {
+  const auto* checked = Find<QWidget>(window, "SetOutCurrent")
+                            ->findChild<QButtonGroup*>("SetOutCurrentItems")
+                            ->checkedButton();
+  return checked != nullptr ? checked->text() : QString();
+}
+
+TEST(StartUp, FieldsShowTheRecordAndTheOutputRangeMatchesIt) {
+  // Each mode starts on the first sensor of its list, a copper thermometer of -50..200 °C;
+  // T1 0 and T2 100 lie at 7,2 and 13,6 mA of the 4..20 mA output.
+  const QStringList expected{"-50", "200", "4", "20", "0", "7,2", "100", "13,6"};
+  for (const char* key : {"Velmor7", "Harlow3", "Dastra", "SDastra", "Service", "ServiceS", ""}) {
+    SCOPED_TRACE(key);
+    TZelto window{QString::fromUtf8(key)};
+    EXPECT_EQ(FieldTexts(window), expected);
+    EXPECT_EQ(CheckedOutput(window), "4...20 мА");
+    EXPECT_EQ(Find<QLabel>(window, "SetCurentZero")->text(), "7,200");
+    EXPECT_EQ(Find<QLabel>(window, "SetCurentFull")->text(), "13,600");
+    EXPECT_EQ(window.Config().RngMax, 200);
+  }
+}
+
+// A Dastra-2 connected to a simulated transmitter, so that the range fields can be reached,
+// with message boxes recorded instead of shown.
+class Fields : public ::testing::Test {
+ protected:
+  Fields() {
+    testing::RecordMessages(window, shown);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    testing::Pick(*Find<QComboBox>(window, "TypeDevice"), kDastra2);
+    QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
+  }
+
+  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(window, name); }
+
+  // Tabs into the field, as the keyboard does, and types over its selected text.
+  void TypeInto(QLineEdit* field, const QString& text) {
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(field, text);
+  }
+  void Enter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
+  void Leave() { Find<QWidget>(window, "WriteUser")->setFocus(Qt::TabFocusReason); }
+
+  sim::Simulator sim{kDastra2};
+  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
+                              return std::vector<SystemPort>{};
+                            }}};
+  QStringList shown;
+};
+
+TEST_F(Fields, TheDeviceIsConnectedAndTheRangeReachable) {
+  ASSERT_TRUE(window.Link().IsDeviceConnected());
+  EXPECT_TRUE(Field("RangeMin")->isEnabled());
+  EXPECT_TRUE(Field("SetZero")->isEnabled());
+}
+
+TEST_F(Fields, ACommaNumberIsStoredAndShown) {
+  TypeInto(Field("SetZero"), "12,5");
+  Enter(Field("SetZero"));
+  EXPECT_FLOAT_EQ(window.Config().TmpZero, 12.5f);
+  EXPECT_EQ(Field("SetZero")->text(), "12,5");
+  EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(Fields, APointNumberIsRefusedAndNothingStored) {
+  TypeInto(Field("SetZero"), "12.5");
+  Enter(Field("SetZero"));
+  EXPECT_EQ(shown, QStringList{"Неверный формат числа"});
+  EXPECT_FLOAT_EQ(window.Config().TmpZero, 0.0f);
+  EXPECT_EQ(Field("SetZero")->text(), "12.5");  // until the field is entered again
+
+  Leave();  // leaving commits the same text and is refused the same way
+  EXPECT_EQ(shown.size(), 2);
+  Field("SetZero")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(Field("SetZero")->text(), "0");
+}
+
+TEST_F(Fields, EmptyAndGroupedNumbersAreRefused) {
+  for (const QString& text : {QString(), QStringLiteral("1 000")}) {
+    shown.clear();
+    Field("RangeMax")->setFocus(Qt::TabFocusReason);
+    Field("RangeMax")->setText(text);
+    Enter(Field("RangeMax"));
+    EXPECT_EQ(shown, QStringList{"Неверный формат числа"}) << text.toStdString();
+    EXPECT_EQ(window.Config().RngMax, 200);
+  }
+}
+
+TEST_F(Fields, TheRangeIsKeptInWholeNumbersAndRefusalsShowTheKeptValue) {
+  TypeInto(Field("RangeMax"), "100,7");
+  Enter(Field("RangeMax"));
+  EXPECT_EQ(window.Config().RngMax, 100);
+  EXPECT_EQ(Field("RangeMax")->text(), "100");
+
+  TypeInto(Field("RangeMax"), "5000");  // beyond the sensor's 200
+  Leave();
+  EXPECT_EQ(window.Config().RngMax, 100);
+  EXPECT_EQ(Field("RangeMax")->text(), "100");
+  EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(Fields, EveryCommitRefreshesAllEightFields) {
+  TypeInto(Field("RangeMin"), "0");
+  Enter(Field("RangeMin"));
+  // The span is now 0..200: T1 0 and T2 100 lie at 4 and 12 mA, taken over as measured.
+  EXPECT_EQ(FieldTexts(window), (QStringList{"0", "200", "4", "20", "0", "4", "100", "12"}));
+  EXPECT_EQ(Find<QLabel>(window, "SetCurentFull")->text(), "12,000");
+
+  TypeInto(Field("SchiftFull"), "12,5");
+  Enter(Field("SchiftFull"));
+  EXPECT_EQ(FieldTexts(window), (QStringList{"0", "200", "4", "20", "0", "4", "100", "12,5"}));
+}
+
+TEST_F(Fields, LeavingAfterEnterCommitsTheShownTextOnceMore) {
+  TypeInto(Field("SetZero"), "12,345");
+  Enter(Field("SetZero"));
+  EXPECT_FLOAT_EQ(window.Config().TmpZero, 12.345f);
+  EXPECT_EQ(Field("SetZero")->text(), "12,35");
+  Leave();
+  EXPECT_FLOAT_EQ(window.Config().TmpZero, 12.35f);
+}
+
+TEST_F(Fields, TheReadOnlyCurrentsShowSelectedAndCommitUnchanged) {
+  QLineEdit* current = Field("CurrentMax");
+  current->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(current->text(), "20");
+  EXPECT_EQ(current->selectedText(), "20");
+  Leave();
+  EXPECT_EQ(window.Config().CrtMax, 20);
+  EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(Fields, TheCalculatorShowsZeroOnEntryAndFillsTheOtherField) {
+  window.ApplicationEvents1Message(13);
+  window.ApplicationEvents1Message(12);
+  Find<QTabWidget>(window, "Function")->setCurrentIndex(2);
+  QLineEdit* temperature = Field("SetTemp");
+  QLineEdit* signal = Field("RezCalc");
+
+  TypeInto(temperature, "100");
+  Enter(temperature);
+  // Copper thermometers have no EMF tables of their own; the calculator uses type K's.
+  EXPECT_EQ(signal->text(), "4,096");
+
+  signal->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(signal->text(), "0");
+  QTest::keyClicks(signal, "4,096");
+  Enter(signal);
+  EXPECT_NEAR(QLocale(QLocale::Russian).toDouble(temperature->text()), 100.0, 0.05);
+  temperature->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(temperature->text(), "0");
+}
+
+TEST_F(Fields, ADebugFieldWorksTheQuantityOfTheFieldEnteredBeforeIt) {
+  window.ApplicationEvents1Message(13);
+  window.ApplicationEvents1Message(12);
+  Field("RangeMax")->setFocus(Qt::TabFocusReason);
+  Find<QTabWidget>(window, "Function")->setCurrentIndex(3);
+  QLineEdit* debug = Field("Edit2");
+  debug->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(debug->text(), "200");
+  QTest::keyClicks(debug, "150");
+  Enter(debug);
+  EXPECT_EQ(window.Config().RngMax, 150);
+  EXPECT_EQ(Field("RangeMax")->text(), "150");
+}
+
+}  // namespace
+}  // namespace zelto::app

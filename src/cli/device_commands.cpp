@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/port_commands.h"
 #include "cli/qt_core.h"
+#include "cli/window_entries.h"
 #include "cli/write_options.h"
 #include "config/nominal_currents.h"
 #include "config/read_summary.h"

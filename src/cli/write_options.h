@@ -1,7 +1,5 @@
 #pragma once
 
-#include "config/config_record.h"
-#include "config/config_view.h"
 #include "config/memory_words.h"
 
 #include <optional>
@@ -44,13 +42,5 @@ std::variant<WriteOptions, std::string> ParseWriteOptions(const std::vector<std:
                                                           int model);
 std::variant<CorrectOptions, std::string> ParseCorrectOptions(
     const std::vector<std::string>& arguments, int model);
-
-// The record the window would hold after the same choices and entries, made through its own
-// validated operations; the reason when the window would refuse one of the values.
-std::variant<config::ConfigRecord, std::string> RecordForWrite(const WriteOptions& options,
-                                                               int model, config::ConfigView& view);
-std::variant<config::ConfigRecord, std::string> RecordForCorrection(const CorrectOptions& options,
-                                                                    int model,
-                                                                    config::ConfigView& view);
 
 }  // namespace zelto::cli

@@ -14,6 +14,8 @@ enum class DeviceOutcome {
   kNoModel,  // no model, or one the operation does not know; nothing was sent
 };
 
+// The write handlers' own check, before any of these operations runs.
+inline constexpr std::string_view kStatusNotConnected = "Прибор не подключен";
 inline constexpr std::string_view kStatusReadDone = "Чтение завершено";
 inline constexpr std::string_view kStatusUnknownDevice = "Неизвестный тип прибора";
 inline constexpr std::string_view kStatusWriting = "Ждите завершения записи";

@@ -127,9 +127,7 @@ TEST(InvalidRecord, IsNeverSent) {
       {"a device code of no model", kDastra, [](auto& r, auto&) { r.Device = 7; }},
       {"a sensor the list does not offer", kDastra,
        [](auto& r, auto&) { r = Configured(kDastra, 17); }},
-      {"a sensor above 20", kVelmor, [](auto& r, auto&) { r.Sensor = 37; }},
       {"an empty range", kDastra, [](auto& r, auto&) { r.RngMin = r.RngMax; }},
-      {"a sensor loaded without its tables", kDastra, [](auto& r, auto&) { r.Sensor = 8; }},
       {"a wiring scheme of no position", kVelmor, [](auto&, auto& s) { s.scheme = 3; }},
   };
   for (const Case& c : cases) {

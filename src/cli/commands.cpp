@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/command_convert.h"
+#include "cli/device_commands.h"
 #include "cli/port_commands.h"
 #include "cli/simulate_command.h"
 
@@ -12,15 +13,16 @@ std::span<const Command> Commands() {
   static constexpr std::array kCommands{
       Command{"ports", "", "list the serial ports with their COM numbers", RunPorts},
       Command{"identify", "", "identify the transmitter of the chosen model", RunIdentify},
-      Command{"read", "", "read the stored configuration and print its summary", nullptr},
+      Command{"read", "", "read the stored configuration and print its summary", RunRead},
       Command{"write",
               "--sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] [--linear-emf] "
               "[--cold-junction] [--scheme 4|3|2] [--sqrt] [--sensor-break]",
-              "write a configuration", nullptr},
+              "write a configuration", RunWrite},
       Command{"correct",
               "--sensor CODE --range LO..HI --t1 T --t2 T --i1 MA --i2 MA [--linear-emf]",
-              "two-point range correction (table-loading models)", nullptr},
-      Command{"reset-correction", "", "reset the range correction (table-loading models)", nullptr},
+              "two-point range correction (table-loading models)", RunCorrect},
+      Command{"reset-correction", "", "reset the range correction (table-loading models)",
+              RunResetCorrection},
       Command{"memory", "[--save FILE]", "dump the configuration memory", nullptr},
       Command{"tables", "", "dump the conversion tables held in the device", nullptr},
       Command{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",

@@ -71,6 +71,11 @@ void Simulator::LoadMemory(const MemoryImage& image) {
   transmitter_.LoadMemory(image);
 }
 
+void Simulator::SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord) {
+  const std::lock_guard lock(mutex_);
+  transmitter_.SetFirmware(versionWord, dateWord);
+}
+
 MemoryImage Simulator::Memory() const {
   const std::lock_guard lock(mutex_);
   return transmitter_.Memory();

@@ -34,6 +34,8 @@ class Simulator {
   void SetPacing(int baud);
 
   void LoadMemory(const MemoryImage& image);
+  // The firmware version and date words the device reports (see Transmitter::SetFirmware).
+  void SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord);
   MemoryImage Memory() const;
   // Called on the serving thread after every word written, with the whole memory.
   void OnMemoryWritten(std::function<void(const MemoryImage&)> observer);

@@ -11,8 +11,8 @@ constexpr int kLastWord = kMemorySize - 4;
 constexpr int kVelmorModel = 2;
 
 // Firmware 2.4.17 of 14.03.2022.
-constexpr std::array<std::uint8_t, 4> kFirmwareVersion{17, 0, 4, 2};
-constexpr std::array<std::uint8_t, 4> kFirmwareDate{14, 3, 0xE6, 0x07};
+constexpr std::uint32_t kFirmwareVersion = 0x02040011;
+constexpr std::uint32_t kFirmwareDate = 0x07E6030E;
 
 // Factory calibration: neutral gains and offsets, and the reference values each family
 // leaves the factory with.
@@ -64,7 +64,11 @@ bool IsFirmwareWord(int address) {
 
 }  // namespace
 
-Transmitter::Transmitter(int model) : typeCode_(model + 1), memory_(FactoryMemory(model)) {
+Transmitter::Transmitter(int model)
+    : typeCode_(model + 1),
+      firmwareVersion_(kFirmwareVersion),
+      firmwareDate_(kFirmwareDate),
+      memory_(FactoryMemory(model)) {
   PresetFirmwareWords();
 }
 
@@ -73,11 +77,15 @@ void Transmitter::LoadMemory(const MemoryImage& image) {
   PresetFirmwareWords();
 }
 
+void Transmitter::SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord) {
+  firmwareVersion_ = versionWord;
+  firmwareDate_ = dateWord;
+  PresetFirmwareWords();
+}
+
 void Transmitter::PresetFirmwareWords() {
-  for (int i = 0; i < 4; ++i) {
-    memory_[kFirmwareVersionWord + i] = kFirmwareVersion[i];
-    memory_[kFirmwareDateWord + i] = kFirmwareDate[i];
-  }
+  PutWord(memory_, kFirmwareVersionWord, firmwareVersion_);
+  PutWord(memory_, kFirmwareDateWord, firmwareDate_);
 }
 
 std::optional<Frame> Transmitter::Answer(const Frame& request) {

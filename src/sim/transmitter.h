@@ -39,6 +39,8 @@ class Transmitter {
   const MemoryImage& Memory() const { return memory_; }
   // Takes a stored image; the firmware words stay the device's own.
   void LoadMemory(const MemoryImage& image);
+  // Flashes other firmware: the version and date words as a reader gets them.
+  void SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord);
 
   // The live value at a monitor address, which drifts with time as a measurement would.
   std::int32_t MonitorValue(int index) const;
@@ -49,6 +51,8 @@ class Transmitter {
   void PresetFirmwareWords();
 
   int typeCode_;
+  std::uint32_t firmwareVersion_;
+  std::uint32_t firmwareDate_;
   MemoryImage memory_{};
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };

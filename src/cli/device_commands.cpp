@@ -1,0 +1,131 @@
+#include "cli/device_commands.h"
+
+#include "cli/console_reporter.h"
+#include "cli/device_session.h"
+#include "cli/exit_codes.h"
+#include "cli/port_commands.h"
+#include "cli/qt_core.h"
+#include "cli/window_entries.h"
+#include "cli/write_options.h"
+#include "config/nominal_currents.h"
+#include "config/read_summary.h"
+#include "config/sensor_selection.h"
+#include "config/write_sequences.h"
+
+#include <cstdio>
+
+namespace zelto::cli {
+namespace {
+
+int ExitCodeFor(config::DeviceOutcome outcome) {
+  switch (outcome) {
+    case config::DeviceOutcome::kDone:
+      return kExitSuccess;
+    case config::DeviceOutcome::kNoAnswer:
+      return kExitNoAnswer;
+    case config::DeviceOutcome::kRefused:
+    case config::DeviceOutcome::kNotAvailable:
+    case config::DeviceOutcome::kNoModel:
+      break;
+  }
+  return kExitUsage;
+}
+
+// --trace switches on all three of the window's trace switches.
+TraceFlags TraceFlagsOf(const GlobalOptions& options) {
+  TraceFlags flags;
+  for (const TraceFlag flag : {fSendToMemo, fCnftoMemo, fComtoBuf})
+    flags.Set(flag, options.trace);
+  return flags;
+}
+
+// A usage error before anything else, or the operation against the identified device.
+template <class Operation>
+int WithDevice(const Invocation& invocation, Reporter& reporter, Operation operation) {
+  if (const auto reason = MissingDevice(invocation.options))
+    return UsageError(*reason);
+  const QtCore qt;
+  DeviceSession session(invocation.options, reporter);
+  if (const int connected = session.Connect(); connected != kExitSuccess)
+    return connected;
+  return ExitCodeFor(operation(session.GetLink()));
+}
+
+std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {
+  if (config::IsTableLoadingDevice(invocation.options.model))
+    return std::nullopt;
+  return invocation.command + " is for the table-loading models; Velmor-7 has no range correction";
+}
+
+}  // namespace
+
+int RunRead(const Invocation& invocation) {
+  if (!invocation.arguments.empty())
+    return UsageError("unexpected argument '" + invocation.arguments.front() + "' for read");
+  ConsoleReporter reporter;
+  const int model = invocation.options.model;
+  config::ConfigRecord record;
+  record.Device = static_cast<std::uint8_t>(model);
+  return WithDevice(invocation, reporter,
+                    [&](Link& link) { return config::ReadSummary(link, reporter, record, model); });
+}
+
+int RunWrite(const Invocation& invocation) {
+  const int model = invocation.options.model;
+  const auto parsed = ParseWriteOptions(invocation.arguments, model);
+  if (const auto* reason = std::get_if<std::string>(&parsed))
+    return UsageError(*reason);
+  const auto& options = std::get<WriteOptions>(parsed);
+  config::SilentConfigView view;
+  auto built = RecordForWrite(options, model, view);
+  if (const auto* reason = std::get_if<std::string>(&built))
+    return UsageError(*reason);
+  auto& record = std::get<config::ConfigRecord>(built);
+
+  ConsoleReporter reporter;
+  return WithDevice(invocation, reporter, [&](Link& link) {
+    return config::WriteConfiguration(link, reporter, record, model, options.lineFunc,
+                                      options.switches);
+  });
+}
+
+int RunCorrect(const Invocation& invocation) {
+  const int model = invocation.options.model;
+  const auto parsed = ParseCorrectOptions(invocation.arguments, model);
+  if (const auto* reason = std::get_if<std::string>(&parsed))
+    return UsageError(*reason);
+  const auto& options = std::get<CorrectOptions>(parsed);
+  config::SilentConfigView view;
+  auto built = RecordForCorrection(options, model, view);
+  if (const auto* reason = std::get_if<std::string>(&built))
+    return UsageError(*reason);
+  auto& record = std::get<config::ConfigRecord>(built);
+
+  // The memo gets nothing here but the correction trace, which goes where every trace goes.
+  ConsoleReporter reporter(stderr, stderr);
+  const TraceFlags trace = TraceFlagsOf(invocation.options);
+  EEImage image{};
+  return WithDevice(invocation, reporter, [&](Link& link) {
+    return config::WriteCorrection(link, reporter, record, model, options.lineFunc, trace, image);
+  });
+}
+
+int RunResetCorrection(const Invocation& invocation) {
+  if (!invocation.arguments.empty()) {
+    return UsageError("unexpected argument '" + invocation.arguments.front() +
+                      "' for reset-correction");
+  }
+  if (const auto reason = TableLoadingOnly(invocation))
+    return UsageError(*reason);
+  const int model = invocation.options.model;
+  config::SilentConfigView view;
+  config::ConfigRecord record;
+  config::SetDeviceOrSensor(record, config::Selection::kDevice, model, config::kOutput4To20, view);
+
+  ConsoleReporter reporter;
+  return WithDevice(invocation, reporter, [&](Link& link) {
+    return config::ResetCorrection(link, reporter, record, model, config::kOutput4To20, view);
+  });
+}
+
+}  // namespace zelto::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+namespace zelto::cli {
+
+// read: the configuration summary, as the window's memo shows it.
+int RunRead(const Invocation& invocation);
+
+// write: selects the sensor, applies range and output as the window's fields do, and writes
+// the configuration.
+int RunWrite(const Invocation& invocation);
+
+// correct: the two-point range correction of the table-loading models.
+int RunCorrect(const Invocation& invocation);
+
+// reset-correction: back to no correction (table-loading models).
+int RunResetCorrection(const Invocation& invocation);
+
+}  // namespace zelto::cli

@@ -1,0 +1,120 @@
+// The range correction: its write, its reset and the read-back of the words it lands in.
+#include "config/configuration_words.h"
+#include "config/correction.h"
+#include "config/memory_map.h"
+#include "config/nominal_currents.h"
+#include "config/record_validation.h"
+#include "config/trace_lines.h"
+#include "config/write_sequences.h"
+#include "config/write_session.h"
+#include "link/status_texts.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zelto::config {
+namespace {
+
+constexpr int kCorrectionProgressSteps = 2;
+constexpr float kNoGain = 1.0f;
+constexpr float kNoOffset = 0.0f;
+constexpr int kProgressEmpty = 0;
+constexpr int kProgressFull = 100;
+
+// Working-memory words in which the device shows what it made of the correction (m00, m02, m03).
+constexpr std::array<uint16_t, 3> kCorrectionWorkingWords{0x501, 0x503, 0x504};
+
+// The computed values; with readDevice, also the device's working-memory words. A value of -1
+// may be silence or a true -1: the trace shows it either way.
+void TraceCorrection(Link& link, Reporter& reporter, const Correction& correction,
+                     bool readDevice) {
+  for (const std::string& line : CorrectionTraceLines(correction))
+    reporter.AddMemoLine(line);
+  if (readDevice) {
+    std::array<int32_t, kCorrectionWorkingWords.size()> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      link.Request(kCorrectionWorkingWords[i], Payload{}, CmdReadRam);
+      values[i] = link.ReadReplyValue();
+    }
+    reporter.AddMemoLine(WorkingMemoryTraceLine(values[0], values[1], values[2]));
+  }
+  reporter.AddMemoLine("");
+}
+
+}  // namespace
+
+DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
+                              bool lineFunc, const TraceFlags& trace, EEImage& image) {
+  WriteSession session(link, reporter);
+  DeviceOutcome outcome = DeviceOutcome::kNoModel;
+  if (IsTableLoadingDevice(model)) {
+    if (CheckRecord(record, model) != RecordFault::kNone) {
+      reporter.ShowStatus(kStatusInvalidRecord);
+      return DeviceOutcome::kRefused;
+    }
+    // Computed before anything is sent: a correction that cannot be computed must not leave a
+    // half-finished exchange behind.
+    const Correction correction = ComputeCorrection(record, lineFunc);
+    const bool traced = trace.Has(fCnftoMemo);
+    if (!correction.computed) {
+      if (traced)
+        TraceCorrection(link, reporter, correction, false);
+      reporter.ShowStatus(correction.refusal);
+      return DeviceOutcome::kRefused;
+    }
+    session.Begin(kCorrectionProgressSteps);
+    if (traced)
+      TraceCorrection(link, reporter, correction, true);
+    if (!session.Send(CorrectionWords(record.Au, record.Bu)))
+      return DeviceOutcome::kNoAnswer;
+    session.Finish();
+    outcome = DeviceOutcome::kDone;
+  } else if (model == kDeviceVelmor7) {
+    reporter.ShowStatus(kStatusNotAvailable);
+    outcome = DeviceOutcome::kNotAvailable;
+  }
+  session.End();
+  link.DoAction(ActWriteDone);
+  if (ReadBackCorrection(link, reporter, image) == DeviceOutcome::kNoAnswer)
+    return DeviceOutcome::kNoAnswer;
+  return outcome;
+}
+
+DeviceOutcome ResetCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
+                              int outputRange, ConfigView& view) {
+  WriteSession session(link, reporter);
+  DeviceOutcome outcome = DeviceOutcome::kNoModel;
+  if (IsTableLoadingDevice(model)) {
+    session.Begin(kCorrectionProgressSteps);
+    record.Au = kNoGain;
+    record.Bu = kNoOffset;
+    ComputeNominalCurrents(record, true, outputRange, view);
+    if (!session.Send(CorrectionWords(record.Au, record.Bu)))
+      return DeviceOutcome::kNoAnswer;
+    session.Finish();
+    outcome = DeviceOutcome::kDone;
+  } else if (model == kDeviceVelmor7) {
+    reporter.ShowStatus(kStatusNotAvailable);
+    outcome = DeviceOutcome::kNotAvailable;
+  }
+  session.End();
+  link.DoAction(ActWriteDone);
+  return outcome;
+}
+
+DeviceOutcome ReadBackCorrection(Link& link, Reporter& reporter, EEImage& image) {
+  reporter.SetProgress(kProgressEmpty);
+  for (const uint16_t address : loading_memory::kCorrectionReadBackWords) {
+    link.SendRequest(address, Payload{}, CmdReadWord);
+    if (!link.ReadReply()) {
+      reporter.ShowStatus(kStatusNoAnswer);
+      return DeviceOutcome::kNoAnswer;
+    }
+    const auto data = link.ReplyBuffer().begin() + kDataOffset;
+    std::copy(data, data + kWordSize, image.begin() + address);
+    reporter.SetProgress(kProgressFull);
+  }
+  return DeviceOutcome::kDone;
+}
+
+}  // namespace zelto::config

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+
+namespace zelto::config {
+
+// How a read or write of the configuration ended. The window shows the status text the
+// operation reported; the command-line tool turns the outcome into its exit code.
+enum class DeviceOutcome {
+  kDone,  // every request answered
+  kNoAnswer,  // a request got no reply; the operation stopped there ("Прибор не отвечает")
+  kRefused,  // the record or the correction was refused; nothing was sent
+  kNotAvailable,  // the model has no such command ("В данной версии отсутствует")
+  kNoModel,  // no model, or one the operation does not know; nothing was sent
+};
+
+// The write handlers' own check, before any of these operations runs.
+inline constexpr std::string_view kStatusNotConnected = "Прибор не подключен";
+inline constexpr std::string_view kStatusReadDone = "Чтение завершено";
+inline constexpr std::string_view kStatusUnknownDevice = "Неизвестный тип прибора";
+inline constexpr std::string_view kStatusWriting = "Ждите завершения записи";
+inline constexpr std::string_view kStatusWriteDone = "Запись завершена";
+inline constexpr std::string_view kStatusNotAvailable = "В данной версии отсутствует";
+inline constexpr std::string_view kStatusInvalidRecord =
+    "Конфигурация не записана: недопустимые значения";
+
+}  // namespace zelto::config

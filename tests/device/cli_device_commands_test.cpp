@@ -1,0 +1,209 @@
+// zelto-cli read, write, correct and reset-correction against the tool's own simulator.
+#include "background_program.h"
+#include "run_program.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace zelto::cli {
+namespace {
+
+using testing::BackgroundProgram;
+using testing::ProgramResult;
+using testing::RunProgram;
+using Lines = std::vector<std::string>;
+
+const std::string kCli = ZELTO_CLI_PATH;
+
+std::vector<std::string> LinesOf(const std::string& text) {
+  Lines lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+std::string LastLine(const std::string& text) {
+  const Lines lines = LinesOf(text);
+  return lines.empty() ? std::string() : lines.back();
+}
+
+// A simulator run by the tool itself, keeping its memory in a file of a fresh folder.
+class Tool : public ::testing::Test {
+ protected:
+  ~Tool() override {
+    simulator_.reset();
+    std::filesystem::remove_all(folder_);
+  }
+
+  // Starts (or restarts) the simulator of the model on the memory file.
+  void Simulate(const std::string& model) {
+    simulator_.reset();
+    simulator_ = std::make_unique<BackgroundProgram>(
+        kCli, Lines{"simulate", "--model", model, "--memory", MemoryFile()});
+    path_ = simulator_->ReadLine();
+    ASSERT_FALSE(path_.empty());
+  }
+
+  ProgramResult Run(const std::string& model, Lines arguments) {
+    arguments.insert(arguments.begin(), {"--port", path_, "--model", model});
+    return RunProgram(kCli, arguments);
+  }
+
+  std::string MemoryFile() const { return (folder_ / "memory.bin").string(); }
+
+  std::vector<char> Memory() const {
+    std::ifstream file(MemoryFile(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+
+ private:
+  std::filesystem::path folder_ = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-rw-XXXXXX").string();
+    return std::filesystem::path(mkdtemp(pattern.data()));
+  }();
+  std::unique_ptr<BackgroundProgram> simulator_;
+  std::string path_;
+};
+
+TEST_F(Tool, WritesAConfigurationThatReadsBackFromTheDevicesMemory) {
+  Simulate("1");
+  const auto written = Run("1", {"write", "--sensor", "11", "--range", "-50..600", "--linear-emf"});
+  EXPECT_EQ(written.exitCode, 0) << written.err;
+  EXPECT_EQ(written.out, "");
+  const Lines statuses = LinesOf(written.err);
+  ASSERT_GE(statuses.size(), 2u);
+  EXPECT_EQ(Lines(statuses.end() - 2, statuses.end()),
+            (Lines{"Ждите завершения записи", "Запись завершена"}));
+
+  // A new run of the device starts from the memory the write left.
+  Simulate("1");
+  const auto read = Run("1", {"read"});
+  EXPECT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_EQ(LinesOf(read.out),
+            (Lines{"Dastra-2  Версия прошивки прибора 02.04.0017 от 14.03.2022",
+                   "термопара ТХА (K)(-50...+1300)°C",
+                   "Диапазон: (-46...+600)°C Линейно от термоЭДС(-1,8...+24,9) мВ"}));
+  EXPECT_EQ(LastLine(read.err), "Чтение завершено");
+}
+
+TEST_F(Tool, WritesVelmorSwitchesWithTheOutputDefaultingToFourToTwenty) {
+  Simulate("2");
+  EXPECT_EQ(Run("2", {"write", "--sensor", "20", "--scheme", "3", "--sqrt"}).exitCode, 0);
+  const auto read = Run("2", {"read"});
+  EXPECT_EQ(LinesOf(read.out),
+            (Lines{"Velmor-7  Версия прошивки прибора 2.04.0017 от 14.03.2022",
+                   "Схема подключения:3-проводная", "Диапазон выхода:(4...20)мА",
+                   "Компенсация холодного спая:выключено", "Корнеизвлечение:включено",
+                   "Обрыв датчика:выключено", "сопротивление (0...320)Ом  Диапазон:(0...320)"}));
+  const std::vector<char> memory = Memory();
+  ASSERT_EQ(memory.size(), 512u);
+  EXPECT_EQ(memory[24], 4);  // the current range words agree with the output range
+  EXPECT_EQ(memory[28], 20);
+}
+
+TEST_F(Tool, CorrectsAndResetsTheCorrection) {
+  Simulate("1");
+  const auto corrected = Run("1", {"--trace", "correct", "--sensor", "11", "--range", "0..1000",
+                                   "--t1", "100", "--t2", "900", "--i1", "5.7", "--i2", "18.2"});
+  EXPECT_EQ(corrected.exitCode, 0) << corrected.err;
+  EXPECT_EQ(corrected.out, "");
+  const Lines err = LinesOf(corrected.err);
+  EXPECT_NE(std::find(err.begin(), err.end(), "Au = 1.02338, Bu =-3518.06641"), err.end())
+      << corrected.err;
+  EXPECT_NE(std::find(err.begin(), err.end(), "Запись завершена"), err.end());
+
+  const auto reset = Run("1", {"reset-correction"});
+  EXPECT_EQ(reset.exitCode, 0) << reset.err;
+  EXPECT_EQ(LastLine(reset.err), "Запись завершена");
+  const std::vector<char> memory = Memory();
+  ASSERT_EQ(memory.size(), 512u);
+  // Words 84 and 88: gain 1.0 and offset 0.0.
+  EXPECT_EQ(std::string(memory.begin() + 84, memory.begin() + 92),
+            std::string("\x00\x00\x80\x3f\x00\x00\x00\x00", 8));
+}
+
+TEST_F(Tool, ARefusedCorrectionExitsTwoAndWritesNothing) {
+  Simulate("1");
+  const std::vector<char> before = Memory();
+  const auto result = Run("1", {"correct", "--sensor", "11", "--range", "0..1000", "--t1", "500",
+                                "--t2", "500.001", "--i1", "12", "--i2", "12"});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(LastLine(result.err), "Коррекция не вычислена: сигналы в двух точках совпадают");
+  EXPECT_EQ(Memory(), before);
+}
+
+TEST_F(Tool, AnotherModelExitsFour) {
+  Simulate("1");
+  EXPECT_EQ(Run("2", {"write", "--sensor", "11"}).exitCode, 4);
+  EXPECT_EQ(Run("2", {"read"}).exitCode, 4);
+}
+
+TEST(ToolUsage, ValuesTheWindowWouldRefuseExitTwoBeforeAnyDeviceIsTouched) {
+  // The port does not exist: reaching for it would exit 6.
+  const Lines port{"--port", "/dev/zelto-no-such-port"};
+  const std::vector<Lines> refused{
+      {"--model", "1", "write", "--sensor", "15"},  // not in the list
+      {"write", "--sensor", "21"},                  // nor here
+      {"--model", "1", "write", "--sensor", "11", "--output", "4-20"},
+      {"--model", "1", "write", "--sensor", "11", "--sqrt"},
+      {"write", "--sensor", "8", "--linear-emf"},  // not a thermocouple
+      {"write", "--sensor", "8", "--cold-junction"},
+      {"write", "--sensor", "11", "--scheme", "3"},          // not for thermocouples
+      {"write", "--sensor", "17", "--scheme", "3"},          // nor current inputs
+      {"write", "--sensor", "11", "--range", "100.7..200"},  // whole numbers only
+      {"write", "--sensor", "11", "--range", "-50..2000"},   // beyond the sensor
+      {"write", "--sensor", "11", "--range", "600..600"},
+      {"write", "--sensor", "11", "--output", "2-10"},
+      {"write"},
+      {"--model", "1", "correct", "--sensor", "11", "--range", "0..1000", "--t1", "100", "--t2",
+       "900", "--i1", "7", "--i2", "18.4"},  // 1.4 mA from nominal
+      {"--model", "1", "correct", "--sensor", "11", "--range", "0..1000", "--t1", "1100", "--t2",
+       "900", "--i1", "5.6", "--i2", "18.4"},  // T1 beyond the range
+      {"--model", "1", "correct", "--sensor", "11", "--range", "0..1000"},
+      {"correct", "--sensor", "11", "--range", "0..1000", "--t1", "1", "--t2", "2", "--i1", "4",
+       "--i2", "4"},  // Velmor-7 has none
+      {"reset-correction"},
+      {"--model", "1", "reset-correction", "now"},
+      {"read", "twice"},
+  };
+  for (Lines arguments : refused) {
+    arguments.insert(arguments.begin(), port.begin(), port.end());
+    const auto result = RunProgram(kCli, arguments);
+    std::string command;
+    for (const std::string& argument : arguments)
+      command += argument + " ";
+    EXPECT_EQ(result.exitCode, 2) << command << "\n" << result.err;
+    EXPECT_TRUE(result.err.starts_with("zelto-cli: ")) << result.err;
+  }
+  EXPECT_EQ(RunProgram(kCli, {"read"}).exitCode, 2);  // no device given
+}
+
+TEST(ToolDevice, SilenceExitsThreeAndAMissingPortSix) {
+  int master = -1;
+  int slave = -1;
+  ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+  termios line{};
+  tcgetattr(slave, &line);
+  cfmakeraw(&line);
+  tcsetattr(slave, TCSANOW, &line);
+  const std::string path = ttyname(slave);
+  for (const Lines& command : {Lines{"read"}, Lines{"write", "--sensor", "11"}}) {
+    Lines arguments{"--port", path, "--timeout-scale", "0.02"};
+    arguments.insert(arguments.end(), command.begin(), command.end());
+    const auto result = RunProgram(kCli, arguments);
+    EXPECT_EQ(result.exitCode, 3) << command[0];
+    EXPECT_EQ(LastLine(result.err), "Прибор не отвечает");
+  }
+  close(master);
+  close(slave);
+  EXPECT_EQ(RunProgram(kCli, {"--port", "/dev/zelto-no-such-port", "read"}).exitCode, 6);
+}
+
+}  // namespace
+}  // namespace zelto::cli

@@ -3,7 +3,19 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace zelto::calib {
+namespace {
+
+// Whether the written bytes reached the disk: a full disk may show only now. File systems
+// without the call count as synced.
+bool Synced(int descriptor) {
+  return fsync(descriptor) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
+}  // namespace
 
 std::string_view FileFailureStatus(FileOutcome outcome) {
   switch (outcome) {
@@ -26,11 +38,12 @@ FileOutcome WriteFileSafely(const std::string& path, std::span<const char> bytes
   if (!file.open(QIODevice::WriteOnly))
     return FileOutcome::kCannotOpen;
   const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size) {
+  // The bytes wait in the file's buffer until the flush. Its failure has to be caught here:
+  // commit() would close the file, see no error of its own, and put the short file in place.
+  if (file.write(bytes.data(), size) != size || !file.flush() || !Synced(file.handle())) {
     file.cancelWriting();
     return FileOutcome::kWriteFailed;
   }
-  // The bytes reach the disk only here; a full disk shows now, and the old file stays.
   return file.commit() ? FileOutcome::kDone : FileOutcome::kWriteFailed;
 }
 

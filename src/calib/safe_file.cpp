@@ -17,20 +17,6 @@ bool Synced(int descriptor) {
 
 }  // namespace
 
-std::string_view FileFailureStatus(FileOutcome outcome) {
-  switch (outcome) {
-    case FileOutcome::kCannotOpen:
-      return kStatusFileOpenError;
-    case FileOutcome::kWriteFailed:
-      return kStatusFileWriteError;
-    case FileOutcome::kBadFormat:
-      return kStatusFileFormatError;
-    case FileOutcome::kDone:
-      break;
-  }
-  return {};
-}
-
 FileOutcome WriteFileSafely(const std::string& path, std::span<const char> bytes) {
   if (path.empty())
     return FileOutcome::kCannotOpen;

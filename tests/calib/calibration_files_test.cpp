@@ -1,8 +1,8 @@
-#include "calib/calibration_display.h"
 #include "calib/calibration_files.h"
 
 #include "../link/link_test_support.h"
 #include "../link/memo_reporter.h"
+#include "calib/calibration_display.h"
 #include "calib/ee_image_file.h"
 #include "link/memory_reads.h"
 

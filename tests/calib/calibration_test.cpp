@@ -156,8 +156,12 @@ TEST_P(Calibration, WritesStopAtTheFirstUnansweredWord) {
             ServiceOutcome::kNoAnswer);
   const auto requests = bench.sim.Requests();
   ASSERT_EQ(requests.size(), 3u);
-  for (const auto& request : requests)
-    EXPECT_EQ(request[10], CmdWriteWord);
+  for (std::size_t i = 0; i < requests.size(); ++i) {
+    Frame expected = BuildRequest(static_cast<std::uint16_t>(32 + 4 * i),
+                                  PayloadFromFloat(Distinct().Pairs[i]), CmdWriteWord);
+    SealFrame(expected);
+    EXPECT_EQ(testing::Bytes(requests[i]), testing::Bytes(expected)) << i;
+  }
   EXPECT_EQ(memo.statuses, (Lines{"Прибор не отвечает"}));
   EXPECT_EQ(memo.progress, (std::vector<int>{0, 0, 4}));
   EXPECT_TRUE(memo.memo.empty());

@@ -169,13 +169,6 @@ TEST_F(Service, TheNextRequestDoesNotTakeTheTestRequestsUnreadReply) {
   EXPECT_TRUE(std::equal(image.begin(), image.end(), device.begin()));
 }
 
-TEST_F(Service, TheServiceRequestReadsItsReply) {
-  EXPECT_TRUE(ServiceRequest(bench.link));
-  EXPECT_EQ(bench.counts->reads, 1);
-  bench.sim.SetFault(Fault::SilentFrom(1));
-  EXPECT_FALSE(ServiceRequest(bench.link));
-}
-
 TEST(MemoryDumps, ShowEveryRowAndEveryTableLineAsTheDeviceHoldsIt) {
   EEImage image{};
   const auto put = [&](int offset, auto value) {

@@ -34,7 +34,7 @@ Payload ReferencePayload(std::uint16_t low, std::uint16_t high) {
   return PayloadFromWord(low | static_cast<std::uint32_t>(high) << 16);
 }
 
-// The reference pair of word k of a block, or of the family's neutral values.
+// Reference word k: Ref[2k] in the low half, Ref[2k + 1] in the high half.
 Payload BlockReferences(const CalibBlock& block, int k) {
   return ReferencePayload(block.Ref[static_cast<std::size_t>(2 * k)],
                           block.Ref[static_cast<std::size_t>(2 * k + 1)]);
@@ -54,8 +54,8 @@ ServiceOutcome NoAnswer(Reporter& reporter) {
   return ServiceOutcome::kNoAnswer;
 }
 
-// One write sequence: the pair words, then (when referenceBarBase is given) the reference
-// words, then the done action. False at the first word without a reply.
+// One write sequence: the pair words, then (when references is given) the reference words,
+// then the done action. False at the first word without a reply.
 struct WritePlan {
   std::function<float(int)> pair;
   int pairSteps = kTransferSteps;

@@ -1,8 +1,10 @@
 #include "cli/commands.h"
 
+#include "cli/calib_command.h"
 #include "cli/command_convert.h"
 #include "cli/device_commands.h"
 #include "cli/port_commands.h"
+#include "cli/service_commands.h"
 #include "cli/simulate_command.h"
 
 #include <array>
@@ -23,11 +25,11 @@ std::span<const Command> Commands() {
               "two-point range correction (table-loading models)", RunCorrect},
       Command{"reset-correction", "", "reset the range correction (table-loading models)",
               RunResetCorrection},
-      Command{"memory", "[--save FILE]", "dump the configuration memory", nullptr},
-      Command{"tables", "", "dump the conversion tables held in the device", nullptr},
+      Command{"memory", "[--save FILE]", "dump the configuration memory", RunMemory},
+      Command{"tables", "", "dump the conversion tables held in the device", RunTables},
       Command{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",
-              "the calibration block", nullptr},
-      Command{"monitor", "[--count N] [--interval MS]", "poll the live values", nullptr},
+              "the calibration block", RunCalib},
+      Command{"monitor", "[--count N] [--interval MS]", "poll the live values", RunMonitor},
       Command{"convert", "--sensor CODE (--temperature T | --signal S)",
               "convert with the sensor's tables, no device needed", RunConvert},
       Command{"simulate", "[--model M] [--memory FILE] [--pace]",

@@ -7,13 +7,20 @@ namespace zelto::cli {
 DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
     : options_(options), link_(reporter, view_, LinkTimeouts{}.Scaled(options.timeoutScale)) {
   link_.SelectSpeed(options.baud);
+  if (options.trace) {
+    traceFlags_.bits = fSendToMemo | fCnftoMemo | fComtoBuf;
+    link_.SetTrace(&trace_);
+  }
 }
 
 int DeviceSession::Connect() {
   link_.ListPorts();
   const int number = options_.portPath ? link_.Ports().Add(*options_.portPath, "")
                                        : options_.comNumber.value_or(0);
-  if (!link_.SelectPort(number))
+  const bool opened = link_.SelectPort(number);
+  // As the window's port button does: the port events kept by the trace show now.
+  link_.FlushTraceRing();
+  if (!opened)
     return kExitPortError;
   switch (link_.ConnectDevice(options_.model)) {
     case IdentifyOutcome::kMatched:

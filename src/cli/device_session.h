@@ -1,7 +1,10 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "cli/trace_console.h"
 #include "link/link.h"
+#include "link/memo_trace.h"
+#include "link/trace_flags.h"
 
 #include <optional>
 #include <string>
@@ -9,7 +12,8 @@
 namespace zelto::cli {
 
 // The link as a command uses it: the port of --port or --com at the --baud rate, with the read
-// time-outs scaled by --timeout-scale.
+// time-outs scaled by --timeout-scale. With --trace every trace switch is on, and the frame
+// lines go to standard error from the first request on.
 class DeviceSession {
  public:
   DeviceSession(const GlobalOptions& options, Reporter& reporter);
@@ -19,8 +23,15 @@ class DeviceSession {
   int Connect();
   Link& GetLink() { return link_; }
 
+  // The window's trace switches as --trace sets them, and where their lines go.
+  const TraceFlags& Trace() const { return traceFlags_; }
+  Reporter& TraceMemo() { return traceMemo_; }
+
  private:
   const GlobalOptions& options_;
+  TraceFlags traceFlags_;
+  TraceConsole traceMemo_;
+  MemoTrace trace_{traceFlags_, traceMemo_};
   NoConnectionView view_;
   Link link_;
 };

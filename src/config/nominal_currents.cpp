@@ -42,6 +42,10 @@ bool ComputeNominalCurrents(ConfigRecord& record, bool takeOver, int outputRange
   const auto span = static_cast<float>(scale->high - scale->low);
   const auto low = static_cast<float>(record.RngMin);
   const float range = static_cast<float>(record.RngMax) - low;
+  // Only a record loaded from a file can have equal range ends; it has no scale to place T1
+  // and T2 on.
+  if (range == 0.0f)
+    return false;
   record.CurZero = offset + span * ((record.TmpZero - low) / range);
   record.CurFull = offset + span * ((record.TmpFull - low) / range);
   view.ShowNominalCurrents(FormatNominalCurrent(record.CurZero),

@@ -32,7 +32,7 @@ std::optional<CurrentRange> OutputCurrentRange(int outputRange);
 // Sets CurZero and CurFull from T1 and T2 on the device's output scale (4-20 mA on the
 // table-loading models, the SetOutCurrent position's scale on Velmor-7) and shows them; with
 // takeOver the measured currents Zero and Full follow. Returns false, and changes and shows
-// nothing, for any other device code or an unknown output position.
+// nothing, for any other device code, an unknown output position or an empty range.
 bool ComputeNominalCurrents(ConfigRecord& record, bool takeOver, int outputRange, ConfigView& view);
 
 // "%5.3f" with the decimal comma: "4,000", "20,000".

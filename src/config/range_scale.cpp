@@ -2,6 +2,8 @@
 
 #include "config/table_evaluation.h"
 
+#include <limits>
+
 namespace zelto::config {
 namespace {
 
@@ -17,6 +19,13 @@ float Span(const ConfigRecord& record) {
   return static_cast<float>(record.RngMax) - static_cast<float>(record.RngMin);
 }
 
+// Equal range ends (a record loaded from a file) leave nothing to divide by; NaN makes the
+// correction refuse instead.
+float PerRange(const ConfigRecord& record, float amount) {
+  const float span = Span(record);
+  return span != 0.0f ? amount / span : std::numeric_limits<float>::quiet_NaN();
+}
+
 }  // namespace
 
 float TemperatureAtCurrent(const ConfigRecord& record, float current) {
@@ -24,14 +33,14 @@ float TemperatureAtCurrent(const ConfigRecord& record, float current) {
 }
 
 float CurrentAtTemperature(const ConfigRecord& record, float temperature) {
-  return (temperature - Low(record)) / Span(record) * kCurrentSpan + kCurrentLow;
+  return PerRange(record, temperature - Low(record)) * kCurrentSpan + kCurrentLow;
 }
 
 float LinearSignalAtTemperature(const ConfigRecord& record, const SensorTable& table,
                                 float temperature) {
   const float low = Evaluate(table, Low(record));
   const float high = Evaluate(table, static_cast<float>(record.RngMax));
-  return low + (high - low) * (temperature - Low(record)) / Span(record);
+  return low + PerRange(record, (high - low) * (temperature - Low(record)));
 }
 
 float LinearSignalAtCurrent(const ConfigRecord& record, const SensorTable& table, float current) {

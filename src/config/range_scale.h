@@ -5,7 +5,8 @@
 
 namespace zelto::config {
 
-// The 4-20 mA scale over the measuring range RngMin..RngMax.
+// The 4-20 mA scale over the measuring range RngMin..RngMax. With equal range ends the
+// directions that divide by the range give NaN.
 float TemperatureAtCurrent(const ConfigRecord& record, float current);
 float CurrentAtTemperature(const ConfigRecord& record, float temperature);
 

@@ -77,6 +77,7 @@ class Link {
   // more over what came. Returns the count of the last read.
   int ReadFrame(std::span<std::uint8_t> buffer);
 
+  // Discards any unread input first, then sends; returns the bytes written.
   int SendRequest(std::uint16_t address, Payload payload, Command command);
   // SendRequest; for CmdWriteWord also reads the reply. Advances the write progress. Returns
   // false when a word write got no reply (nothing else is read here, so other commands give

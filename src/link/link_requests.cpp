@@ -31,6 +31,10 @@ int Link::ReadFrame(std::span<std::uint8_t> buffer) {
 }
 
 int Link::SendRequest(std::uint16_t address, Payload payload, Command command) {
+  // The device answers only what it is asked, so whatever waits on the line now belongs to an
+  // earlier request (the test request never reads its reply); read as this request's reply it
+  // would shift every answer by one.
+  port_->DiscardInput();
   requestFrame_ = BuildRequest(address, payload, command);
   return WriteFrame(requestFrame_);
 }

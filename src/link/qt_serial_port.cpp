@@ -114,6 +114,11 @@ void QtSerialPort::Purge() {
   port_.clear(QSerialPort::Output);
 }
 
+void QtSerialPort::DiscardInput() {
+  if (port_.isOpen())
+    port_.clear(QSerialPort::Input);
+}
+
 bool QtSerialPort::SetDtr(bool high) {
   return ModemLineResult(port_.setDataTerminalReady(high));
 }

@@ -16,6 +16,7 @@ class QtSerialPort final : public SerialPort {
   int Write(std::span<const std::uint8_t> bytes) override;
   int Read(std::span<std::uint8_t> buffer, const LinkTimeouts& timeouts) override;
   void Purge() override;
+  void DiscardInput() override;
   bool SetDtr(bool high) override;
   bool SetRts(bool high) override;
 

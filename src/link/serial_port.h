@@ -41,6 +41,9 @@ class SerialPort {
   virtual int Read(std::span<std::uint8_t> buffer, const LinkTimeouts& timeouts) = 0;
   // Discards what was received and not read, then what was written and not sent.
   virtual void Purge() = 0;
+  // Discards only what was received and not read (a reply nobody read, the late end of a cut
+  // reply), leaving what is on its way out.
+  virtual void DiscardInput() = 0;
 
   // Modem control lines; false when the port refused.
   virtual bool SetDtr(bool high) = 0;

@@ -94,6 +94,12 @@ std::vector<Frame> Simulator::Requests() const {
 void Simulator::ClearRequests() {
   const std::lock_guard lock(mutex_);
   requests_.clear();
+  repliesSent_ = 0;
+}
+
+bool Simulator::WaitForReplies(std::size_t count, std::chrono::milliseconds limit) const {
+  std::unique_lock lock(mutex_);
+  return replySent_.wait_for(lock, limit, [&] { return repliesSent_ >= count; });
 }
 
 std::chrono::nanoseconds Simulator::ByteTime() const {
@@ -159,6 +165,11 @@ void Simulator::AnswerPending() {
       if (!WaitUntil(Clock::now() + reply.pause))
         return;
       Send(reply.second);
+    }
+    if (!reply.first.empty()) {
+      const std::lock_guard lock(mutex_);
+      ++repliesSent_;
+      replySent_.notify_all();
     }
   }
 }

@@ -5,6 +5,7 @@
 #include "sim/pseudo_terminal.h"
 #include "sim/transmitter.h"
 
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -43,6 +44,9 @@ class Simulator {
   // Every well-formed request received so far, in order.
   std::vector<Frame> Requests() const;
   void ClearRequests();
+  // Waits until `count` replies have gone out since the start or the last ClearRequests, at
+  // most `limit`; false on time-out. Tells a test that a reply it leaves unread is on the line.
+  bool WaitForReplies(std::size_t count, std::chrono::milliseconds limit) const;
 
  private:
   struct Outgoing {
@@ -64,6 +68,8 @@ class Simulator {
   std::array<int, 2> wake_{-1, -1};
 
   mutable std::mutex mutex_;  // everything below, shared with the serving thread
+  mutable std::condition_variable replySent_;
+  std::size_t repliesSent_ = 0;
   Transmitter transmitter_;
   Fault fault_;
   int faultRequests_ = 0;

@@ -41,6 +41,7 @@ class CountingPort final : public SerialPort {
     return count;
   }
   void Purge() override { port_.Purge(); }
+  void DiscardInput() override { port_.DiscardInput(); }
   bool SetDtr(bool high) override { return port_.SetDtr(high); }
   bool SetRts(bool high) override { return port_.SetRts(high); }
 

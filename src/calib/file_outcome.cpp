@@ -1,0 +1,19 @@
+#include "calib/file_outcome.h"
+
+namespace zelto::calib {
+
+std::string_view FileFailureStatus(FileOutcome outcome) {
+  switch (outcome) {
+    case FileOutcome::kCannotOpen:
+      return kStatusFileOpenError;
+    case FileOutcome::kWriteFailed:
+      return kStatusFileWriteError;
+    case FileOutcome::kBadFormat:
+      return kStatusFileFormatError;
+    case FileOutcome::kDone:
+      break;
+  }
+  return {};
+}
+
+}  // namespace zelto::calib

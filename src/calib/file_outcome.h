@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+namespace zelto::calib {
+
+// How a service file operation ended.
+enum class FileOutcome {
+  kDone,
+  kCannotOpen,   // "Error open file": nothing was read or written
+  kWriteFailed,  // "Ошибка записи файла": an existing file keeps its old contents
+  kBadFormat,  // "Неверный формат файла": a short or malformed file, loaded as far as it went
+};
+
+inline constexpr std::string_view kStatusFileWritten = "Файл записан";
+inline constexpr std::string_view kStatusFileOpenError = "Error open file";
+inline constexpr std::string_view kStatusFileWriteError = "Ошибка записи файла";
+inline constexpr std::string_view kStatusFileFormatError = "Неверный формат файла";
+
+// The status text of a failure; empty for kDone, whose text depends on the operation.
+std::string_view FileFailureStatus(FileOutcome outcome);
+
+}  // namespace zelto::calib

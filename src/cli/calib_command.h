@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+namespace zelto::cli {
+
+// calib show|read|write|clear|clear-full [--load FILE] [--save FILE]: the calibration block,
+// loaded from a file before the operation and saved after it (.bin or .txt by the ending).
+int RunCalib(const Invocation& invocation);
+
+}  // namespace zelto::cli

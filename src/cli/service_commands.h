@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+namespace zelto::cli {
+
+// memory [--save FILE]: reads the whole configuration memory and prints its dump; --save
+// writes the 512-byte image, but only of a complete read.
+int RunMemory(const Invocation& invocation);
+
+// tables: reads the table area and prints the decoded dump.
+int RunTables(const Invocation& invocation);
+
+// monitor [--count N] [--interval MS]: N monitor polls, MS apart, each printing its lines.
+int RunMonitor(const Invocation& invocation);
+
+}  // namespace zelto::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "link/reporter.h"
+
+#include <cstdio>
+
+namespace zelto::cli {
+
+// Where --trace sends the window's trace lines: each memo line to standard error at once, so
+// that frames and status texts keep the order they happened in. Status texts and progress are
+// the main reporter's.
+class TraceConsole final : public Reporter {
+ public:
+  explicit TraceConsole(std::FILE* out = stderr) : out_(out) {}
+
+  void ShowStatus(std::string_view) override {}
+  void ClearMemo() override {}
+  void AddMemoLine(std::string_view line) override;
+  void AppendToLastMemoLine(std::string_view text) override { AddMemoLine(text); }
+  void SetProgress(int) override {}
+
+ private:
+  std::FILE* out_;
+};
+
+}  // namespace zelto::cli

@@ -1,0 +1,64 @@
+#include "config/config_file.h"
+
+#include "config/formatted_input.h"
+#include "config/real_conversion.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace zelto::config {
+namespace {
+
+// A record is read when both its label and its value are.
+std::optional<int32_t> IntegerRecord(FormattedInput& input) {
+  if (!input.SkipWord())
+    return std::nullopt;
+  return input.Integer();
+}
+
+std::optional<int32_t> RangeRecord(FormattedInput& input) {
+  if (!input.SkipWord())
+    return std::nullopt;
+  const auto value = input.Real();
+  if (!value)
+    return std::nullopt;
+  return TruncateToInt32(*value);
+}
+
+bool IsDirectory(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+}  // namespace
+
+ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record, ConfigView& view) {
+  std::ifstream file;
+  if (!path.empty() && !IsDirectory(path))
+    file.open(path, std::ios::binary);
+  if (!file.is_open())
+    return ConfigFileOutcome::kCannotOpen;
+
+  FormattedInput input(file);
+  int read = 0;
+  if (const auto device = IntegerRecord(input)) {
+    record.Device = static_cast<uint8_t>(*device);
+    ++read;
+  }
+  if (const auto sensor = IntegerRecord(input)) {
+    record.Sensor = static_cast<uint8_t>(*sensor);
+    ++read;
+  }
+  if (const auto low = RangeRecord(input)) {
+    record.RngMin = *low;
+    ++read;
+  }
+  if (const auto high = RangeRecord(input)) {
+    record.RngMax = *high;
+    ++read;
+  }
+  view.DumpConfig(record);
+  return read == 4 ? ConfigFileOutcome::kRead : ConfigFileOutcome::kBadFormat;
+}
+
+}  // namespace zelto::config

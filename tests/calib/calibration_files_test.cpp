@@ -1,0 +1,217 @@
+#include "calib/calibration_files.h"
+
+#include "../link/link_test_support.h"
+#include "../link/memo_reporter.h"
+#include "calib/calibration_display.h"
+#include "calib/ee_image_file.h"
+#include "link/memory_reads.h"
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace zelto::calib {
+namespace {
+
+using testing::MemoReporter;
+using Lines = std::vector<std::string>;
+
+constexpr int kDastra = 1;
+constexpr int kVelmor = 2;
+
+CalibBlock NeutralVelmor() {
+  CalibBlock block;
+  for (int pair = 0; pair < 4; ++pair) {
+    Gain(block, pair) = kNeutralGain;
+    Offset(block, pair) = kNeutralOffset;
+  }
+  std::copy(kVelmorNeutralReferences.begin(), kVelmorNeutralReferences.end(), block.Ref.begin());
+  return block;
+}
+
+CalibBlock Distinct() {
+  CalibBlock block;
+  for (std::size_t i = 0; i < block.Pairs.size(); ++i)
+    block.Pairs[i] = -1.25f * static_cast<float>(i + 1);
+  for (std::size_t i = 0; i < block.Ref.size(); ++i)
+    block.Ref[i] = static_cast<std::uint16_t>(60000 + i);
+  return block;
+}
+
+class Files : public ::testing::Test {
+ protected:
+  ~Files() override { std::filesystem::remove_all(folder_); }
+
+  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+  std::string Write(const std::string& name, const std::string& contents) const {
+    std::ofstream(PathOf(name), std::ios::binary) << contents;
+    return PathOf(name);
+  }
+
+  static std::string Contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+
+  MemoReporter memo;
+
+ private:
+  std::filesystem::path folder_ = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-calib-XXXXXX").string();
+    return std::filesystem::path(mkdtemp(pattern.data()));
+  }();
+};
+
+TEST_F(Files, ABinaryFileRestoresAll72Bytes) {
+  const std::string path = PathOf("calibration.bin");
+  ASSERT_EQ(SaveCalibrationBin(path, Distinct(), memo), FileOutcome::kDone);
+  EXPECT_EQ(Contents(path).size(), 72u);
+  CalibBlock loaded{};
+  ASSERT_EQ(LoadCalibrationBin(path, loaded, kDastra, true, memo), FileOutcome::kDone);
+  EXPECT_EQ(loaded, Distinct());  // pair 3 and Ref[18..19] included
+  EXPECT_EQ(memo.statuses, (Lines{"Файл записан", "Файл записан"}));
+  EXPECT_EQ(memo.memo, CalibrationLines(loaded, kDastra));
+}
+
+TEST_F(Files, TheTextFileHoldsPairsThenReferencesFourToALine) {
+  const std::string path = PathOf("neutral.txt");
+  ASSERT_EQ(SaveCalibrationText(path, NeutralVelmor(), kVelmor, false, memo), FileOutcome::kDone);
+  EXPECT_EQ(Contents(path),
+            "1.000000  0.000000\n1.000000  0.000000\n1.000000  0.000000\n1.000000  0.000000\n"
+            "2635  15058  2635  12554\n22571  32686  42913  53249\n3480  13406  23428  33554\n"
+            "43787  65535  0  0\n0  0  0  0\n");
+  CalibBlock loaded = Distinct();
+  ASSERT_EQ(LoadCalibrationText(path, loaded, kVelmor, false, memo), FileOutcome::kDone);
+  EXPECT_EQ(loaded, NeutralVelmor());
+  EXPECT_TRUE(memo.statuses.empty());
+
+  // One line or nine, and -1 as 65535.
+  std::string oneLine = Contents(path);
+  std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+  oneLine.replace(oneLine.find("65535"), 5, "-1");
+  loaded = Distinct();
+  ASSERT_EQ(LoadCalibrationText(Write("one-line.txt", oneLine), loaded, kVelmor, false, memo),
+            FileOutcome::kDone);
+  EXPECT_EQ(loaded, NeutralVelmor());
+}
+
+TEST_F(Files, AShortOrMalformedFileLoadsAsFarAsItGoesAndIsReported) {
+  CalibBlock block = Distinct();
+  EXPECT_EQ(
+      LoadCalibrationBin(Write("short.bin", std::string(8, '\0')), block, kVelmor, true, memo),
+      FileOutcome::kBadFormat);
+  EXPECT_EQ(memo.statuses, (Lines{"Неверный формат файла"}));
+  CalibBlock expected = Distinct();
+  expected.Pairs[0] = expected.Pairs[1] = 0.0f;
+  EXPECT_EQ(block, expected);
+  EXPECT_EQ(memo.memo.size(), 4u);  // shown all the same
+
+  memo = {};
+  block = Distinct();
+  EXPECT_EQ(
+      LoadCalibrationText(Write("bad.txt", "1.5 2.5 3.5 x 9 9 9 9"), block, kVelmor, false, memo),
+      FileOutcome::kBadFormat);
+  expected = Distinct();
+  expected.Pairs[0] = 1.5f;
+  expected.Pairs[1] = 2.5f;
+  expected.Pairs[2] = 3.5f;
+  EXPECT_EQ(block, expected);
+  EXPECT_EQ(memo.statuses, (Lines{"Неверный формат файла"}));
+
+  memo = {};
+  block = Distinct();
+  EXPECT_EQ(
+      LoadCalibrationText(Write("cut.txt", "1 0 1 0 1 0 1 0 5 6"), block, kVelmor, false, memo),
+      FileOutcome::kBadFormat);
+  EXPECT_EQ(block.Ref[1], 6);
+  EXPECT_EQ(block.Ref[2], Distinct().Ref[2]);
+}
+
+TEST_F(Files, AFileThatCannotBeOpenedChangesNothing) {
+  CalibBlock block = Distinct();
+  EXPECT_EQ(LoadCalibrationBin(PathOf("missing.bin"), block, kVelmor, false, memo),
+            FileOutcome::kCannotOpen);
+  EXPECT_EQ(LoadCalibrationText("", block, kVelmor, false, memo), FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveCalibrationBin(PathOf("no/such/folder.bin"), block, memo),
+            FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveEEImage("", EEImage{}, memo), FileOutcome::kCannotOpen);
+  EXPECT_EQ(memo.statuses, Lines(4, "Error open file"));
+  EXPECT_EQ(block, Distinct());
+}
+
+// Files may not grow beyond a few bytes while it lives, so every write fails after the open.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST_F(Files, AFailedSaveLeavesTheOldFileIntactAndSaysSo) {
+  const std::string image = Write("eeprom.bin", "the old image");
+  const std::string calibration = Write("calibration.txt", "the old text");
+  {
+    const FileSizeLimit limit(4);
+    EXPECT_EQ(SaveEEImage(image, EEImage{}, memo), FileOutcome::kWriteFailed);
+    EXPECT_EQ(SaveCalibrationText(calibration, Distinct(), kVelmor, false, memo),
+              FileOutcome::kWriteFailed);
+  }
+  EXPECT_EQ(memo.statuses, Lines(2, "Ошибка записи файла"));
+  EXPECT_EQ(Contents(image), "the old image");
+  EXPECT_EQ(Contents(calibration), "the old text");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(PathOf("")),
+                          std::filesystem::directory_iterator()),
+            2);  // no temporary left behind
+}
+
+TEST_F(Files, ASaveThroughALinkReplacesItsTargetAndKeepsThePermissions) {
+  const std::string target = Write("target.bin", "old");
+  chmod(target.c_str(), 0640);
+  std::filesystem::create_symlink(target, PathOf("link.bin"));
+  EEImage image{};
+  image[511] = 0x7E;
+  ASSERT_EQ(SaveEEImage(PathOf("link.bin"), image, memo), FileOutcome::kDone);
+  EXPECT_TRUE(std::filesystem::is_symlink(PathOf("link.bin")));
+  EXPECT_EQ(Contents(target), std::string(reinterpret_cast<const char*>(image.data()), 512));
+  struct stat status {};
+  ASSERT_EQ(stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
+  EXPECT_TRUE(memo.statuses.empty());
+}
+
+TEST_F(Files, TheSavedImageIsTheDevicesMemory) {
+  testing::SimulatedLink bench(kDastra);
+  bench.OpenSim();
+  sim::MemoryImage memory{};
+  for (std::size_t i = 0; i < memory.size(); ++i)
+    memory[i] = static_cast<std::uint8_t>(255 - i);
+  bench.sim.LoadMemory(memory);
+  EEImage image{};
+  const std::string path = PathOf("eeprom.bin");
+  ASSERT_EQ(SaveEEImage(path, image, memo), FileOutcome::kDone);
+  EXPECT_EQ(Contents(path), std::string(512, '\0'));  // before any read
+
+  ASSERT_EQ(ReadEEImage(bench.link, image, memo), ServiceOutcome::kDone);
+  ASSERT_EQ(SaveEEImage(path, image, memo), FileOutcome::kDone);
+  const sim::MemoryImage device = bench.sim.Memory();  // its own firmware words included
+  EXPECT_EQ(Contents(path), std::string(device.begin(), device.end()));
+}
+
+}  // namespace
+}  // namespace zelto::calib

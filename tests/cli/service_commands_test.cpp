@@ -1,0 +1,179 @@
+#include "run_program.h"
+#include "sim/simulator.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace zelto::cli {
+namespace {
+
+using sim::Fault;
+using zelto::testing::RunProgram;
+using Lines = std::vector<std::string>;
+
+const std::string kCli = ZELTO_CLI_PATH;
+// Short read time-outs, so that a silent device costs well under a second.
+const std::vector<std::string> kFast = {"--timeout-scale", "0.05"};
+
+Lines LinesOf(const std::string& text) {
+  Lines lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+bool Contains(const Lines& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The tool against a simulator of this process, which the test can make misbehave and
+// question afterwards.
+class ServiceCommand : public ::testing::Test {
+ protected:
+  explicit ServiceCommand(int model = 1) : sim_(model), model_(std::to_string(model)) {}
+  ~ServiceCommand() override { std::filesystem::remove_all(folder_); }
+
+  zelto::testing::ProgramResult Run(const std::vector<std::string>& command,
+                                    const std::vector<std::string>& options = {}) {
+    std::vector<std::string> arguments{"--port", sim_.Path(), "--model", model_};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    arguments.insert(arguments.end(), command.begin(), command.end());
+    return RunProgram(kCli, arguments);
+  }
+
+  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Write(const std::string& name, const std::string& contents) const {
+    std::ofstream(PathOf(name), std::ios::binary) << contents;
+    return PathOf(name);
+  }
+  static std::string Contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+
+  sim::Simulator sim_;
+  std::string model_;
+
+ private:
+  std::filesystem::path folder_ = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-svc-XXXXXX").string();
+    return std::filesystem::path(mkdtemp(pattern.data()));
+  }();
+};
+
+TEST_F(ServiceCommand, MemoryDumpsTheDeviceAndSavesItsImage) {
+  sim::MemoryImage memory{};
+  for (std::size_t i = 0; i < memory.size(); ++i)
+    memory[i] = static_cast<std::uint8_t>(i);
+  sim_.LoadMemory(memory);
+  const std::string image = PathOf("eeprom.bin");
+  const auto result = Run({"memory", "--save", image});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const Lines lines = LinesOf(result.out);
+  ASSERT_EQ(lines.size(), 33u);
+  EXPECT_EQ(lines[0], "0000  00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f ");
+  EXPECT_EQ(lines[32], "");
+  const sim::MemoryImage device = sim_.Memory();
+  EXPECT_EQ(Contents(image), std::string(device.begin(), device.end()));
+
+  EXPECT_EQ(Run({"memory", "--save", PathOf("no/such/eeprom.bin")}).exitCode, 5);
+  EXPECT_EQ(Run({"memory", "--keep"}).exitCode, 2);
+}
+
+TEST_F(ServiceCommand, AMemoryReadCutShortBySilenceSavesNothing) {
+  sim_.SetFault(Fault::SilentFrom(5));  // identification and three words answered
+  const std::string image = PathOf("eeprom.bin");
+  const auto result = Run({"memory", "--save", image}, kFast);
+  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_EQ(LinesOf(result.err).back(), "Прибор не отвечает");
+  EXPECT_EQ(LinesOf(result.out).size(), 33u);  // the dump of what came
+  EXPECT_FALSE(std::filesystem::exists(image));
+}
+
+TEST_F(ServiceCommand, TablesPrintsTheDecodedDump) {
+  const auto result = Run({"tables"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const Lines lines = LinesOf(result.out);
+  ASSERT_EQ(lines.size(), 63u);
+  EXPECT_EQ(lines[33], "000000, 000000, 000000, 000000");  // below the table area: not read
+}
+
+TEST_F(ServiceCommand, MonitorPrintsABlockPerCycleAndStopsAtSilence) {
+  auto result = Run({"monitor", "--count", "2", "--interval", "0"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  Lines lines = LinesOf(result.out);
+  ASSERT_EQ(lines.size(), 14u);
+  EXPECT_TRUE(lines[0].starts_with("M00 = 0"));
+  EXPECT_TRUE(lines[13].starts_with("M12 = 0"));
+
+  sim_.SetFault(Fault::SilentFrom(4));
+  result = Run({"monitor"}, kFast);
+  EXPECT_EQ(result.exitCode, 3);
+  lines = LinesOf(result.out);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[2], "M02 = -00001");
+  EXPECT_EQ(LinesOf(result.err).back(), "Прибор не отвечает");
+
+  for (const auto& bad : {Lines{"monitor", "--count", "0"}, Lines{"monitor", "--interval", "-1"},
+                          Lines{"monitor", "--count"}, Lines{"monitor", "extra"}}) {
+    EXPECT_EQ(Run(bad).exitCode, 2) << bad.back();
+  }
+}
+
+TEST_F(ServiceCommand, TraceShowsEveryFrameAndThePortEventsOnStandardError) {
+  const auto traced = Run({"tables"}, {"--trace"});
+  ASSERT_EQ(traced.exitCode, 0);
+  const Lines err = LinesOf(traced.err);
+  EXPECT_TRUE(Contains(err, "PC->Ялп  0c ca 35 00 00 00 00 00 00 00 00 02 ff "));
+  EXPECT_TRUE(Contains(err, "Ялп->PC  0c ca 53 00 00 00 00 00 00 00 02 02 df "));
+  EXPECT_TRUE(Contains(err, "PC->Ялп  0c ca 35 09 03 00 00 00 00 00 00 02 f3 "));
+  EXPECT_TRUE(std::any_of(err.begin(), err.end(),
+                          [](const std::string& line) { return line.starts_with("22  00  "); }));
+  EXPECT_EQ(err.size(), 3 + 2 + 2 * 386);  // statuses, port events, frames
+  EXPECT_EQ(LinesOf(Run({"tables"}).err).size(), 3u);
+}
+
+TEST_F(ServiceCommand, CalibClearFullShowsTheNeutralBlockAndSavesIt) {
+  const std::string text = PathOf("neutral.txt");
+  const auto result = Run({"calib", "clear-full", "--save", text});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const Lines lines = LinesOf(result.out);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[0], "Ae =  1.00000, Ar =  1.00000, Au =  1.00000");
+  EXPECT_EQ(lines[2], "  6301,  8091,  9980, 11973, 14087, 16324, 18703, 21236");
+  EXPECT_EQ(LinesOf(Contents(text))[4], "6301  8091  9980  11973");
+
+  // Shown again from the file, without a device.
+  const auto shown = RunProgram(kCli, {"--model", "1", "calib", "show", "--load", text});
+  EXPECT_EQ(shown.exitCode, 0);
+  EXPECT_EQ(shown.out, result.out);
+}
+
+TEST_F(ServiceCommand, CalibWritesAWholeFileAndNothingOfABadOne) {
+  const std::string good = Write("good.txt",
+                                 "2 0.5 3 0.25 4 0.125 1 0\n"
+                                 "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n");
+  auto result = Run({"calib", "write", "--load", good});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const sim::MemoryImage memory = sim_.Memory();
+  EXPECT_EQ(memory[48], 1);  // Ref[0]
+  EXPECT_EQ(memory[50], 2);  // Ref[1]
+
+  sim_.ClearRequests();
+  for (const std::string& bad : {Write("short.bin", std::string(71, '\1')),
+                                 Write("bad.txt", "2 0.5 3 zero"), PathOf("missing.bin")}) {
+    result = Run({"calib", "write", "--load", bad});
+    EXPECT_EQ(result.exitCode, 5) << bad;
+  }
+  EXPECT_TRUE(sim_.Requests().empty());  // not even identified
+
+  for (const auto& usage : {Lines{"calib", "write"}, Lines{"calib", "show"}, Lines{"calib"},
+                            Lines{"calib", "erase"}, Lines{"calib", "read", "--save", "x.dat"}}) {
+    EXPECT_EQ(Run(usage).exitCode, 2) << usage.back();
+  }
+}
+
+}  // namespace
+}  // namespace zelto::cli

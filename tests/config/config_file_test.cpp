@@ -1,0 +1,184 @@
+#include "config/config_file.h"
+
+#include "config/config_dump.h"
+#include "config/correction.h"
+#include "config/device_range.h"
+#include "config/field_assignment.h"
+#include "config/memory_words.h"
+#include "config/nominal_currents.h"
+#include "config/range_scale.h"
+#include "config/sensor_selection.h"
+#include "recording_view.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace zelto::config {
+namespace {
+
+using testing::RecordingView;
+using Lines = std::vector<std::string>;
+
+class ConfigFile : public ::testing::Test {
+ protected:
+  ~ConfigFile() override { std::filesystem::remove_all(folder_); }
+
+  // A file holding the text; returns its path.
+  std::string Write(const std::string& text) {
+    const auto path = folder_ / ("config" + std::to_string(files_++) + ".cfg");
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+
+  // Reads the text into a record that starts from `start`.
+  ConfigFileOutcome Read(const std::string& text, ConfigRecord start = {}) {
+    record = start;
+    return ReadNameF(Write(text), record, view);
+  }
+
+  ConfigRecord record;
+  RecordingView view;
+
+ private:
+  std::filesystem::path folder_ = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-cfg-XXXXXX").string();
+    return std::filesystem::path(mkdtemp(pattern.data()));
+  }();
+  int files_ = 0;
+};
+
+TEST_F(ConfigFile, FourRecordsLoadAlikeOnFourLinesOrOne) {
+  ASSERT_EQ(Read("Device 2\r\nSensor 11\r\nRngMin -50.0\r\nRngMax 1300.5\r\n"),
+            ConfigFileOutcome::kRead);
+  const ConfigRecord fourLines = record;
+  ASSERT_EQ(Read("Device\t2 Sensor 11   RngMin -5.0e1 RngMax 1300.5 and then anything"),
+            ConfigFileOutcome::kRead);
+  EXPECT_EQ(record, fourLines);
+  ConfigRecord expected;
+  expected.Device = 2;
+  expected.Sensor = 11;
+  expected.RngMin = -50;
+  expected.RngMax = 1300;
+  EXPECT_EQ(record, expected);  // nothing else changed, nothing recomputed
+  EXPECT_EQ(view.calls.back(), "DumpConfig");
+}
+
+TEST_F(ConfigFile, StoresTheLowByteOfACodeAndTruncatesRangeEnds) {
+  ASSERT_EQ(Read("d 300 s -1 lo -49.9 hi 49.9"), ConfigFileOutcome::kRead);
+  EXPECT_EQ(record.Device, 44);
+  EXPECT_EQ(record.Sensor, 255);
+  EXPECT_EQ(record.RngMin, -49);
+  EXPECT_EQ(record.RngMax, 49);
+}
+
+TEST_F(ConfigFile, KeepsWhatWasReadWhenRecordsAreMissingOrMalformed) {
+  ConfigRecord start;
+  start.RngMin = -7;
+  start.RngMax = 77;
+  EXPECT_EQ(Read("Device 1\nSensor 8\n", start), ConfigFileOutcome::kBadFormat);
+  EXPECT_EQ(record.Device, 1);
+  EXPECT_EQ(record.Sensor, 8);
+  EXPECT_EQ(record.RngMin, -7);
+  EXPECT_EQ(record.RngMax, 77);
+
+  // A value that does not read leaves its field; the next record starts where it stopped, so
+  // a record read after the fault is stored too.
+  EXPECT_EQ(Read("Device x Sensor 5 RngMin 10 RngMax 20", start), ConfigFileOutcome::kBadFormat);
+  EXPECT_EQ(record.Device, 0);   // "x" is no integer
+  EXPECT_EQ(record.Sensor, 0);   // "x" was its label, "Sensor" no integer
+  EXPECT_EQ(record.RngMin, 5);   // label "Sensor"
+  EXPECT_EQ(record.RngMax, 10);  // label "RngMin"
+  EXPECT_EQ(view.calls.back(), "DumpConfig");
+}
+
+TEST_F(ConfigFile, ReadsLabelsOfAnyLengthSafely) {
+  const std::string longLabel(5000, 'L');
+  ASSERT_EQ(Read(longLabel + " 1 " + longLabel + " 2 " + longLabel + " 3.5 " + longLabel + " 4"),
+            ConfigFileOutcome::kRead);
+  EXPECT_EQ(record.Device, 1);
+  EXPECT_EQ(record.RngMax, 4);
+  // Values beyond what the fields can take are not read at all.
+  EXPECT_EQ(Read("d 99999999999 s 1 lo 1e39 hi nan"), ConfigFileOutcome::kBadFormat);
+  EXPECT_EQ(record.Device, 0);
+  EXPECT_EQ(record.Sensor, 1);
+  EXPECT_EQ(record.RngMin, 0);
+}
+
+TEST_F(ConfigFile, AFileThatCannotBeOpenedChangesNothingAndDumpsNothing) {
+  ConfigRecord untouched;
+  untouched.Device = 2;
+  record = untouched;
+  EXPECT_EQ(ReadNameF("", record, view), ConfigFileOutcome::kCannotOpen);
+  EXPECT_EQ(ReadNameF("/nonexistent/zelto.cfg", record, view), ConfigFileOutcome::kCannotOpen);
+  EXPECT_EQ(ReadNameF(std::filesystem::temp_directory_path().string(), record, view),
+            ConfigFileOutcome::kCannotOpen);
+  EXPECT_EQ(record, untouched);
+  EXPECT_TRUE(view.calls.empty());
+}
+
+// What a file may load, such as sensor 44 and equal range ends, reaches the computations.
+TEST_F(ConfigFile, ARecordFromAFileNeverDividesByZeroOrIndexesPastATable) {
+  ConfigRecord typeK;
+  SilentConfigView silent;
+  SetDeviceOrSensor(typeK, Selection::kSensor, 11, kOutput4To20, silent);
+  ASSERT_EQ(Read("d 1 s 300 lo 20 hi 20.9", typeK), ConfigFileOutcome::kRead);
+  ASSERT_EQ(record.Sensor, 44);
+  ASSERT_EQ(record.RngMin, record.RngMax);
+  const float curZero = record.CurZero;
+
+  EXPECT_FALSE(ComputeNominalCurrents(record, true, kOutput4To20, view));
+  EXPECT_EQ(record.CurZero, curZero);
+  EXPECT_TRUE(std::isnan(CurrentAtTemperature(record, 25.0f)));
+  for (const bool lineFunc : {false, true}) {
+    ConfigRecord corrected = record;
+    EXPECT_FALSE(ComputeCorrection(corrected, lineFunc).computed);
+    EXPECT_EQ(corrected, record);
+  }
+  EXPECT_TRUE(ComputeDeviceRangeWords(record, true));
+  EXPECT_EQ(LoadingInputWord(record).bytes[2], 0);  // no R0 for an unknown sensor
+
+  // Editing a field or choosing the device recomputes without fault.
+  AssignField(record, kQuantityTmpZero, 20.0f, kOutput4To20, view);
+  EXPECT_TRUE(std::isfinite(record.CurZero));
+  EXPECT_TRUE(SetDeviceOrSensor(record, Selection::kDevice, 1, kOutput4To20, view));
+  EXPECT_EQ(record.Sensor, 44);
+}
+
+TEST(ConfigDump, PrintsTheInitialRecordInItsColumns) {
+  EXPECT_EQ(ConfigDumpLines(kInitialConfig),
+            (std::array<std::string, 6>{"Device(d) =     0000\tSensor(s) =     0000",
+                                        "Mode  (m) =     0000",
+                                        "TermoC(c) =     0000\tRezist(w) =     0003",
+                                        "RngMin    =    0.000\tRngMax    =  100.000",
+                                        "CrnMix    =    4.000\tCrtMax    =   20.000",
+                                        "Zero      =    0.000\tFull      =    0.000"}));
+}
+
+class DumpMemo final : public Reporter {
+ public:
+  void ShowStatus(std::string_view) override {}
+  void ClearMemo() override { lines = {"(cleared)"}; }
+  void AddMemoLine(std::string_view line) override { lines.emplace_back(line); }
+  void AppendToLastMemoLine(std::string_view) override {}
+  void SetProgress(int) override {}
+  Lines lines{"earlier"};
+};
+
+TEST(ConfigDump, ClearsTheMemoAndShowsOnlyWhileItsSwitchIsOn) {
+  TraceFlags flags;
+  DumpMemo memo;
+  flags.Set(fSendToMemo, true);
+  flags.Set(fComtoBuf, true);
+  DumpConfig(kInitialConfig, flags, memo);
+  EXPECT_EQ(memo.lines, (Lines{"earlier"}));
+  flags.Set(fCnftoMemo, true);
+  DumpConfig(kInitialConfig, flags, memo);
+  ASSERT_EQ(memo.lines.size(), 7u);
+  EXPECT_EQ(memo.lines[0], "(cleared)");
+  EXPECT_EQ(memo.lines[4], "RngMin    =    0.000\tRngMax    =  100.000");
+}
+
+}  // namespace
+}  // namespace zelto::config

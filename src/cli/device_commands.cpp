@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/port_commands.h"
 #include "cli/qt_core.h"
+#include "cli/trace_config_view.h"
 #include "cli/window_entries.h"
 #include "cli/write_options.h"
 #include "config/nominal_currents.h"
@@ -29,14 +30,6 @@ int ExitCodeFor(config::DeviceOutcome outcome) {
       break;
   }
   return kExitUsage;
-}
-
-// --trace switches on all three of the window's trace switches.
-TraceFlags TraceFlagsOf(const GlobalOptions& options) {
-  TraceFlags flags;
-  for (const TraceFlag flag : {fSendToMemo, fCnftoMemo, fComtoBuf})
-    flags.Set(flag, options.trace);
-  return flags;
 }
 
 // A usage error before anything else, or the operation against the identified device.
@@ -76,7 +69,7 @@ int RunWrite(const Invocation& invocation) {
   if (const auto* reason = std::get_if<std::string>(&parsed))
     return UsageError(*reason);
   const auto& options = std::get<WriteOptions>(parsed);
-  config::SilentConfigView view;
+  TraceConfigView view(invocation.options);
   auto built = RecordForWrite(options, model, view);
   if (const auto* reason = std::get_if<std::string>(&built))
     return UsageError(*reason);
@@ -95,7 +88,7 @@ int RunCorrect(const Invocation& invocation) {
   if (const auto* reason = std::get_if<std::string>(&parsed))
     return UsageError(*reason);
   const auto& options = std::get<CorrectOptions>(parsed);
-  config::SilentConfigView view;
+  TraceConfigView view(invocation.options);
   auto built = RecordForCorrection(options, model, view);
   if (const auto* reason = std::get_if<std::string>(&built))
     return UsageError(*reason);
@@ -103,10 +96,10 @@ int RunCorrect(const Invocation& invocation) {
 
   // The memo gets nothing here but the correction trace, which goes where every trace goes.
   ConsoleReporter reporter(stderr, stderr);
-  const TraceFlags trace = TraceFlagsOf(invocation.options);
   EEImage image{};
   return WithDevice(invocation, reporter, [&](Link& link) {
-    return config::WriteCorrection(link, reporter, record, model, options.lineFunc, trace, image);
+    return config::WriteCorrection(link, reporter, record, model, options.lineFunc, view.Flags(),
+                                   image);
   });
 }
 
@@ -118,7 +111,7 @@ int RunResetCorrection(const Invocation& invocation) {
   if (const auto reason = TableLoadingOnly(invocation))
     return UsageError(*reason);
   const int model = invocation.options.model;
-  config::SilentConfigView view;
+  TraceConfigView view(invocation.options);
   config::ConfigRecord record;
   config::SetDeviceOrSensor(record, config::Selection::kDevice, model, config::kOutput4To20, view);
 

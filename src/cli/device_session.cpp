@@ -1,16 +1,16 @@
 #include "cli/device_session.h"
 
 #include "cli/exit_codes.h"
+#include "cli/trace_config_view.h"
 
 namespace zelto::cli {
 
 DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
     : options_(options), link_(reporter, view_, LinkTimeouts{}.Scaled(options.timeoutScale)) {
   link_.SelectSpeed(options.baud);
-  if (options.trace) {
-    traceFlags_.bits = fSendToMemo | fCnftoMemo | fComtoBuf;
+  traceFlags_ = TraceFlagsFor(options);
+  if (options.trace)
     link_.SetTrace(&trace_);
-  }
 }
 
 int DeviceSession::Connect() {

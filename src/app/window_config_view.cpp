@@ -2,6 +2,7 @@
 
 #include "app/numeric_fields.h"
 #include "app/zelto_form.h"
+#include "config/config_dump.h"
 #include "config/field_assignment.h"
 #include "config/sensor_catalogue.h"
 
@@ -55,6 +56,10 @@ void WindowConfigView::RefreshValueFields() {
 void WindowConfigView::ShowNominalCurrents(std::string_view curZero, std::string_view curFull) {
   form_.SetCurentZero->setText(QString::fromUtf8(curZero.data(), qsizetype(curZero.size())));
   form_.SetCurentFull->setText(QString::fromUtf8(curFull.data(), qsizetype(curFull.size())));
+}
+
+void WindowConfigView::DumpConfig(const config::ConfigRecord& record) {
+  config::DumpConfig(record, traceFlags_, memo_);
 }
 
 void WindowConfigView::ShowCalculatorValue(int quantityCode, float value) {

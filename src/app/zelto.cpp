@@ -51,11 +51,14 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       productName_(ProductName(mode_)),
       hotKeys_(new HotKeyFilter([this](int id) { ApplicationEvents1Message(id); }, this)),
       messages_(std::make_unique<ModalMessageBoxes>(*this)),
+      files_(std::make_unique<ModalFileChoice>()),
       reporter_(std::make_unique<WindowReporter>(*form_.StatusPanels[3], *form_.InforF,
                                                  *form_.TransferBar)),
       connectionView_(std::make_unique<WindowConnectionView>(form_)),
       link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)),
-      configView_(std::make_unique<WindowConfigView>(form_, config_)) {
+      trace_(traceFlags_, *reporter_),
+      configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)) {
+  link_->SetTrace(&trace_);
   link_->SetPortScanner(std::move(linkSetup.scanPorts));
   // The system's ports take their numbers first; the extra ports follow them.
   link_->ListPorts();
@@ -65,6 +68,7 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       preferredPort_ = number;
   }
   ConnectHandlers();
+  ConnectServiceHandlers();
   FormCreate();
   WatchNumericFields();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -77,6 +81,7 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
 TZelto::~TZelto() {
   // The controls outlive this body; none of them may reach a handler from here on.
   fieldEvents_.reset();
+  link_->SetTrace(nullptr);
   for (QObject* child : findChildren<QObject*>())
     QObject::disconnect(child, nullptr, this, nullptr);
 }

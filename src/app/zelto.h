@@ -1,24 +1,34 @@
 #pragma once
 
+#include "app/file_choice.h"
 #include "app/message_boxes.h"
 #include "app/numeric_fields.h"
 #include "app/product_mode.h"
 #include "app/service_view.h"
 #include "app/zelto_form.h"
+#include "calib/calib_block.h"
 #include "config/config_record.h"
+#include "link/ee_image.h"
 #include "link/link_timeouts.h"
+#include "link/memo_trace.h"
+#include "link/monitor.h"
 #include "link/port_table.h"
+#include "link/trace_flags.h"
 
 #include <QMainWindow>
 
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
 
+class QFileDialog;
 class QLineEdit;
+class QTimer;
+class QToolButton;
 
 namespace zelto {
 class Link;
@@ -62,8 +72,15 @@ class TZelto final : public QMainWindow {
   const ServiceViewState& ServiceView() const { return serviceView_; }
   const zelto::Link& Link() const { return *link_; }
   const config::ConfigRecord& Config() const { return config_; }
+  // The service state the service panel works on.
+  const TraceFlags& Trace() const { return traceFlags_; }
+  const EEImage& Image() const { return eeImage_; }
+  const MonitorValues& Monitor() const { return monitorValues_; }
+  const calib::CalibBlock& Calibration() const { return calibBlock_; }
   // Where input errors are shown; modal message boxes unless replaced.
   void SetMessageBoxes(std::unique_ptr<MessageBoxes> messages) { messages_ = std::move(messages); }
+  // Where files are chosen; the modal dialogs unless replaced.
+  void SetFileChoice(std::unique_ptr<FileChoice> files) { files_ = std::move(files); }
 
   // Hot key with id 10..18, from the application-wide key filter.
   void ApplicationEvents1Message(int hotKeyId);
@@ -95,6 +112,35 @@ class TZelto final : public QMainWindow {
   void RangeMinExit(QLineEdit* field);
   void RangeMinKeyDown(QLineEdit* field, int key);
 
+  // The service view: the file group, the service panel and its timers, and the calibration
+  // menus.
+  void OpenClick();
+  void SaveAsClick();
+  void RequestClick();
+  void TestPortClick();
+  void MonitorClick();
+  void ReadPolClick();
+  void ReadEClick();
+  void SpeedButton2Click();
+  void SpeedButton1Click();
+  void ECalibrClick();
+  void SSClick();
+  void FFClick();
+  void CCClick();
+  void TimerTestTimer();
+  void TimerMonitorTimer();
+  void Timer_MgrTimer();
+  void ReadCalibrFromEepromClick();
+  void WriteCalibrToEepromClick();
+  void ZeroCalibrToDeviceClick();
+  void ZeroFullCalibrToDeviceClick();
+  void ReadCalibrFromFileClick();
+  void WriteCalibrToFileClick();
+  void ReadCalibrClick();
+  void txt1Click();
+  // Loads the device code, sensor code and range ends from the file named by CfgFileName.
+  void ReadNameF();
+
   // Shows the sensor list, settings and tab of the model selected in TypeDevice, then selects
   // the configuration's sensor again.
   void ApplyDeviceView();
@@ -113,6 +159,7 @@ class TZelto final : public QMainWindow {
   // Returns the sensor list whose selection the start applies.
   QComboBox* ApplyProductMode(QComboBox* sensorList);
   void ConnectHandlers();
+  void ConnectServiceHandlers();
   void WatchNumericFields();
   void SetServiceViewShown(bool shown);
   void SetSubmenuVisible(QMenu* submenu, bool visible);
@@ -128,6 +175,14 @@ class TZelto final : public QMainWindow {
   void SelectSensorOfList(const QComboBox& list);
   // "Прибор не подключен" and false when no device is connected.
   bool RequireConnectedDevice();
+  // Sets up the dialog for one kind of file (filter in the "Text|*.ext" form, default suffix)
+  // and asks the user; the path in the system's encoding, nothing when cancelled.
+  std::optional<std::string> ChooseFile(QFileDialog* dialog, const QString& filter,
+                                        const QString& suffix);
+  bool CalibrVisible() const;
+  // A service timer and its button: running stops it and releases the button, stopped starts
+  // it and presses the button down.
+  void ToggleTimer(QTimer* timer, QToolButton* button);
 
   // Connects a control's signal to a handler, which runs as RunHandler says.
   template <class Sender, class Signal, class Handler>
@@ -167,6 +222,7 @@ class TZelto final : public QMainWindow {
   ServiceViewState serviceView_;
   HotKeyFilter* hotKeys_;
   std::unique_ptr<MessageBoxes> messages_;
+  std::unique_ptr<FileChoice> files_;
   std::unique_ptr<WindowReporter> reporter_;
   std::unique_ptr<WindowConnectionView> connectionView_;
   std::unique_ptr<zelto::Link> link_;
@@ -175,6 +231,11 @@ class TZelto final : public QMainWindow {
   bool portTextChecked_ = false;  // the port list's text was checked since its last edit
 
   config::ConfigRecord config_;
+  TraceFlags traceFlags_;
+  EEImage eeImage_{};
+  MonitorValues monitorValues_{};
+  calib::CalibBlock calibBlock_{};
+  MemoTrace trace_;
   std::unique_ptr<WindowConfigView> configView_;
   NumericFieldEditing editing_;
   // Last, so that it goes first: a field losing the focus while the window is torn down must

@@ -1,12 +1,16 @@
 // The window's handlers for the port, the device connection, the device commands and the
 // connection timers.
 #include "app/port_combo_box.h"
+#include "app/window_config_view.h"
 #include "app/window_reporter.h"
 #include "app/zelto.h"
+#include "config/read_summary.h"
+#include "config/write_sequences.h"
 #include "link/link.h"
 #include "link/port_number.h"
 #include "link/status_texts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QScopeGuard>
 #include <QSignalBlocker>
@@ -79,27 +83,38 @@ void TZelto::Timer1Timer() {
 bool TZelto::RequireConnectedDevice() {
   if (link_->IsDeviceConnected())
     return true;
-  reporter_->ShowStatus(kStatusNotConnected);
+  reporter_->ShowStatus(config::kStatusNotConnected);
   return false;
 }
 
 void TZelto::ReadFromComClick() {
   // The button is enabled only while a device is connected; a silent one says so itself.
+  config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
 }
 
 void TZelto::WriteToComClick() {
   if (!RequireConnectedDevice())
     return;
+  // The switches are not in the record: they are read from the window as it is written.
+  const config::VelmorSwitches switches{form_.SetCoolJunk->isChecked(),
+                                        form_.SetSheme->currentIndex(), form_.SetSqrt->isChecked(),
+                                        OutputRange(), form_.SetSensorBreak->isChecked()};
+  config::WriteConfiguration(*link_, *reporter_, config_, SelectedModel(),
+                             form_.LineFunc->isChecked(), switches);
 }
 
 void TZelto::WriteUserClick() {
   if (!RequireConnectedDevice())
     return;
+  config::WriteCorrection(*link_, *reporter_, config_, SelectedModel(), form_.LineFunc->isChecked(),
+                          traceFlags_, eeImage_);
 }
 
 void TZelto::WriteFabricClick() {
   if (!RequireConnectedDevice())
     return;
+  config::ResetCorrection(*link_, *reporter_, config_, SelectedModel(), OutputRange(),
+                          *configView_);
   RefreshValueFields();
 }
 

@@ -14,7 +14,6 @@ inline constexpr const char* kStatusWrongModel = "Ошибка выбора пр
 inline constexpr const char* kStatusBadReply = "Ошибка приема";
 inline constexpr const char* kStatusConnected = "Прибор подключен";
 inline constexpr const char* kStatusDisconnected = "Прибор отключен";
-inline constexpr const char* kStatusNotConnected = "Прибор не подключен";
 
 // "Поиск на Com3. Ждите!" while port 3 is being opened.
 std::string SearchingStatus(int number);

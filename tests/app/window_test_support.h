@@ -35,6 +35,25 @@ inline void RecordMessages(TZelto& window, QStringList& shown) {
   window.SetMessageBoxes(std::make_unique<RecordedMessages>(shown));
 }
 
+// Answers the window's file dialogs from a list, in order; an empty answer is a cancel.
+class ChosenFiles final : public FileChoice {
+ public:
+  explicit ChosenFiles(QStringList& answers) : answers_(answers) {}
+  std::optional<QString> Choose(QFileDialog&) override {
+    if (answers_.isEmpty())
+      return std::nullopt;
+    const QString answer = answers_.takeFirst();
+    return answer.isEmpty() ? std::nullopt : std::optional(answer);
+  }
+
+ private:
+  QStringList& answers_;
+};
+
+inline void AnswerFileDialogs(TZelto& window, QStringList& answers) {
+  window.SetFileChoice(std::make_unique<ChosenFiles>(answers));
+}
+
 // Picks an entry of a list as the user does, which is what the handlers listen to.
 inline void Pick(QComboBox& list, int index) {
   list.setCurrentIndex(index);

@@ -1,0 +1,225 @@
+// The window's handlers for the service view: the file group, the service panel with its
+// timers and trace switches, and the calibration menus. Each calls one operation of the core.
+#include "app/window_config_view.h"
+#include "app/window_reporter.h"
+#include "app/zelto.h"
+#include "calib/calibration_files.h"
+#include "calib/calibration_transfers.h"
+#include "calib/ee_image_file.h"
+#include "config/config_file.h"
+#include "config/conversion_self_test.h"
+#include "config/write_sequences.h"
+#include "link/link.h"
+#include "link/memory_reads.h"
+#include "link/service_requests.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+const QString kConfigFiles = QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*");
+const QString kBinaryFiles = QStringLiteral("Binary files (*.bin)|*.bin");
+const QString kTextFiles = QStringLiteral("Text files (*.txt)|*.txt");
+const QString kBin = QStringLiteral("bin");
+const QString kTxt = QStringLiteral("txt");
+
+}  // namespace
+
+void TZelto::ConnectServiceHandlers() {
+  Bind(form_.OpenButton, &QPushButton::clicked, [this] { OpenClick(); });
+  Bind(form_.Open, &QAction::triggered, [this] { OpenClick(); });
+  Bind(form_.SaveAsButton, &QPushButton::clicked, [this] { SaveAsClick(); });
+  Bind(form_.SaveAs, &QAction::triggered, [this] { SaveAsClick(); });
+
+  Bind(form_.Request, &QToolButton::clicked, [this] { RequestClick(); });
+  Bind(form_.TestPort, &QToolButton::clicked, [this] { TestPortClick(); });
+  Bind(form_.Monitor, &QToolButton::clicked, [this] { MonitorClick(); });
+  Bind(form_.ReadPol, &QToolButton::clicked, [this] { ReadPolClick(); });
+  Bind(form_.ReadE, &QToolButton::clicked, [this] { ReadEClick(); });
+  Bind(form_.ReadEepromToRam, &QAction::triggered, [this] { ReadEClick(); });
+  Bind(form_.SpeedButton2, &QToolButton::clicked, [this] { SpeedButton2Click(); });
+  Bind(form_.SpeedButton1, &QToolButton::clicked, [this] { SpeedButton1Click(); });
+  Bind(form_.ECalibr, &QToolButton::clicked, [this] { ECalibrClick(); });
+  Bind(form_.SS, &QToolButton::clicked, [this] { SSClick(); });
+  Bind(form_.FF, &QToolButton::clicked, [this] { FFClick(); });
+  Bind(form_.CC, &QToolButton::clicked, [this] { CCClick(); });
+  Bind(form_.TimerTest, &QTimer::timeout, [this] { TimerTestTimer(); });
+  Bind(form_.TimerMonitor, &QTimer::timeout, [this] { TimerMonitorTimer(); });
+  Bind(form_.Timer_Mgr, &QTimer::timeout, [this] { Timer_MgrTimer(); });
+
+  // Both calibration menus; the second is the first's twin for the table-loading models.
+  for (QAction* item : {form_.ReadCalibrFromEeprom, form_.N7})
+    Bind(item, &QAction::triggered, [this] { ReadCalibrFromEepromClick(); });
+  for (QAction* item : {form_.WriteCalibrToEeprom, form_.N8})
+    Bind(item, &QAction::triggered, [this] { WriteCalibrToEepromClick(); });
+  for (QAction* item : {form_.ZeroCalibrToDevice, form_.N9})
+    Bind(item, &QAction::triggered, [this] { ZeroCalibrToDeviceClick(); });
+  Bind(form_.ZeroFullCalibrToDevice, &QAction::triggered,
+       [this] { ZeroFullCalibrToDeviceClick(); });
+  for (QAction* item : {form_.ReadCalibrFromFile, form_.N5})
+    Bind(item, &QAction::triggered, [this] { ReadCalibrFromFileClick(); });
+  for (QAction* item : {form_.WriteCalibrToFile, form_.N6})
+    Bind(item, &QAction::triggered, [this] { WriteCalibrToFileClick(); });
+  Bind(form_.ReadCalibr, &QAction::triggered, [this] { ReadCalibrClick(); });
+  Bind(form_.txt1, &QAction::triggered, [this] { txt1Click(); });
+}
+
+std::optional<std::string> TZelto::ChooseFile(QFileDialog* dialog, const QString& filter,
+                                              const QString& suffix) {
+  dialog->setNameFilters(NameFiltersFromPipeList(filter));
+  dialog->setDefaultSuffix(suffix);
+  const auto chosen = files_->Choose(*dialog);
+  if (!chosen)
+    return std::nullopt;
+  return QFile::encodeName(*chosen).toStdString();
+}
+
+bool TZelto::CalibrVisible() const {
+  return form_.Calibr->menuAction()->isVisible();
+}
+
+void TZelto::ToggleTimer(QTimer* timer, QToolButton* button) {
+  if (timer->isActive()) {
+    timer->stop();
+  } else {
+    timer->start();
+  }
+  button->setChecked(timer->isActive());
+}
+
+void TZelto::OpenClick() {
+  form_.OpenDialogEE->setDefaultSuffix(QString());
+  form_.OpenDialogEE->setNameFilters(NameFiltersFromPipeList(kConfigFiles));
+  const auto chosen = files_->Choose(*form_.OpenDialogEE);
+  if (!chosen)
+    return;
+  CfgFileName = *chosen;
+  ReadNameF();
+}
+
+void TZelto::ReadNameF() {
+  const auto path = QFile::encodeName(CfgFileName).toStdString();
+  switch (config::ReadNameF(path, config_, *configView_)) {
+    case config::ConfigFileOutcome::kRead:
+      break;
+    case config::ConfigFileOutcome::kCannotOpen:
+      messages_->ShowError(QString::fromUtf8(config::kConfigFileOpenError.data()));
+      break;
+    case config::ConfigFileOutcome::kBadFormat:
+      messages_->ShowError(QString::fromUtf8(config::kConfigFileFormatError.data()));
+      break;
+  }
+}
+
+void TZelto::SaveAsClick() {
+  if (const auto path = ChooseFile(form_.SaveDialogEE, kBinaryFiles, kBin))
+    calib::SaveEEImage(*path, eeImage_, *reporter_);
+}
+
+void TZelto::RequestClick() {
+  ServiceRequest(*link_);
+}
+
+void TZelto::TestPortClick() {
+  ToggleTimer(form_.TimerTest, form_.TestPort);
+}
+
+void TZelto::MonitorClick() {
+  ToggleTimer(form_.TimerMonitor, form_.Monitor);
+}
+
+void TZelto::TimerTestTimer() {
+  TestRequest(*link_);
+}
+
+void TZelto::TimerMonitorTimer() {
+  PollMonitor(*link_, monitorValues_, MonitorSet::kFull, traceFlags_, *reporter_);
+}
+
+void TZelto::Timer_MgrTimer() {
+  PollMonitor(*link_, monitorValues_, MonitorSet::kShort, traceFlags_, *reporter_);
+}
+
+void TZelto::ReadPolClick() {
+  ReadTablesImage(*link_, eeImage_, *reporter_);
+  form_.ReadPol->setChecked(false);
+}
+
+void TZelto::ReadEClick() {
+  ReadEEImage(*link_, eeImage_, *reporter_);
+}
+
+void TZelto::SpeedButton2Click() {
+  config::ReadBackCorrection(*link_, *reporter_, eeImage_);
+}
+
+void TZelto::SpeedButton1Click() {
+  for (const std::string& line : config::ConversionSelfTestLines())
+    reporter_->AddMemoLine(line);
+}
+
+void TZelto::ECalibrClick() {
+  SetSubmenuVisible(form_.Calibr, form_.ECalibr->isChecked());
+}
+
+void TZelto::SSClick() {
+  traceFlags_.Set(fSendToMemo, form_.SS->isChecked());
+}
+
+void TZelto::FFClick() {
+  traceFlags_.Set(fCnftoMemo, form_.FF->isChecked());
+}
+
+void TZelto::CCClick() {
+  traceFlags_.Set(fComtoBuf, form_.CC->isChecked());
+}
+
+void TZelto::ReadCalibrFromEepromClick() {
+  calib::ReadCalibration(*link_, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
+}
+
+void TZelto::WriteCalibrToEepromClick() {
+  calib::WriteCalibration(*link_, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
+}
+
+void TZelto::ZeroCalibrToDeviceClick() {
+  calib::ClearCalibration(*link_, config_, *reporter_);
+}
+
+void TZelto::ZeroFullCalibrToDeviceClick() {
+  calib::ClearCalibrationFull(*link_, calibBlock_, config_, SelectedModel(), CalibrVisible(),
+                              *reporter_);
+}
+
+void TZelto::ReadCalibrFromFileClick() {
+  if (const auto path = ChooseFile(form_.OpenDialogEE, kBinaryFiles, kBin)) {
+    calib::LoadCalibrationBin(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
+  }
+}
+
+void TZelto::WriteCalibrToFileClick() {
+  if (const auto path = ChooseFile(form_.SaveDialogEE, kBinaryFiles, kBin))
+    calib::SaveCalibrationBin(*path, calibBlock_, *reporter_);
+}
+
+void TZelto::ReadCalibrClick() {
+  if (const auto path = ChooseFile(form_.OpenDialogEE, kTextFiles, kTxt)) {
+    calib::LoadCalibrationText(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
+  }
+}
+
+void TZelto::txt1Click() {
+  // A save dialog: the file to write usually does not exist yet.
+  if (const auto path = ChooseFile(form_.SaveDialogEE, kTextFiles, kTxt)) {
+    calib::SaveCalibrationText(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
+  }
+}
+
+}  // namespace zelto::app

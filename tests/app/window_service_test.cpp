@@ -1,0 +1,178 @@
+#include "link/link.h"
+#include "sim/simulator.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
+constexpr int kVelmor = 2;
+
+// The service view of a window connected to a simulated Velmor-7, with message boxes recorded
+// and file dialogs answered from a list.
+class ServicePanel : public ::testing::Test {
+ protected:
+  ServicePanel() {
+    testing::RecordMessages(window, shown);
+    testing::AnswerFileDialogs(window, answers);
+    window.show();
+    window.ApplicationEvents1Message(13);
+    window.ApplicationEvents1Message(12);
+    Click("Connect");
+    Click("OpenDev");
+  }
+
+  QAbstractButton* Button(const char* name) const { return Find<QAbstractButton>(window, name); }
+  void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
+  bool Running(const char* timer) const { return Find<QTimer>(window, timer)->isActive(); }
+  QString Memo() const { return Find<QPlainTextEdit>(window, "InforF")->toPlainText(); }
+  QString Status() const { return Find<QLabel>(window, "StatusPanel3")->text(); }
+  QString File(const char* name) const { return files.filePath(QLatin1String(name)); }
+
+  sim::Simulator sim{kVelmor};
+  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
+                              return std::vector<SystemPort>{};
+                            }}};
+  QStringList shown;
+  QStringList answers;
+  QTemporaryDir files;
+};
+
+TEST_F(ServicePanel, TestAndScanShareAGroupButNotTheirTimers) {
+  Click("Monitor");
+  EXPECT_TRUE(Running("TimerMonitor"));
+  EXPECT_TRUE(Button("Monitor")->isChecked());
+
+  Click("TestPort");  // releases Scan's button; its poll goes on
+  EXPECT_TRUE(Running("TimerTest"));
+  EXPECT_TRUE(Button("TestPort")->isChecked());
+  EXPECT_FALSE(Button("Monitor")->isChecked());
+  EXPECT_TRUE(Running("TimerMonitor"));
+
+  Click("Monitor");  // the released button stops its poll
+  EXPECT_FALSE(Running("TimerMonitor"));
+  EXPECT_FALSE(Button("Monitor")->isChecked());
+  EXPECT_FALSE(Button("TestPort")->isChecked());
+  EXPECT_TRUE(Running("TimerTest"));
+  Click("TestPort");
+  EXPECT_FALSE(Running("TimerTest"));
+  EXPECT_FALSE(Button("TestPort")->isChecked());
+}
+
+TEST_F(ServicePanel, TheThreeTraceSwitchesAreIndependent) {
+  Click("SS");
+  EXPECT_EQ(window.Trace().bits, fSendToMemo);
+  Click("CC");
+  EXPECT_EQ(window.Trace().bits, fSendToMemo | fComtoBuf);
+  Click("FF");
+  Click("SS");
+  EXPECT_EQ(window.Trace().bits, fCnftoMemo | fComtoBuf);
+
+  // Frame lines while S is down: a service request and its reply.
+  Click("SS");
+  Click("Request");
+  EXPECT_TRUE(Memo().contains("PC->Ялп  0c ca 35 00 00 00 00 00 00 00 00 02 ff "));
+  EXPECT_TRUE(Memo().contains("Ялп->PC  0c ca 53 "));
+}
+
+TEST_F(ServicePanel, FMakesTheNextMonitorPollShowItsLines) {
+  window.TimerMonitorTimer();
+  EXPECT_FALSE(Memo().contains("M00 = "));
+  Click("FF");
+  window.TimerMonitorTimer();
+  EXPECT_TRUE(Memo().startsWith("M00 = ")) << Memo().toStdString();
+  EXPECT_EQ(Memo().count('\n'), 6);  // seven lines, the memo cleared first
+
+  sim.SetFault(sim::Fault::SilentFrom(1));
+  window.TimerMonitorTimer();
+  EXPECT_EQ(Status(), "Прибор не отвечает");
+  EXPECT_TRUE(Memo().contains("M00 = -00001"));
+  EXPECT_EQ(window.Monitor()[9], 0);  // never polled
+}
+
+TEST_F(ServicePanel, KShowsTheCalibrationMenuAndItsCommandsShowTheBlock) {
+  EXPECT_FALSE(Find<QMenu>(window, "Calibr")->menuAction()->isVisible());
+  Click("ECalibr");
+  EXPECT_TRUE(Find<QMenu>(window, "Calibr")->menuAction()->isVisible());
+  EXPECT_TRUE(Find<QMenu>(window, "Tools1")->menuAction()->isVisible());
+
+  Find<QAction>(window, "ZeroFullCalibrToDevice")->trigger();
+  EXPECT_TRUE(Memo().contains("Ae =  1.00000, Ai =  1.00000, Ar =  1.00000, Au =  1.00000"))
+      << Memo().toStdString();
+  EXPECT_EQ(window.Calibration().Ref[0], 2635);
+  EXPECT_EQ(window.Calibration().Ref[13], 0);
+
+  Click("ECalibr");  // hidden again: the transfers go on, the memo stays as it is
+  EXPECT_FALSE(Find<QMenu>(window, "Tools1")->menuAction()->isVisible());
+  const QString before = Memo();
+  Find<QAction>(window, "ReadCalibrFromEeprom")->trigger();
+  EXPECT_EQ(Memo(), before);
+}
+
+TEST_F(ServicePanel, MemoryReadSavesTheDevicesImage) {
+  Click("ReadE");
+  answers << File("image.bin");
+  Click("SaveAsButton");
+  QFile saved(File("image.bin"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray bytes = saved.readAll();
+  const auto memory = sim.Memory();
+  EXPECT_EQ(bytes, QByteArray(reinterpret_cast<const char*>(memory.data()), memory.size()));
+}
+
+TEST_F(ServicePanel, ACancelledDialogReadsAndWritesNothing) {
+  answers << File("first.bin");
+  Click("SaveAsButton");
+  ASSERT_TRUE(QFile::exists(File("first.bin")));
+  QFile::remove(File("first.bin"));
+  answers << QString();  // cancelled: the earlier name is not used again
+  Click("SaveAsButton");
+  EXPECT_FALSE(QFile::exists(File("first.bin")));
+  answers << QString();
+  Click("OpenButton");
+  EXPECT_TRUE(shown.isEmpty());
+  EXPECT_EQ(QDir(files.path()).entryList(QDir::Files).size(), 0);
+}
+
+TEST_F(ServicePanel, TheConfigurationFileLoadsItsFourValues) {
+  QFile file(File("device.cfg"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("Device 1\nSensor 11\nMin -49.9\nMax 300\n");
+  file.close();
+  answers << File("device.cfg");
+  Click("OpenButton");
+  EXPECT_TRUE(shown.isEmpty());
+  EXPECT_EQ(window.Config().Device, 1);
+  EXPECT_EQ(window.Config().Sensor, 11);
+  EXPECT_EQ(window.Config().RngMin, -49);
+  EXPECT_EQ(window.Config().RngMax, 300);
+
+  QFile::remove(File("device.cfg"));
+  answers << File("device.cfg");
+  Click("OpenButton");
+  EXPECT_EQ(shown, QStringList{"Error file Open"});
+}
+
+TEST_F(ServicePanel, TheSelfTestShowsItsFourRuns) {
+  Click("SpeedButton1");
+  EXPECT_EQ(Memo().count("i0 ="), 4);
+  EXPECT_TRUE(Memo().contains("e0 =  1.0000, e1=   1.7586, e2 =  3.1371,e3 =  3.9048"))
+      << Memo().toStdString();
+}
+
+}  // namespace
+}  // namespace zelto::app

@@ -99,7 +99,7 @@ TEST(ThermocoupleA1, BothDirections) {
     // One polynomial spans 0..2500 °C and departs from the standard's table by up to 2 µV.
     EXPECT_NEAR(Evaluate(TemperatureToEmfTable(kThermocoupleA1), t), point.emf, 0.003)
         << "at " << t;
-    // Its inverse, also a single polynomial, is coarser: the standard gives it to about 0.9 °C.
+    // Its inverse, also one polynomial, is coarser: it reads the table back to about 0.9 °C.
     EXPECT_NEAR(Evaluate(EmfToTemperatureTable(kThermocoupleA1), emf), t, 1.0) << "at " << t;
   }
 }

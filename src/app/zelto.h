@@ -177,7 +177,7 @@ class TZelto final : public QMainWindow {
   bool RequireConnectedDevice();
   // Sets up the dialog for one kind of file (filter in the "Text|*.ext" form, default suffix)
   // and asks the user; the path in the system's encoding, nothing when cancelled.
-  std::optional<std::string> ChooseFile(QFileDialog* dialog, const QString& filter,
+  std::optional<std::string> ChooseFile(const FileDialogOnDemand& dialog, const QString& filter,
                                         const QString& suffix);
   bool CalibrVisible() const;
   // A service timer and its button: running stops it and releases the button, stopped starts

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/file_dialog_on_demand.h"
+
 #include <QStringList>
 
 #include <array>
@@ -8,7 +10,6 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -180,8 +181,8 @@ struct ZeltoForm {
   QAction* N9;
 
   // File dialogs and timers.
-  QFileDialog* OpenDialogEE;
-  QFileDialog* SaveDialogEE;
+  FileDialogOnDemand OpenDialogEE;
+  FileDialogOnDemand SaveDialogEE;
   QTimer* TimerTest;
   QTimer* TimerMonitor;
   QTimer* TimeConnect;

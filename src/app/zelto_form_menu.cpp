@@ -76,14 +76,6 @@ void BuildCalibrationMenus(ZeltoForm& form) {
   form.N9 = AddItem(tuner, "N9", "Обнуление в Dastra");
 }
 
-QFileDialog* MakeFileDialog(QMainWindow& window, const char* name, QFileDialog::AcceptMode mode) {
-  auto* dialog = new QFileDialog(&window);
-  dialog->setObjectName(QLatin1String(name));
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
-  dialog->setAcceptMode(mode);
-  return dialog;
-}
-
 QTimer* MakeTimer(QMainWindow& window, const char* name, int intervalMs) {
   auto* timer = new QTimer(&window);
   timer->setObjectName(QLatin1String(name));
@@ -126,10 +118,11 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
 }
 
 void BuildDialogsAndTimers(ZeltoForm& form, QMainWindow& window) {
-  form.OpenDialogEE = MakeFileDialog(window, "OpenDialogEE", QFileDialog::AcceptOpen);
-  form.OpenDialogEE->setNameFilters(NameFiltersFromPipeList(
-      QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*")));
-  form.SaveDialogEE = MakeFileDialog(window, "SaveDialogEE", QFileDialog::AcceptSave);
+  form.OpenDialogEE = FileDialogOnDemand(
+      window, "OpenDialogEE", QFileDialog::AcceptOpen,
+      NameFiltersFromPipeList(
+          QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*")));
+  form.SaveDialogEE = FileDialogOnDemand(window, "SaveDialogEE", QFileDialog::AcceptSave);
 
   form.TimerTest = MakeTimer(window, "TimerTest", 500);
   form.TimerMonitor = MakeTimer(window, "TimerMonitor", 3000);

@@ -71,11 +71,11 @@ void TZelto::ConnectServiceHandlers() {
   Bind(form_.txt1, &QAction::triggered, [this] { txt1Click(); });
 }
 
-std::optional<std::string> TZelto::ChooseFile(QFileDialog* dialog, const QString& filter,
-                                              const QString& suffix) {
-  dialog->setNameFilters(NameFiltersFromPipeList(filter));
-  dialog->setDefaultSuffix(suffix);
-  const auto chosen = files_->Choose(*dialog);
+std::optional<std::string> TZelto::ChooseFile(const FileDialogOnDemand& dialog,
+                                              const QString& filter, const QString& suffix) {
+  dialog.Get().setNameFilters(NameFiltersFromPipeList(filter));
+  dialog.Get().setDefaultSuffix(suffix);
+  const auto chosen = files_->Choose(dialog.Get());
   if (!chosen)
     return std::nullopt;
   return QFile::encodeName(*chosen).toStdString();
@@ -95,9 +95,10 @@ void TZelto::ToggleTimer(QTimer* timer, QToolButton* button) {
 }
 
 void TZelto::OpenClick() {
-  form_.OpenDialogEE->setDefaultSuffix(QString());
-  form_.OpenDialogEE->setNameFilters(NameFiltersFromPipeList(kConfigFiles));
-  const auto chosen = files_->Choose(*form_.OpenDialogEE);
+  QFileDialog& dialog = form_.OpenDialogEE.Get();
+  dialog.setDefaultSuffix(QString());
+  dialog.setNameFilters(NameFiltersFromPipeList(kConfigFiles));
+  const auto chosen = files_->Choose(dialog);
   if (!chosen)
     return;
   CfgFileName = *chosen;

@@ -160,8 +160,14 @@ TEST(Dialogs, FiltersComeFromThePipeForm) {
   EXPECT_EQ(NameFiltersFromPipeList("Binary files|*.bin"), QStringList({"Binary files (*.bin)"}));
   EXPECT_TRUE(NameFiltersFromPipeList("").isEmpty());
 
+  // Built when first used, with the form's filter until a command sets its own.
   TZelto window;
+  EXPECT_EQ(window.findChild<QFileDialog*>(), nullptr);
+  QStringList cancel{QString()};
+  testing::AnswerFileDialogs(window, cancel);
+  window.OpenClick();
   EXPECT_EQ(Find<QFileDialog>(window, "OpenDialogEE")->nameFilters().size(), 2);
+  window.WriteCalibrToFileClick();
   EXPECT_EQ(Find<QFileDialog>(window, "SaveDialogEE")->acceptMode(), QFileDialog::AcceptSave);
 }
 

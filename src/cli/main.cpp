@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     } else {
       std::printf("zelto-cli %s\n", ZELTO_PROGRAM_VERSION);
     }
-    return kExitSuccess;
+    return CheckedOutput(kExitSuccess);
   }
 
   const auto& invocation = std::get<Invocation>(parsed);

@@ -22,11 +22,11 @@ int Link::WriteFrame(std::span<std::uint8_t> frame) {
 
 int Link::ReadFrame(std::span<std::uint8_t> buffer) {
   std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
-  // A port that went away with the request fails the exchange at once: no read waits.
-  if (!port_->IsOpen())
+  // A port that went away with the request fails the exchange at once: nothing to wait for.
+  if (portGone_)
     return 0;
   const int first = ReadPort(buffer);
-  if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0 || !port_->IsOpen())
+  if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0 || portGone_)
     return first;
 
   // Byte 9 still 0: the reply is incomplete or nothing came. One more read over the same
@@ -100,14 +100,14 @@ void Link::TraceEvent(int tag, int requested, int current) {
   }
 }
 
-void ShowNoAnswer(const Link& link, Reporter& reporter) {
-  if (!link.PortWentAway())
-    reporter.ShowStatus(kStatusNoAnswer);
-}
-
 void Link::FlushTraceRing() {
   if (trace_ != nullptr)
     trace_->FlushTraceRing();
+}
+
+void ShowNoAnswer(const Link& link, Reporter& reporter) {
+  if (!link.PortWentAway())
+    reporter.ShowStatus(kStatusNoAnswer);
 }
 
 }  // namespace zelto

@@ -22,7 +22,7 @@ std::optional<Number> ParseWhole(std::string_view text) {
 constexpr std::array kBaudRates{2400, 4800, 9600, 19200};
 
 // Beyond these the read time-outs stop meaning anything: a hundredth already leaves the
-// 200 ms gap at 2 ms, and a hundredfold makes a silent device cost a quarter of an hour.
+// 200 ms gap at 2 ms, and a hundredfold lets a silent device hold the tool for 25 minutes.
 constexpr double kLeastTimeoutScale = 0.01;
 constexpr double kGreatestTimeoutScale = 100.0;
 

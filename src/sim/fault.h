@@ -18,7 +18,7 @@ struct Fault {
     kTypeCode,          // identification answers with the type code value
     kGarbage,           // twelve bytes of noise instead of each reply
     kLate,              // every reply whole, after the pause
-    kUnplugAt,          // the line goes away on the value-th request (counted from 1)
+    kUnplugAt,          // the line goes away on the value-th request (counted from 1), once
     kHostile,           // a line in bad shape (HostileReply), seeded with value, pause its unit
   };
 

@@ -49,8 +49,8 @@ float NeutralPair(int i) {
   return i % 2 == 0 ? kNeutralGain : kNeutralOffset;
 }
 
-ServiceOutcome NoAnswer(Reporter& reporter) {
-  reporter.ShowStatus(kStatusNoAnswer);
+ServiceOutcome NoAnswer(const Link& link, Reporter& reporter) {
+  ShowNoAnswer(link, reporter);
   return ServiceOutcome::kNoAnswer;
 }
 
@@ -96,7 +96,7 @@ ServiceOutcome ReadCalibration(Link& link, CalibBlock& block, int model, bool ca
   Frame reply{};
   for (std::size_t i = 0; i < layout->pairWords.size(); ++i) {
     if (!link.Query(layout->pairWords[i], reply, CmdReadWord)) {
-      outcome = NoAnswer(reporter);
+      outcome = NoAnswer(link, reporter);
       break;
     }
     block.Pairs[i] = std::bit_cast<float>(ReplyValue(reply));
@@ -104,7 +104,7 @@ ServiceOutcome ReadCalibration(Link& link, CalibBlock& block, int model, bool ca
   }
   for (int k = 0; outcome == ServiceOutcome::kDone && k < layout->referenceWords; ++k) {
     if (!link.Query(ReferenceWord(*layout, k), reply, CmdReadWord)) {
-      outcome = NoAnswer(reporter);
+      outcome = NoAnswer(link, reporter);
       break;
     }
     const auto word = static_cast<std::uint32_t>(ReplyValue(reply));
@@ -131,7 +131,7 @@ ServiceOutcome WriteCalibration(Link& link, const CalibBlock& block, int model, 
                        kTransferSteps, [&](int k) { return BlockReferences(block, k); },
                        layout->referenceBarBase};
   if (!RunWrites(link, *layout, plan, reporter))
-    return NoAnswer(reporter);
+    return NoAnswer(link, reporter);
   reporter.SetProgress(kBarFull);
   ShowCalibration(block, model, calibrVisible, reporter);
   return ServiceOutcome::kDone;
@@ -145,7 +145,7 @@ ServiceOutcome ClearCalibration(Link& link, const config::ConfigRecord& record,
   reporter.SetProgress(0);
   const WritePlan plan{NeutralPair, kClearSteps, {}, 0};
   if (!RunWrites(link, *layout, plan, reporter))
-    return NoAnswer(reporter);
+    return NoAnswer(link, reporter);
   reporter.SetProgress(kBarFull);
   return ServiceOutcome::kDone;
 }
@@ -161,7 +161,7 @@ ServiceOutcome ClearCalibrationFull(Link& link, CalibBlock& block,
                        [&](int k) { return NeutralReferences(*layout, k); },
                        kClearFullReferenceBarBase};
   if (!RunWrites(link, *layout, plan, reporter))
-    return NoAnswer(reporter);
+    return NoAnswer(link, reporter);
   reporter.SetProgress(kBarFull);
   return ReadCalibration(link, block, model, calibrVisible, reporter);
 }

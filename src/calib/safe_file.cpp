@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zelto::calib {
@@ -15,10 +16,17 @@ bool Synced(int descriptor) {
   return fsync(descriptor) == 0 || errno == EINVAL || errno == ENOTSUP;
 }
 
+// A device, a pipe or a folder is no file to keep data in: replacing a device would put a plain
+// file in its place, and opening a pipe to read waits until someone writes into it.
+bool IsSomethingElseThanAFile(const std::string& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
 }  // namespace
 
 FileOutcome WriteFileSafely(const std::string& path, std::span<const char> bytes) {
-  if (path.empty())
+  if (path.empty() || IsSomethingElseThanAFile(path))
     return FileOutcome::kCannotOpen;
   QSaveFile file(QFile::decodeName(path.c_str()));
   if (!file.open(QIODevice::WriteOnly))
@@ -34,7 +42,7 @@ FileOutcome WriteFileSafely(const std::string& path, std::span<const char> bytes
 }
 
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::vector<char>& bytes) {
-  if (path.empty())
+  if (path.empty() || IsSomethingElseThanAFile(path))
     return false;
   QFile file(QFile::decodeName(path.c_str()));
   if (!file.open(QIODevice::ReadOnly))

@@ -144,8 +144,8 @@ int RunCalib(const Invocation& invocation) {
     DeviceSession session(invocation.options, reporter);
     if (const int connected = session.Connect(); connected != kExitSuccess)
       return connected;
-    if (const int done =
-            ExitOf(RunOnDevice(request.operation, session.GetLink(), block, model, reporter));
+    if (const int done = session.ExitCode(
+            ExitOf(RunOnDevice(request.operation, session.GetLink(), block, model, reporter)));
         done != kExitSuccess) {
       return done;
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <utility>
 
 namespace zelto::cli {
@@ -21,6 +20,11 @@ std::optional<Number> ParseWhole(std::string_view text) {
 }
 
 constexpr std::array kBaudRates{2400, 4800, 9600, 19200};
+
+// Beyond these the read time-outs stop meaning anything: a hundredth already leaves the
+// 200 ms gap at 2 ms, and a hundredfold lets a silent device hold the tool for 25 minutes.
+constexpr double kLeastTimeoutScale = 0.01;
+constexpr double kGreatestTimeoutScale = 100.0;
 
 std::optional<int> ParseModel(std::string_view text) {
   if (text == "dastra-2")
@@ -61,8 +65,8 @@ std::optional<std::string> ApplyValueOption(std::string_view name, std::string_v
     options.baud = *baud;
   } else if (name == "--timeout-scale") {
     const auto scale = ParseReal(value);
-    if (!scale || !(*scale > 0.0) || !std::isfinite(*scale))
-      return bad();
+    if (!scale || !(*scale >= kLeastTimeoutScale && *scale <= kGreatestTimeoutScale))
+      return bad() + " (0.01..100)";
     options.timeoutScale = *scale;
   }
   return std::nullopt;

@@ -41,7 +41,7 @@ int WithDevice(const Invocation& invocation, Reporter& reporter, Operation opera
   DeviceSession session(invocation.options, reporter);
   if (const int connected = session.Connect(); connected != kExitSuccess)
     return connected;
-  return ExitCodeFor(operation(session.GetLink()));
+  return session.ExitCode(ExitCodeFor(operation(session.GetLink())));
 }
 
 std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {

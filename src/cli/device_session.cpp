@@ -36,6 +36,10 @@ int DeviceSession::Connect() {
   return kExitPortError;
 }
 
+int DeviceSession::ExitCode(int operationExit) const {
+  return link_.PortWentAway() ? kExitPortError : operationExit;
+}
+
 std::optional<std::string> MissingDevice(const GlobalOptions& options) {
   if (options.portPath || options.comNumber)
     return std::nullopt;

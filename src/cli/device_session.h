@@ -22,6 +22,9 @@ class DeviceSession {
   // code that says what failed.
   int Connect();
   Link& GetLink() { return link_; }
+  // The exit code of a command that ran on the link: the port error when the port went away
+  // meanwhile, whatever the operation made of the silence that followed.
+  int ExitCode(int operationExit) const;
 
   // The window's trace switches as --trace sets them, and where their lines go.
   const TraceFlags& Trace() const { return traceFlags_; }

@@ -5,6 +5,7 @@ namespace zelto::cli {
 // The tool's exit codes; scripts on production lines branch on them.
 enum ExitCode : int {
   kExitSuccess = 0,
+  kExitSystemError = 1,     // what the system refused (no pseudo-terminal, no memory), said why
   kExitUsage = 2,           // bad arguments, or a value the configuration refuses
   kExitNoAnswer = 3,        // "Прибор не отвечает"
   kExitIdentifyFailed = 4,  // "Ошибка выбора прибора", "Ошибка приема"

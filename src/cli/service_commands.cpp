@@ -70,7 +70,7 @@ int RunMemory(const Invocation& invocation) {
   EEImage image{};
   if (const auto outcome = ReadEEImage(session.GetLink(), image, reporter);
       outcome != ServiceOutcome::kDone) {
-    return ServiceExit(outcome);
+    return session.ExitCode(ServiceExit(outcome));
   }
   const auto save = options.find("--save");
   if (save != options.end() &&
@@ -91,7 +91,7 @@ int RunTables(const Invocation& invocation) {
   if (const int connected = session.Connect(); connected != kExitSuccess)
     return connected;
   EEImage image{};
-  return ServiceExit(ReadTablesImage(session.GetLink(), image, reporter));
+  return session.ExitCode(ServiceExit(ReadTablesImage(session.GetLink(), image, reporter)));
 }
 
 int RunMonitor(const Invocation& invocation) {
@@ -120,7 +120,7 @@ int RunMonitor(const Invocation& invocation) {
       std::this_thread::sleep_for(std::chrono::milliseconds(*interval));
     const auto outcome = PollMonitor(session.GetLink(), values, MonitorSet::kFull, shown, reporter);
     if (outcome != ServiceOutcome::kDone)
-      return ServiceExit(outcome);
+      return session.ExitCode(ServiceExit(outcome));
   }
   return kExitSuccess;
 }

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <optional>
+#include <system_error>
 #include <variant>
 
 namespace zelto::cli {
@@ -62,6 +63,8 @@ std::optional<std::string> PrepareMemoryFile(const std::string& path, sim::Simul
       return "cannot write memory image '" + path + "'";
     case sim::ImageFileStatus::kWrongSize:
       return "memory image '" + path + "' is not 512 bytes";
+    case sim::ImageFileStatus::kNotRegularFile:
+      return "memory image '" + path + "' is not a regular file";
     case sim::ImageFileStatus::kUnreadable:
       break;
   }
@@ -84,7 +87,14 @@ int RunSimulate(const Invocation& invocation) {
   sigaddset(&stopSignals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-  sim::Simulator simulator(options.model);
+  std::optional<sim::Simulator> started;
+  try {
+    started.emplace(options.model);
+  } catch (const std::system_error& error) {
+    std::fprintf(stderr, "zelto-cli: cannot start the simulator: %s\n", error.what());
+    return kExitSystemError;
+  }
+  sim::Simulator& simulator = *started;
   std::atomic<bool> saveFailed = false;
   if (options.memoryFile) {
     if (const auto reason = PrepareMemoryFile(*options.memoryFile, simulator)) {

@@ -107,7 +107,7 @@ DeviceOutcome ReadBackCorrection(Link& link, Reporter& reporter, EEImage& image)
   for (const uint16_t address : loading_memory::kCorrectionReadBackWords) {
     link.SendRequest(address, Payload{}, CmdReadWord);
     if (!link.ReadReply()) {
-      reporter.ShowStatus(kStatusNoAnswer);
+      ShowNoAnswer(link, reporter);
       return DeviceOutcome::kNoAnswer;
     }
     const auto data = link.ReplyBuffer().begin() + kDataOffset;

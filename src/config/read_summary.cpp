@@ -101,7 +101,11 @@ DeviceOutcome ReadSummary(Link& link, Reporter& reporter, const ConfigRecord& re
     reporter.ShowStatus(kStatusUnknownDevice);
     return DeviceOutcome::kNoModel;
   }
-  reporter.ShowStatus(answered ? kStatusReadDone : std::string_view(kStatusNoAnswer));
+  if (answered) {
+    reporter.ShowStatus(kStatusReadDone);
+  } else {
+    ShowNoAnswer(link, reporter);
+  }
   return answered ? DeviceOutcome::kDone : DeviceOutcome::kNoAnswer;
 }
 

@@ -26,7 +26,7 @@ bool WriteSession::Send(const std::vector<MemoryWord>& words) {
       // reply time-outs; and a half-written configuration is no better for the words after it.
       link_.SetProgressSteps(0);
       End();
-      reporter_.ShowStatus(kStatusNoAnswer);
+      ShowNoAnswer(link_, reporter_);
       return false;
     }
   }

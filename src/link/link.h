@@ -20,7 +20,7 @@ namespace zelto {
 // How an identification exchange ended.
 enum class IdentifyOutcome {
   kMatched,     // a transmitter of the selected model answered
-  kPortClosed,  // nothing was sent
+  kPortClosed,  // nothing was sent, or the port went away with the request
   kNoAnswer,    // "Прибор не отвечает"
   kWrongModel,  // "Ошибка выбора прибора": a valid type code of another model
   kBadReply,    // "Ошибка приема": not a reply, or a type code no model has
@@ -66,6 +66,10 @@ class Link {
   bool ConnectPort(int n);
   // Disconnects the device if connected and closes the port; nothing when no port is open.
   void ReleasePort();
+  // True when the device of the open port went away during an exchange (an adapter unplugged,
+  // the line hung up): the link has released the port itself, with "Порт ComN отключен".
+  // Stays so until a port opens again.
+  bool PortWentAway() const { return portGone_; }
   // Opens port n, or releases it when it is the current one. A failed open leaves PortNo at 0,
   // so the same port can be tried again at once.
   bool SelectPort(int n);
@@ -110,6 +114,12 @@ class Link {
   void FlushTraceRing();
 
  private:
+  // After a transfer that came short: when the device has gone, releases the port as
+  // ReleasePort does, telling the user why.
+  void CheckLine();
+  // One read of the port, traced.
+  int ReadPort(std::span<std::uint8_t> buffer);
+  void ClearPortState();
   void TraceFrame(std::span<const std::uint8_t> bytes, LinkTrace::Direction direction);
   void TraceEvent(int tag, int requested, int current);
 
@@ -123,10 +133,15 @@ class Link {
 
   LinkState state_;
   OpenFailure lastOpenFailure_ = OpenFailure::kNone;
+  bool portGone_ = false;
   Frame requestFrame_{};
   Frame replyBuffer_{};
   int progressStep_ = 0;
   int progressTotal_ = 0;
 };
+
+// "Прибор не отвечает" for an exchange without a reply, unless the port went away meanwhile:
+// then the link has already said so, and that is what the user must read last.
+void ShowNoAnswer(const Link& link, Reporter& reporter);
 
 }  // namespace zelto

@@ -37,8 +37,13 @@ IdentifyOutcome Link::Identify(int selectedModel) {
     return IdentifyOutcome::kPortClosed;
   PurgePort();
   Request(0, Payload{}, CmdReadRam);
+  // A port that went away has been released, with its own status and the controls to match.
+  if (!IsPortOpen())
+    return IdentifyOutcome::kPortClosed;
   view_.IdentifyStarted();
   if (!ReadReply()) {
+    if (!IsPortOpen())
+      return IdentifyOutcome::kPortClosed;
     reporter_.ShowStatus(kStatusNoAnswer);
     return IdentifyOutcome::kNoAnswer;
   }
@@ -74,7 +79,9 @@ void Link::DisconnectDevice() {
 
 bool Link::CheckDevice(int selectedModel) {
   if (Identify(selectedModel) != IdentifyOutcome::kMatched) {
-    DisconnectDevice();
+    // A port that went away has taken the device connection with it.
+    if (IsDeviceConnected())
+      DisconnectDevice();
     return false;
   }
   view_.DeviceStillConnected();

@@ -53,7 +53,10 @@ bool Link::OpenPort(int n) {
   }
   lastOpenFailure_ =
       path.empty() ? OpenFailure::kNoDevice : port_->Open(path, {BaudTable.at(state_.SpeedIndex)});
-  return lastOpenFailure_ == OpenFailure::kNone;
+  if (lastOpenFailure_ != OpenFailure::kNone)
+    return false;
+  portGone_ = false;
+  return true;
 }
 
 void Link::PurgePort() {
@@ -90,10 +93,27 @@ void Link::ReleasePort() {
     DisconnectDevice();
   port_->SetDtr(false);
   port_->Close();
-  state_.LinkFlags &= static_cast<std::uint8_t>(fWriting | kDeviceBits);
-  state_.PortNo = 0;
+  ClearPortState();
   reporter_.ShowStatus(kStatusPortClosed);
   view_.PortReleased();
+}
+
+void Link::CheckLine() {
+  if (!IsPortOpen() || !port_->DeviceGone())
+    return;
+  const int number = state_.PortNo;
+  if (IsDeviceConnected())
+    DisconnectDevice();
+  port_->Close();  // no modem lines to set: the line is gone
+  ClearPortState();
+  portGone_ = true;
+  reporter_.ShowStatus(PortGoneStatus(number));
+  view_.PortReleased();
+}
+
+void Link::ClearPortState() {
+  state_.LinkFlags &= static_cast<std::uint8_t>(fWriting | kDeviceBits);
+  state_.PortNo = 0;
 }
 
 }  // namespace zelto

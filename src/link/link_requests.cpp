@@ -1,5 +1,6 @@
 // Frames on the wire and the request primitives every device operation goes through.
 #include "link/link.h"
+#include "link/status_texts.h"
 
 #include <algorithm>
 
@@ -13,21 +14,32 @@ constexpr int kProgressFull = 1000;  // the bar shows a tenth of the total
 int Link::WriteFrame(std::span<std::uint8_t> frame) {
   SealFrame(frame);
   TraceFrame(frame, LinkTrace::Direction::kOutgoing);
-  return port_->Write(frame);
+  const int written = port_->Write(frame);
+  if (written < static_cast<int>(frame.size()))
+    CheckLine();
+  return written;
 }
 
 int Link::ReadFrame(std::span<std::uint8_t> buffer) {
   std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
-  const int first = port_->Read(buffer, timeouts_);
-  TraceFrame(buffer.first(static_cast<std::size_t>(first)), LinkTrace::Direction::kIncoming);
-  if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0)
+  // A port that went away with the request fails the exchange at once: nothing to wait for.
+  if (portGone_)
+    return 0;
+  const int first = ReadPort(buffer);
+  if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0 || portGone_)
     return first;
 
   // Byte 9 still 0: the reply is incomplete or nothing came. One more read over the same
   // buffer; what the first brought and the second does not overwrite stays.
-  const int second = port_->Read(buffer, timeouts_);
-  TraceFrame(buffer.first(static_cast<std::size_t>(second)), LinkTrace::Direction::kIncoming);
-  return second;
+  return ReadPort(buffer);
+}
+
+int Link::ReadPort(std::span<std::uint8_t> buffer) {
+  const int count = port_->Read(buffer, timeouts_);
+  TraceFrame(buffer.first(static_cast<std::size_t>(count)), LinkTrace::Direction::kIncoming);
+  if (count < static_cast<int>(buffer.size()))
+    CheckLine();
+  return count;
 }
 
 int Link::SendRequest(std::uint16_t address, Payload payload, Command command) {
@@ -91,6 +103,11 @@ void Link::TraceEvent(int tag, int requested, int current) {
 void Link::FlushTraceRing() {
   if (trace_ != nullptr)
     trace_->FlushTraceRing();
+}
+
+void ShowNoAnswer(const Link& link, Reporter& reporter) {
+  if (!link.PortWentAway())
+    reporter.ShowStatus(kStatusNoAnswer);
 }
 
 }  // namespace zelto

@@ -30,7 +30,7 @@ ServiceOutcome ReadEEImage(Link& link, EEImage& image, Reporter& reporter) {
     reporter.SetProgress(address * 100 / kEEImageSize);
   }
   if (outcome == ServiceOutcome::kNoAnswer)
-    reporter.ShowStatus(kStatusNoAnswer);
+    ShowNoAnswer(link, reporter);
   DumpEEImage(image, reporter);
   return outcome;
 }
@@ -46,7 +46,7 @@ ServiceOutcome ReadTablesImage(Link& link, EEImage& image, Reporter& reporter) {
     image[static_cast<std::size_t>(kTableImageFirst + i)] = link.ReplyBuffer()[kDataOffset];
   }
   if (outcome == ServiceOutcome::kNoAnswer)
-    reporter.ShowStatus(kStatusNoAnswer);
+    ShowNoAnswer(link, reporter);
   DumpTables(image, kTable1DumpCoefficients, kTable2DumpCoefficients, kTable3DumpCoefficients,
              reporter);
   return outcome;

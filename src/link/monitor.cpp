@@ -49,7 +49,7 @@ ServiceOutcome PollMonitor(Link& link, MonitorValues& values, MonitorSet set,
     }
   }
   if (outcome == ServiceOutcome::kNoAnswer)
-    reporter.ShowStatus(kStatusNoAnswer);
+    ShowNoAnswer(link, reporter);
   DumpMonitor(values, flags, reporter);
   return outcome;
 }

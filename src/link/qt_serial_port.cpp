@@ -3,6 +3,10 @@
 #include <QDeadlineTimer>
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -25,16 +29,80 @@ bool ApplyLineSettings(QSerialPort& port, LineSettings settings) {
          port.setFlowControl(QSerialPort::NoFlowControl);
 }
 
+// Whether the process could open `count` more descriptors now.
+bool DescriptorsLeft(int count) {
+  std::array<int, 2> probes{-1, -1};
+  bool left = true;
+  for (int i = 0; i < count && i < static_cast<int>(probes.size()); ++i) {
+    probes[i] = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (probes[i] < 0 && (errno == EMFILE || errno == ENFILE))
+      left = false;
+  }
+  for (const int probe : probes) {
+    if (probe >= 0)
+      close(probe);
+  }
+  return left;
+}
+
+// What an errno of looking at the path says about it.
+OpenFailure PathFailure(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENODEV:
+    case ENXIO:
+      return OpenFailure::kNoDevice;
+    case ENAMETOOLONG:
+    case ELOOP:
+      return OpenFailure::kBadName;
+    case EACCES:
+    case EPERM:
+      return OpenFailure::kNoAccess;
+    case ENOMEM:
+      return OpenFailure::kNoResources;
+    default:
+      return OpenFailure::kOther;
+  }
+}
+
 }  // namespace
 
-OpenFailure ClassifyOpenFailure(QSerialPort::SerialPortError error, bool readWriteAllowed) {
+OpenDiagnosis DiagnoseOpen(const std::string& path) {
+  OpenDiagnosis diagnosis;
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) {
+    diagnosis.pathError = errno;
+  } else {
+    diagnosis.characterDevice = S_ISCHR(status.st_mode);
+    if (access(path.c_str(), R_OK | W_OK) != 0)
+      diagnosis.accessError = errno;
+  }
+  diagnosis.descriptorsLeft = DescriptorsLeft(2);
+  return diagnosis;
+}
+
+OpenFailure ClassifyOpenFailure(QSerialPort::SerialPortError error,
+                                const OpenDiagnosis& diagnosis) {
+  if (error == QSerialPort::NoError)
+    return OpenFailure::kNone;
+  if (diagnosis.pathError != 0)
+    return PathFailure(diagnosis.pathError);
+  if (!diagnosis.characterDevice)
+    return OpenFailure::kNotSerial;
+  if (diagnosis.accessError != 0)
+    return PathFailure(diagnosis.accessError);
+  if (!diagnosis.descriptorsLeft)
+    return OpenFailure::kNoResources;
   switch (error) {
-    case QSerialPort::NoError:
-      return OpenFailure::kNone;
     case QSerialPort::DeviceNotFoundError:
       return OpenFailure::kNoDevice;
     case QSerialPort::PermissionError:
-      return readWriteAllowed ? OpenFailure::kBusy : OpenFailure::kNoAccess;
+      // The user may read and write the device, so another program holds it (its lock file,
+      // or the device opened exclusively).
+      return OpenFailure::kBusy;
+    case QSerialPort::UnsupportedOperationError:
+      return OpenFailure::kNotSerial;  // a device without terminal settings, /dev/null say
     default:
       return OpenFailure::kOther;
   }
@@ -44,8 +112,7 @@ OpenFailure QtSerialPort::Open(const std::string& path, LineSettings settings) {
   Close();
   port_.setPortName(QString::fromStdString(path));
   if (!port_.open(QIODevice::ReadWrite)) {
-    const bool allowed = access(path.c_str(), R_OK | W_OK) == 0;
-    const OpenFailure failure = ClassifyOpenFailure(port_.error(), allowed);
+    const OpenFailure failure = ClassifyOpenFailure(port_.error(), DiagnoseOpen(path));
     port_.clearError();
     return failure;
   }
@@ -55,6 +122,7 @@ OpenFailure QtSerialPort::Open(const std::string& path, LineSettings settings) {
     return OpenFailure::kSettings;
   }
   pseudoTerminal_ = IsPseudoTerminal(static_cast<int>(port_.handle()));
+  path_ = path;
   return OpenFailure::kNone;
 }
 
@@ -62,7 +130,9 @@ void QtSerialPort::Close() {
   if (port_.isOpen())
     port_.close();
   port_.clearError();
+  path_.clear();
   pseudoTerminal_ = false;
+  resourceError_ = false;
 }
 
 int QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
@@ -77,7 +147,14 @@ int QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
     if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
       break;
   }
-  return static_cast<int>(accepted - port_.bytesToWrite());
+  const auto unsent = port_.bytesToWrite();
+  if (unsent > 0) {
+    // What did not go out now must not go out with the next frame.
+    NoteError();
+    port_.clear(QSerialPort::Output);
+    port_.clearError();
+  }
+  return static_cast<int>(accepted - unsent);
 }
 
 int QtSerialPort::Read(std::span<std::uint8_t> buffer, const LinkTimeouts& timeouts) {
@@ -103,6 +180,7 @@ int QtSerialPort::Read(std::span<std::uint8_t> buffer, const LinkTimeouts& timeo
     if (!port_.waitForReadyRead(static_cast<int>(wait)))
       break;
   }
+  NoteError();
   port_.clearError();  // a timed-out wait leaves TimeoutError set
   return received;
 }
@@ -125,6 +203,24 @@ bool QtSerialPort::SetDtr(bool high) {
 
 bool QtSerialPort::SetRts(bool high) {
   return ModemLineResult(port_.setRequestToSend(high));
+}
+
+bool QtSerialPort::DeviceGone() const {
+  if (!port_.isOpen())
+    return false;
+  // A line whose far end went away is hung up: poll says so at once, and keeps saying it.
+  pollfd line{static_cast<int>(port_.handle()), POLLIN, 0};
+  if (poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
+    return true;
+  // An adapter may go before its line is hung up: its device node is gone, and Qt says that
+  // the resource went away.
+  struct stat status {};
+  return resourceError_ && stat(path_.c_str(), &status) != 0 && errno == ENOENT;
+}
+
+void QtSerialPort::NoteError() {
+  if (port_.error() == QSerialPort::ResourceError)
+    resourceError_ = true;
 }
 
 bool QtSerialPort::ModemLineResult(bool ok) {

@@ -4,6 +4,8 @@
 
 #include <QSerialPort>
 
+#include <string>
+
 namespace zelto {
 
 // SerialPort on Qt Serial Port, used without an event loop: every transfer waits on the calling
@@ -19,17 +21,31 @@ class QtSerialPort final : public SerialPort {
   void DiscardInput() override;
   bool SetDtr(bool high) override;
   bool SetRts(bool high) override;
+  bool DeviceGone() const override;
 
  private:
   // Pseudo-terminals have no modem lines; refusing them there is no fault.
   bool ModemLineResult(bool ok);
+  // Notes a resource error before the transfer clears the port's error.
+  void NoteError();
 
   QSerialPort port_;
+  std::string path_;
   bool pseudoTerminal_ = false;
+  bool resourceError_ = false;
 };
 
-// Qt reports a busy port and a forbidden one alike; whether the user may read and write the
-// device tells them apart.
-OpenFailure ClassifyOpenFailure(QSerialPort::SerialPortError error, bool readWriteAllowed);
+// What the system says about a path whose open failed. Qt reports a forbidden device, one that
+// another program holds and a name too long for its lock file all as a permission error, and
+// a shortage of descriptors as whatever step ran short; these tell them apart.
+struct OpenDiagnosis {
+  int pathError = 0;  // errno of looking the path up; 0 when it leads somewhere
+  bool characterDevice = true;
+  int accessError = 0;          // errno of asking for reading and writing; 0 when allowed
+  bool descriptorsLeft = true;  // the two an open takes (the device and its lock file)
+};
+
+OpenDiagnosis DiagnoseOpen(const std::string& path);
+OpenFailure ClassifyOpenFailure(QSerialPort::SerialPortError error, const OpenDiagnosis& diagnosis);
 
 }  // namespace zelto

@@ -11,10 +11,13 @@ namespace zelto {
 // Why a port did not open; the user is told which, since each has its own remedy.
 enum class OpenFailure {
   kNone,
-  kNoDevice,  // no such device (unplugged adapter, wrong path)
-  kBusy,      // another program holds it
-  kNoAccess,  // the user may not use it
-  kSettings,  // it opened but refused the line format
+  kNoDevice,     // no such device (unplugged adapter, wrong path)
+  kBusy,         // another program holds it
+  kNoAccess,     // the user may not use it (the system said so: EACCES or EPERM)
+  kSettings,     // it opened but refused the line format
+  kBadName,      // a path the system cannot take (too long, a loop of links)
+  kNotSerial,    // something that is no serial port (a file, a folder, /dev/null)
+  kNoResources,  // the process has no descriptor (or memory) left to open it with
   kOther,
 };
 
@@ -48,6 +51,10 @@ class SerialPort {
   // Modem control lines; false when the port refused.
   virtual bool SetDtr(bool high) = 0;
   virtual bool SetRts(bool high) = 0;
+
+  // True once the far end has gone away under the open port (the adapter unplugged, the line
+  // hung up): from then on every transfer fails at once, until the port is closed.
+  virtual bool DeviceGone() const { return false; }
 };
 
 }  // namespace zelto

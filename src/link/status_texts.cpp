@@ -10,6 +10,10 @@ std::string InvalidPortNumberStatus(int number) {
   return "Неверный номер порта Com" + std::to_string(number);
 }
 
+std::string PortGoneStatus(int number) {
+  return "Порт Com" + std::to_string(number) + " отключен";
+}
+
 std::string OpenFailureStatus(int number, OpenFailure reason) {
   const std::string port = "Com" + std::to_string(number);
   switch (reason) {
@@ -21,6 +25,12 @@ std::string OpenFailureStatus(int number, OpenFailure reason) {
       return "Нет доступа к порту " + port + ": пользователь должен входить в группу dialout";
     case OpenFailure::kSettings:
       return "Порт " + port + " не принимает настройки линии";
+    case OpenFailure::kBadName:
+      return "Недопустимое имя устройства порта " + port;
+    case OpenFailure::kNotSerial:
+      return "Устройство порта " + port + " не является последовательным портом";
+    case OpenFailure::kNoResources:
+      return "Порт " + port + " не открывается: не хватает ресурсов системы";
     case OpenFailure::kNone:
     case OpenFailure::kOther:
       break;

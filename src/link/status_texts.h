@@ -21,6 +21,9 @@ std::string SearchingStatus(int number);
 // "Неверный номер порта Com300": a number typed into the port list that no port can have.
 std::string InvalidPortNumberStatus(int number);
 
+// "Порт Com3 отключен": the device of the open port went away (an adapter unplugged).
+std::string PortGoneStatus(int number);
+
 // Why port n did not open, and what to do about it where the user can.
 std::string OpenFailureStatus(int number, OpenFailure reason);
 

@@ -17,6 +17,9 @@ struct Fault {
     kWrongHeader,       // replies start with another header byte
     kTypeCode,          // identification answers with the type code value
     kGarbage,           // twelve bytes of noise instead of each reply
+    kLate,              // every reply whole, after the pause
+    kUnplugAt,          // the line goes away on the value-th request (counted from 1), once
+    kHostile,           // a line in bad shape (HostileReply), seeded with value, pause its unit
   };
 
   Kind kind = Kind::kNone;
@@ -34,6 +37,13 @@ struct Fault {
   static Fault WrongHeader() { return {Kind::kWrongHeader}; }
   static Fault TypeCode(int code) { return {Kind::kTypeCode, code}; }
   static Fault Garbage() { return {Kind::kGarbage}; }
+  static Fault Late(std::chrono::milliseconds pause) { return {Kind::kLate, 0, pause}; }
+  // The pseudo-terminal closes instead of answering, as an unplugged adapter's device does;
+  // Simulator::PlugIn brings the line back.
+  static Fault UnplugAt(int request) { return {Kind::kUnplugAt, request}; }
+  static Fault Hostile(int seed, std::chrono::milliseconds unit) {
+    return {Kind::kHostile, seed, unit};
+  }
 };
 
 }  // namespace zelto::sim

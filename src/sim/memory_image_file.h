@@ -6,13 +6,16 @@
 
 namespace zelto::sim {
 
-enum class ImageFileStatus { kLoaded, kMissing, kUnreadable, kWrongSize };
+enum class ImageFileStatus { kLoaded, kMissing, kUnreadable, kWrongSize, kNotRegularFile };
 
 // Reads a 512-byte memory image; the image is left alone unless the whole file was read.
+// Anything that exists and is no regular file (a folder, a FIFO, a device) is refused without
+// being opened for long: a FIFO would block the reader until someone writes into it.
 ImageFileStatus LoadMemoryImage(const std::string& path, MemoryImage& image);
 
 // Writes the image through a temporary file, so that the file holds either the old image or
-// the new one whatever happens meanwhile.
+// the new one whatever happens meanwhile. A symbolic link is followed to the file it names,
+// which is the one replaced (the link stays a link), and the file keeps its permissions.
 bool SaveMemoryImage(const std::string& path, const MemoryImage& image);
 
 }  // namespace zelto::sim

@@ -17,6 +17,8 @@ class PseudoTerminal {
   PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
   int Master() const { return master_; }
+  // The near end's own hold on the far end; what waits in it is what a client would read next.
+  int Slave() const { return slave_; }
   const std::string& Path() const { return path_; }
 
  private:

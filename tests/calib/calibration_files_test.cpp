@@ -143,6 +143,21 @@ TEST_F(Files, AFileThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(block, Distinct());
 }
 
+TEST_F(Files, APipeOrADeviceIsNeitherWaitedOnNorReplaced) {
+  const std::string pipe = PathOf("pipe.bin");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  CalibBlock block = Distinct();
+  // Opened for reading, the pipe would wait for a writer for ever.
+  EXPECT_EQ(LoadCalibrationBin(pipe, block, kVelmor, false, memo), FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveCalibrationBin(pipe, block, memo), FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveEEImage(PathOf(""), EEImage{}, memo), FileOutcome::kCannotOpen);  // a folder
+  struct stat status {};
+  ASSERT_EQ(stat(pipe.c_str(), &status), 0);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "replaced by a plain file";
+  EXPECT_EQ(memo.statuses, Lines(3, "Error open file"));
+  EXPECT_EQ(block, Distinct());
+}
+
 // Files may not grow beyond a few bytes while it lives, so every write fails after the open.
 class FileSizeLimit {
  public:

@@ -52,11 +52,19 @@ TEST(CommandLine, RefusesWhatTheToolDoesNotOffer) {
   EXPECT_EQ(UsageReason({"--com", "0", "ports"}), "invalid value '0' for --com");
   EXPECT_EQ(UsageReason({"--com", "7x", "ports"}), "invalid value '7x' for --com");
   EXPECT_EQ(UsageReason({"--timeout-scale", "0,5", "ports"}),
-            "invalid value '0,5' for --timeout-scale");
-  EXPECT_EQ(UsageReason({"--timeout-scale", "nan", "ports"}),
-            "invalid value 'nan' for --timeout-scale");
+            "invalid value '0,5' for --timeout-scale (0.01..100)");
   EXPECT_EQ(UsageReason({"--port"}), "option --port needs a value");
   EXPECT_EQ(UsageReason({}), "no command given (see --help)");
+}
+
+// Beyond these the time-out arithmetic overflows or every time-out rounds to nothing.
+TEST(CommandLine, TimeoutScaleStaysWhereTheTimeoutsMeanSomething) {
+  for (const char* scale : {"0.01", "1", "2.5", "100"})
+    EXPECT_EQ(UsageReason({"--timeout-scale", scale, "ports"}), "(accepted)") << scale;
+  for (const char* scale : {"0", "-1", "0.009", "100.5", "3e5", "1e-4", "nan", "inf"}) {
+    EXPECT_EQ(UsageReason({"--timeout-scale", scale, "ports"}),
+              "invalid value '" + std::string(scale) + "' for --timeout-scale (0.01..100)");
+  }
 }
 
 TEST(CommandLine, HelpAndVersionWinOverTheRest) {

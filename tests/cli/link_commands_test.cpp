@@ -9,6 +9,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -209,6 +210,36 @@ TEST_F(MemoryFile, OfTheWrongSizeExitsFive) {
   EXPECT_EQ(result.exitCode, 5);
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(RunProgram(kCli, {"simulate", "--memory", PathOf("no/folder.bin")}).exitCode, 5);
+}
+
+TEST_F(MemoryFile, ThatIsNoRegularFileIsRefusedWithoutWaitingOnIt) {
+  const std::string pipe = PathOf("pipe.bin");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::filesystem::create_directory(PathOf("folder.bin"));
+  for (const std::string& path : {pipe, PathOf("folder.bin")}) {
+    const auto result = RunProgram(kCli, {"simulate", "--memory", path});
+    EXPECT_EQ(result.exitCode, 5);
+    EXPECT_EQ(result.err, "zelto-cli: memory image '" + path + "' is not a regular file\n");
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+TEST_F(MemoryFile, IsSavedThroughALinkToItsTargetWithItsPermissions) {
+  const std::string target = PathOf("eeprom.bin");
+  const std::string link = PathOf("current.bin");
+  std::ofstream(target, std::ios::binary) << std::string(512, '\0');
+  ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+  std::filesystem::create_symlink("eeprom.bin", link);  // relative, as people make them
+  {
+    SimulateCommand sim({"--memory", link});
+    WriteWord(sim.path, 16, {0x10, 0x27, 0, 0});
+    EXPECT_EQ(sim.program.Stop(SIGTERM).exitCode, 0);
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(Contents(target)[16], 0x10);
+  struct stat status {};
+  ASSERT_EQ(stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
 }  // namespace

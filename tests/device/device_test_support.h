@@ -45,8 +45,8 @@ class MemoReporter final : public Reporter {
 // A simulated transmitter of the model with its port open, and one reporter for the link and
 // the operations, as the window has, so that statuses and progress come in their true order.
 struct DeviceBench {
-  explicit DeviceBench(int model)
-      : sim(model), link(reporter, view, kTestTimeouts, std::make_unique<CountingPort>(counts)) {
+  explicit DeviceBench(int model, LinkTimeouts timeouts = kTestTimeouts)
+      : sim(model), link(reporter, view, timeouts, std::make_unique<CountingPort>(counts)) {
     link.SelectPort(link.Ports().Add(sim.Path(), "simulator"));
     reporter.Forget();
     sim.ClearRequests();

@@ -1,6 +1,7 @@
 #include "link/status_texts.h"
 #include "link_test_support.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace zelto {
@@ -205,13 +206,51 @@ TEST(OpenFailure, SaysThePortIsBusyWhenAnotherHoldsIt) {
   EXPECT_TRUE(first.link.ConnectDevice(kVelmor) == IdentifyOutcome::kMatched);
 }
 
-TEST(OpenFailure, PermissionTellsBusyFromForbidden) {
-  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::PermissionError, true), OpenFailure::kBusy);
-  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::PermissionError, false), OpenFailure::kNoAccess);
-  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::DeviceNotFoundError, false), OpenFailure::kNoDevice);
-  EXPECT_EQ(ClassifyOpenFailure(QSerialPort::OpenError, true), OpenFailure::kOther);
+TEST(OpenFailure, OnlyARealPermissionFailureAsksForTheDialoutGroup) {
+  struct Row {
+    QSerialPort::SerialPortError error;
+    OpenDiagnosis diagnosis;
+    OpenFailure failure;
+  };
+  using Qt = QSerialPort;
+  const Row rows[] = {
+      {Qt::PermissionError, {.accessError = EACCES}, OpenFailure::kNoAccess},
+      {Qt::PermissionError, {.accessError = EPERM}, OpenFailure::kNoAccess},
+      {Qt::PermissionError, {}, OpenFailure::kBusy},
+      // Qt's lock file is named after the device: a name too long for it fails the lock.
+      {Qt::PermissionError, {.pathError = ENAMETOOLONG}, OpenFailure::kBadName},
+      {Qt::PermissionError, {.descriptorsLeft = false}, OpenFailure::kNoResources},
+      {Qt::UnknownError, {.descriptorsLeft = false}, OpenFailure::kNoResources},
+      {Qt::UnknownError, {.pathError = ELOOP}, OpenFailure::kBadName},
+      {Qt::DeviceNotFoundError, {.pathError = ENOENT}, OpenFailure::kNoDevice},
+      {Qt::UnknownError, {.characterDevice = false}, OpenFailure::kNotSerial},
+      {Qt::UnsupportedOperationError, {}, OpenFailure::kNotSerial},
+      {Qt::UnknownError, {.accessError = EROFS}, OpenFailure::kOther},
+      {Qt::OpenError, {}, OpenFailure::kOther},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ClassifyOpenFailure(row.error, row.diagnosis), row.failure)
+        << row.error << " " << row.diagnosis.pathError << " " << row.diagnosis.accessError;
+  }
   EXPECT_EQ(OpenFailureStatus(4, OpenFailure::kNoAccess),
             "Нет доступа к порту Com4: пользователь должен входить в группу dialout");
+}
+
+TEST(OpenFailure, SaysWhatIsWrongWithThePath) {
+  SimulatedLink bench;
+  const std::string tooLong = "/dev/" + std::string(5000, 'a');
+  const std::string folder = ::testing::TempDir();
+  const Strings paths{tooLong, folder, "/dev/null"};
+  const Strings endings{"Недопустимое имя устройства порта Com",
+                        " не является последовательным портом",
+                        " не является последовательным портом"};
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    const int n = bench.link.Ports().Add(paths[i], "");
+    EXPECT_FALSE(bench.link.SelectPort(n));
+    const std::string status = bench.reporter.LastStatus();
+    EXPECT_NE(status.find(endings[i]), std::string::npos)
+        << paths[i].substr(0, 40) << ": " << status;
+  }
 }
 
 TEST(Speed, FollowsTheTableAndIgnoresOtherRates) {

@@ -4,6 +4,7 @@
 #include "link/qt_serial_port.h"
 #include "sim/simulator.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,10 +20,16 @@ inline constexpr std::chrono::milliseconds kReplyPause{150};
 // The real port, with every read counted and the time-outs it was given kept.
 class CountingPort final : public SerialPort {
  public:
+  // Every write and read in order, with the bytes it moved.
+  struct Transfer {
+    bool written = false;
+    std::vector<std::uint8_t> bytes;
+  };
   struct Counts {
     int reads = 0;
     std::vector<LinkTimeouts> readTimeouts;
     std::vector<int> readResults;
+    std::vector<Transfer> transfers;
   };
 
   explicit CountingPort(std::shared_ptr<Counts> counts) : counts_(std::move(counts)) {}
@@ -32,18 +39,24 @@ class CountingPort final : public SerialPort {
   }
   void Close() override { port_.Close(); }
   bool IsOpen() const override { return port_.IsOpen(); }
-  int Write(std::span<const std::uint8_t> bytes) override { return port_.Write(bytes); }
+  int Write(std::span<const std::uint8_t> bytes) override {
+    const int count = port_.Write(bytes);
+    counts_->transfers.push_back({true, {bytes.begin(), bytes.begin() + std::max(count, 0)}});
+    return count;
+  }
   int Read(std::span<std::uint8_t> buffer, const LinkTimeouts& timeouts) override {
     ++counts_->reads;
     counts_->readTimeouts.push_back(timeouts);
     const int count = port_.Read(buffer, timeouts);
     counts_->readResults.push_back(count);
+    counts_->transfers.push_back({false, {buffer.begin(), buffer.begin() + std::max(count, 0)}});
     return count;
   }
   void Purge() override { port_.Purge(); }
   void DiscardInput() override { port_.DiscardInput(); }
   bool SetDtr(bool high) override { return port_.SetDtr(high); }
   bool SetRts(bool high) override { return port_.SetRts(high); }
+  bool DeviceGone() const override { return port_.DeviceGone(); }
 
  private:
   QtSerialPort port_;

@@ -40,6 +40,9 @@ TEST_F(Requests, SilenceCostsExactlyTwoBoundedReads) {
     EXPECT_EQ(timeouts.gapMs, testing::kTestTimeouts.gapMs);
   }
   EXPECT_EQ(bench.link.ReadReplyValue(), -1);
+  // A silent device is no device gone: the port stays.
+  EXPECT_TRUE(bench.link.IsPortOpen());
+  EXPECT_FALSE(bench.link.PortWentAway());
 }
 
 TEST_F(Requests, ATwelveByteReplyWithoutTypeIsReadTwiceAndFailsWhenNothingFollows) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <future>
 #include <gtest/gtest.h>
+#include <memory>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -44,11 +45,31 @@ class Client {
   int fd_;
 };
 
-Frame Identification() {
-  Frame frame{kHeader, kRequestTag, 0, 0, 0, 0, 0, 0, 0, 0, kReadRam, 0};
+Frame RequestFor(Command command, std::uint16_t address) {
+  Frame frame{kHeader,
+              kRequestTag,
+              static_cast<std::uint8_t>(address),
+              static_cast<std::uint8_t>(address >> 8),
+              0,
+              0,
+              0,
+              0,
+              0,
+              0,
+              command,
+              0};
   Seal(frame);
   return frame;
 }
+
+Frame Identification() {
+  return RequestFor(kReadRam, kIdentifyAddress);
+}
+
+// Enough requests to fill the line with replies, and not so many that the rest would not fit
+// in the line the other way while the simulator waits.
+constexpr int kLineFillingRequests = 2000;
+constexpr std::chrono::seconds kGenerously{10};
 
 TEST(Simulator, ServesOneClientAfterAnotherOnARawLine) {
   Simulator simulator(1);
@@ -69,8 +90,14 @@ TEST(Simulator, ServesOneClientAfterAnotherOnARawLine) {
 TEST(Simulator, FindsTheRequestBehindNoise) {
   Simulator simulator(2);
   Client client(simulator.Path());
-  const std::array<std::uint8_t, 5> noise{0x00, 0xCA, 0x12, 0xFF, 0x35};
-  ASSERT_EQ(write(client.Descriptor(), noise.data(), noise.size()), 5);
+  // Header bytes among the noise, one of them ahead of a frame whose checksum is wrong.
+  std::vector<std::uint8_t> noise{0x00, 0xCA, 0x12, 0xFF, 0x35, 0xCA, 0xCA};
+  Frame broken = Identification();
+  broken[11] ^= 0x01;
+  noise.insert(noise.end(), broken.begin(), broken.end());
+  noise.insert(noise.end(), 3000, 0x5A);
+  ASSERT_EQ(write(client.Descriptor(), noise.data(), noise.size()),
+            static_cast<ssize_t>(noise.size()));
   client.Send(Identification());
   const auto reply = client.Receive(12);
   ASSERT_EQ(reply.size(), 12u);
@@ -90,6 +117,64 @@ TEST(Simulator, ReportsEveryWordWritten) {
   EXPECT_EQ(image[20], 1);
   EXPECT_EQ(image[23], 4);
   EXPECT_EQ(simulator.Memory()[21], 2);
+}
+
+TEST(Simulator, KeepsOnlyTheMostRecentRequests) {
+  Simulator simulator(2);
+  Client client(simulator.Path());
+  constexpr int kBatch = 100;
+  const int total = static_cast<int>(Simulator::kRequestLogSize) + 2 * kBatch;
+  for (int first = 0; first < total; first += kBatch) {
+    std::vector<std::uint8_t> batch;
+    for (int i = first; i < first + kBatch; ++i) {
+      const Frame request = RequestFor(kReadRam, static_cast<std::uint16_t>(i));
+      batch.insert(batch.end(), request.begin(), request.end());
+    }
+    ASSERT_EQ(write(client.Descriptor(), batch.data(), batch.size()),
+              static_cast<ssize_t>(batch.size()));
+    ASSERT_EQ(client.Receive(batch.size()).size(), batch.size());
+  }
+  const auto requests = simulator.Requests();
+  ASSERT_EQ(requests.size(), Simulator::kRequestLogSize);
+  EXPECT_EQ(AddressOf(requests.front()), 2 * kBatch);
+  EXPECT_EQ(AddressOf(requests.back()), total - 1);
+}
+
+// A client that sends and never reads fills the line, and the simulator waits for it in vain.
+TEST(Simulator, StopsAtOnceWhileTheLineIsFull) {
+  auto simulator = std::make_unique<Simulator>(2);
+  Client client(simulator->Path());
+  for (int i = 0; i < kLineFillingRequests; ++i)
+    client.Send(Identification());
+  ASSERT_TRUE(simulator->WaitUntilLineFull(kGenerously));
+  simulator.reset();  // with hundreds of replies still to go, each of which would wait
+}
+
+TEST(Simulator, AReplyDroppedOnAFullLineLeavesNoPartOfItBehind) {
+  Simulator simulator(2);
+  Client client(simulator.Path());
+  constexpr int kRequests = kLineFillingRequests;
+  for (int i = 0; i < kRequests; ++i)
+    client.Send(Identification());
+  ASSERT_TRUE(simulator.WaitUntilLineFull(kGenerously));
+  client.Send(RequestFor(kReadWord, kFirmwareVersionWord));
+  ASSERT_TRUE(simulator.WaitForRequests(kRequests + 1, kGenerously));
+  EXPECT_EQ(simulator.DroppedReplies(), 1u);
+
+  // What waits on the line is whole replies, the last the answer to the last request.
+  for (int frames = 0;; ++frames) {
+    const auto bytes = client.Receive(12);
+    ASSERT_EQ(bytes.size(), 12u) << "after " << frames << " replies";
+    Frame reply{};
+    std::copy(bytes.begin(), bytes.end(), reply.begin());
+    ASSERT_TRUE(reply[0] == kHeader && reply[1] == kReplyTag && SumsToZero(reply))
+        << "a broken reply after " << frames;
+    if (reply[kCommandOffset] == kReadWord) {
+      EXPECT_EQ(reply[kDataOffset + 3], 0x02);  // firmware 2.4.17
+      EXPECT_LT(frames, kRequests / 2) << "the replies before the full line are stale";
+      break;
+    }
+  }
 }
 
 }  // namespace

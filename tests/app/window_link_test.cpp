@@ -205,6 +205,37 @@ TEST_F(WindowWithDevice, SpeedListSelectsFromTheBaudTable) {
   EXPECT_EQ(window.Link().State().SpeedIndex, 2);
 }
 
+TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
+  sim::Simulator sim(kVelmor);
+  TZelto window("Velmor7", {{}, kFastTimeouts, [&sim] {
+                              return std::vector<SystemPort>{{sim.Path(), "adapter"}};
+                            }});
+  window.show();
+  const auto click = [&](const char* name) {
+    QTest::mouseClick(Find<QAbstractButton>(window, name), Qt::LeftButton);
+  };
+  const auto status = [&] { return Find<QLabel>(window, "StatusPanel3")->text(); };
+  click("Connect");
+  click("OpenDev");
+  sim.Unplug();
+  click("ReadFromCom");
+  EXPECT_EQ(status(), "Порт Com1 отключен");
+  EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
+  EXPECT_FALSE(Find<QToolButton>(window, "OpenDev")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(window, "ReadFromCom")->isEnabled());
+  EXPECT_TRUE(Find<QComboBox>(window, "TypeDevice")->isEnabled());
+
+  // Back, perhaps under another path and so another number: the list shows it when opened.
+  sim.PlugIn();
+  auto* ports = Find<QComboBox>(window, "SetComN");
+  ports->showPopup();
+  ports->hidePopup();
+  testing::Pick(*ports, ports->count() - 1);
+  click("Connect");
+  click("OpenDev");
+  EXPECT_EQ(status(), "Прибор подключен");
+}
+
 TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
   testing::MessageBoxCatcher startup;
   TZelto window("Velmor7", WithPorts({}));

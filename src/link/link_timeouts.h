@@ -12,10 +12,20 @@ struct LinkTimeouts {
 
   int TotalMs(int count) const { return perByteMs * count + constantMs; }
 
-  // All three multiplied, for slow adapters (or fast tests).
+  // All three multiplied, for slow adapters (or fast tests). The factor comes from the command
+  // line and may be anything: each result stays within 0 .. kLongestWaitMs, so that neither the
+  // conversion nor TotalMs of a frame can overflow.
   LinkTimeouts Scaled(double factor) const {
-    return {static_cast<int>(gapMs * factor), static_cast<int>(perByteMs * factor),
-            static_cast<int>(constantMs * factor)};
+    return {ScaledMs(gapMs, factor), ScaledMs(perByteMs, factor), ScaledMs(constantMs, factor)};
+  }
+
+  static constexpr int kLongestWaitMs = 60 * 60 * 1000;  // beyond an hour, a wait is endless
+
+  static int ScaledMs(int ms, double factor) {
+    const double scaled = ms * factor;
+    if (!(scaled > 0))  // NaN as well
+      return 0;
+    return scaled < kLongestWaitMs ? static_cast<int>(scaled) : kLongestWaitMs;
   }
 };
 

@@ -1,6 +1,7 @@
 #include "link_test_support.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace zelto {
 namespace {
@@ -40,6 +41,18 @@ TEST_F(Requests, SilenceCostsExactlyTwoBoundedReads) {
     EXPECT_EQ(timeouts.gapMs, testing::kTestTimeouts.gapMs);
   }
   EXPECT_EQ(bench.link.ReadReplyValue(), -1);
+}
+
+// --timeout-scale takes any positive factor; 1e300 once made the conversion to int undefined.
+TEST(Timeouts, AnyScaleStaysWithinAnHourAndAFrameTotalFitsAnInt) {
+  for (const double factor : {1e300, 1e6, std::numeric_limits<double>::infinity()}) {
+    const LinkTimeouts scaled = LinkTimeouts{}.Scaled(factor);
+    EXPECT_EQ(scaled.gapMs, LinkTimeouts::kLongestWaitMs);
+    EXPECT_EQ(scaled.constantMs, LinkTimeouts::kLongestWaitMs);
+    EXPECT_EQ(scaled.TotalMs(12), 13 * LinkTimeouts::kLongestWaitMs);
+  }
+  EXPECT_EQ(LinkTimeouts{}.Scaled(1e-300).constantMs, 0);
+  EXPECT_EQ(LinkTimeouts{}.Scaled(2.5).perByteMs, 500);
 }
 
 TEST_F(Requests, ATwelveByteReplyWithoutTypeIsReadTwiceAndFailsWhenNothingFollows) {

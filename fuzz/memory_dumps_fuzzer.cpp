@@ -1,5 +1,6 @@
 // The memory and table dumps: of an image read word by word or byte by byte over the link, or
-// of any image with any coefficient counts.
+// of any image with any coefficient counts; and the correction read-back into the image.
+#include "config/write_sequences.h"
 #include "fuzz_check.h"
 #include "fuzzed_line.h"
 #include "link/memory_dumps.h"
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t choice = input.TakeByte();
   EEImage image{};
 
-  if (choice % 3 == 0) {
+  if (choice % 4 == 0) {
     const int count1 = static_cast<std::int8_t>(input.TakeByte());
     const int count2 = static_cast<std::int8_t>(input.TakeByte());
     const int count3 = static_cast<std::int8_t>(input.TakeByte());
@@ -45,13 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   FuzzedLink bench(input);
-  if (choice % 3 == 1) {
+  const EEImage before = image;
+  if (choice % 4 == 1) {
     ReadEEImage(bench.link, image, bench.reporter);
-  } else {
-    const EEImage before = image;
+  } else if (choice % 4 == 2) {
     ReadTablesImage(bench.link, image, bench.reporter);
     // The table read fills offsets 0x7F and up only.
     ZELTO_FUZZ_CHECK(std::equal(image.begin(), image.begin() + 0x7F, before.begin()));
+  } else {
+    config::ReadBackCorrection(bench.link, bench.reporter, image);
+    // Words 80..92 only.
+    ZELTO_FUZZ_CHECK(std::equal(image.begin(), image.begin() + 80, before.begin()));
+    ZELTO_FUZZ_CHECK(std::equal(image.begin() + 96, image.end(), before.begin() + 96));
   }
   return 0;
 }

@@ -249,6 +249,9 @@ void MemoryDumpSeeds(const std::filesystem::path& corpus) {
          session.Record(1, [&](Link& link) { ReadEEImage(link, image, session.reporter); }));
     Save(corpus / "memory_dumps", name + "-tables",
          session.Record(2, [&](Link& link) { ReadTablesImage(link, image, session.reporter); }));
+    Save(corpus / "memory_dumps", name + "-correction", session.Record(3, [&](Link& link) {
+      config::ReadBackCorrection(link, session.reporter, image);
+    }));
     // The image read, dumped with the counts the tables dump uses.
     Bytes direct{0, kTable1DumpCoefficients, kTable2DumpCoefficients, kTable3DumpCoefficients};
     direct.insert(direct.end(), image.begin(), image.end());

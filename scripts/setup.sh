@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, and only those
 # that are missing. Safe to run again and again; needs no input (CI has no terminal).
+#   scripts/setup.sh           the build, the program and the tests
+#   scripts/setup.sh --clang   also clang with its sanitizer and libFuzzer runtimes, for
+#                              scripts/sanitize.sh and scripts/fuzz.sh
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )
+if [ "${1:-}" = --clang ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

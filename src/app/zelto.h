@@ -188,14 +188,18 @@ class TZelto final : public QMainWindow {
   template <class Sender, class Signal, class Handler>
   void Bind(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler](auto&&... arguments) {
-      RunHandler([&] {
-        if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) {
-          handler(arguments...);
-        } else {
-          handler();
-        }
-      });
+      RunHandler([&] { CallHandler(handler, arguments...); });
     });
+  }
+  // The handler with the signal's arguments when it takes them. A function of its own rather
+  // than a branch in Bind's lambdas: clang 14 instantiates both branches there.
+  template <class Handler, class... Arguments>
+  static void CallHandler(const Handler& handler, Arguments&&... arguments) {
+    if constexpr (std::is_invocable_v<const Handler&, Arguments...>) {
+      handler(arguments...);
+    } else {
+      handler();
+    }
   }
 
   // Runs one handler. A message box it shows runs an event loop, in which a control losing the

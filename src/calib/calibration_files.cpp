@@ -4,6 +4,7 @@
 #include "calib/safe_file.h"
 #include "config/formatted_input.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -78,7 +79,9 @@ FileOutcome LoadCalibrationBin(const std::string& path, CalibBlock& block, int m
   if (ReadFileStart(path, kCalibBlockBytes, bytes)) {
     // A short file replaces the leading bytes only; files saved that way load as they always
     // did, but the user learns that the rest did not come from the file.
-    std::memcpy(&block, bytes.data(), bytes.size());
+    // Copied byte by byte: an empty file gives no data pointer at all, which memcpy may not
+    // be handed even for no bytes.
+    std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char*>(&block));
     outcome = bytes.size() == kCalibBlockBytes ? FileOutcome::kDone : FileOutcome::kBadFormat;
   }
   if (outcome == FileOutcome::kDone)

@@ -21,9 +21,15 @@ std::optional<int32_t> TruncateToInt32(double value) {
 std::optional<float> NarrowToFloat(double value) {
   if (!std::isfinite(value))
     return std::nullopt;
-  if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
+  // Up to half a step above the largest float, the nearest float is still the largest one:
+  // "3,40282346638529E+38", the largest float as a field shows it, reads back as itself.
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  constexpr double kRoundsToInfinity = kLargest + 0x1p103;
+  const double magnitude = std::fabs(value);
+  if (magnitude >= kRoundsToInfinity)
     return std::nullopt;
-  }
+  if (magnitude > kLargest)
+    return std::copysign(std::numeric_limits<float>::max(), static_cast<float>(value));
   return static_cast<float>(value);
 }
 

@@ -112,6 +112,12 @@ TEST_F(Files, AShortOrMalformedFileLoadsAsFarAsItGoesAndIsReported) {
 
   memo = {};
   block = Distinct();
+  EXPECT_EQ(LoadCalibrationBin(Write("empty.bin", ""), block, kVelmor, false, memo),
+            FileOutcome::kBadFormat);
+  EXPECT_EQ(block, Distinct());
+
+  memo = {};
+  block = Distinct();
   EXPECT_EQ(
       LoadCalibrationText(Write("bad.txt", "1.5 2.5 3.5 x 9 9 9 9"), block, kVelmor, false, memo),
       FileOutcome::kBadFormat);

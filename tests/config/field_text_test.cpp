@@ -61,6 +61,11 @@ TEST(FieldNumber, WhatIsShownReadsBackAsTheSameNumber) {
     ASSERT_TRUE(back.has_value());
     EXPECT_NEAR(*back, value, 0.0005f);
   }
+  // The general form rounds the largest float up, past it but not past the float range.
+  const float largest = std::numeric_limits<float>::max();
+  EXPECT_EQ(ParseFieldNumber(FormatFieldNumber(largest, kGeneralForm)), largest);
+  EXPECT_EQ(ParseFieldNumber(FormatFieldNumber(-largest, kGeneralForm)), -largest);
+  EXPECT_FALSE(ParseFieldNumber("3,4028236E38"));
 }
 
 }  // namespace

@@ -23,8 +23,13 @@ mkdir -p "$reports"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:log_path=$reports/asan"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
+# Two tests start the tool with five file descriptors, to see it report the shortage in words.
+# The sanitizers' own runtime needs descriptors too (UBSan opens a pipe to check that memory can
+# be read), so under it those runs report on themselves; they run in the plain test suite.
+without_descriptors='^SystemErrors\.(ASimulatorWithoutDescriptors|APortThatCannotBeOpenedForWantOfDescriptors)'
 status=0
-ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" || status=$?
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" -E "$without_descriptors" ||
+  status=$?
 
 if [ -n "$(ls -A "$reports")" ]; then
   for report in "$reports"/*; do

@@ -98,7 +98,10 @@ void BuildDeviceGroup(ZeltoForm& form, QWidget& parent) {
   form.TypeSensor_0 = MakeSensorList("TypeSensor_0", Entries(kSensorListA), group);
   form.TypeSensor_1 = MakeSensorList("TypeSensor_1", listB, group);
   form.TypeSensor_2 = MakeSensorList("TypeSensor_2", listB + Entries(kSensorListCTail), group);
-  form.TypeSensor_2->hide();
+  // The device view shows the one list of the selected model. Until then none is laid out:
+  // sizing a list measures every entry, and the window waits for that at start.
+  for (QComboBox* list : {form.TypeSensor_0, form.TypeSensor_1, form.TypeSensor_2})
+    list->hide();
 
   form.LineFunc = new QCheckBox(QStringLiteral("Линейная от ЭДС"), group);
   form.LineFunc->setObjectName(QStringLiteral("LineFunc"));

@@ -156,6 +156,7 @@ TEST(Layout, SensorEntriesShowWholeAndTheToolBarOffersNoBlankEntry) {
     }
   }
   auto* shown = Find<QComboBox>(window, "TypeSensor_2");
+  QCoreApplication::processEvents();  // the layout as the first frame shows it
   EXPECT_GE(shown->width(), shown->sizeHint().width());
   shown->showPopup();
   const int longest = shown->view()->sizeHintForColumn(0);

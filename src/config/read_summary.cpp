@@ -22,18 +22,28 @@ void AddLines(Reporter& reporter, const std::vector<std::string>& lines) {
     reporter.AddMemoLine(line);
 }
 
-}  // namespace
-
-bool ReadLoadingSummary(Link& link, Reporter& reporter, int model) {
+// Clears the memo and shows the firmware version in the family's line, the date appended to
+// it (a trace line may have come between); false at the first word without a reply.
+template <class VersionLine>
+bool ShowFirmware(Link& link, Reporter& reporter, VersionLine versionLine) {
   reporter.ClearMemo();
   const auto version = ReadWord(link, kFirmwareVersionWord);
   if (!version)
     return false;
-  reporter.AddMemoLine(LoadingVersionLine(model, *version));
+  reporter.AddMemoLine(versionLine(*version));
   const auto date = ReadWord(link, kFirmwareDateWord);
   if (!date)
     return false;
   reporter.AppendToLastMemoLine(DateText(*date));
+  return true;
+}
+
+}  // namespace
+
+bool ReadLoadingSummary(Link& link, Reporter& reporter, int model) {
+  if (!ShowFirmware(link, reporter,
+                    [model](uint32_t word) { return LoadingVersionLine(model, word); }))
+    return false;
 
   const auto state = ReadWord(link, loading_memory::kStateWord);
   if (!state)
@@ -55,15 +65,9 @@ bool ReadLoadingSummary(Link& link, Reporter& reporter, int model) {
 }
 
 bool ReadVelmorSummary(Link& link, Reporter& reporter, int model) {
-  reporter.ClearMemo();
-  const auto version = ReadWord(link, kFirmwareVersionWord);
-  if (!version)
+  if (!ShowFirmware(link, reporter,
+                    [model](uint32_t word) { return VelmorVersionLine(model, word); }))
     return false;
-  reporter.AddMemoLine(VelmorVersionLine(model, *version));
-  const auto date = ReadWord(link, kFirmwareDateWord);
-  if (!date)
-    return false;
-  reporter.AppendToLastMemoLine(DateText(*date));
 
   const auto switchesA = ReadWord(link, velmor_memory::kSwitchWordA);
   if (!switchesA)

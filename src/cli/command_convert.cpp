@@ -1,6 +1,7 @@
 #include "cli/command_convert.h"
 
 #include "cli/exit_codes.h"
+#include "cli/named_options.h"
 #include "config/comma_decimals.h"
 #include "config/real_conversion.h"
 #include "config/sensor_catalogue.h"
@@ -28,43 +29,14 @@ std::string Invalid(const std::string& name, const std::string& value) {
   return "invalid value '" + value + "' for " + name;
 }
 
-// The command's options by name; nothing when an argument is unknown or lacks its value.
-std::optional<std::map<std::string, std::string>> ParseArguments(
-    const std::vector<std::string>& arguments, std::string& reason) {
-  std::map<std::string, std::string> values;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string name = arguments[i];
-    std::optional<std::string> value;
-    if (const auto equals = name.find('='); equals != std::string::npos) {
-      value = name.substr(equals + 1);
-      name.resize(equals);
-    }
-    if (name != "--sensor" && name != "--temperature" && name != "--signal") {
-      reason = "unknown option '" + name + "' for convert";
-      return std::nullopt;
-    }
-    if (!value) {
-      if (i + 1 == arguments.size()) {
-        reason = "option " + name + " needs a value";
-        return std::nullopt;
-      }
-      value = arguments[++i];
-    }
-    if (!values.emplace(name, *value).second) {
-      reason = "option " + name + " given twice";
-      return std::nullopt;
-    }
-  }
-  return values;
-}
-
 }  // namespace
 
 int RunConvert(const Invocation& invocation) {
-  std::string reason;
-  const auto values = ParseArguments(invocation.arguments, reason);
-  if (!values)
-    return Refuse(reason);
+  const auto parsed =
+      ParseNamedOptions(invocation.arguments, {"--sensor", "--temperature", "--signal"}, "convert");
+  if (const auto* reason = std::get_if<std::string>(&parsed))
+    return Refuse(*reason);
+  const NamedOptions* values = &std::get<NamedOptions>(parsed);
 
   const auto sensorText = values->find("--sensor");
   if (sensorText == values->end())

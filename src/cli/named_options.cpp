@@ -1,33 +1,23 @@
 #include "cli/named_options.h"
 
-#include <optional>
+#include "cli/command_options.h"
 
 namespace zelto::cli {
 
 std::variant<NamedOptions, std::string> ParseNamedOptions(const std::vector<std::string>& arguments,
                                                           const std::set<std::string>& allowed,
                                                           const std::string& command) {
-  NamedOptions values;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string name = arguments[i];
-    std::optional<std::string> value;
-    if (const auto equals = name.find('='); equals != std::string::npos) {
-      value = name.substr(equals + 1);
-      name.resize(equals);
-    }
-    if (!allowed.contains(name))
-      return "unexpected argument '" + arguments[i] + "' for " + command;
-    if (!value) {
-      if (i + 1 == arguments.size())
-        return "option " + name + " needs a value";
-      value = arguments[++i];
-    }
-    if (value->empty())
+  std::vector<OptionSpec> specs;
+  for (const std::string& name : allowed)
+    specs.push_back({name, true});
+  OptionValues values;
+  if (auto reason = ReadOptions(arguments, specs, command, values))
+    return *reason;
+  for (const auto& [name, value] : values) {
+    if (value.empty())
       return "option " + name + " needs a value";
-    if (!values.emplace(name, *value).second)
-      return "option " + name + " given twice";
   }
-  return values;
+  return NamedOptions(values.begin(), values.end());
 }
 
 }  // namespace zelto::cli

@@ -14,13 +14,13 @@ std::optional<std::string> ReadOptions(const std::vector<std::string>& arguments
       value = name.substr(equals + 1);
       name.resize(equals);
     }
-    const auto spec = std::find_if(specs.begin(), specs.end(),
+    const auto known = std::find_if(specs.begin(), specs.end(),
                                    [&](const OptionSpec& s) { return s.name == name; });
-    if (spec == specs.end())
+    if (known == specs.end())
       return "unknown option '" + name + "' for " + std::string(command);
-    if (!spec->takesValue && value)
+    if (!known->takesValue && value)
       return "option " + name + " takes no value";
-    if (spec->takesValue && !value) {
+    if (known->takesValue && !value) {
       if (i + 1 == arguments.size())
         return "option " + name + " needs a value";
       value = arguments[++i];

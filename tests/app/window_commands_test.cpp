@@ -20,7 +20,6 @@ namespace {
 
 using testing::Find;
 
-constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
 constexpr int kVelmor = 2;
 
 QString Status(const TZelto& window) {
@@ -29,9 +28,7 @@ QString Status(const TZelto& window) {
 
 TEST(Commands, WritesWithoutAConnectedDeviceSendNothing) {
   sim::Simulator sim(kVelmor);
-  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
-                              return std::vector<SystemPort>{};
-                            }}};
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
   window.show();
   QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
   ASSERT_EQ(Status(window), "Порт открыт");
@@ -62,7 +59,7 @@ class PortsThatComeAndGo : public ::testing::Test {
   sim::Simulator first{kVelmor};
   sim::Simulator second{kVelmor};
   std::vector<SystemPort> present{{first.Path(), "first"}};
-  TZelto window{"Velmor7", {{}, kFastTimeouts, [this] { return present; }}};
+  TZelto window{"Velmor7", {{}, zelto::testing::kTestTimeouts, [this] { return present; }}};
   QStringList shown;
 };
 
@@ -116,9 +113,7 @@ TEST_F(PortsThatComeAndGo, ANumberNoPortCanHaveIsRefusedInWords) {
 
 TEST(Accessibility, TheToggleActionOfAButtonDoesWhatAClickDoes) {
   sim::Simulator sim(kVelmor);
-  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
-                              return std::vector<SystemPort>{};
-                            }}};
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
   window.show();
   auto* connect = Find<QToolButton>(window, "Connect");
   QAccessibleInterface* button = QAccessible::queryAccessibleInterface(connect);

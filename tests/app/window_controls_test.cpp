@@ -29,24 +29,17 @@ class StandardWindow : public ::testing::Test {
   TZelto window{"Velmor7"};
 };
 
-TEST_F(StandardWindow, StatusBarShowsVersionAndPlatform) {
-  const auto panel = [&](int i) {
-    return Find<QLabel>(window, QStringLiteral("StatusPanel%1").arg(i).toLatin1())->text();
-  };
-  EXPECT_EQ(panel(0), "01.05.0000");
-  EXPECT_EQ(panel(1), "Status");
-  EXPECT_EQ(panel(2), "Linux");
-  EXPECT_EQ(panel(3), "Time");
-  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->width() >= 400, true);
+TEST_F(StandardWindow, StatusBarShowsTheVersionAndHasRoomForTheStatus) {
+  EXPECT_EQ(Find<QLabel>(window, "StatusPanel0")->text(), "01.05.0000");
+  EXPECT_EQ(Find<QLabel>(window, "StatusPanel2")->text(), "Linux");
+  EXPECT_GE(Find<QLabel>(window, "StatusPanel3")->width(), 400);
 }
 
 TEST_F(StandardWindow, DeviceControlsWaitForAConnection) {
-  EXPECT_FALSE(Find<QGroupBox>(window, "PanRange")->isEnabled());
-  EXPECT_FALSE(Find<QLineEdit>(window, "RangeMin")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>(window, "ReadFromCom")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>(window, "WriteToCom")->isEnabled());
-  EXPECT_FALSE(Find<QAction>(window, "Read")->isEnabled());
-  EXPECT_FALSE(Find<QAction>(window, "Write")->isEnabled());
+  for (const char* name : {"PanRange", "RangeMin", "ReadFromCom", "WriteToCom"})
+    EXPECT_FALSE(Find<QWidget>(window, name)->isEnabled()) << name;
+  for (const char* name : {"Read", "Write"})
+    EXPECT_FALSE(Find<QAction>(window, name)->isEnabled()) << name;
 
   const auto* connect = Find<QToolButton>(window, "Connect");
   EXPECT_EQ(connect->text(), "Подключить COM-порт");
@@ -123,30 +116,6 @@ TEST_F(StandardWindow, EveryFieldAndListHasASpokenName) {
   }
   EXPECT_EQ(Find<QLineEdit>(window, "RangeMin")->accessibleName(), "Минимум, Температура, °C");
   EXPECT_EQ(Find<QLineEdit>(window, "CurrentMax")->accessibleName(), "Максимум, Выходной ток, мА");
-}
-
-TEST_F(StandardWindow, RangeFieldNamesFollowTheSensorQuantity) {
-  window.ApplySensorView(15);
-  EXPECT_EQ(Find<QLabel>(window, "LabelRange")->text(), "Напряжение,  мВ");
-  EXPECT_EQ(Find<QLineEdit>(window, "RangeMax")->accessibleName(), "Максимум, Напряжение,  мВ");
-  window.ApplySensorView(20);
-  EXPECT_EQ(Find<QLabel>(window, "LabelRange")->text(), "Сопротивление,Ом");
-  EXPECT_TRUE(Find<QWidget>(window, "SetSheme")->isEnabled());
-}
-
-TEST_F(StandardWindow, PollingButtonsReleaseEachOtherAndMayAllBeUp) {
-  auto* test = Find<QToolButton>(window, "TestPort");
-  auto* scan = Find<QToolButton>(window, "Monitor");
-  test->setEnabled(true);
-  scan->setEnabled(true);
-  test->click();
-  EXPECT_TRUE(test->isChecked());
-  scan->click();
-  EXPECT_TRUE(scan->isChecked());
-  EXPECT_FALSE(test->isChecked());
-  scan->click();
-  EXPECT_FALSE(scan->isChecked());
-  EXPECT_FALSE(test->isChecked());
 }
 
 TEST_F(StandardWindow, ExitClosesWithoutAsking) {

@@ -20,8 +20,6 @@ namespace {
 using testing::Find;
 using testing::Pick;
 
-constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
-
 // The window connected to a simulated transmitter of the model it starts with.
 class WindowConnected : public ::testing::TestWithParam<int> {
  protected:
@@ -57,9 +55,7 @@ class WindowConnected : public ::testing::TestWithParam<int> {
   }
 
   sim::Simulator sim;
-  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
-                              return std::vector<SystemPort>{};
-                            }}};
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
 };
 
 class VelmorConnected : public WindowConnected {};

@@ -16,7 +16,6 @@ namespace {
 
 using testing::Find;
 
-constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
 constexpr int kDastra2 = 1;
 
 const char* const kValueFields[] = {"RangeMin", "RangeMax",   "CurrentMin", "CurrentMax",
@@ -75,17 +74,9 @@ class Fields : public ::testing::Test {
   void Leave() { Find<QWidget>(window, "WriteUser")->setFocus(Qt::TabFocusReason); }
 
   sim::Simulator sim{kDastra2};
-  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
-                              return std::vector<SystemPort>{};
-                            }}};
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
   QStringList shown;
 };
-
-TEST_F(Fields, TheDeviceIsConnectedAndTheRangeReachable) {
-  ASSERT_TRUE(window.Link().IsDeviceConnected());
-  EXPECT_TRUE(Field("RangeMin")->isEnabled());
-  EXPECT_TRUE(Field("SetZero")->isEnabled());
-}
 
 TEST_F(Fields, ACommaNumberIsStoredAndShown) {
   TypeInto(Field("SetZero"), "12,5");

@@ -21,12 +21,7 @@ namespace {
 
 using testing::Find;
 
-constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
 constexpr int kVelmor = 2;
-
-LinkSetup WithPorts(std::vector<ExtraPort> ports) {
-  return {std::move(ports), kFastTimeouts, [] { return std::vector<SystemPort>{}; }};
-}
 
 // The window with a simulated transmitter as its only port.
 class WindowWithDevice : public ::testing::Test {
@@ -48,14 +43,23 @@ class WindowWithDevice : public ::testing::Test {
     item->setVisible(true);
     return item->isEnabled();
   }
-  bool DeviceCommandsEnabled() const {
-    return Enabled("WriteToCom") && Enabled("ReadFromCom") && ActionEnabled("Read") &&
-           ActionEnabled("Write") && Enabled("PanRange");
+  // What the window offers with a device connected and takes away without one.
+  void ExpectDeviceFace(bool connected) {
+    EXPECT_EQ(OpenDev()->isChecked(), connected);
+    EXPECT_EQ(OpenDev()->text(), connected ? "Отключить прибор" : "Подключить прибор");
+    for (const char* name : {"WriteToCom", "ReadFromCom", "PanRange", "Function"})
+      EXPECT_EQ(Enabled(name), connected) << name;
+    for (const char* name : {"Read", "Write"})
+      EXPECT_EQ(ActionEnabled(name), connected) << name;
+    for (const char* name : {"Calibr", "CalibrTuner"})
+      EXPECT_EQ(MenuEnabled(name), connected) << name;
+    EXPECT_EQ(Enabled("TypeDevice"), !connected);
+    EXPECT_EQ(Find<QTimer>(window, "TimeConnect")->isActive(), connected);
   }
   void Click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
   sim::Simulator sim{kVelmor};
-  TZelto window{"Velmor7", WithPorts({{sim.Path(), "simulator"}})};
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
 };
 
 TEST_F(WindowWithDevice, ListsTheSimulatorWithItsPath) {
@@ -66,7 +70,7 @@ TEST_F(WindowWithDevice, ListsTheSimulatorWithItsPath) {
             QString::fromStdString(sim.Path()) + " — simulator");
 }
 
-TEST_F(WindowWithDevice, PortButtonOpensAndReleasesThePort) {
+TEST_F(WindowWithDevice, PortButtonAndMenuItemOpenAndReleaseThePort) {
   Click(Connect());
   EXPECT_EQ(Status(), "Порт открыт");
   EXPECT_TRUE(Connect()->isChecked());
@@ -75,7 +79,7 @@ TEST_F(WindowWithDevice, PortButtonOpensAndReleasesThePort) {
   EXPECT_TRUE(OpenDev()->isEnabled());
   EXPECT_EQ(window.Link().State().PortNo, 1);
 
-  Click(Connect());
+  Find<QAction>(window, "ConnectCom")->trigger();
   EXPECT_EQ(Status(), "Порт закрыт");
   EXPECT_FALSE(Connect()->isChecked());
   EXPECT_EQ(Connect()->text(), "Подключить COM-порт");
@@ -83,50 +87,24 @@ TEST_F(WindowWithDevice, PortButtonOpensAndReleasesThePort) {
   EXPECT_FALSE(OpenDev()->isEnabled());
 }
 
-TEST_F(WindowWithDevice, MenuItemWorksThePortLikeTheButton) {
-  Find<QAction>(window, "ConnectCom")->trigger();
-  EXPECT_TRUE(Connect()->isChecked());
-  Find<QAction>(window, "ConnectCom")->trigger();
-  EXPECT_FALSE(Connect()->isChecked());
-  EXPECT_EQ(Status(), "Порт закрыт");
-}
-
-TEST_F(WindowWithDevice, DeviceButtonConnectsAndDisconnects) {
+TEST_F(WindowWithDevice, DeviceButtonConnectsAndDisconnectsAsDoesReleasingThePort) {
   Click(Connect());
   Click(OpenDev());
   EXPECT_EQ(Status(), "Прибор подключен");
-  EXPECT_TRUE(OpenDev()->isChecked());
-  EXPECT_EQ(OpenDev()->text(), "Отключить прибор");
-  EXPECT_TRUE(DeviceCommandsEnabled());
+  ExpectDeviceFace(true);
   EXPECT_TRUE(Enabled("PanRangeD"));
-  EXPECT_FALSE(Enabled("TypeDevice"));
-  EXPECT_TRUE(MenuEnabled("Calibr"));
-  EXPECT_TRUE(MenuEnabled("CalibrTuner"));
-  EXPECT_TRUE(Enabled("Function"));
-  EXPECT_TRUE(Find<QTimer>(window, "TimeConnect")->isActive());
 
   Click(OpenDev());
   EXPECT_EQ(Status(), "Прибор отключен");
-  EXPECT_FALSE(OpenDev()->isChecked());
-  EXPECT_EQ(OpenDev()->text(), "Подключить прибор");
-  EXPECT_FALSE(DeviceCommandsEnabled());
+  ExpectDeviceFace(false);
   EXPECT_TRUE(SwitchedOn("PanRangeD"));
-  EXPECT_TRUE(Enabled("TypeDevice"));
-  EXPECT_FALSE(MenuEnabled("Calibr"));
-  EXPECT_FALSE(MenuEnabled("CalibrTuner"));
-  EXPECT_FALSE(Enabled("Function"));
-  EXPECT_FALSE(Find<QTimer>(window, "TimeConnect")->isActive());
   EXPECT_TRUE(Connect()->isChecked());  // the port stays open
-}
 
-TEST_F(WindowWithDevice, ReleasingThePortDisconnectsTheDevice) {
-  Click(Connect());
   Click(OpenDev());
   Click(Connect());
   EXPECT_EQ(Status(), "Порт закрыт");
-  EXPECT_FALSE(OpenDev()->isChecked());
+  ExpectDeviceFace(false);
   EXPECT_FALSE(OpenDev()->isEnabled());
-  EXPECT_FALSE(DeviceCommandsEnabled());
   EXPECT_FALSE(window.Link().IsDeviceConnected());
 }
 
@@ -147,14 +125,12 @@ TEST_F(WindowWithDevice, KeepAliveDisconnectsASilentDevice) {
   Click(OpenDev());
   window.TimeConnectTimer();
   EXPECT_EQ(Status(), "Прибор подключен");
-  EXPECT_EQ(OpenDev()->text(), "Отключить прибор");
+  EXPECT_TRUE(window.Link().IsDeviceConnected());
 
   sim.SetFault(sim::Fault::SilentFrom(1));
   window.TimeConnectTimer();
   EXPECT_EQ(Status(), "Прибор отключен");
-  EXPECT_FALSE(OpenDev()->isChecked());
-  EXPECT_FALSE(DeviceCommandsEnabled());
-  EXPECT_FALSE(Find<QTimer>(window, "TimeConnect")->isActive());
+  ExpectDeviceFace(false);
   EXPECT_TRUE(Connect()->isChecked());
   EXPECT_TRUE(OpenDev()->isEnabled());
 }
@@ -207,7 +183,7 @@ TEST_F(WindowWithDevice, SpeedListSelectsFromTheBaudTable) {
 
 TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
   sim::Simulator sim(kVelmor);
-  TZelto window("Velmor7", {{}, kFastTimeouts, [&sim] {
+  TZelto window("Velmor7", {{}, zelto::testing::kTestTimeouts, [&sim] {
                               return std::vector<SystemPort>{{sim.Path(), "adapter"}};
                             }});
   window.show();
@@ -238,7 +214,7 @@ TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
 
 TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
   testing::MessageBoxCatcher startup;
-  TZelto window("Velmor7", WithPorts({}));
+  TZelto window("Velmor7", testing::WithPorts({}));
   window.show();
   QTest::qWait(0);  // lets the catcher look for a box
   EXPECT_FALSE(startup.Shown());
@@ -255,7 +231,7 @@ TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
 }
 
 TEST(WindowWithMissingDevice, SaysWhyThePortDidNotOpen) {
-  TZelto window("Velmor7", WithPorts({{"/dev/does-not-exist", ""}}));
+  TZelto window("Velmor7", testing::WithPorts({{"/dev/does-not-exist", ""}}));
   window.show();
   QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
   EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->text(), "Порт Com1 не найден");

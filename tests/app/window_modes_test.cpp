@@ -30,24 +30,15 @@ struct ModeFace {
 };
 
 const QStringList kStandardDevices{QString(), "Dastra-2", "Velmor-7"};
+const QStringList kHarlowDevices{"Harlow-3-1", "Harlow-3-2", "Velmor-7"};
 const char* const kStandardCaption = "Конфигуратор Velmor-7, Dastra-2";
 
 std::vector<ModeFace> ModeFaces() {
   return {
       {"Velmor7", kStandardCaption, kStandardDevices, 2, "TypeSensor_2", kParametrs, true, false,
        false, false, false, true},
-      {"Harlow3",
-       "Harlow3",
-       {"Harlow-3-1", "Harlow-3-2", "Velmor-7"},
-       0,
-       "TypeSensor_0",
-       kCorrection,
-       false,
-       true,
-       false,
-       false,
-       false,
-       true},
+      {"Harlow3", "Harlow3", kHarlowDevices, 0, "TypeSensor_0", kCorrection, false, true, false,
+       false, false, true},
       {"Dastra", "Dastra", kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true, false,
        true, false, true},
       {"SDastra", "Dastra*", kStandardDevices, 0, "TypeSensor_0", kCorrection, false, true, true,

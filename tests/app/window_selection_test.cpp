@@ -77,6 +77,7 @@ TEST_F(Selection, SignalInputsReshapeTheView) {
   EXPECT_FALSE(Find<QWidget>(window, "SetSheme")->isEnabled());
   EXPECT_FALSE(Find<QWidget>(window, "SetCoolJunk")->isEnabled());
   EXPECT_EQ(Find<QLabel>(window, "LabelRange")->text(), "Напряжение,  мВ");
+  EXPECT_EQ(Find<QLineEdit>(window, "RangeMax")->accessibleName(), "Максимум, Напряжение,  мВ");
   EXPECT_EQ(std::pair(Text("RangeMin"), Text("RangeMax")), std::pair(QString("0"), QString("100")));
 
   Pick(*List("TypeSensor_2"), 20);

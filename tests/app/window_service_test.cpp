@@ -19,7 +19,6 @@ namespace {
 
 using testing::Find;
 
-constexpr LinkTimeouts kFastTimeouts{20, 10, 300};
 constexpr int kVelmor = 2;
 
 // The service view of a window connected to a simulated Velmor-7, with message boxes recorded
@@ -44,9 +43,7 @@ class ServicePanel : public ::testing::Test {
   QString File(const char* name) const { return files.filePath(QLatin1String(name)); }
 
   sim::Simulator sim{kVelmor};
-  TZelto window{"Velmor7", {{{sim.Path(), "simulator"}}, kFastTimeouts, [] {
-                              return std::vector<SystemPort>{};
-                            }}};
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
   QStringList shown;
   QStringList answers;
   QTemporaryDir files;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../link/link_test_support.h"
 #include "app/message_boxes.h"
 #include "app/zelto.h"
 
@@ -11,6 +12,17 @@
 #include <gtest/gtest.h>
 
 namespace zelto::app::testing {
+
+// Only the given ports, none of the machine's, on the short test time-outs.
+inline LinkSetup WithPorts(std::vector<ExtraPort> ports) {
+  return {std::move(ports), zelto::testing::kTestTimeouts,
+          [] { return std::vector<SystemPort>{}; }};
+}
+
+// A simulated transmitter as the only port.
+inline LinkSetup WithSimulator(const sim::Simulator& sim) {
+  return WithPorts({{sim.Path(), "simulator"}});
+}
 
 // Finds a control by its name and fails the test when there is none.
 template <class Control>

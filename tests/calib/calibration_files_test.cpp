@@ -1,14 +1,12 @@
 #include "calib/calibration_files.h"
 
 #include "../link/link_test_support.h"
-#include "../link/memo_reporter.h"
 #include "calib/calibration_display.h"
 #include "calib/ee_image_file.h"
-#include "link/memory_reads.h"
+#include "scratch_folder.h"
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,6 +14,7 @@
 namespace zelto::calib {
 namespace {
 
+using testing::Contents;
 using testing::MemoReporter;
 using Lines = std::vector<std::string>;
 
@@ -41,29 +40,9 @@ CalibBlock Distinct() {
   return block;
 }
 
-class Files : public ::testing::Test {
+class Files : public ::testing::Test, protected testing::ScratchFolder {
  protected:
-  ~Files() override { std::filesystem::remove_all(folder_); }
-
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-  std::string Write(const std::string& name, const std::string& contents) const {
-    std::ofstream(PathOf(name), std::ios::binary) << contents;
-    return PathOf(name);
-  }
-
-  static std::string Contents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-
   MemoReporter memo;
-
- private:
-  std::filesystem::path folder_ = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-calib-XXXXXX").string();
-    return std::filesystem::path(mkdtemp(pattern.data()));
-  }();
 };
 
 TEST_F(Files, ABinaryFileRestoresAll72Bytes) {
@@ -214,24 +193,6 @@ TEST_F(Files, ASaveThroughALinkReplacesItsTargetAndKeepsThePermissions) {
   ASSERT_EQ(stat(target.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
   EXPECT_TRUE(memo.statuses.empty());
-}
-
-TEST_F(Files, TheSavedImageIsTheDevicesMemory) {
-  testing::SimulatedLink bench(kDastra);
-  bench.OpenSim();
-  sim::MemoryImage memory{};
-  for (std::size_t i = 0; i < memory.size(); ++i)
-    memory[i] = static_cast<std::uint8_t>(255 - i);
-  bench.sim.LoadMemory(memory);
-  EEImage image{};
-  const std::string path = PathOf("eeprom.bin");
-  ASSERT_EQ(SaveEEImage(path, image, memo), FileOutcome::kDone);
-  EXPECT_EQ(Contents(path), std::string(512, '\0'));  // before any read
-
-  ASSERT_EQ(ReadEEImage(bench.link, image, memo), ServiceOutcome::kDone);
-  ASSERT_EQ(SaveEEImage(path, image, memo), FileOutcome::kDone);
-  const sim::MemoryImage device = bench.sim.Memory();  // its own firmware words included
-  EXPECT_EQ(Contents(path), std::string(device.begin(), device.end()));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "../link/link_test_support.h"
-#include "../link/memo_reporter.h"
 #include "calib/calibration_display.h"
 #include "calib/calibration_transfers.h"
 
@@ -12,17 +11,11 @@ namespace {
 using sim::Fault;
 using testing::MemoReporter;
 using testing::SimulatedLink;
+using testing::WordAt;
 using Lines = std::vector<std::string>;
 
 constexpr int kDastra = 1;
 constexpr int kVelmor = 2;
-
-std::uint32_t WordOf(const sim::MemoryImage& memory, int address) {
-  std::uint32_t word = 0;
-  for (int i = 0; i < 4; ++i)
-    word |= static_cast<std::uint32_t>(memory[static_cast<std::size_t>(address + i)]) << (8 * i);
-  return word;
-}
 
 // A block no clear would leave: every field its own value.
 CalibBlock Distinct() {
@@ -94,7 +87,7 @@ TEST_P(Calibration, ClearFullWritesNeutralValuesAndShowsThemReadBack) {
     EXPECT_EQ(memo.memo[1], "Be =  0.00000, Bi =  0.00000, Br =  0.00000, Bu =  0.00000");
     EXPECT_EQ(memo.memo[2], "  2635, 15058,  2635, 12554, 22571, 32686, 42913, 53249");
     // Written as 65535, read back as 0.
-    EXPECT_EQ(WordOf(bench.sim.Memory(), 88) >> 16, 65535u);
+    EXPECT_EQ(WordAt(bench.sim.Memory(), 88) >> 16, 65535u);
     EXPECT_EQ(block.Ref[13], 0);
   } else {
     EXPECT_EQ(memo.memo[0], "Ae =  1.00000, Ar =  1.00000, Au =  1.00000");
@@ -123,10 +116,10 @@ TEST_P(Calibration, ClearWritesNeutralPairsOnlyAndLeavesBlockAndMemoAlone) {
   const std::vector<int> pairWords = IsVelmor() ? std::vector<int>{32, 36, 40, 44, 48, 52, 56, 60}
                                                 : std::vector<int>{32, 36, 40, 44, 84, 88};
   for (std::size_t i = 0; i < pairWords.size(); ++i) {
-    EXPECT_EQ(std::bit_cast<float>(WordOf(after, pairWords[i])), i % 2 == 0 ? 1.0f : 0.0f);
+    EXPECT_EQ(std::bit_cast<float>(WordAt(after, pairWords[i])), i % 2 == 0 ? 1.0f : 0.0f);
   }
   const int references = IsVelmor() ? 64 : 48;
-  EXPECT_EQ(WordOf(after, references), WordOf(before, references));
+  EXPECT_EQ(WordAt(after, references), WordAt(before, references));
   EXPECT_EQ(bench.sim.Requests().size(), pairWords.size() + 1);
   EXPECT_EQ(memo.progress.back(), 100);
   EXPECT_EQ(block, Distinct());
@@ -189,7 +182,7 @@ TEST_P(Calibration, AReadStopsAtTheFirstSilenceAndShowsWhatCame) {
   EXPECT_EQ(bench.sim.Requests().size(), 4u);
   EXPECT_EQ(memo.statuses, (Lines{"Прибор не отвечает"}));
   const sim::MemoryImage memory = bench.sim.Memory();
-  EXPECT_EQ(std::bit_cast<std::uint32_t>(block.Pairs[2]), WordOf(memory, 40));
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(block.Pairs[2]), WordAt(memory, 40));
   EXPECT_EQ(block.Pairs[3], Distinct().Pairs[3]);
   EXPECT_NE(memo.progress.back(), 100);
   EXPECT_EQ(memo.memo, CalibrationLines(block, Model()));

@@ -76,4 +76,17 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
   return result;
 }
 
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+std::string LastLine(const std::string& text) {
+  const std::vector<std::string> lines = LinesOf(text);
+  return lines.empty() ? std::string() : lines.back();
+}
+
 }  // namespace zelto::testing

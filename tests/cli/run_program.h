@@ -15,6 +15,11 @@ struct ProgramResult {
 // Runs a program to its end and collects what it printed on both streams.
 ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& arguments);
 
+// The lines of a program's output, without their ends; an unfinished last line is left out.
+std::vector<std::string> LinesOf(const std::string& text);
+// The last of them, empty when there is none.
+std::string LastLine(const std::string& text);
+
 // The pieces RunProgram is made of, for programs that run beside a test.
 struct SpawnedProgram {
   pid_t pid = -1;

@@ -1,14 +1,16 @@
 #include "run_program.h"
+#include "scratch_folder.h"
 #include "sim/simulator.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace zelto::cli {
 namespace {
 
 using sim::Fault;
+using zelto::testing::Contents;
+using zelto::testing::LinesOf;
 using zelto::testing::RunProgram;
 using Lines = std::vector<std::string>;
 
@@ -16,24 +18,15 @@ const std::string kCli = ZELTO_CLI_PATH;
 // Short read time-outs, so that a silent device costs well under a second.
 const std::vector<std::string> kFast = {"--timeout-scale", "0.05"};
 
-Lines LinesOf(const std::string& text) {
-  Lines lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
-
 bool Contains(const Lines& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 // The tool against a simulator of this process, which the test can make misbehave and
 // question afterwards.
-class ServiceCommand : public ::testing::Test {
+class ServiceCommand : public ::testing::Test, protected zelto::testing::ScratchFolder {
  protected:
   explicit ServiceCommand(int model = 1) : sim_(model), model_(std::to_string(model)) {}
-  ~ServiceCommand() override { std::filesystem::remove_all(folder_); }
 
   zelto::testing::ProgramResult Run(const std::vector<std::string>& command,
                                     const std::vector<std::string>& options = {}) {
@@ -43,24 +36,8 @@ class ServiceCommand : public ::testing::Test {
     return RunProgram(kCli, arguments);
   }
 
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& contents) const {
-    std::ofstream(PathOf(name), std::ios::binary) << contents;
-    return PathOf(name);
-  }
-  static std::string Contents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-
   sim::Simulator sim_;
   std::string model_;
-
- private:
-  std::filesystem::path folder_ = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-svc-XXXXXX").string();
-    return std::filesystem::path(mkdtemp(pattern.data()));
-  }();
 };
 
 TEST_F(ServiceCommand, MemoryDumpsTheDeviceAndSavesItsImage) {

@@ -9,19 +9,12 @@ namespace zelto::cli {
 namespace {
 
 using sim::Fault;
+using zelto::testing::LinesOf;
 using zelto::testing::ProgramResult;
 using zelto::testing::RunProgram;
 using Lines = std::vector<std::string>;
 
 const std::string kCli = ZELTO_CLI_PATH;
-
-Lines LinesOf(const std::string& text) {
-  Lines lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
 
 // The tool run by a shell that first runs `setup`, with the output redirections of `redirect`.
 ProgramResult RunThroughShell(const std::string& setup, const std::vector<std::string>& arguments,

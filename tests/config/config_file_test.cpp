@@ -9,10 +9,10 @@
 #include "config/range_scale.h"
 #include "config/sensor_selection.h"
 #include "recording_view.h"
+#include "scratch_folder.h"
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace zelto::config {
@@ -23,29 +23,18 @@ using Lines = std::vector<std::string>;
 
 class ConfigFile : public ::testing::Test {
  protected:
-  ~ConfigFile() override { std::filesystem::remove_all(folder_); }
-
-  // A file holding the text; returns its path.
-  std::string Write(const std::string& text) {
-    const auto path = folder_ / ("config" + std::to_string(files_++) + ".cfg");
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
-  }
-
-  // Reads the text into a record that starts from `start`.
+  // Reads the text, from a file of its own, into a record that starts from `start`.
   ConfigFileOutcome Read(const std::string& text, ConfigRecord start = {}) {
     record = start;
-    return ReadNameF(Write(text), record, view);
+    return ReadNameF(folder_.Write("config" + std::to_string(files_++) + ".cfg", text), record,
+                     view);
   }
 
   ConfigRecord record;
   RecordingView view;
 
  private:
-  std::filesystem::path folder_ = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-cfg-XXXXXX").string();
-    return std::filesystem::path(mkdtemp(pattern.data()));
-  }();
+  zelto::testing::ScratchFolder folder_;
   int files_ = 0;
 };
 

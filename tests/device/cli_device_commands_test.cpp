@@ -1,49 +1,32 @@
 // zelto-cli read, write, correct and reset-correction against the tool's own simulator.
 #include "background_program.h"
 #include "run_program.h"
+#include "scratch_folder.h"
+#include "sim/simulator.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <signal.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace zelto::cli {
 namespace {
 
 using testing::BackgroundProgram;
+using testing::LastLine;
+using testing::LinesOf;
 using testing::ProgramResult;
 using testing::RunProgram;
 using Lines = std::vector<std::string>;
 
 const std::string kCli = ZELTO_CLI_PATH;
 
-std::vector<std::string> LinesOf(const std::string& text) {
-  Lines lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
-
-std::string LastLine(const std::string& text) {
-  const Lines lines = LinesOf(text);
-  return lines.empty() ? std::string() : lines.back();
-}
-
 // A simulator run by the tool itself, keeping its memory in a file of a fresh folder.
 class Tool : public ::testing::Test {
  protected:
-  ~Tool() override {
-    simulator_.reset();
-    std::filesystem::remove_all(folder_);
-  }
+  ~Tool() override { Stop(); }
 
   // Starts (or restarts) the simulator of the model on the memory file.
   void Simulate(const std::string& model) {
-    simulator_.reset();
+    Stop();
     simulator_ = std::make_unique<BackgroundProgram>(
         kCli, Lines{"simulate", "--model", model, "--memory", MemoryFile()});
     path_ = simulator_->ReadLine();
@@ -55,18 +38,18 @@ class Tool : public ::testing::Test {
     return RunProgram(kCli, arguments);
   }
 
-  std::string MemoryFile() const { return (folder_ / "memory.bin").string(); }
-
-  std::vector<char> Memory() const {
-    std::ifstream file(MemoryFile(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  // Lets the simulator end as a user would end it.
+  void Stop() {
+    if (simulator_) {
+      EXPECT_EQ(simulator_->Stop(SIGTERM).exitCode, 0);
+    }
   }
 
+  std::string MemoryFile() const { return folder_.PathOf("memory.bin"); }
+  std::string Memory() const { return testing::Contents(MemoryFile()); }
+
  private:
-  std::filesystem::path folder_ = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelto-rw-XXXXXX").string();
-    return std::filesystem::path(mkdtemp(pattern.data()));
-  }();
+  testing::ScratchFolder folder_;  // outlives the simulator that saves into it
   std::unique_ptr<BackgroundProgram> simulator_;
   std::string path_;
 };
@@ -101,7 +84,7 @@ TEST_F(Tool, WritesVelmorSwitchesWithTheOutputDefaultingToFourToTwenty) {
                    "Схема подключения:3-проводная", "Диапазон выхода:(4...20)мА",
                    "Компенсация холодного спая:выключено", "Корнеизвлечение:включено",
                    "Обрыв датчика:выключено", "сопротивление (0...320)Ом  Диапазон:(0...320)"}));
-  const std::vector<char> memory = Memory();
+  const std::string memory = Memory();
   ASSERT_EQ(memory.size(), 512u);
   EXPECT_EQ(memory[24], 4);  // the current range words agree with the output range
   EXPECT_EQ(memory[28], 20);
@@ -121,27 +104,18 @@ TEST_F(Tool, CorrectsAndResetsTheCorrection) {
   const auto reset = Run("1", {"reset-correction"});
   EXPECT_EQ(reset.exitCode, 0) << reset.err;
   EXPECT_EQ(LastLine(reset.err), "Запись завершена");
-  const std::vector<char> memory = Memory();
-  ASSERT_EQ(memory.size(), 512u);
   // Words 84 and 88: gain 1.0 and offset 0.0.
-  EXPECT_EQ(std::string(memory.begin() + 84, memory.begin() + 92),
-            std::string("\x00\x00\x80\x3f\x00\x00\x00\x00", 8));
+  EXPECT_EQ(Memory().substr(84, 8), std::string("\x00\x00\x80\x3f\x00\x00\x00\x00", 8));
 }
 
 TEST_F(Tool, ARefusedCorrectionExitsTwoAndWritesNothing) {
   Simulate("1");
-  const std::vector<char> before = Memory();
+  const std::string before = Memory();
   const auto result = Run("1", {"correct", "--sensor", "11", "--range", "0..1000", "--t1", "500",
                                 "--t2", "500.001", "--i1", "12", "--i2", "12"});
   EXPECT_EQ(result.exitCode, 2);
   EXPECT_EQ(LastLine(result.err), "Коррекция не вычислена: сигналы в двух точках совпадают");
   EXPECT_EQ(Memory(), before);
-}
-
-TEST_F(Tool, AnotherModelExitsFour) {
-  Simulate("1");
-  EXPECT_EQ(Run("2", {"write", "--sensor", "11"}).exitCode, 4);
-  EXPECT_EQ(Run("2", {"read"}).exitCode, 4);
 }
 
 TEST(ToolUsage, ValuesTheWindowWouldRefuseExitTwoBeforeAnyDeviceIsTouched) {
@@ -171,6 +145,7 @@ TEST(ToolUsage, ValuesTheWindowWouldRefuseExitTwoBeforeAnyDeviceIsTouched) {
       {"reset-correction"},
       {"--model", "1", "reset-correction", "now"},
       {"read", "twice"},
+      {"identify", "extra"},
   };
   for (Lines arguments : refused) {
     arguments.insert(arguments.begin(), port.begin(), port.end());
@@ -181,28 +156,33 @@ TEST(ToolUsage, ValuesTheWindowWouldRefuseExitTwoBeforeAnyDeviceIsTouched) {
     EXPECT_EQ(result.exitCode, 2) << command << "\n" << result.err;
     EXPECT_TRUE(result.err.starts_with("zelto-cli: ")) << result.err;
   }
-  EXPECT_EQ(RunProgram(kCli, {"read"}).exitCode, 2);  // no device given
+  for (const char* command : {"read", "identify"})
+    EXPECT_EQ(RunProgram(kCli, {command}).exitCode, 2) << "no device given";
 }
 
-TEST(ToolDevice, SilenceExitsThreeAndAMissingPortSix) {
-  int master = -1;
-  int slave = -1;
-  ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-  termios line{};
-  tcgetattr(slave, &line);
-  cfmakeraw(&line);
-  tcsetattr(slave, TCSANOW, &line);
-  const std::string path = ttyname(slave);
-  for (const Lines& command : {Lines{"read"}, Lines{"write", "--sensor", "11"}}) {
-    Lines arguments{"--port", path, "--timeout-scale", "0.02"};
-    arguments.insert(arguments.end(), command.begin(), command.end());
-    const auto result = RunProgram(kCli, arguments);
+// What went wrong, told apart by the exit code and the last status, whatever the command.
+TEST(ToolDevice, SilenceExitsThreeAnotherModelFourAndAMissingPortSix) {
+  sim::Simulator silent(2);
+  silent.SetFault(sim::Fault::SilentFrom(1));
+  sim::Simulator dastra(1);
+  for (const Lines& command :
+       {Lines{"identify"}, Lines{"read"}, Lines{"write", "--sensor", "11"}}) {
+    const auto run = [&](const std::string& port) {  // as Velmor-7, the default
+      Lines arguments{"--port", port, "--timeout-scale", "0.02"};
+      arguments.insert(arguments.end(), command.begin(), command.end());
+      return RunProgram(kCli, arguments);
+    };
+    ProgramResult result = run(silent.Path());
     EXPECT_EQ(result.exitCode, 3) << command[0];
     EXPECT_EQ(LastLine(result.err), "Прибор не отвечает");
+    result = run(dastra.Path());
+    EXPECT_EQ(result.exitCode, 4) << command[0];
+    EXPECT_EQ(LastLine(result.err), "Ошибка выбора прибора");
+    result = run("/dev/zelto-no-such-port");
+    EXPECT_EQ(result.exitCode, 6) << command[0];
+    EXPECT_TRUE(LastLine(result.err).starts_with("Порт Com")) << result.err;
+    EXPECT_TRUE(LastLine(result.err).ends_with(" не найден")) << result.err;
   }
-  close(master);
-  close(slave);
-  EXPECT_EQ(RunProgram(kCli, {"--port", "/dev/zelto-no-such-port", "read"}).exitCode, 6);
 }
 
 }  // namespace

@@ -88,9 +88,7 @@ void Settle(DeviceBench& bench, std::size_t requests) {
 
 void Restart(DeviceBench& bench, int seed) {
   bench.sim.SetFault(Fault::Hostile(seed, kUnit));
-  bench.sim.ClearRequests();
-  *bench.counts = {};
-  bench.reporter.Forget();
+  bench.Forget();
 }
 
 TEST(HostileLine, IdentificationTakesOnlyAWellFormedReplyOfTheSelectedModel) {

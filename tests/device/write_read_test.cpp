@@ -11,14 +11,13 @@ namespace {
 using testing::Configured;
 using testing::DeviceBench;
 using testing::SetRange;
-using Lines = std::vector<std::string>;
 
 struct Written {
   int sensor;
   int low;
   int high;
   bool lineFunc;
-  Lines summaryTail;  // the lines after the version (and the switches)
+  std::string summaryTail;  // the lines after the version (and the switches), each with its end
 };
 
 // Writes each configuration in turn to one device and reads its summary back.
@@ -34,46 +33,33 @@ void WriteAndReadBack(int model, const std::vector<Written>& configurations,
         DeviceOutcome::kDone)
         << written.sensor;
     ASSERT_EQ(ReadSummary(bench.link, bench.reporter, record, model), DeviceOutcome::kDone);
-    const Lines& memo = bench.reporter.memo;
+    const std::vector<std::string>& memo = bench.reporter.memo;
     ASSERT_GT(memo.size(), linesBeforeRange);
-    EXPECT_EQ(Lines(memo.begin() + static_cast<std::ptrdiff_t>(linesBeforeRange), memo.end()),
-              written.summaryTail)
-        << written.sensor;
+    std::string tail;
+    for (auto line = memo.begin() + static_cast<std::ptrdiff_t>(linesBeforeRange);
+         line != memo.end(); ++line)
+      tail += *line + "\n";
+    EXPECT_EQ(tail, written.summaryTail) << written.sensor;
   }
 }
 
 TEST(WriteThenRead, TableLoadingModelsGiveBackSensorAndRange) {
   const std::vector<Written> configurations{
-      {8,
-       0,
-       300,
-       false,
-       {"термосопротивление Pt100 R100/R0=1,385 (-50...+600)°C",
-        "Диапазон: (0...300)°C  Линейно от температуры"}},
-      {4,
-       -50,
-       150,
-       false,
-       {"термосопротивление   53M R100/R0=1,428 (-50...+200)°C",
-        "Диапазон: (-50...+150)°C  Линейно от температуры"}},
-      {11,
-       -50,
-       1000,
-       false,
-       {"термопара ТХА (K)(-50...+1300)°C", "Диапазон: (-50...+1000)°C  Линейно от температуры"}},
+      {8, 0, 300, false,
+       "термосопротивление Pt100 R100/R0=1,385 (-50...+600)°C\n"
+       "Диапазон: (0...300)°C  Линейно от температуры\n"},
+      {4, -50, 150, false,
+       "термосопротивление   53M R100/R0=1,428 (-50...+200)°C\n"
+       "Диапазон: (-50...+150)°C  Линейно от температуры\n"},
+      {11, -50, 1000, false,
+       "термопара ТХА (K)(-50...+1300)°C\nДиапазон: (-50...+1000)°C  Линейно от температуры\n"},
       // Tenths of a mV lose a little on the way: -1.889 mV is stored as -1.8, 16.777 as 16.7.
-      {11,
-       -50,
-       1000,
-       true,
-       {"термопара ТХА (K)(-50...+1300)°C",
-        "Диапазон: (-46...+999)°C Линейно от термоЭДС(-1,8...+41,2) мВ"}},
-      {12,
-       0,
-       1600,
-       true,
-       {"термопара ТПП (S)(0...1700)°C",
-        "Диапазон: (0...1594)°C Линейно от термоЭДС(0,0...16,7) мВ"}},
+      {11, -50, 1000, true,
+       "термопара ТХА (K)(-50...+1300)°C\n"
+       "Диапазон: (-46...+999)°C Линейно от термоЭДС(-1,8...+41,2) мВ\n"},
+      {12, 0, 1600, true,
+       "термопара ТПП (S)(0...1700)°C\n"
+       "Диапазон: (0...1594)°C Линейно от термоЭДС(0,0...16,7) мВ\n"},
   };
   WriteAndReadBack(1, configurations, 1);
   WriteAndReadBack(0, {configurations[0]}, 1);
@@ -82,27 +68,18 @@ TEST(WriteThenRead, TableLoadingModelsGiveBackSensorAndRange) {
 TEST(WriteThenRead, VelmorGivesBackSensorAndRangeOfEachInput) {
   WriteAndReadBack(2,
                    {
-                       {8,
-                        0,
-                        300,
-                        false,
-                        {"Тип датчика:термосопротивление Pt100 R100/R0=1,385 (-50...+600)°C",
-                         "Диапазон:(0...300)°C"}},
-                       {9,
-                        -50,
-                        700,
-                        false,
-                        {"Тип датчика:термопара ТЖК (J)(-50...+1100)°C", "Диапазон:(-50...+700)°C",
-                         "Зависимость:линейная от температуры"}},
-                       {11,
-                        -50,
-                        1000,
-                        true,
-                        {"Тип датчика:термопара ТХА (K)(-50...+1300)°C", "Диапазон:(-46...+999)°C",
-                         "Зависимость:линейная от термоЭДС(-1,8...+41,2)мВ"}},
-                       {16, 10, 60, false, {"напряжение (0...75)мВ  Диапазон:(10...60)"}},
-                       {19, 4, 20, false, {"ток (4...20)мА  Диапазон:(4...20)"}},
-                       {20, 0, 320, false, {"сопротивление (0...320)Ом  Диапазон:(0...320)"}},
+                       {8, 0, 300, false,
+                        "Тип датчика:термосопротивление Pt100 R100/R0=1,385 (-50...+600)°C\n"
+                        "Диапазон:(0...300)°C\n"},
+                       {9, -50, 700, false,
+                        "Тип датчика:термопара ТЖК (J)(-50...+1100)°C\nДиапазон:(-50...+700)°C\n"
+                        "Зависимость:линейная от температуры\n"},
+                       {11, -50, 1000, true,
+                        "Тип датчика:термопара ТХА (K)(-50...+1300)°C\nДиапазон:(-46...+999)°C\n"
+                        "Зависимость:линейная от термоЭДС(-1,8...+41,2)мВ\n"},
+                       {16, 10, 60, false, "напряжение (0...75)мВ  Диапазон:(10...60)\n"},
+                       {19, 4, 20, false, "ток (4...20)мА  Диапазон:(4...20)\n"},
+                       {20, 0, 320, false, "сопротивление (0...320)Ом  Диапазон:(0...320)\n"},
                    },
                    6);
 }

@@ -1,6 +1,5 @@
 #include "link/frame.h"
 
-#include "link/link_state.h"
 #include "link_test_support.h"
 
 #include <gtest/gtest.h>
@@ -47,16 +46,6 @@ TEST(Frame, AddressAndWordsAreLittleEndian) {
   EXPECT_EQ(ReplyValue(reply), 10000);
   reply[4] = reply[5] = reply[6] = reply[7] = 0xFF;
   EXPECT_EQ(ReplyValue(reply), -1);
-}
-
-TEST(LinkFlagsLayout, BitsSitWhereTheTraceShowsThem) {
-  EXPECT_EQ(fPortOpen, 0x80);
-  EXPECT_EQ(fWriting, 0x40);
-  EXPECT_EQ(fDevConnected, 0x10);
-  EXPECT_EQ(SpeedIndexForBaud(4800), 1);
-  EXPECT_EQ(SpeedIndexForBaud(19200), 3);
-  EXPECT_FALSE(SpeedIndexForBaud(4801));
-  EXPECT_EQ(LinkState{}.SpeedIndex, 1);
 }
 
 }  // namespace

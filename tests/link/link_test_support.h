@@ -5,6 +5,8 @@
 #include "sim/simulator.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,18 +65,38 @@ class CountingPort final : public SerialPort {
   std::shared_ptr<Counts> counts_;
 };
 
-class RecordingReporter final : public Reporter {
+// Keeps everything reported, the memo as the window would show it.
+class MemoReporter final : public Reporter {
  public:
-  void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
-  void ClearMemo() override {}
-  void AddMemoLine(std::string_view) override {}
-  void AppendToLastMemoLine(std::string_view) override {}
+  void ShowStatus(std::string_view text) override {
+    statuses.emplace_back(text);
+    if (onStatus)
+      onStatus(text);
+  }
+  void ClearMemo() override {
+    memo.clear();
+    ++clears;
+  }
+  void AddMemoLine(std::string_view line) override { memo.emplace_back(line); }
+  void AppendToLastMemoLine(std::string_view text) override {
+    if (memo.empty())
+      memo.emplace_back();
+    memo.back() += text;
+  }
   void SetProgress(int percent) override { progress.push_back(percent); }
 
   std::string LastStatus() const { return statuses.empty() ? std::string() : statuses.back(); }
+  void Forget() {
+    statuses.clear();
+    memo.clear();
+    progress.clear();
+  }
 
   std::vector<std::string> statuses;
+  std::vector<std::string> memo;
   std::vector<int> progress;
+  int clears = 0;
+  std::function<void(std::string_view)> onStatus;
 };
 
 // Keeps the events as words, in order.
@@ -94,10 +116,11 @@ class RecordingView final : public ConnectionView {
   std::vector<std::string> events;
 };
 
-// A link whose port table holds a simulated transmitter, with reads counted.
+// A link whose port table holds a simulated transmitter, with reads counted; one reporter for
+// the link and the operations, as the window has, so that statuses and progress keep their order.
 struct SimulatedLink {
-  explicit SimulatedLink(int model = 2)
-      : sim(model), link(reporter, view, kTestTimeouts, std::make_unique<CountingPort>(counts)) {
+  explicit SimulatedLink(int model = 2, LinkTimeouts timeouts = kTestTimeouts)
+      : sim(model), link(reporter, view, timeouts, std::make_unique<CountingPort>(counts)) {
     simPort = link.Ports().Add(sim.Path(), "simulator");
   }
 
@@ -107,18 +130,27 @@ struct SimulatedLink {
     Forget();
   }
   void Forget() {
-    reporter.statuses.clear();
+    reporter.Forget();
     view.events.clear();
     sim.ClearRequests();
     *counts = {};
   }
+  bool IsWriting() const { return (link.State().LinkFlags & fWriting) != 0; }
 
   sim::Simulator sim;
   std::shared_ptr<CountingPort::Counts> counts = std::make_shared<CountingPort::Counts>();
-  RecordingReporter reporter;
+  MemoReporter reporter;
   RecordingView view;
   Link link;
   int simPort = 0;
+};
+
+// The same with the simulator's port open.
+struct DeviceBench : SimulatedLink {
+  explicit DeviceBench(int model, LinkTimeouts timeouts = kTestTimeouts)
+      : SimulatedLink(model, timeouts) {
+    OpenSim();
+  }
 };
 
 inline std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
@@ -131,6 +163,49 @@ inline std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
 template <class Container>
 std::vector<std::uint8_t> Bytes(const Container& container) {
   return {container.begin(), container.end()};
+}
+
+// A request as a short text: "W 8: 0b 01 00 01" for a word write, "R 104" for a word read,
+// "M 1281" for a working-memory read, "A 21" for an action.
+inline std::string Describe(const sim::Frame& frame) {
+  const int address = sim::AddressOf(frame);
+  char text[64];
+  switch (frame[sim::kCommandOffset]) {
+    case sim::kWriteWord:
+      std::snprintf(text, sizeof text, "W %d: %02x %02x %02x %02x", address, frame[4], frame[5],
+                    frame[6], frame[7]);
+      break;
+    case sim::kReadWord:
+      std::snprintf(text, sizeof text, "R %d", address);
+      break;
+    case sim::kReadRam:
+      std::snprintf(text, sizeof text, "M %d", address);
+      break;
+    default:
+      std::snprintf(text, sizeof text, "A %02x", frame[4]);
+      break;
+  }
+  return text;
+}
+
+inline std::vector<std::string> Sent(const sim::Simulator& sim) {
+  std::vector<std::string> sent;
+  for (const sim::Frame& frame : sim.Requests())
+    sent.push_back(Describe(frame));
+  return sent;
+}
+
+// The little-endian word at an address of a memory image.
+inline std::uint32_t WordAt(const sim::MemoryImage& memory, int address) {
+  std::uint32_t word = 0;
+  for (int i = 0; i < 4; ++i)
+    word |= static_cast<std::uint32_t>(memory[address + i]) << (8 * i);
+  return word;
+}
+
+inline void PutWord(sim::MemoryImage& memory, int address, std::uint32_t word) {
+  for (int i = 0; i < 4; ++i)
+    memory[address + i] = static_cast<std::uint8_t>(word >> (8 * i));
 }
 
 }  // namespace zelto::testing

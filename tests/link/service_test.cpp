@@ -3,7 +3,6 @@
 #include "link/monitor.h"
 #include "link/service_requests.h"
 #include "link_test_support.h"
-#include "memo_reporter.h"
 
 #include <bit>
 #include <cstring>
@@ -28,14 +27,10 @@ sim::MemoryImage Pattern() {
   return image;
 }
 
-std::uint16_t AddressOf(const sim::Frame& frame) {
-  return static_cast<std::uint16_t>(frame[2] | frame[3] << 8);
-}
-
 std::vector<std::uint16_t> Addresses(const std::vector<sim::Frame>& frames) {
   std::vector<std::uint16_t> addresses;
   for (const sim::Frame& frame : frames)
-    addresses.push_back(AddressOf(frame));
+    addresses.push_back(sim::AddressOf(frame));
   return addresses;
 }
 
@@ -71,8 +66,8 @@ TEST_F(Service, ReadTablesImageFillsTheTableAreaFromTheMirror) {
   EXPECT_EQ(image[0x7E], 0);
   const auto requests = bench.sim.Requests();
   ASSERT_EQ(requests.size(), 385u);
-  EXPECT_EQ(AddressOf(requests.front()), 0x309);
-  EXPECT_EQ(AddressOf(requests.back()), 0x489);
+  EXPECT_EQ(sim::AddressOf(requests.front()), 0x309);
+  EXPECT_EQ(sim::AddressOf(requests.back()), 0x489);
   EXPECT_EQ(memo.memo, TablesDumpLines(image, 32, 24, 20));
 }
 

@@ -1,7 +1,6 @@
 #include "link/frame_trace.h"
 #include "link/memo_trace.h"
 #include "link_test_support.h"
-#include "memo_reporter.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +52,7 @@ class TracedLink : public ::testing::Test {
   }
 
   sim::Simulator sim_{2};
-  testing::RecordingReporter reporter_;
+  testing::MemoReporter reporter_;
   NoConnectionView view_;
   Link link_;
   TraceFlags flags_;

@@ -32,18 +32,6 @@ std::uint32_t ReadWord(Transmitter& device, std::uint16_t address) {
   return Data(device.Answer(Request(address, 0, kReadWord)).value());
 }
 
-TEST(Transmitter, IdentifiesWithItsTypeCode) {
-  for (const int model : {0, 1, 2}) {
-    Transmitter device(model);
-    const auto reply = device.Answer(Request(0, 0, kReadRam));
-    ASSERT_TRUE(reply);
-    EXPECT_EQ((*reply)[0], 0xCA);
-    EXPECT_EQ((*reply)[1], 0x53);
-    EXPECT_EQ((*reply)[9], model + 1);
-    EXPECT_TRUE(SumsToZero(*reply));
-  }
-}
-
 TEST(Transmitter, KeepsWordsLittleEndian) {
   Transmitter device(2);
   device.Answer(Request(16, 0x11223344, kWriteWord));
@@ -86,14 +74,6 @@ TEST(Transmitter, LoadedMemoryKeepsTheFirmwareWords) {
   Transmitter fresh(2);
   EXPECT_EQ(ReadWord(device, 104), ReadWord(fresh, 104));
   EXPECT_EQ(ReadWord(device, 112), ReadWord(fresh, 112));
-}
-
-TEST(Transmitter, MirrorsTheTableAreaInWorkingMemory) {
-  Transmitter device(1);
-  device.Answer(Request(0x7C, 0xAB000000, kWriteWord));
-  device.Answer(Request(0x1FC, 0xCD000000, kWriteWord));
-  EXPECT_EQ(Data(device.Answer(Request(0x309, 0, kReadRam)).value()), 0xABu);
-  EXPECT_EQ(Data(device.Answer(Request(0x489, 0, kReadRam)).value()), 0xCDu);
 }
 
 TEST(Transmitter, AcknowledgesTheThreeActions) {

@@ -1,7 +1,8 @@
 #include "sim/simulator.h"
 
+#include "sim_request.h"
+
 #include <fcntl.h>
-#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 #include <poll.h>
@@ -46,20 +47,7 @@ class Client {
 };
 
 Frame RequestFor(Command command, std::uint16_t address) {
-  Frame frame{kHeader,
-              kRequestTag,
-              static_cast<std::uint8_t>(address),
-              static_cast<std::uint8_t>(address >> 8),
-              0,
-              0,
-              0,
-              0,
-              0,
-              0,
-              command,
-              0};
-  Seal(frame);
-  return frame;
+  return testing::Request(address, 0, command);
 }
 
 Frame Identification() {
@@ -102,21 +90,6 @@ TEST(Simulator, FindsTheRequestBehindNoise) {
   const auto reply = client.Receive(12);
   ASSERT_EQ(reply.size(), 12u);
   EXPECT_EQ(reply[9], 3);
-}
-
-TEST(Simulator, ReportsEveryWordWritten) {
-  Simulator simulator(2);
-  std::promise<MemoryImage> written;
-  simulator.OnMemoryWritten([&written](const MemoryImage& image) { written.set_value(image); });
-  Client client(simulator.Path());
-  Frame write{kHeader, kRequestTag, 20, 0, 1, 2, 3, 4, 0, 0, kWriteWord, 0};
-  Seal(write);
-  client.Send(write);
-  EXPECT_EQ(client.Receive(12).size(), 12u);
-  const MemoryImage image = written.get_future().get();
-  EXPECT_EQ(image[20], 1);
-  EXPECT_EQ(image[23], 4);
-  EXPECT_EQ(simulator.Memory()[21], 2);
 }
 
 TEST(Simulator, KeepsOnlyTheMostRecentRequests) {

@@ -14,41 +14,10 @@
 namespace zelto::app {
 namespace {
 
+using testing::FieldTexts;
 using testing::Find;
 
 constexpr int kDastra2 = 1;
-
-const char* const kValueFields[] = {"RangeMin", "RangeMax",   "CurrentMin", "CurrentMax",
-                                    "SetZero",  "SchiftZero", "SetFull",    "SchiftFull"};
-
-QStringList FieldTexts(const TZelto& window) {
-  QStringList texts;
-  for (const char* name : kValueFields)
-    texts << Find<QLineEdit>(window, name)->text();
-  return texts;
-}
-
-QString CheckedOutput(const TZelto& window) {
-  const auto* checked = Find<QWidget>(window, "SetOutCurrent")
-                            ->findChild<QButtonGroup*>("SetOutCurrentItems")
-                            ->checkedButton();
-  return checked != nullptr ? checked->text() : QString();
-}
-
-TEST(StartUp, FieldsShowTheRecordAndTheOutputRangeMatchesIt) {
-  // Each mode starts on the first sensor of its list, a copper thermometer of -50..200 °C;
-  // T1 0 and T2 100 lie at 7,2 and 13,6 mA of the 4..20 mA output.
-  const QStringList expected{"-50", "200", "4", "20", "0", "7,2", "100", "13,6"};
-  for (const char* key : {"Velmor7", "Harlow3", "Dastra", "SDastra", "Service", "ServiceS", ""}) {
-    SCOPED_TRACE(key);
-    TZelto window{QString::fromUtf8(key)};
-    EXPECT_EQ(FieldTexts(window), expected);
-    EXPECT_EQ(CheckedOutput(window), "4...20 мА");
-    EXPECT_EQ(Find<QLabel>(window, "SetCurentZero")->text(), "7,200");
-    EXPECT_EQ(Find<QLabel>(window, "SetCurentFull")->text(), "13,600");
-    EXPECT_EQ(window.Config().RngMax, 200);
-  }
-}
 
 // A Dastra-2 connected to a simulated transmitter, so that the range fields can be reached,
 // with message boxes recorded instead of shown.

@@ -1,6 +1,8 @@
 #include "window_test_support.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -96,6 +98,14 @@ TEST(ProductModes, EachKeyStartsWithItsOwnFace) {
     EXPECT_EQ(Find<QWidget>(window, "ServicePan")->isVisible(), face.servicePanel);
     EXPECT_EQ(!Find<QWidget>(window, "MeasageSetDastra")->isHidden(), face.dastraMessage);
     EXPECT_FALSE(window.ServiceView().ServiceShown());
+
+    // Every mode starts on the first sensor of its list, a copper thermometer of -50..200 °C;
+    // T1 0 and T2 100 lie at 7,2 and 13,6 mA of the 4..20 mA output.
+    EXPECT_EQ(testing::FieldTexts(window),
+              (QStringList{"-50", "200", "4", "20", "0", "7,2", "100", "13,6"}));
+    EXPECT_TRUE(Find<QButtonGroup>(window, "SetOutCurrentItems")->button(2)->isChecked());
+    EXPECT_EQ(Find<QLabel>(window, "SetCurentZero")->text(), "7,200");
+    EXPECT_EQ(Find<QLabel>(window, "SetCurentFull")->text(), "13,600");
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -30,6 +31,15 @@ Control* Find(const QWidget& window, const char* name) {
   auto* control = window.findChild<Control*>(QLatin1String(name));
   EXPECT_NE(control, nullptr) << "no control named " << name;
   return control;
+}
+
+// The texts of the eight value fields: range, output currents, T1 and I1, T2 and I2.
+inline QStringList FieldTexts(const QWidget& window) {
+  QStringList texts;
+  for (const char* name : {"RangeMin", "RangeMax", "CurrentMin", "CurrentMax", "SetZero",
+                           "SchiftZero", "SetFull", "SchiftFull"})
+    texts << Find<QLineEdit>(window, name)->text();
+  return texts;
 }
 
 // Keeps what the window would have shown in message boxes, in order.

@@ -13,7 +13,7 @@ using Strings = std::vector<std::string>;
 
 constexpr int kVelmor = 2;
 
-TEST(Identify, ConnectsEachModelWithTheFixedRequest) {
+TEST(Identify, ConnectsEachModelWithOneRequest) {
   for (const int model : {0, 1, 2}) {
     SimulatedLink bench(model);
     bench.OpenSim();
@@ -114,11 +114,9 @@ TEST(SelectPort, NumbersThatAreNoPortAreRefusedWithTheirText) {
   SimulatedLink bench;
   for (const int n : {0, -1, 256, 300}) {
     EXPECT_FALSE(bench.link.SelectPort(n)) << n;
+    EXPECT_EQ(bench.reporter.LastStatus(), "Неверный номер порта Com" + std::to_string(n));
   }
-  EXPECT_EQ(
-      bench.reporter.statuses,
-      (std::vector<std::string>{"Неверный номер порта Com0", "Неверный номер порта Com-1",
-                                "Неверный номер порта Com256", "Неверный номер порта Com300"}));
+  EXPECT_EQ(bench.reporter.statuses.size(), 4u);
   EXPECT_TRUE(bench.view.events.empty());
   EXPECT_EQ(bench.link.State().PortNo, 0);
 }

@@ -11,19 +11,9 @@ namespace {
 using sim::Fault;
 using testing::SimulatedLink;
 
-// A link as the window and the tool make one, with the port's reads counted.
-struct DefaultLink {
-  sim::Simulator sim{2};
-  std::shared_ptr<testing::CountingPort::Counts> counts =
-      std::make_shared<testing::CountingPort::Counts>();
-  SilentReporter reporter;
-  NoConnectionView view;
-  Link link{reporter, view, LinkTimeouts{}, std::make_unique<testing::CountingPort>(counts)};
-};
-
 TEST(LinkFigures, ReadsWait200MsBetweenBytesAnd200MsAByteAnd5000MsOnce) {
-  DefaultLink bench;
-  ASSERT_TRUE(bench.link.SelectPort(bench.link.Ports().Add(bench.sim.Path(), "simulator")));
+  SimulatedLink bench(2, LinkTimeouts{});  // as the window and the tool make one
+  ASSERT_TRUE(bench.link.SelectPort(bench.simPort));
   ASSERT_EQ(bench.link.Identify(2), IdentifyOutcome::kMatched);  // answered: nothing waited
   ASSERT_EQ(bench.counts->readTimeouts.size(), 1u);
   const LinkTimeouts given = bench.counts->readTimeouts.front();

@@ -75,7 +75,7 @@ TEST_F(ServiceView, ArmThenToggleShowsAndToggleAloneHides) {
   }
 }
 
-TEST_F(ServiceView, ChordsWorkWhileAFieldHasTheFocusAndTheFieldStillGetsKeys) {
+TEST_F(ServiceView, ChordsWorkWhileAFieldHasTheFocus) {
   auto* field = Find<QLineEdit>(window, "SetZero");
   window.activateWindow();
   field->setFocus();

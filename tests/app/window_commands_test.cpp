@@ -19,12 +19,9 @@ namespace zelto::app {
 namespace {
 
 using testing::Find;
+using testing::Status;
 
 constexpr int kVelmor = 2;
-
-QString Status(const TZelto& window) {
-  return Find<QLabel>(window, "StatusPanel3")->text();
-}
 
 TEST(Commands, WritesWithoutAConnectedDeviceSendNothing) {
   sim::Simulator sim(kVelmor);

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <cstring>
+#include <bit>
 
 namespace zelto::app {
 namespace {
@@ -33,7 +33,7 @@ class WindowConnected : public ::testing::TestWithParam<int> {
     sim.ClearRequests();
   }
 
-  QString Status() const { return Find<QLabel>(window, "StatusPanel3")->text(); }
+  QString Status() const { return testing::Status(window); }
   QString Memo() const { return Find<QPlainTextEdit>(window, "InforF")->toPlainText(); }
   void Click(const char* button) {
     QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
@@ -105,10 +105,7 @@ TEST_F(DastraConnected, CorrectsTheRangeAndResetsTheCorrection) {
   Click("WriteUser");
   EXPECT_EQ(Status(), "Запись завершена");
   EXPECT_NE(window.Config().Au, 1.0f);
-  float au = 0;
-  const auto word = Word(84);
-  std::memcpy(&au, word.data(), sizeof au);
-  EXPECT_EQ(au, window.Config().Au);
+  EXPECT_EQ(std::bit_cast<float>(zelto::testing::WordAt(sim.Memory(), 84)), window.Config().Au);
 
   Click("WriteFabric");
   EXPECT_EQ(Status(), "Запись завершена");

@@ -28,7 +28,7 @@ class WindowWithDevice : public ::testing::Test {
  protected:
   WindowWithDevice() { window.show(); }
 
-  QString Status() const { return Find<QLabel>(window, "StatusPanel3")->text(); }
+  QString Status() const { return testing::Status(window); }
   QToolButton* Connect() const { return Find<QToolButton>(window, "Connect"); }
   QToolButton* OpenDev() const { return Find<QToolButton>(window, "OpenDev"); }
   bool Enabled(const char* name) const { return Find<QWidget>(window, name)->isEnabled(); }
@@ -190,12 +190,11 @@ TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
   const auto click = [&](const char* name) {
     QTest::mouseClick(Find<QAbstractButton>(window, name), Qt::LeftButton);
   };
-  const auto status = [&] { return Find<QLabel>(window, "StatusPanel3")->text(); };
   click("Connect");
   click("OpenDev");
   sim.Unplug();
   click("ReadFromCom");
-  EXPECT_EQ(status(), "Порт Com1 отключен");
+  EXPECT_EQ(testing::Status(window), "Порт Com1 отключен");
   EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
   EXPECT_FALSE(Find<QToolButton>(window, "OpenDev")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(window, "ReadFromCom")->isEnabled());
@@ -209,7 +208,7 @@ TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
   testing::Pick(*ports, ports->count() - 1);
   click("Connect");
   click("OpenDev");
-  EXPECT_EQ(status(), "Прибор подключен");
+  EXPECT_EQ(testing::Status(window), "Прибор подключен");
 }
 
 TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
@@ -219,14 +218,14 @@ TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
   QTest::qWait(0);  // lets the catcher look for a box
   EXPECT_FALSE(startup.Shown());
   EXPECT_EQ(Find<QComboBox>(window, "SetComN")->count(), 0);
-  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->text(), "Time");
+  EXPECT_EQ(testing::Status(window), "Time");
 
   QStringList shown;
   testing::RecordMessages(window, shown);
   QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
   EXPECT_EQ(shown, QStringList{"'' is not a valid integer value"});
   EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
-  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->text(), "Time");
+  EXPECT_EQ(testing::Status(window), "Time");
   EXPECT_FALSE(Find<QToolButton>(window, "OpenDev")->isEnabled());
 }
 
@@ -234,7 +233,7 @@ TEST(WindowWithMissingDevice, SaysWhyThePortDidNotOpen) {
   TZelto window("Velmor7", testing::WithPorts({{"/dev/does-not-exist", ""}}));
   window.show();
   QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-  EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->text(), "Порт Com1 не найден");
+  EXPECT_EQ(testing::Status(window), "Порт Com1 не найден");
   EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
   EXPECT_EQ(window.Link().State().PortNo, 0);
 }

@@ -39,7 +39,7 @@ class ServicePanel : public ::testing::Test {
   void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
   bool Running(const char* timer) const { return Find<QTimer>(window, timer)->isActive(); }
   QString Memo() const { return Find<QPlainTextEdit>(window, "InforF")->toPlainText(); }
-  QString Status() const { return Find<QLabel>(window, "StatusPanel3")->text(); }
+  QString Status() const { return testing::Status(window); }
   QString File(const char* name) const { return files.filePath(QLatin1String(name)); }
 
   sim::Simulator sim{kVelmor};
@@ -153,10 +153,9 @@ TEST_F(ServicePanel, TheConfigurationFileLoadsItsFourValues) {
   answers << File("device.cfg");
   Click("OpenButton");
   EXPECT_TRUE(shown.isEmpty());
-  EXPECT_EQ(window.Config().Device, 1);
-  EXPECT_EQ(window.Config().Sensor, 11);
-  EXPECT_EQ(window.Config().RngMin, -49);
-  EXPECT_EQ(window.Config().RngMax, 300);
+  const auto& loaded = window.Config();
+  EXPECT_EQ(std::tuple(loaded.Device, loaded.Sensor, loaded.RngMin, loaded.RngMax),
+            std::tuple(1, 11, -49, 300));
 
   QFile::remove(File("device.cfg"));
   answers << File("device.cfg");
@@ -166,9 +165,7 @@ TEST_F(ServicePanel, TheConfigurationFileLoadsItsFourValues) {
 
 TEST_F(ServicePanel, TheSelfTestShowsItsFourRuns) {
   Click("SpeedButton1");
-  EXPECT_EQ(Memo().count("i0 ="), 4);
-  EXPECT_TRUE(Memo().contains("e0 =  1.0000, e1=   1.7586, e2 =  3.1371,e3 =  3.9048"))
-      << Memo().toStdString();
+  EXPECT_EQ(Memo().count("i0 ="), 4) << Memo().toStdString();  // the figures: Evaluator tests
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -31,6 +32,11 @@ Control* Find(const QWidget& window, const char* name) {
   auto* control = window.findChild<Control*>(QLatin1String(name));
   EXPECT_NE(control, nullptr) << "no control named " << name;
   return control;
+}
+
+// What status panel 3 says.
+inline QString Status(const QWidget& window) {
+  return Find<QLabel>(window, "StatusPanel3")->text();
 }
 
 // The texts of the eight value fields: range, output currents, T1 and I1, T2 and I2.

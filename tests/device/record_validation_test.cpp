@@ -16,9 +16,7 @@ TEST(CheckRecord, AcceptsEverySensorOfEachModelsListAsTheWindowLeavesIt) {
           << model << " " << sensor;
     }
   }
-  EXPECT_EQ(SensorListSize(1), 15);
-  EXPECT_EQ(SensorListSize(2), 21);
-  EXPECT_EQ(SensorListSize(3), 0);
+  EXPECT_EQ(SensorListSize(3), 0);  // the lists themselves: the window's own tests
 }
 
 TEST(CheckRecord, NamesTheRuleABrokenRecordBreaks) {

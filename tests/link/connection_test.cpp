@@ -233,18 +233,14 @@ TEST(OpenFailure, OnlyARealPermissionFailureAsksForTheDialoutGroup) {
 
 TEST(OpenFailure, SaysWhatIsWrongWithThePath) {
   SimulatedLink bench;
-  const std::string tooLong = "/dev/" + std::string(5000, 'a');
-  const std::string folder = ::testing::TempDir();
-  const Strings paths{tooLong, folder, "/dev/null"};
-  const Strings endings{"Недопустимое имя устройства порта Com",
-                        " не является последовательным портом",
-                        " не является последовательным портом"};
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    const int n = bench.link.Ports().Add(paths[i], "");
-    EXPECT_FALSE(bench.link.SelectPort(n));
-    const std::string status = bench.reporter.LastStatus();
-    EXPECT_NE(status.find(endings[i]), std::string::npos)
-        << paths[i].substr(0, 40) << ": " << status;
+  const std::pair<std::string, std::string> cases[] = {
+      {"/dev/" + std::string(5000, 'a'), "Недопустимое имя устройства порта Com"},
+      {::testing::TempDir(), " не является последовательным портом"},
+      {"/dev/null", " не является последовательным портом"}};
+  for (const auto& [path, text] : cases) {
+    EXPECT_FALSE(bench.link.SelectPort(bench.link.Ports().Add(path, "")));
+    EXPECT_NE(bench.reporter.LastStatus().find(text), std::string::npos)
+        << path.substr(0, 40) << ": " << bench.reporter.LastStatus();
   }
 }
 

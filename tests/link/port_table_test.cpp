@@ -50,13 +50,6 @@ TEST(PortTable, NumbersStayWhenDevicesComeAndGo) {
   EXPECT_EQ(table.Listed()[1].number, 2);
 }
 
-TEST(PortTable, NoPortsAtAllListsNothing) {
-  PortTable table;
-  table.Update({});
-  EXPECT_TRUE(table.Listed().empty());
-  EXPECT_EQ(table.PathOf(1), "");
-}
-
 TEST(PortTable, BuiltInNumbersEndAt255) {
   PortTable table;
   table.Update({{"/dev/ttyS254", ""}, {"/dev/ttyS255", ""}});

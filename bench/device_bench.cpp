@@ -9,8 +9,6 @@
 #include "link/link.h"
 #include "sim/simulator.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 #include <chrono>
 
@@ -68,13 +66,3 @@ BENCHMARK(BM_LargestConfigurationWritePaced)
 
 }  // namespace
 }  // namespace zelto
-
-int main(int argc, char** argv) {
-  QCoreApplication application(argc, argv);  // Qt Serial Port wants one, loop or not
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

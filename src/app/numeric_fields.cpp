@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <utility>
 
 namespace zelto::app {
 namespace {
@@ -61,17 +62,19 @@ void ShowFieldValue(QLineEdit& field, double value, int decimals) {
 }
 
 void NumericFieldEditing::Enter(QLineEdit& field, const ConfigRecord& record) {
-  if (const auto row = NumericFieldNamed(field.objectName())) {
-    quantityCode_ = row->quantityCode;
-    decimals_ = row->decimals;
-  }
+  Adopt(field);
   working_ = static_cast<float>(GetField(record, quantityCode_));
   ShowFieldValue(field, working_, decimals_);
   field.selectAll();
 }
 
+void NumericFieldEditing::Return(const QLineEdit& field) {
+  Adopt(field);
+}
+
 bool NumericFieldEditing::Commit(QLineEdit& field, ConfigRecord& record, int outputRange,
                                  ConfigView& view) {
+  Adopt(field);
   const auto typed = ParseFieldNumber(field.text().toStdString());
   if (!typed)
     return false;
@@ -79,6 +82,18 @@ bool NumericFieldEditing::Commit(QLineEdit& field, ConfigRecord& record, int out
   ShowFieldValue(field, working_, decimals_);
   view.RefreshValueFields();
   return true;
+}
+
+void NumericFieldEditing::ShowStored(QLineEdit& field, const ConfigRecord& record) {
+  Adopt(field);
+  ShowFieldValue(field, GetField(record, quantityCode_), decimals_);
+}
+
+void NumericFieldEditing::Adopt(const QLineEdit& field) {
+  if (const auto row = NumericFieldNamed(field.objectName())) {
+    quantityCode_ = row->quantityCode;
+    decimals_ = row->decimals;
+  }
 }
 
 void NumericFieldEvents::Watch(QLineEdit& field) {
@@ -90,13 +105,27 @@ bool NumericFieldEvents::eventFilter(QObject* watched, QEvent* event) {
   if (field == nullptr)
     return false;
   switch (event->type()) {
-    case QEvent::FocusIn:
-      if (IsUsersOwnMove(static_cast<QFocusEvent*>(event)->reason()))
-        handlers_.enter(field);
+    case QEvent::FocusIn: {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (IsUsersOwnMove(reason)) {
+        clickedInto_ = reason == Qt::MouseFocusReason ? field : nullptr;
+        handlers_.entered(field);
+      } else {
+        handlers_.returned(field);
+      }
       break;
+    }
     case QEvent::FocusOut:
+      if (field == clickedInto_)
+        clickedInto_ = nullptr;
       if (IsUsersOwnMove(static_cast<QFocusEvent*>(event)->reason()))
-        handlers_.exit(field);
+        handlers_.left(field);
+      break;
+    case QEvent::MouseButtonPress:
+      // The press that gave the field the focus would put the caret where it landed, or start
+      // dragging the selected text; either way typing would no longer replace the text.
+      if (std::exchange(clickedInto_, nullptr) == field)
+        return true;
       break;
     case QEvent::KeyPress:
       handlers_.keyDown(field, static_cast<QKeyEvent*>(event)->key());

@@ -39,25 +39,36 @@ class NumericFieldEditing {
  public:
   // Loads the field from the record and selects its text, so that typing replaces it.
   void Enter(QLineEdit& field, const config::ConfigRecord& record);
+  // The focus came back to the field (from a box, a menu, another window) without the user
+  // leaving it: the state becomes the field's again, and what was typed there stays.
+  void Return(const QLineEdit& field);
   // Stores the field's text through the validated assignment and shows what was kept. False,
-  // with nothing stored and the text left as typed, when the text is not a number.
+  // with nothing stored and the text left as typed, when the text is not a number. A field of
+  // the table commits its own quantity, whatever field was entered last.
   bool Commit(QLineEdit& field, config::ConfigRecord& record, int outputRange,
               config::ConfigView& view);
+  // Shows the stored value of the field's quantity again, for a text that could not be
+  // committed when nobody was there to be told.
+  void ShowStored(QLineEdit& field, const config::ConfigRecord& record);
 
  private:
+  // Takes the quantity and format of the field's row; a field without one keeps the state.
+  void Adopt(const QLineEdit& field);
+
   int quantityCode_ = 0;
   int decimals_ = config::kGeneralForm;
   float working_ = 0.0f;
 };
 
-// Turns the numeric fields' focus changes and Enter key into the window's three handlers.
-// Focus that moves to another window (a message box) or to a menu and back is neither leaving
-// nor entering: the user is still at the field.
+// Turns the numeric fields' focus changes and Enter key into the window's handlers. Focus that
+// moves to another window (a message box) or to a menu and back is neither leaving nor
+// entering: the user is still at the field, and its coming back is told apart.
 class NumericFieldEvents final : public QObject {
  public:
   struct Handlers {
-    std::function<void(QLineEdit*)> enter;
-    std::function<void(QLineEdit*)> exit;
+    std::function<void(QLineEdit*)> entered;
+    std::function<void(QLineEdit*)> returned;
+    std::function<void(QLineEdit*)> left;
     std::function<void(QLineEdit*, int key)> keyDown;
   };
 
@@ -69,6 +80,9 @@ class NumericFieldEvents final : public QObject {
 
  private:
   Handlers handlers_;
+  // The field a click has just entered, until its press has been kept from the field: entering
+  // by mouse selects the whole text as entering by Tab does. A second click places the caret.
+  QLineEdit* clickedInto_ = nullptr;
 };
 
 }  // namespace zelto::app

@@ -51,6 +51,9 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       productName_(ProductName(mode_)),
       hotKeys_(new HotKeyFilter([this](int id) { ApplicationEvents1Message(id); }, this)),
       messages_(std::make_unique<ModalMessageBoxes>(*this)),
+      gate_([this](const std::exception& error) {
+        messages_->ShowError(QString::fromUtf8(error.what()));
+      }),
       files_(std::make_unique<ModalFileChoice>()),
       reporter_(std::make_unique<WindowReporter>(*form_.StatusPanels[3], *form_.InforF,
                                                  *form_.TransferBar)),
@@ -106,17 +109,17 @@ void TZelto::ConnectHandlers() {
   Bind(form_.TSpeedD, &QComboBox::currentIndexChanged, [this](int index) { TSpeedDChange(index); });
   Bind(form_.Connect, &QToolButton::clicked, [this] { ConnectClick(); });
   Bind(form_.ConnectCom, &QAction::triggered, [this] { ConnectClick(); });
-  Bind(form_.OpenDev, &QToolButton::clicked, [this] { OpenDevClick(); });
+  BindCommand(form_.OpenDev, &QToolButton::clicked, [this] { OpenDevClick(); });
   Bind(form_.TimeConnect, &QTimer::timeout, [this] { TimeConnectTimer(); });
   Bind(form_.Timer1, &QTimer::timeout, [this] { Timer1Timer(); });
 
   // Reading and writing the device.
-  Bind(form_.ReadFromCom, &QPushButton::clicked, [this] { ReadFromComClick(); });
-  Bind(form_.Read, &QAction::triggered, [this] { ReadFromComClick(); });
-  Bind(form_.WriteToCom, &QPushButton::clicked, [this] { WriteToComClick(); });
-  Bind(form_.Write, &QAction::triggered, [this] { WriteToComClick(); });
-  Bind(form_.WriteUser, &QPushButton::clicked, [this] { WriteUserClick(); });
-  Bind(form_.WriteFabric, &QPushButton::clicked, [this] { WriteFabricClick(); });
+  BindCommand(form_.ReadFromCom, &QPushButton::clicked, [this] { ReadFromComClick(); });
+  BindCommand(form_.Read, &QAction::triggered, [this] { ReadFromComClick(); });
+  BindCommand(form_.WriteToCom, &QPushButton::clicked, [this] { WriteToComClick(); });
+  BindCommand(form_.Write, &QAction::triggered, [this] { WriteToComClick(); });
+  BindCommand(form_.WriteUser, &QPushButton::clicked, [this] { WriteUserClick(); });
+  BindCommand(form_.WriteFabric, &QPushButton::clicked, [this] { WriteFabricClick(); });
 
   // The user's choices only: the start and the product modes select entries themselves, and
   // those selections must not run the handlers.
@@ -130,9 +133,10 @@ void TZelto::ConnectHandlers() {
 
 void TZelto::WatchNumericFields() {
   fieldEvents_ = std::make_unique<NumericFieldEvents>(NumericFieldEvents::Handlers{
-      [this](QLineEdit* field) { RunHandler([=, this] { RangeMinEnter(field); }); },
-      [this](QLineEdit* field) { RunHandler([=, this] { RangeMinExit(field); }); },
-      [this](QLineEdit* field, int key) { RunHandler([=, this] { RangeMinKeyDown(field, key); }); },
+      [this](QLineEdit* field) { NumericFieldEntered(field); },
+      [this](QLineEdit* field) { NumericFieldReturned(field); },
+      [this](QLineEdit* field) { NumericFieldLeft(field); },
+      [this](QLineEdit* field, int key) { gate_.Run([=, this] { RangeMinKeyDown(field, key); }); },
   });
   for (QLineEdit* field : {form_.RangeMin, form_.RangeMax, form_.CurrentMin, form_.CurrentMax,
                            form_.SetZero, form_.SchiftZero, form_.SetFull, form_.SchiftFull,

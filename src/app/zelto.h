@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/busy_cursor.h"
 #include "app/file_choice.h"
+#include "app/handler_gate.h"
 #include "app/message_boxes.h"
 #include "app/numeric_fields.h"
 #include "app/product_mode.h"
@@ -184,11 +186,20 @@ class TZelto final : public QMainWindow {
   // it and presses the button down.
   void ToggleTimer(QTimer* timer, QToolButton* button);
 
-  // Connects a control's signal to a handler, which runs as RunHandler says.
+  // Connects a control's signal to a handler, which runs as the handler gate lets it.
   template <class Sender, class Signal, class Handler>
   void Bind(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler](auto&&... arguments) {
-      RunHandler([&] { CallHandler(handler, arguments...); });
+      gate_.Run([&] { CallHandler(handler, arguments...); });
+    });
+  }
+  // Bind for a command the user starts that talks to the device: the busy cursor shows while
+  // it runs, since the window cannot react until the device answers or the time-outs pass.
+  template <class Sender, class Signal, class Handler>
+  void BindCommand(Sender* sender, Signal signal, Handler handler) {
+    Bind(sender, signal, [handler] {
+      const BusyCursor busy;
+      handler();
     });
   }
   // The handler with the signal's arguments when it takes them. A function of its own rather
@@ -202,22 +213,11 @@ class TZelto final : public QMainWindow {
     }
   }
 
-  // Runs one handler. A message box it shows runs an event loop, in which a control losing the
-  // focus or a timer could start another handler; none starts while one runs. An exception
-  // the handler raises ends here, as a message box: Qt does not support exceptions travelling
-  // through its event dispatch.
-  template <class Handler>
-  void RunHandler(Handler&& handler) {
-    if (handling_)
-      return;
-    handling_ = true;
-    try {
-      handler();
-    } catch (const std::exception& error) {
-      messages_->ShowError(QString::fromUtf8(error.what()));
-    }
-    handling_ = false;
-  }
+  // What the focus of a numeric field means: the user moved into it, the focus came back to
+  // it from a box, a menu or another window, or the focus left it.
+  void NumericFieldEntered(QLineEdit* field);
+  void NumericFieldReturned(QLineEdit* field);
+  void NumericFieldLeft(QLineEdit* field);
 
   ZeltoForm form_;
   ProductMode mode_;
@@ -226,12 +226,12 @@ class TZelto final : public QMainWindow {
   ServiceViewState serviceView_;
   HotKeyFilter* hotKeys_;
   std::unique_ptr<MessageBoxes> messages_;
+  HandlerGate gate_;
   std::unique_ptr<FileChoice> files_;
   std::unique_ptr<WindowReporter> reporter_;
   std::unique_ptr<WindowConnectionView> connectionView_;
   std::unique_ptr<zelto::Link> link_;
   int preferredPort_ = 0;         // the number of the first extra port, 0 when none
-  bool handling_ = false;         // a handler runs
   bool portTextChecked_ = false;  // the port list's text was checked since its last edit
 
   config::ConfigRecord config_;

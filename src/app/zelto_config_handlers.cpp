@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace zelto::app {
 namespace {
@@ -124,13 +125,53 @@ void TZelto::RangeMinEnter(QLineEdit* field) {
 }
 
 void TZelto::RangeMinExit(QLineEdit* field) {
-  if (!editing_.Commit(*field, config_, OutputRange(), *configView_))
-    messages_->ShowError(kNumberFormatError);
+  if (editing_.Commit(*field, config_, OutputRange(), *configView_))
+    return;
+  messages_->ShowError(kNumberFormatError);
+  // A click on a button that takes the focus left the field before the button saw the press;
+  // the box took the release, so the button would stay drawn down and its click never come.
+  // The press reaches the button once this handler returns.
+  QTimer::singleShot(0, this, [this] {
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+      if (button->isDown())
+        button->setDown(false);
+    }
+  });
 }
 
 void TZelto::RangeMinKeyDown(QLineEdit* field, int key) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter)
     RangeMinExit(field);
+}
+
+// The focus of a field can change while a handler runs: a message box takes it and gives it
+// back, a disconnect disables the group that held it. What such a change means is done once
+// the handler has returned, and only if it still holds then.
+void TZelto::NumericFieldEntered(QLineEdit* field) {
+  gate_.RunOrDefer([this, field] {
+    if (field->window()->focusWidget() == field)
+      RangeMinEnter(field);
+  });
+}
+
+void TZelto::NumericFieldReturned(QLineEdit* field) {
+  gate_.RunOrDefer([this, field] { editing_.Return(*field); });
+}
+
+void TZelto::NumericFieldLeft(QLineEdit* field) {
+  if (!gate_.Busy()) {
+    gate_.Run([this, field] { RangeMinExit(field); });
+    return;
+  }
+  // The user did not move: the running handler took the focus away. Nobody is there to read a
+  // message box, so a text that cannot be stored gives way to the stored value; the field and
+  // the record must agree once the field has lost the focus.
+  gate_.RunOrDefer([this, field] {
+    if (field->window()->focusWidget() == field)
+      return;
+    if (!editing_.Commit(*field, config_, OutputRange(), *configView_))
+      editing_.ShowStored(*field, config_);
+  });
 }
 
 }  // namespace zelto::app

@@ -38,13 +38,13 @@ void TZelto::ConnectServiceHandlers() {
   Bind(form_.SaveAsButton, &QPushButton::clicked, [this] { SaveAsClick(); });
   Bind(form_.SaveAs, &QAction::triggered, [this] { SaveAsClick(); });
 
-  Bind(form_.Request, &QToolButton::clicked, [this] { RequestClick(); });
+  BindCommand(form_.Request, &QToolButton::clicked, [this] { RequestClick(); });
   Bind(form_.TestPort, &QToolButton::clicked, [this] { TestPortClick(); });
   Bind(form_.Monitor, &QToolButton::clicked, [this] { MonitorClick(); });
-  Bind(form_.ReadPol, &QToolButton::clicked, [this] { ReadPolClick(); });
-  Bind(form_.ReadE, &QToolButton::clicked, [this] { ReadEClick(); });
-  Bind(form_.ReadEepromToRam, &QAction::triggered, [this] { ReadEClick(); });
-  Bind(form_.SpeedButton2, &QToolButton::clicked, [this] { SpeedButton2Click(); });
+  BindCommand(form_.ReadPol, &QToolButton::clicked, [this] { ReadPolClick(); });
+  BindCommand(form_.ReadE, &QToolButton::clicked, [this] { ReadEClick(); });
+  BindCommand(form_.ReadEepromToRam, &QAction::triggered, [this] { ReadEClick(); });
+  BindCommand(form_.SpeedButton2, &QToolButton::clicked, [this] { SpeedButton2Click(); });
   Bind(form_.SpeedButton1, &QToolButton::clicked, [this] { SpeedButton1Click(); });
   Bind(form_.ECalibr, &QToolButton::clicked, [this] { ECalibrClick(); });
   Bind(form_.SS, &QToolButton::clicked, [this] { SSClick(); });
@@ -54,15 +54,16 @@ void TZelto::ConnectServiceHandlers() {
   Bind(form_.TimerMonitor, &QTimer::timeout, [this] { TimerMonitorTimer(); });
   Bind(form_.Timer_Mgr, &QTimer::timeout, [this] { Timer_MgrTimer(); });
 
-  // Both calibration menus; the second is the first's twin for the table-loading models.
+  // Both calibration menus; the second is the first's twin for the table-loading models. The
+  // transfers talk to the device, the file commands do not.
   for (QAction* item : {form_.ReadCalibrFromEeprom, form_.N7})
-    Bind(item, &QAction::triggered, [this] { ReadCalibrFromEepromClick(); });
+    BindCommand(item, &QAction::triggered, [this] { ReadCalibrFromEepromClick(); });
   for (QAction* item : {form_.WriteCalibrToEeprom, form_.N8})
-    Bind(item, &QAction::triggered, [this] { WriteCalibrToEepromClick(); });
+    BindCommand(item, &QAction::triggered, [this] { WriteCalibrToEepromClick(); });
   for (QAction* item : {form_.ZeroCalibrToDevice, form_.N9})
-    Bind(item, &QAction::triggered, [this] { ZeroCalibrToDeviceClick(); });
-  Bind(form_.ZeroFullCalibrToDevice, &QAction::triggered,
-       [this] { ZeroFullCalibrToDeviceClick(); });
+    BindCommand(item, &QAction::triggered, [this] { ZeroCalibrToDeviceClick(); });
+  BindCommand(form_.ZeroFullCalibrToDevice, &QAction::triggered,
+              [this] { ZeroFullCalibrToDeviceClick(); });
   for (QAction* item : {form_.ReadCalibrFromFile, form_.N5})
     Bind(item, &QAction::triggered, [this] { ReadCalibrFromFileClick(); });
   for (QAction* item : {form_.WriteCalibrToFile, form_.N6})

@@ -6,12 +6,16 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAction>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -40,6 +44,35 @@ TEST(Commands, WritesWithoutAConnectedDeviceSendNothing) {
     EXPECT_EQ(Status(window), "Прибор не подключен") << button;
   }
   EXPECT_TRUE(sim.Requests().empty());
+}
+
+TEST(Commands, TheBusyCursorShowsWhileACommandTalksToTheDeviceAndNotForATimerTick) {
+  sim::Simulator sim(kVelmor);
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
+  window.show();
+  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+  QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
+  // The memo grows while the exchanges run; what the cursor is then is what the user sees.
+  QStringList cursors;
+  QObject::connect(Find<QPlainTextEdit>(window, "InforF"), &QPlainTextEdit::textChanged, [&] {
+    const QCursor* cursor = QApplication::overrideCursor();
+    cursors << (cursor != nullptr && cursor->shape() == Qt::WaitCursor ? "busy" : "normal");
+  });
+
+  QTest::mouseClick(Find<QPushButton>(window, "ReadFromCom"), Qt::LeftButton);
+  ASSERT_FALSE(cursors.isEmpty());
+  EXPECT_FALSE(cursors.contains("normal"));
+  Find<QAction>(window, "Read")->trigger();
+  EXPECT_FALSE(cursors.contains("normal"));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  cursors.clear();
+  window.ApplicationEvents1Message(13);
+  window.ApplicationEvents1Message(12);
+  QTest::mouseClick(Find<QToolButton>(window, "FF"), Qt::LeftButton);  // the poll's lines show
+  QMetaObject::invokeMethod(Find<QTimer>(window, "TimerMonitor"), "timeout");
+  ASSERT_FALSE(cursors.isEmpty());
+  EXPECT_FALSE(cursors.contains("busy"));
 }
 
 // A machine whose serial devices the test decides, with the window started before any.

@@ -89,23 +89,28 @@ inline void Pick(QComboBox& list, int index) {
 }
 
 // Closes the next modal message box once it shows, and hands back its text; for code that
-// reports through a modal box, which would otherwise wait for a user.
+// reports through a modal box, which would otherwise wait for a user. It keeps looking until a
+// box shows, since input sent by QTest runs the event loop before the box comes. As on a desktop
+// whose window manager activates the window behind the box only after the box has gone, no
+// window is active when the catcher has closed it; the test activates it again.
 class MessageBoxCatcher {
  public:
   MessageBoxCatcher() {
-    QTimer::singleShot(0, &guard_, [this] {
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        poll_.stop();
         text_ = box->text();
         shown_ = true;
         box->done(QMessageBox::Ok);
       }
     });
+    poll_.start(0);
   }
   bool Shown() const { return shown_; }
   const QString& Text() const { return text_; }
 
  private:
-  QObject guard_;  // cancels the wait when the catcher goes first
+  QTimer poll_;  // stops looking when the catcher goes
   bool shown_ = false;
   QString text_;
 };

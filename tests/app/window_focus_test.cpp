@@ -1,0 +1,154 @@
+// How the numeric fields follow the focus when it moves in ways other than the plain Tab: by
+// the mouse, back from a real modal box, and away because a command disabled the field's group.
+#include "sim/simulator.h"
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+using testing::MessageBoxCatcher;
+
+constexpr int kDastra2 = 1;
+constexpr int kVelmor = 2;
+constexpr int kTypeK = 11;
+
+// A connected transmitter with real modal boxes, answered by a catcher where a test expects one.
+class FieldFocus : public ::testing::Test {
+ protected:
+  explicit FieldFocus(int model = kDastra2) : sim(model), window("Velmor7", WithSim()) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    testing::Pick(*Find<QComboBox>(window, "TypeDevice"), model);
+    Click(Find<QToolButton>(window, "Connect"));
+    Click(Find<QToolButton>(window, "OpenDev"));
+  }
+  LinkSetup WithSim() const { return testing::WithSimulator(sim); }
+
+  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(window, name); }
+  void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+  // Ctrl+A and the text, as a user types over whatever the field shows.
+  void TypeOver(QLineEdit* field, const char* text) {
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, QString::fromUtf8(text));
+  }
+  void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+  // What the window manager does once a box has gone: the focus comes back to the window.
+  void Reactivate() { QApplication::setActiveWindow(&window); }
+
+  sim::Simulator sim;
+  TZelto window;
+};
+
+class VelmorFieldFocus : public FieldFocus {
+ protected:
+  VelmorFieldFocus() : FieldFocus(kVelmor) {}
+};
+
+TEST_F(FieldFocus, AfterARefusedTextTheFieldClickedIntoStoresItsOwnQuantity) {
+  Click(Field("RangeMin"));
+  TypeOver(Field("RangeMin"), "5.5");
+  {
+    const MessageBoxCatcher box;
+    Click(Field("RangeMax"));
+    EXPECT_EQ(box.Text(), "Неверный формат числа");
+  }
+  Reactivate();
+  ASSERT_EQ(QApplication::focusWidget(), Field("RangeMax"));
+  TypeOver(Field("RangeMax"), "150");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(window.Config().RngMin, -50);
+  EXPECT_EQ(window.Config().RngMax, 150);
+}
+
+TEST_F(FieldFocus, AfterTwoRefusalsTheNextCorrectionPointStoresItsOwnQuantity) {
+  Click(Field("SetZero"));
+  TypeOver(Field("SetZero"), "12.5");
+  {
+    const MessageBoxCatcher box;
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(box.Shown());
+  }
+  Reactivate();
+  {
+    const MessageBoxCatcher box;
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(box.Shown());
+  }
+  Reactivate();
+  ASSERT_EQ(QApplication::focusWidget(), Field("SetFull"));
+  TypeOver(Field("SetFull"), "50");
+  Key(Qt::Key_Return);
+  EXPECT_FLOAT_EQ(window.Config().TmpZero, 0.0f);
+  EXPECT_FLOAT_EQ(window.Config().TmpFull, 50.0f);
+}
+
+TEST_F(VelmorFieldFocus, TabbingPastAReadOnlyCurrentAfterARefusalLeavesTheRangeAlone) {
+  testing::Pick(*Find<QComboBox>(window, "TypeSensor_2"), kTypeK);
+  const int high = window.Config().RngMax;
+  Click(Field("RangeMax"));
+  TypeOver(Field("RangeMax"), "700.5");
+  {
+    const MessageBoxCatcher box;
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(box.Shown());
+  }
+  Reactivate();
+  ASSERT_EQ(QApplication::focusWidget(), Field("CurrentMin"));
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(window.Config().RngMax, high);
+  EXPECT_EQ(window.Config().CrnMix, 4);
+}
+
+TEST_F(FieldFocus, AClickIntoAFieldSelectsItsTextAndASecondClickPlacesTheCaret) {
+  Click(Field("RangeMin"));
+  EXPECT_EQ(Field("RangeMin")->selectedText(), "-50");
+  QTest::keyClicks(Field("RangeMin"), "0");
+  EXPECT_EQ(Field("RangeMin")->text(), "0");
+
+  QTest::mouseClick(Field("RangeMin"), Qt::LeftButton, {}, QPoint(2, 5));
+  EXPECT_FALSE(Field("RangeMin")->hasSelectedText());
+}
+
+TEST_F(FieldFocus, AButtonWhosePressRaisedTheBoxIsNotLeftDown) {
+  Click(Field("RangeMax"));
+  TypeOver(Field("RangeMax"), "5.5");
+  auto* write = Find<QPushButton>(window, "WriteToCom");
+  {
+    const MessageBoxCatcher box;
+    QTest::mousePress(write, Qt::LeftButton);  // the box takes the release
+    EXPECT_TRUE(box.Shown());
+  }
+  Reactivate();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(write->isDown());
+}
+
+TEST_F(FieldFocus, TypingLeftBehindByADisconnectIsStoredOrGivesWayToTheStoredValue) {
+  QToolButton* device = Find<QToolButton>(window, "OpenDev");
+  Click(Field("RangeMax"));
+  TypeOver(Field("RangeMax"), "150");
+  Click(device);  // the range group goes disabled under the caret
+  EXPECT_EQ(window.Config().RngMax, 150);
+  EXPECT_EQ(Field("RangeMax")->text(), "150");
+
+  Click(device);
+  Click(Field("RangeMax"));
+  TypeOver(Field("RangeMax"), "1.5");
+  QStringList shown;
+  testing::RecordMessages(window, shown);
+  Click(device);
+  EXPECT_TRUE(shown.isEmpty());  // nobody asked for this commit, so nobody is told
+  EXPECT_EQ(Field("RangeMax")->text(), "150");
+  EXPECT_EQ(window.Config().RngMax, 150);
+}
+
+}  // namespace
+}  // namespace zelto::app

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -52,6 +53,15 @@ QToolButton* MakeToggleButton(const char* name, const QString& caption, QWidget*
     button->setAccessibleDescription(hint);
   }
   return button;
+}
+
+void SettleLayoutsAbove(QWidget& widget) {
+  for (QWidget* level = &widget; level != nullptr; level = level->parentWidget()) {
+    if (QLayout* layout = level->layout()) {
+      layout->invalidate();  // the parent's cached view of the level below has gone stale
+      layout->activate();
+    }
+  }
 }
 
 }  // namespace zelto::app

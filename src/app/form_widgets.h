@@ -35,4 +35,9 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
 QToolButton* MakeToggleButton(const char* name, const QString& caption, QWidget* parent,
                               const QString& hint = {});
 
+// Brings the layouts from the widget up to its window up to date at once. Qt settles layouts
+// through posted events, which a window not yet shown does not act on: it would be placed and
+// first drawn at the size its controls had before the last change, whatever that cuts off.
+void SettleLayoutsAbove(QWidget& widget);
+
 }  // namespace zelto::app

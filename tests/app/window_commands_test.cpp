@@ -161,30 +161,36 @@ TEST(Accessibility, TheToggleActionOfAButtonDoesWhatAClickDoes) {
   EXPECT_EQ(window.Config().CrtMax, 5);
 }
 
-TEST(Layout, SensorEntriesShowWholeAndTheToolBarOffersNoBlankEntry) {
-  TZelto window{"Velmor7"};
-  window.show();
-  for (const char* name : {"TypeSensor_0", "TypeSensor_1", "TypeSensor_2"}) {
-    auto* list = Find<QComboBox>(window, name);
-    const QFontMetrics metrics(list->font());
-    for (int i = 0; i < list->count(); ++i) {
-      EXPECT_GT(list->sizeHint().width(), metrics.horizontalAdvance(list->itemText(i)))
-          << name << " " << i;
+TEST(Layout, SensorEntriesShowWholeInAnyFontAndTheToolBarOffersNoBlankEntry) {
+  const QFont standard = QApplication::font();
+  for (const double scale : {1.0, 1.6}) {
+    QFont font = standard;
+    font.setPointSizeF(standard.pointSizeF() * scale);
+    QApplication::setFont(font);
+    TZelto window{"Velmor7"};
+    window.show();  // no event processed yet: the first frame
+    for (const char* name : {"TypeSensor_0", "TypeSensor_1", "TypeSensor_2"}) {
+      auto* list = Find<QComboBox>(window, name);
+      const QFontMetrics metrics(list->font());
+      for (int i = 0; i < list->count(); ++i) {
+        EXPECT_GT(list->sizeHint().width(), metrics.horizontalAdvance(list->itemText(i)))
+            << name << " " << i;
+      }
+    }
+    auto* shown = Find<QComboBox>(window, "TypeSensor_2");
+    EXPECT_GE(shown->width(), shown->sizeHint().width()) << scale;
+    shown->showPopup();
+    const int longest = shown->view()->sizeHintForColumn(0);
+    EXPECT_GE(shown->view()->width(), longest);
+    shown->hidePopup();
+
+    const std::unique_ptr<QMenu> menu(window.createPopupMenu());
+    if (menu != nullptr) {
+      for (const QAction* item : menu->actions())
+        EXPECT_FALSE(item->isVisible()) << item->text().toStdString();
     }
   }
-  auto* shown = Find<QComboBox>(window, "TypeSensor_2");
-  QCoreApplication::processEvents();  // the layout as the first frame shows it
-  EXPECT_GE(shown->width(), shown->sizeHint().width());
-  shown->showPopup();
-  const int longest = shown->view()->sizeHintForColumn(0);
-  EXPECT_GE(shown->view()->width(), longest);
-  shown->hidePopup();
-
-  const std::unique_ptr<QMenu> menu(window.createPopupMenu());
-  if (menu != nullptr) {
-    for (const QAction* item : menu->actions())
-      EXPECT_FALSE(item->isVisible()) << item->text().toStdString();
-  }
+  QApplication::setFont(standard);
 }
 
 }  // namespace

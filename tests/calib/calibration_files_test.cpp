@@ -5,9 +5,12 @@
 #include "calib/ee_image_file.h"
 #include "scratch_folder.h"
 
+#include <cmath>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -76,6 +79,52 @@ TEST_F(Files, TheTextFileHoldsPairsThenReferencesFourToALine) {
   ASSERT_EQ(LoadCalibrationText(Write("one-line.txt", oneLine), loaded, kVelmor, false, memo),
             FileOutcome::kDone);
   EXPECT_EQ(loaded, NeutralVelmor());
+}
+
+// Erased calibration words read as NaN; whatever the text save writes for such values, the text
+// load takes back.
+TEST_F(Files, ATextFileWithNaNsAndInfinitiesLoadsBack) {
+  CalibBlock block = Distinct();
+  std::uint32_t erased = 0xFFFFFFFF;
+  std::memcpy(&block.Pairs[0], &erased, sizeof erased);
+  block.Pairs[1] = std::numeric_limits<float>::quiet_NaN();
+  block.Pairs[2] = std::numeric_limits<float>::infinity();
+  block.Pairs[3] = -std::numeric_limits<float>::infinity();
+  block.Pairs[4] = std::numeric_limits<float>::max();
+  block.Pairs[5] = 0.1234564f;  // six decimals kept
+  const std::string path = PathOf("erased.txt");
+  ASSERT_EQ(SaveCalibrationText(path, block, kVelmor, false, memo), FileOutcome::kDone);
+  const std::string text = Contents(path);
+  ASSERT_TRUE(text.starts_with("-nan  nan\ninf  -inf\n")) << text;
+
+  CalibBlock loaded{};
+  ASSERT_EQ(LoadCalibrationText(path, loaded, kVelmor, false, memo), FileOutcome::kDone);
+  EXPECT_TRUE(std::isnan(loaded.Pairs[0]) && std::signbit(loaded.Pairs[0]));
+  EXPECT_TRUE(std::isnan(loaded.Pairs[1]) && !std::signbit(loaded.Pairs[1]));
+  EXPECT_EQ(loaded.Pairs[2], std::numeric_limits<float>::infinity());
+  EXPECT_EQ(loaded.Pairs[3], -std::numeric_limits<float>::infinity());
+  EXPECT_EQ(loaded.Pairs[4], std::numeric_limits<float>::max());
+  EXPECT_EQ(loaded.Pairs[5], 0.123456f);
+  EXPECT_EQ(loaded.Ref, block.Ref);
+  EXPECT_EQ(CalibrationText(loaded), text);
+  EXPECT_TRUE(memo.statuses.empty());
+
+  // Read as formatted input reads them: any case, the long form of infinity, a sign either way.
+  loaded = Distinct();
+  ASSERT_EQ(LoadCalibrationText(Write("cases.txt", "NaN +INF Infinity -Nan 0 0 0 0" +
+                                                       std::string(20 * 2, ' ') + "1"),
+                                loaded, kVelmor, false, memo),
+            FileOutcome::kBadFormat);  // one integer for twenty
+  EXPECT_TRUE(std::isnan(loaded.Pairs[0]) && !std::signbit(loaded.Pairs[0]));
+  EXPECT_EQ(loaded.Pairs[1], std::numeric_limits<float>::infinity());
+  EXPECT_EQ(loaded.Pairs[2], std::numeric_limits<float>::infinity());
+  EXPECT_TRUE(std::isnan(loaded.Pairs[3]) && std::signbit(loaded.Pairs[3]));
+  EXPECT_EQ(loaded.Ref[0], 1);
+  // A word that only begins one of them is no number.
+  loaded = Distinct();
+  EXPECT_EQ(LoadCalibrationText(Write("word.txt", "infinite 0"), loaded, kVelmor, false, memo),
+            FileOutcome::kBadFormat);
+  EXPECT_EQ(loaded, Distinct());
 }
 
 TEST_F(Files, AShortOrMalformedFileLoadsAsFarAsItGoesAndIsReported) {

@@ -52,7 +52,8 @@ std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation
 }
 
 // Saves through the program's safe save: a temporary file under a fresh name beside the image
-// takes its place, so no other file is touched, and the image is either the old or the new one.
+// takes its place, so no other file is touched, and the image is either the old or the new one
+// (unless its folder takes no new file, where it is written in place).
 bool SaveImage(const std::string& path, const sim::MemoryImage& image) {
   const std::span bytes(reinterpret_cast<const char*>(image.data()), image.size());
   return calib::WriteFileSafely(path, bytes) == calib::FileOutcome::kDone;

@@ -5,10 +5,13 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
 #include <string_view>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,7 +61,12 @@ std::string FollowLinks(std::string path) {
 int CreateTemporaryBeside(const std::string& file, std::string& temporary) {
   static constexpr std::string_view kLetters =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  std::random_device random;
+  // The exclusive creation keeps every existing file safe; the random letters only make a
+  // clash unlikely, so the clock does where the system has no random bytes to give.
+  std::uint64_t seed = 0;
+  if (getrandom(&seed, sizeof seed, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof seed))
+    seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::mt19937_64 random(seed);
   std::uniform_int_distribution<std::size_t> letter(0, kLetters.size() - 1);
   for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
     temporary = file + ".";

@@ -3,6 +3,7 @@
 #include "calib/calibration_display.h"
 #include "calib/safe_file.h"
 #include "config/formatted_input.h"
+#include "config/regular_file.h"
 
 #include <algorithm>
 #include <array>
@@ -74,15 +75,14 @@ FileOutcome SaveCalibrationBin(const std::string& path, const CalibBlock& block,
 
 FileOutcome LoadCalibrationBin(const std::string& path, CalibBlock& block, int model,
                                bool calibrVisible, Reporter& reporter) {
-  std::vector<char> bytes;
   FileOutcome outcome = FileOutcome::kCannotOpen;
-  if (ReadFileStart(path, kCalibBlockBytes, bytes)) {
+  if (const auto bytes = config::ReadFileStart(path, kCalibBlockBytes)) {
     // A short file replaces the leading bytes only; files saved that way load as they always
     // did, but the user learns that the rest did not come from the file.
     // Copied byte by byte: an empty file gives no data pointer at all, which memcpy may not
     // be handed even for no bytes.
-    std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char*>(&block));
-    outcome = bytes.size() == kCalibBlockBytes ? FileOutcome::kDone : FileOutcome::kBadFormat;
+    std::copy(bytes->begin(), bytes->end(), reinterpret_cast<char*>(&block));
+    outcome = bytes->size() == kCalibBlockBytes ? FileOutcome::kDone : FileOutcome::kBadFormat;
   }
   if (outcome == FileOutcome::kDone)
     reporter.ShowStatus(kStatusFileWritten);
@@ -102,10 +102,9 @@ FileOutcome SaveCalibrationText(const std::string& path, const CalibBlock& block
 
 FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& block, int model,
                                 bool calibrVisible, Reporter& reporter) {
-  std::vector<char> bytes;
   FileOutcome outcome = FileOutcome::kCannotOpen;
-  if (ReadFileStart(path, kTextFileLimit, bytes)) {
-    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+  if (const auto bytes = config::ReadFileStart(path, kTextFileLimit)) {
+    std::istringstream in(std::string(bytes->begin(), bytes->end()));
     outcome = ParseCalibrationText(in, block) ? FileOutcome::kDone : FileOutcome::kBadFormat;
   }
   ReportFailure(outcome, reporter);

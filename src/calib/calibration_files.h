@@ -24,14 +24,16 @@ FileOutcome LoadCalibrationBin(const std::string& path, CalibBlock& block, int m
                                bool calibrVisible, Reporter& reporter);
 
 // Nine lines: each pair as "%f  %f", then the reference values four to a line, "%d  %d  %d  %d".
-// No text on success. The block is shown in any case.
+// A pair value that is no finite number shows as "nan", "-nan", "inf" or "-inf", which the text
+// load reads back. No text on success. The block is shown in any case.
 FileOutcome SaveCalibrationText(const std::string& path, const CalibBlock& block, int model,
                                 bool calibrVisible, Reporter& reporter);
 
 // The 8 reals and 20 integers of the text form, separated by any white space; each integer is
-// stored as its low 16 bits, so -1 loads as 65535. The first item that does not read ends the
-// loading: it and the later fields keep their values, and it is reported as a bad format. No
-// text on success. The block is shown in any case.
+// stored as its low 16 bits, so -1 loads as 65535. A real may be "nan" or "inf" with a sign, so
+// every file the text save writes loads back: a NaN keeps its sign, its other bits do not. The
+// first item that does not read ends the loading: it and the later fields keep their values,
+// and it is reported as a bad format. No text on success. The block is shown in any case.
 FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& block, int model,
                                 bool calibrVisible, Reporter& reporter);
 

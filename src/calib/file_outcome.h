@@ -7,8 +7,9 @@ namespace zelto::calib {
 // How a service file operation ended.
 enum class FileOutcome {
   kDone,
-  kCannotOpen,   // "Error open file": nothing was read or written
-  kWriteFailed,  // "Ошибка записи файла": an existing file keeps its old contents
+  kCannotOpen,  // "Error open file": nothing was read or written
+  kWriteFailed,  // "Ошибка записи файла": an existing file keeps its old contents, unless it
+                 // had to be written in place (WriteFileSafely)
   kBadFormat,  // "Неверный формат файла": a short or malformed file, loaded as far as it went
 };
 

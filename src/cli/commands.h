@@ -10,10 +10,9 @@ namespace zelto::cli {
 // Runs one command; returns the process exit code (exit_codes.h).
 using CommandRunner = int (*)(const Invocation& invocation);
 
+// A command by its name; its help is FindCommandHelp's (command_help.h).
 struct Command {
   std::string_view name;
-  std::string_view synopsis;  // arguments, as the help shows them
-  std::string_view summary;
   CommandRunner run;  // null while the command is not part of this build
 };
 

@@ -1,4 +1,5 @@
 #include "cli/cli_options.h"
+#include "cli/command_help.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 
@@ -20,35 +21,16 @@ namespace {
 
 using namespace zelto::cli;
 
-void PrintHelp() {
-  std::printf(
-      "Usage: zelto-cli [OPTIONS] COMMAND [ARGS]\n"
-      "\n"
-      "Options:\n"
-      "  --port PATH          serial device path (a pseudo-terminal included)\n"
-      "  --com N              port number from 'ports'; --port wins\n"
-      "  --model M            0, 1 or 2, or dastra-2 (1), velmor-7 (2); default 2\n"
-      "  --baud N             2400, 4800, 9600 or 19200; default 4800\n"
-      "  --timeout-scale X    multiplies the read time-outs, 0.01..100; default 1\n"
-      "  --trace              every frame to standard error\n"
-      "  --help, --version\n"
-      "\n"
-      "Commands:\n");
-  for (const Command& command : Commands()) {
-    std::printf("  %.*s %.*s\n      %.*s\n", static_cast<int>(command.name.size()),
-                command.name.data(), static_cast<int>(command.synopsis.size()),
-                command.synopsis.data(), static_cast<int>(command.summary.size()),
-                command.summary.data());
-  }
-  std::printf(
-      "\n"
-      "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer,\n"
-      "4 identification failed, 5 file error, 6 port could not be opened or went away.\n");
-}
-
 int UsageFailure(const std::string& reason) {
   std::fprintf(stderr, "zelto-cli: %s\n", reason.c_str());
   return kExitUsage;
+}
+
+// "--help" or "-h" anywhere after the command asks for its description instead of running it.
+bool AsksForHelp(const std::vector<std::string>& arguments) {
+  return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+    return argument == "--help" || argument == "-h";
+  });
 }
 
 int SystemFailure(const char* reason) {
@@ -95,7 +77,7 @@ int main(int argc, char** argv) {
     return UsageFailure(error->reason);
   if (const auto* info = std::get_if<InfoRequest>(&parsed)) {
     if (*info == InfoRequest::kHelp) {
-      PrintHelp();
+      std::fputs(ProgramHelpText().c_str(), stdout);
     } else {
       std::printf("zelto-cli %s\n", ZELTO_PROGRAM_VERSION);
     }
@@ -108,6 +90,11 @@ int main(int argc, char** argv) {
                                     [&](const Command& c) { return c.name == invocation.command; });
   if (command == commands.end())
     return UsageFailure("unknown command '" + invocation.command + "'");
+  if (AsksForHelp(invocation.arguments)) {
+    if (const CommandHelp* help = FindCommandHelp(command->name))
+      std::fputs(CommandHelpText(*help).c_str(), stdout);
+    return CheckedOutput(kExitSuccess);
+  }
   if (command->run == nullptr) {
     return UsageFailure("command '" + invocation.command + "' is not available in this build");
   }

@@ -1,5 +1,6 @@
 #include "cli/simulate_command.h"
 
+#include "calib/safe_file.h"
 #include "cli/exit_codes.h"
 #include "cli/port_commands.h"
 #include "link/device_model.h"
@@ -10,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <system_error>
 #include <variant>
 
@@ -49,6 +51,14 @@ std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation
   return options;
 }
 
+// Saves through the program's safe save: a temporary file under a fresh name beside the image
+// takes its place, so no other file is touched, and the image is either the old or the new one
+// (unless its folder takes no new file, where it is written in place).
+bool SaveImage(const std::string& path, const sim::MemoryImage& image) {
+  const std::span bytes(reinterpret_cast<const char*>(image.data()), image.size());
+  return calib::WriteFileSafely(path, bytes) == calib::FileOutcome::kDone;
+}
+
 // Loads the image, or for a file that does not exist yet creates it from the device's own
 // memory, so that a path that cannot be written shows at once. A reason on failure.
 std::optional<std::string> PrepareMemoryFile(const std::string& path, sim::Simulator& simulator) {
@@ -58,7 +68,7 @@ std::optional<std::string> PrepareMemoryFile(const std::string& path, sim::Simul
       simulator.LoadMemory(image);
       return std::nullopt;
     case sim::ImageFileStatus::kMissing:
-      if (sim::SaveMemoryImage(path, simulator.Memory()))
+      if (SaveImage(path, simulator.Memory()))
         return std::nullopt;
       return "cannot write memory image '" + path + "'";
     case sim::ImageFileStatus::kWrongSize:
@@ -102,7 +112,7 @@ int RunSimulate(const Invocation& invocation) {
       return kExitFileError;
     }
     simulator.OnMemoryWritten([path = *options.memoryFile, &saveFailed](const auto& image) {
-      if (sim::SaveMemoryImage(path, image))
+      if (SaveImage(path, image))
         return;
       std::fprintf(stderr, "zelto-cli: cannot write memory image '%s'\n", path.c_str());
       saveFailed = true;

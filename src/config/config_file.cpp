@@ -2,9 +2,9 @@
 
 #include "config/formatted_input.h"
 #include "config/real_conversion.h"
+#include "config/regular_file.h"
 
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 
 namespace zelto::config {
 namespace {
@@ -25,20 +25,19 @@ std::optional<int32_t> RangeRecord(FormattedInput& input) {
   return TruncateToInt32(*value);
 }
 
-bool IsDirectory(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(path, error);
-}
-
 }  // namespace
 
 ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record, ConfigView& view) {
-  std::ifstream file;
-  if (!path.empty() && !IsDirectory(path))
-    file.open(path, std::ios::binary);
-  if (!file.is_open())
+  // One byte more than the largest file, to see a larger one.
+  const auto bytes = ReadFileStart(path, kLargestConfigFile + 1);
+  if (!bytes)
     return ConfigFileOutcome::kCannotOpen;
+  if (bytes->size() > kLargestConfigFile) {
+    view.DumpConfig(record);
+    return ConfigFileOutcome::kBadFormat;
+  }
 
+  std::istringstream file(std::string(bytes->begin(), bytes->end()));
   FormattedInput input(file);
   int read = 0;
   if (const auto device = IntegerRecord(input)) {

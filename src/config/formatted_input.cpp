@@ -1,7 +1,9 @@
 #include "config/formatted_input.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace zelto::config {
 namespace {
@@ -54,6 +56,30 @@ bool FormattedInput::TakeSign(std::string& text) {
   return TakeIf('-', text) || TakeIf('+', text);
 }
 
+bool FormattedInput::TakeWord(std::string_view word) {
+  for (const char letter : word) {
+    if (std::tolower(in_.peek()) != letter)
+      return false;
+    in_.get();
+  }
+  return true;
+}
+
+std::optional<float> FormattedInput::NonFinite(bool negative) {
+  const float sign = negative ? -1.0f : 1.0f;
+  if (std::tolower(in_.peek()) == 'n') {
+    if (!TakeWord("nan"))
+      return std::nullopt;
+    return std::copysign(std::numeric_limits<float>::quiet_NaN(), sign);
+  }
+  if (!TakeWord("inf"))
+    return std::nullopt;
+  // "infinity" or "inf": a word that only begins the longer form is no number.
+  if (std::tolower(in_.peek()) == 'i' && !TakeWord("inity"))
+    return std::nullopt;
+  return sign * std::numeric_limits<float>::infinity();
+}
+
 bool FormattedInput::SkipWord() {
   SkipBlanks();
   bool any = false;
@@ -77,6 +103,8 @@ std::optional<float> FormattedInput::Real() {
   SkipBlanks();
   std::string text;
   TakeSign(text);
+  if (const int next = std::tolower(in_.peek()); next == 'n' || next == 'i')
+    return NonFinite(text == "-");
   int digits = TakeDigits(text);
   if (TakeIf('.', text))
     digits += TakeDigits(text);

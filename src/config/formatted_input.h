@@ -4,6 +4,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zelto::config {
 
@@ -21,7 +22,9 @@ class FormattedInput {
   // A decimal integer with an optional sign; nothing when none is there or it does not fit.
   std::optional<int32_t> Integer();
   // A decimal real with an optional sign, point and exponent, as a float; nothing when none is
-  // there or it is beyond the float range.
+  // there or it is beyond the float range. The words that "%f" prints for what is no finite
+  // number read as well, in any case and with an optional sign: "nan" as a NaN of that sign,
+  // "inf" and "infinity" as an infinity.
   std::optional<float> Real();
 
  private:
@@ -30,6 +33,11 @@ class FormattedInput {
   int TakeDigits(std::string& text);
   bool TakeIf(char wanted, std::string& text);
   bool TakeSign(std::string& text);
+  // Takes the letters of the lower-case word as far as they match, in any case; true when all
+  // of them did.
+  bool TakeWord(std::string_view word);
+  // "nan", "inf" or "infinity" after the sign.
+  std::optional<float> NonFinite(bool negative);
 
   std::istream& in_;
 };

@@ -13,9 +13,4 @@ enum class ImageFileStatus { kLoaded, kMissing, kUnreadable, kWrongSize, kNotReg
 // being opened for long: a FIFO would block the reader until someone writes into it.
 ImageFileStatus LoadMemoryImage(const std::string& path, MemoryImage& image);
 
-// Writes the image through a temporary file, so that the file holds either the old image or
-// the new one whatever happens meanwhile. A symbolic link is followed to the file it names,
-// which is the one replaced (the link stays a link), and the file keeps its permissions.
-bool SaveMemoryImage(const std::string& path, const MemoryImage& image);
-
 }  // namespace zelto::sim

@@ -5,11 +5,19 @@
 #include "calib/ee_image_file.h"
 #include "scratch_folder.h"
 
+#include <cmath>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <limits>
+#include <linux/fs.h>
+#include <optional>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelto::calib {
 namespace {
@@ -76,6 +84,52 @@ TEST_F(Files, TheTextFileHoldsPairsThenReferencesFourToALine) {
   ASSERT_EQ(LoadCalibrationText(Write("one-line.txt", oneLine), loaded, kVelmor, false, memo),
             FileOutcome::kDone);
   EXPECT_EQ(loaded, NeutralVelmor());
+}
+
+// Erased calibration words read as NaN; whatever the text save writes for such values, the text
+// load takes back.
+TEST_F(Files, ATextFileWithNaNsAndInfinitiesLoadsBack) {
+  CalibBlock block = Distinct();
+  std::uint32_t erased = 0xFFFFFFFF;
+  std::memcpy(&block.Pairs[0], &erased, sizeof erased);
+  block.Pairs[1] = std::numeric_limits<float>::quiet_NaN();
+  block.Pairs[2] = std::numeric_limits<float>::infinity();
+  block.Pairs[3] = -std::numeric_limits<float>::infinity();
+  block.Pairs[4] = std::numeric_limits<float>::max();
+  block.Pairs[5] = 0.1234564f;  // six decimals kept
+  const std::string path = PathOf("erased.txt");
+  ASSERT_EQ(SaveCalibrationText(path, block, kVelmor, false, memo), FileOutcome::kDone);
+  const std::string text = Contents(path);
+  ASSERT_TRUE(text.starts_with("-nan  nan\ninf  -inf\n")) << text;
+
+  CalibBlock loaded{};
+  ASSERT_EQ(LoadCalibrationText(path, loaded, kVelmor, false, memo), FileOutcome::kDone);
+  EXPECT_TRUE(std::isnan(loaded.Pairs[0]) && std::signbit(loaded.Pairs[0]));
+  EXPECT_TRUE(std::isnan(loaded.Pairs[1]) && !std::signbit(loaded.Pairs[1]));
+  EXPECT_EQ(loaded.Pairs[2], std::numeric_limits<float>::infinity());
+  EXPECT_EQ(loaded.Pairs[3], -std::numeric_limits<float>::infinity());
+  EXPECT_EQ(loaded.Pairs[4], std::numeric_limits<float>::max());
+  EXPECT_EQ(loaded.Pairs[5], 0.123456f);
+  EXPECT_EQ(loaded.Ref, block.Ref);
+  EXPECT_EQ(CalibrationText(loaded), text);
+  EXPECT_TRUE(memo.statuses.empty());
+
+  // Read as formatted input reads them: any case, the long form of infinity, a sign either way.
+  loaded = Distinct();
+  ASSERT_EQ(LoadCalibrationText(Write("cases.txt", "NaN +INF Infinity -Nan 0 0 0 0" +
+                                                       std::string(20 * 2, ' ') + "1"),
+                                loaded, kVelmor, false, memo),
+            FileOutcome::kBadFormat);  // one integer for twenty
+  EXPECT_TRUE(std::isnan(loaded.Pairs[0]) && !std::signbit(loaded.Pairs[0]));
+  EXPECT_EQ(loaded.Pairs[1], std::numeric_limits<float>::infinity());
+  EXPECT_EQ(loaded.Pairs[2], std::numeric_limits<float>::infinity());
+  EXPECT_TRUE(std::isnan(loaded.Pairs[3]) && std::signbit(loaded.Pairs[3]));
+  EXPECT_EQ(loaded.Ref[0], 1);
+  // A word that only begins one of them is no number.
+  loaded = Distinct();
+  EXPECT_EQ(LoadCalibrationText(Write("word.txt", "infinite 0"), loaded, kVelmor, false, memo),
+            FileOutcome::kBadFormat);
+  EXPECT_EQ(loaded, Distinct());
 }
 
 TEST_F(Files, AShortOrMalformedFileLoadsAsFarAsItGoesAndIsReported) {
@@ -163,7 +217,7 @@ class FileSizeLimit {
   void (*previous_)(int) = nullptr;
 };
 
-TEST_F(Files, AFailedSaveLeavesTheOldFileIntactAndSaysSo) {
+TEST_F(Files, AFailedAtomicSaveLeavesTheOldFileIntactAndSaysSo) {
   const std::string image = Write("eeprom.bin", "the old image");
   const std::string calibration = Write("calibration.txt", "the old text");
   {
@@ -178,6 +232,95 @@ TEST_F(Files, AFailedSaveLeavesTheOldFileIntactAndSaysSo) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(PathOf("")),
                           std::filesystem::directory_iterator()),
             2);  // no temporary left behind
+}
+
+// Makes a folder take no new entry while it lives, even for root, whom permissions do not stop:
+// an immutable folder refuses new entries to everyone, while a file already in it stays
+// writable. Where the file system or the user cannot set that flag, a folder without write
+// permission does the same for anyone but root.
+class FolderThatTakesNoNewFile {
+ public:
+  explicit FolderThatTakesNoNewFile(const std::string& path) : path_(path) {
+    const int folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int flags = 0;
+    if (folder >= 0 && ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0) {
+      const int immutable = flags | FS_IMMUTABLE_FL;
+      immutable_ = ioctl(folder, FS_IOC_SETFLAGS, &immutable) == 0;
+    }
+    if (folder >= 0)
+      close(folder);
+    if (!immutable_ && geteuid() != 0) {
+      chmod(path.c_str(), 0555);
+      readOnly_ = true;
+    }
+  }
+  ~FolderThatTakesNoNewFile() {
+    if (readOnly_)
+      chmod(path_.c_str(), 0700);
+    const int folder = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int flags = 0;
+    if (immutable_ && ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0) {
+      flags &= ~FS_IMMUTABLE_FL;
+      ioctl(folder, FS_IOC_SETFLAGS, &flags);
+    }
+    if (folder >= 0)
+      close(folder);
+  }
+  FolderThatTakesNoNewFile(const FolderThatTakesNoNewFile&) = delete;
+  FolderThatTakesNoNewFile& operator=(const FolderThatTakesNoNewFile&) = delete;
+
+  // Why the folder still takes new files, if it does.
+  std::optional<std::string> Failure() const {
+    const std::string probe = path_ + "/probe";
+    const int created = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (created < 0)
+      return std::nullopt;
+    close(created);
+    unlink(probe.c_str());
+    return "neither an immutable folder (no FS_IOC_SETFLAGS here) nor a read-only one (root) "
+           "keeps a new file out";
+  }
+
+ private:
+  std::string path_;
+  bool immutable_ = false;
+  bool readOnly_ = false;
+};
+
+// Where no temporary file can be made beside it, a file that may be written is written in
+// place; only there a failed write cannot keep the old contents, and it still says so.
+TEST_F(Files, ASaveIntoAFolderThatTakesNoNewFileWritesTheFileInPlace) {
+  std::filesystem::create_directory(PathOf("fixed"));
+  const std::string image = Write("fixed/eeprom.bin", "the old image");
+  const std::string calibration = Write("fixed/calibration.txt", "the old text");
+  chmod(image.c_str(), 0640);
+  const FolderThatTakesNoNewFile fixed(PathOf("fixed"));
+  if (const auto failure = fixed.Failure())
+    GTEST_SKIP() << *failure;
+
+  EEImage bytes{};
+  bytes[0] = 0x5A;
+  ASSERT_EQ(SaveEEImage(image, bytes, memo), FileOutcome::kDone);
+  EXPECT_EQ(Contents(image), std::string(reinterpret_cast<const char*>(bytes.data()), 512));
+  struct stat status {};
+  ASSERT_EQ(stat(image.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
+  // Shorter contents than before leave nothing of the old behind.
+  ASSERT_EQ(SaveCalibrationBin(image, Distinct(), memo), FileOutcome::kDone);
+  EXPECT_EQ(Contents(image).size(), 72u);
+  // A new file has no place there.
+  EXPECT_EQ(SaveEEImage(PathOf("fixed/new.bin"), bytes, memo), FileOutcome::kCannotOpen);
+  EXPECT_FALSE(std::filesystem::exists(PathOf("fixed/new.bin")));
+  EXPECT_EQ(memo.statuses, (Lines{"Файл записан", "Error open file"}));
+
+  memo = {};
+  {
+    const FileSizeLimit limit(4);
+    EXPECT_EQ(SaveCalibrationText(calibration, Distinct(), kVelmor, false, memo),
+              FileOutcome::kWriteFailed);
+  }
+  EXPECT_EQ(memo.statuses, (Lines{"Ошибка записи файла"}));
+  EXPECT_NE(Contents(calibration), "the old text");
 }
 
 TEST_F(Files, ASaveThroughALinkReplacesItsTargetAndKeepsThePermissions) {

@@ -1,6 +1,11 @@
+#include "cli/command_help.h"
+#include "cli/commands.h"
 #include "run_program.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace zelto::cli {
 namespace {
@@ -15,6 +20,75 @@ TEST(CliProgram, HelpListsEveryCommand) {
   for (const char* command : {"ports", "identify", "read", "write", "correct", "reset-correction",
                               "memory", "tables", "calib", "monitor", "convert", "simulate"}) {
     EXPECT_NE(result.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+  }
+  // Qt's rule for a port name, which would otherwise surprise: ttyS0 is /dev/ttyS0.
+  EXPECT_NE(result.out.find("a name without a\n"
+                            "                       slash is a device under /dev"),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("'zelto-cli COMMAND --help' describes one command"), std::string::npos);
+}
+
+// The options each command takes, as the tool's interface lists them.
+const std::map<std::string, std::vector<std::string>> kCommandOptions{
+    {"ports", {}},
+    {"identify", {}},
+    {"read", {}},
+    {"write",
+     {"--sensor", "--range", "--output", "--linear-emf", "--cold-junction", "--scheme", "--sqrt",
+      "--sensor-break"}},
+    {"correct", {"--sensor", "--range", "--t1", "--t2", "--i1", "--i2", "--linear-emf"}},
+    {"reset-correction", {}},
+    {"memory", {"--save"}},
+    {"tables", {}},
+    {"calib", {"show", "read", "write", "clear", "clear-full", "--load", "--save"}},
+    {"monitor", {"--count", "--interval"}},
+    {"convert", {"--sensor", "--temperature", "--signal"}},
+    {"simulate", {"--model", "--memory", "--pace"}},
+};
+
+TEST(CliProgram, EveryCommandDescribesItsOptionsWhatItPrintsAndItsExitCodes) {
+  ASSERT_EQ(Commands().size(), kCommandOptions.size());
+  for (const Command& command : Commands()) {
+    const std::string name(command.name);
+    // Asked for anywhere after the command, whatever else is there: nothing runs.
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{name, "--help"},
+          std::vector<std::string>{"--port", "/nonexistent/port", name, "--sensor", "1", "-h"}}) {
+      const auto result = RunProgram(kCli, arguments);
+      EXPECT_EQ(result.exitCode, 0) << name << "\n" << result.err;
+      EXPECT_EQ(result.err, "");
+      EXPECT_TRUE(result.out.starts_with("Usage: zelto-cli [OPTIONS] " + name)) << result.out;
+      for (const std::string& option : kCommandOptions.at(name))
+        EXPECT_NE(result.out.find("\n  " + option), std::string::npos) << name << " " << option;
+      EXPECT_NE(result.out.find("\nExit codes:\n  0  "), std::string::npos) << result.out;
+    }
+  }
+  const auto unknown = RunProgram(kCli, {"frobnicate", "--help"});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.err, "zelto-cli: unknown command 'frobnicate'\n");
+}
+
+// What the help offers, the command takes: each option is read, and only the unknown one after
+// it is refused.
+TEST(CliProgram, EveryOptionTheHelpNamesIsOneTheCommandTakes) {
+  for (const CommandHelp& help : CommandHelps()) {
+    for (const OptionHelp& option : help.options) {
+      if (!option.name.starts_with("--"))
+        continue;
+      // A table-loading model, which every command serves.
+      std::vector<std::string> arguments{"--model", "1", std::string(help.name)};
+      if (help.name == "calib")
+        arguments.emplace_back("show");
+      arguments.emplace_back(option.name);
+      if (!option.value.empty())
+        arguments.emplace_back("1");
+      arguments.emplace_back("--unheard-of");
+      const auto result = RunProgram(kCli, arguments);
+      EXPECT_EQ(result.exitCode, 2) << help.name << " " << option.name;
+      EXPECT_NE(result.err.find("'--unheard-of'"), std::string::npos)
+          << help.name << " " << option.name << ": " << result.err;
+    }
   }
 }
 

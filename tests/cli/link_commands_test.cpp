@@ -98,6 +98,21 @@ TEST_F(MemoryFile, ThatIsNoRegularFileIsRefusedWithoutWaitingOnIt) {
   }
 }
 
+TEST_F(MemoryFile, IsSavedWithoutTouchingAnyOtherFile) {
+  const std::string image = PathOf("eeprom.bin");
+  const std::string mine = Write("eeprom.bin.new", "a file of the user's");
+  {
+    SimulateCommand sim({"--memory", image});  // made from the device's memory at start
+    ASSERT_FALSE(sim.path.empty());
+    EXPECT_EQ(sim.program.Stop(SIGTERM).exitCode, 0);
+  }
+  EXPECT_EQ(Contents(image).size(), 512u);
+  EXPECT_EQ(Contents(mine), "a file of the user's");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(PathOf("")),
+                          std::filesystem::directory_iterator()),
+            2);  // no temporary left behind
+}
+
 TEST_F(MemoryFile, IsSavedThroughALinkToItsTargetWithItsPermissions) {
   const std::string target = Write("eeprom.bin", std::string(512, '\0'));
   const std::string link = PathOf("current.bin");

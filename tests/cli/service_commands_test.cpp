@@ -59,6 +59,28 @@ TEST_F(ServiceCommand, MemoryDumpsTheDeviceAndSavesItsImage) {
   EXPECT_EQ(Run({"memory", "--keep"}).exitCode, 2);
 }
 
+// A name that is no valid UTF-8 is the file system's bytes all the same: it names its own file,
+// never the one whose name shows the replacement character in its place.
+TEST_F(ServiceCommand, FileNamesReachTheFileSystemByteForByte) {
+  const std::string image = PathOf("report-\xe9.bin");
+  const std::string lookalike = Write("report-\xef\xbf\xbd.bin", "someone else's");
+  auto result = Run({"memory", "--save", image});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(Contents(image).size(), 512u);
+  EXPECT_EQ(Contents(lookalike), "someone else's");
+
+  const std::string text = PathOf("calibration-\xe9.txt");
+  result = Run({"calib", "read", "--save", text});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(LinesOf(Contents(text)).size(), 9u);
+  EXPECT_FALSE(std::filesystem::exists(PathOf("calibration-\xef\xbf\xbd.txt")));
+
+  const std::string old = Write("old\xe9.bin", std::string(72, '\0'));
+  const auto shown = RunProgram(kCli, {"--model", "1", "calib", "show", "--load", old});
+  EXPECT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_EQ(LinesOf(shown.out).size(), 7u);
+}
+
 TEST_F(ServiceCommand, AMemoryReadCutShortBySilenceSavesNothing) {
   sim_.SetFault(Fault::SilentFrom(5));  // identification and three words answered
   const std::string image = PathOf("eeprom.bin");

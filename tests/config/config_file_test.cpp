@@ -14,6 +14,7 @@
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zelto::config {
 namespace {
@@ -32,9 +33,9 @@ class ConfigFile : public ::testing::Test {
 
   ConfigRecord record;
   RecordingView view;
+  zelto::testing::ScratchFolder folder_;
 
  private:
-  zelto::testing::ScratchFolder folder_;
   int files_ = 0;
 };
 
@@ -105,6 +106,38 @@ TEST_F(ConfigFile, AFileThatCannotBeOpenedChangesNothingAndDumpsNothing) {
             ConfigFileOutcome::kCannotOpen);
   EXPECT_EQ(record, untouched);
   EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(ConfigFile, APipeOrADeviceIsNeitherWaitedOnNorReadForEver) {
+  const std::string pipe = folder_.PathOf("pipe.cfg");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const std::string zero = folder_.PathOf("zero.cfg");
+  std::filesystem::create_symlink("/dev/zero", zero);
+  for (const std::string& path : {pipe, zero})
+    EXPECT_EQ(ReadNameF(path, record, view), ConfigFileOutcome::kCannotOpen) << path;
+  EXPECT_EQ(record, ConfigRecord{});
+  EXPECT_TRUE(view.calls.empty());
+}
+
+TEST_F(ConfigFile, AFileLargerThanAnyConfigurationIsRefusedBeforeARecordIsStored) {
+  const std::string records = "Device 2 Sensor 11 RngMin -50 RngMax 600";
+  const std::string largest =
+      folder_.Write("largest.cfg", records + std::string(kLargestConfigFile - records.size(), ' '));
+  EXPECT_EQ(ReadNameF(largest, record, view), ConfigFileOutcome::kRead);
+  EXPECT_EQ(record.RngMax, 600);
+
+  // The records lead a gigabyte of nothing, which takes no room on the disk.
+  const std::string sparse = folder_.Write("sparse.cfg", records);
+  std::filesystem::resize_file(sparse, std::uintmax_t{1} << 30);
+  const std::string larger = folder_.Write(
+      "larger.cfg", records + std::string(kLargestConfigFile - records.size() + 1, ' '));
+  for (const std::string& path : {sparse, larger}) {
+    record = {};
+    view.calls.clear();
+    EXPECT_EQ(ReadNameF(path, record, view), ConfigFileOutcome::kBadFormat) << path;
+    EXPECT_EQ(record, ConfigRecord{});
+    EXPECT_EQ(view.calls, Lines{"DumpConfig"});
+  }
 }
 
 // What a file may load, such as sensor 44 and equal range ends, reaches the computations.

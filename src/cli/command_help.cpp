@@ -1,0 +1,271 @@
+#include "cli/command_help.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace zelto::cli {
+namespace {
+
+// Where the meanings of the options start; a meaning of more than one line continues there.
+constexpr std::size_t kOptionColumn = 20;
+
+constexpr std::array kGlobalOptions{
+    OptionHelp{"--port", "PATH",
+               "serial device path (a pseudo-terminal included); a name without a\n"
+               "slash is a device under /dev (ttyS0 is /dev/ttyS0): ./NAME for a file here"},
+    OptionHelp{"--com", "N", "port number from 'ports'; --port wins"},
+    OptionHelp{"--model", "M", "0, 1 or 2, or dastra-2 (1), velmor-7 (2); default 2"},
+    OptionHelp{"--baud", "N", "2400, 4800, 9600 or 19200; default 4800"},
+    OptionHelp{"--timeout-scale", "X", "multiplies the read time-outs, 0.01..100; default 1"},
+    OptionHelp{"--trace", "", "every frame to standard error"},
+    OptionHelp{"--help, --version", "", "'zelto-cli COMMAND --help' describes one command"},
+};
+
+// What every command that talks to a device may end with.
+constexpr std::array<ExitHelp, 3> kDeviceExits{{
+    {3, "the device did not answer (\"Прибор не отвечает\")"},
+    {4, "identification failed: another model or a bad reply"},
+    {6, "the port could not be opened, or it went away"},
+}};
+
+constexpr std::array<OptionHelp, 8> kWriteOptions{{
+    {"--sensor", "CODE", "sensor code of the model's list: 0..14, or 0..20 on Velmor-7"},
+    {"--range", "LO..HI", "measuring range in whole units; default the sensor's full range"},
+    {"--output", "0-5|0-20|4-20", "output current range in mA (Velmor-7); default 4-20"},
+    {"--linear-emf", "", "output linear from the thermo-EMF (thermocouples, codes 9..14)"},
+    {"--cold-junction", "", "cold-junction compensation (Velmor-7, thermocouples)"},
+    {"--scheme", "4|3|2", "wires of a resistance input (Velmor-7)"},
+    {"--sqrt", "", "square-root output (Velmor-7)"},
+    {"--sensor-break", "", "sensor-break signalling (Velmor-7)"},
+}};
+
+constexpr std::array<OptionHelp, 7> kCorrectOptions{{
+    {"--sensor", "CODE", "sensor code of the model's list, 0..14"},
+    {"--range", "LO..HI", "measuring range in whole units"},
+    {"--t1", "T", "first correction temperature, °C"},
+    {"--t2", "T", "second correction temperature, °C"},
+    {"--i1", "MA", "output current measured at T1, mA"},
+    {"--i2", "MA", "output current measured at T2, mA"},
+    {"--linear-emf", "", "output linear from the thermo-EMF (thermocouples, codes 9..14)"},
+}};
+
+constexpr std::array<OptionHelp, 1> kMemoryOptions{{
+    {"--save", "FILE", "also writes the 512-byte image to FILE"},
+}};
+
+constexpr std::array<OptionHelp, 7> kCalibOptions{{
+    {"show", "", "shows the block of --load; needs no device"},
+    {"read", "", "reads the block from the device"},
+    {"write", "", "writes the block of --load to the device"},
+    {"clear", "", "writes neutral gains and offsets to the device; shows nothing"},
+    {"clear-full", "", "writes neutral gains, offsets and reference values, reads back"},
+    {"--load", "FILE", "loads the block from FILE (.bin or .txt) before the operation"},
+    {"--save", "FILE", "saves the block to FILE (.bin or .txt) after the operation"},
+}};
+
+constexpr std::array<OptionHelp, 2> kMonitorOptions{{
+    {"--count", "N", "cycles to poll, at least 1; default 1"},
+    {"--interval", "MS", "pause between cycles in milliseconds; default 3000"},
+}};
+
+constexpr std::array<OptionHelp, 3> kConvertOptions{{
+    {"--sensor", "CODE", "resistance thermometer (0..8) or thermocouple (9..14)"},
+    {"--temperature", "T", "converts T °C to the signal"},
+    {"--signal", "S", "converts the signal (mV, or W = R/R0) to °C"},
+}};
+
+constexpr std::array<OptionHelp, 3> kSimulateOptions{{
+    {"--model", "M", "the model simulated; default the --model before the command"},
+    {"--memory", "FILE",
+     "loads the 512-byte image at start (made when missing) and saves it\n"
+     "after every word written"},
+    {"--pace", "", "takes and answers frames at the --baud line rate"},
+}};
+
+constexpr std::array<ExitHelp, 2> kPortsExits{{{0, "listed"}, {2, "an argument was given"}}};
+constexpr std::array<ExitHelp, 2> kIdentifyExits{{{0, "identified"}, {2, "no device given"}}};
+constexpr std::array<ExitHelp, 2> kReadExits{{{0, "read"}, {2, "no device given"}}};
+constexpr std::array<ExitHelp, 2> kWriteExits{
+    {{0, "written"}, {2, "a usage error, or a value the window would refuse: nothing is sent"}}};
+constexpr std::array<ExitHelp, 2> kCorrectExits{
+    {{0, "written"},
+     {2, "a usage error, Velmor-7, or a value the window would refuse: nothing is sent"}}};
+constexpr std::array<ExitHelp, 2> kResetExits{{{0, "reset"}, {2, "no device given, or Velmor-7"}}};
+constexpr std::array<ExitHelp, 3> kMemoryExits{
+    {{0, "read, and saved with --save"}, {2, "a usage error"}, {5, "FILE could not be written"}}};
+constexpr std::array<ExitHelp, 2> kTablesExits{{{0, "read"}, {2, "a usage error"}}};
+constexpr std::array<ExitHelp, 3> kCalibExits{
+    {{0, "done"},
+     {2, "a usage error"},
+     {5, "--load did not load whole (nothing is sent), or --save could not be written"}}};
+constexpr std::array<ExitHelp, 2> kMonitorExits{{{0, "polled"}, {2, "a usage error"}}};
+constexpr std::array<ExitHelp, 2> kConvertExits{
+    {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
+constexpr std::array<ExitHelp, 4> kSimulateExits{{{0, "stopped by SIGINT or SIGTERM"},
+                                                  {1, "no pseudo-terminal to be had"},
+                                                  {2, "a usage error"},
+                                                  {5, "FILE could not be read or written"}}};
+
+constexpr std::array kCommands{
+    CommandHelp{"ports",
+                "",
+                "list the serial ports with their COM numbers",
+                {},
+                false,
+                "One line per port: COM<n>, a tab, the device path, a tab, the adapter's\n"
+                "description. The path of --port is listed too, under the number it gets.",
+                kPortsExits},
+    CommandHelp{"identify",
+                "",
+                "identify the transmitter of the chosen model",
+                {},
+                true,
+                "Nothing on standard output; the status texts (\"Порт открыт\",\n"
+                "\"Прибор подключен\") on standard error.",
+                kIdentifyExits},
+    CommandHelp{"read",
+                "",
+                "read the stored configuration and print its summary",
+                {},
+                true,
+                "The configuration summary: the lines the window's memo shows.",
+                kReadExits},
+    CommandHelp{"write",
+                "--sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] [--linear-emf] "
+                "[--cold-junction] [--scheme 4|3|2] [--sqrt] [--sensor-break]",
+                "write a configuration", kWriteOptions, true,
+                "Nothing on standard output; \"Запись завершена\" on standard error, and with\n"
+                "--trace the configuration dump.",
+                kWriteExits},
+    CommandHelp{"correct",
+                "--sensor CODE --range LO..HI --t1 T --t2 T --i1 MA --i2 MA [--linear-emf]",
+                "two-point range correction (table-loading models)", kCorrectOptions, true,
+                "Nothing on standard output; the status texts on standard error, and with\n"
+                "--trace the correction trace.",
+                kCorrectExits},
+    CommandHelp{"reset-correction",
+                "",
+                "reset the range correction (table-loading models)",
+                {},
+                true,
+                "Nothing on standard output; the status texts on standard error.",
+                kResetExits},
+    CommandHelp{"memory", "[--save FILE]", "dump the configuration memory", kMemoryOptions, true,
+                "The whole configuration memory in hex, 16 bytes a line, and an empty line.",
+                kMemoryExits},
+    CommandHelp{"tables",
+                "",
+                "dump the conversion tables held in the device",
+                {},
+                true,
+                "The memory dump with the table area decoded, as the window's memo shows it.",
+                kTablesExits},
+    CommandHelp{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",
+                "the calibration block", kCalibOptions, true,
+                "The block's lines once the operation is done (none after clear).", kCalibExits},
+    CommandHelp{"monitor", "[--count N] [--interval MS]", "poll the live values", kMonitorOptions,
+                true, "One block of monitor lines per cycle.", kMonitorExits},
+    CommandHelp{"convert", "--sensor CODE (--temperature T | --signal S)",
+                "convert with the sensor's tables, no device needed", kConvertOptions, false,
+                "The converted value with four decimals and the decimal comma.", kConvertExits},
+    CommandHelp{"simulate", "[--model M] [--memory FILE] [--pace]",
+                "run the transmitter simulator on a pseudo-terminal", kSimulateOptions, false,
+                "The path of its pseudo-terminal as the first line; it serves until SIGINT or\n"
+                "SIGTERM.",
+                kSimulateExits},
+};
+
+bool IsOperation(const OptionHelp& option) {
+  return !option.name.starts_with('-');
+}
+
+// One line an option, or operation, its meaning in a column of its own.
+std::string OptionLines(const std::vector<OptionHelp>& options) {
+  std::size_t column = kOptionColumn;
+  for (const OptionHelp& option : options)
+    column = std::max(column, option.name.size() + option.value.size() + 2);
+  std::string text;
+  for (const OptionHelp& option : options) {
+    std::string head(option.name);
+    if (!option.value.empty())
+      head += " " + std::string(option.value);
+    if (option.meaning.empty()) {
+      text += "  " + head + "\n";
+      continue;
+    }
+    head.resize(column, ' ');
+    std::string meaning(option.meaning);
+    for (std::size_t end = meaning.find('\n'); end != std::string::npos;
+         end = meaning.find('\n', end + 1)) {
+      meaning.insert(end + 1, std::string(column + 3, ' '));
+    }
+    text += "  " + head + " " + meaning + "\n";
+  }
+  return text;
+}
+
+std::vector<OptionHelp> Selected(std::span<const OptionHelp> options, bool operations) {
+  std::vector<OptionHelp> selected;
+  std::copy_if(options.begin(), options.end(), std::back_inserter(selected),
+               [&](const OptionHelp& option) { return IsOperation(option) == operations; });
+  return selected;
+}
+
+std::string ExitLines(const CommandHelp& help) {
+  std::vector<ExitHelp> exits(help.exits.begin(), help.exits.end());
+  if (help.needsDevice)
+    exits.insert(exits.end(), kDeviceExits.begin(), kDeviceExits.end());
+  std::stable_sort(exits.begin(), exits.end(),
+                   [](const ExitHelp& a, const ExitHelp& b) { return a.code < b.code; });
+  std::string text;
+  for (const ExitHelp& exit : exits)
+    text += "  " + std::to_string(exit.code) + "  " + std::string(exit.meaning) + "\n";
+  return text;
+}
+
+}  // namespace
+
+std::span<const OptionHelp> GlobalOptionHelps() {
+  return kGlobalOptions;
+}
+
+std::span<const CommandHelp> CommandHelps() {
+  return kCommands;
+}
+
+const CommandHelp* FindCommandHelp(std::string_view command) {
+  const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                  [&](const CommandHelp& help) { return help.name == command; });
+  return found == kCommands.end() ? nullptr : &*found;
+}
+
+std::string ProgramHelpText() {
+  std::string text = "Usage: zelto-cli [OPTIONS] COMMAND [ARGS]\n\nOptions:\n" +
+                     OptionLines({kGlobalOptions.begin(), kGlobalOptions.end()}) + "\nCommands:\n";
+  for (const CommandHelp& command : kCommands) {
+    text += "  " + std::string(command.name) + " " + std::string(command.synopsis) + "\n      " +
+            std::string(command.summary) + "\n";
+  }
+  return text +
+         "\n"
+         "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer,\n"
+         "4 identification failed, 5 file error, 6 port could not be opened or went away.\n";
+}
+
+std::string CommandHelpText(const CommandHelp& help) {
+  std::string text = "Usage: zelto-cli [OPTIONS] " + std::string(help.name);
+  if (!help.synopsis.empty())
+    text += " " + std::string(help.synopsis);
+  text += "\n\n" + std::string(help.summary) + "\n";
+  if (help.needsDevice)
+    text += "The device: --port PATH or --com N before the command.\n";
+  if (const auto operations = Selected(help.options, true); !operations.empty())
+    text += "\nOperations:\n" + OptionLines(operations);
+  if (const auto options = Selected(help.options, false); !options.empty())
+    text += "\nOptions:\n" + OptionLines(options);
+  return text + "\n" + std::string(help.prints) + "\n\nExit codes:\n" + ExitLines(help) +
+         "\nThe options before the command: zelto-cli --help\n";
+}
+
+}  // namespace zelto::cli

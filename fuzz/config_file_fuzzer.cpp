@@ -27,9 +27,8 @@ bool ExactInFloat(std::int32_t value) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const zelto::fuzz::ScratchFile file;
   ConfigRecord record;
-  SilentConfigView view;
   const ConfigRecord before = record;
-  const ConfigFileOutcome outcome = ReadNameF(file.Write({data, size}), record, view);
+  const ConfigFileOutcome outcome = ReadNameF(file.Write({data, size}), record);
   ZELTO_FUZZ_CHECK(outcome != ConfigFileOutcome::kCannotOpen);
   // Only the four fields of the file change.
   ConfigRecord rest = record;
@@ -42,8 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (outcome == ConfigFileOutcome::kRead && ExactInFloat(record.RngMin) &&
       ExactInFloat(record.RngMax)) {
     ConfigRecord again;
-    ZELTO_FUZZ_CHECK(ReadNameF(file.Write(ConfigText(record)), again, view) ==
-                     ConfigFileOutcome::kRead);
+    ZELTO_FUZZ_CHECK(ReadNameF(file.Write(ConfigText(record)), again) == ConfigFileOutcome::kRead);
     ZELTO_FUZZ_CHECK(again == record);
   }
   return 0;

@@ -108,16 +108,19 @@ void TZelto::OpenClick() {
 
 void TZelto::ReadNameF() {
   const auto path = QFile::encodeName(CfgFileName).toStdString();
-  switch (config::ReadNameF(path, config_, *configView_)) {
+  const config::ConfigFileOutcome outcome = config::ReadNameF(path, config_);
+  switch (outcome) {
     case config::ConfigFileOutcome::kRead:
       break;
     case config::ConfigFileOutcome::kCannotOpen:
       messages_->ShowError(QString::fromUtf8(config::kConfigFileOpenError.data()));
-      break;
+      return;
     case config::ConfigFileOutcome::kBadFormat:
       messages_->ShowError(QString::fromUtf8(config::kConfigFileFormatError.data()));
       break;
   }
+  // The user has read why the file was refused before the memo changes under the box.
+  configView_->DumpConfig(config_);
 }
 
 void TZelto::SaveAsClick() {

@@ -27,15 +27,13 @@ std::optional<int32_t> RangeRecord(FormattedInput& input) {
 
 }  // namespace
 
-ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record, ConfigView& view) {
+ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record) {
   // One byte more than the largest file, to see a larger one.
   const auto bytes = ReadFileStart(path, kLargestConfigFile + 1);
   if (!bytes)
     return ConfigFileOutcome::kCannotOpen;
-  if (bytes->size() > kLargestConfigFile) {
-    view.DumpConfig(record);
+  if (bytes->size() > kLargestConfigFile)
     return ConfigFileOutcome::kBadFormat;
-  }
 
   std::istringstream file(std::string(bytes->begin(), bytes->end()));
   FormattedInput input(file);
@@ -56,7 +54,6 @@ ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record, Confi
     record.RngMax = *high;
     ++read;
   }
-  view.DumpConfig(record);
   return read == 4 ? ConfigFileOutcome::kRead : ConfigFileOutcome::kBadFormat;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "config/config_record.h"
-#include "config/config_view.h"
 
 #include <cstddef>
 #include <string>
@@ -28,10 +27,10 @@ inline constexpr std::string_view kConfigFileFormatError = "Неверный ф�
 // and a value, separated by any white space: the device code and the sensor code as integers,
 // stored as their low byte, then the two range ends as reals, truncated toward zero. A record
 // that does not read leaves its field alone and the reading goes on after it. Nothing else of
-// the record changes and nothing is recomputed; once the file is open, the configuration dump
-// follows. What is no regular file (a folder, a pipe, a device) cannot be opened and is not
-// waited on; a file larger than kLargestConfigFile is refused as a bad format before a record
-// is read.
-ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record, ConfigView& view);
+// the record changes and nothing is recomputed. Once the file is open, the caller shows the
+// configuration dump, after it has told the user of a bad format. What is no regular file (a
+// folder, a pipe, a device) cannot be opened and is not waited on; a file larger than
+// kLargestConfigFile is refused as a bad format before a record is read.
+ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record);
 
 }  // namespace zelto::config

@@ -163,6 +163,36 @@ TEST_F(ServicePanel, TheConfigurationFileLoadsItsFourValues) {
   EXPECT_EQ(shown, QStringList{"Error file Open"});
 }
 
+// What the memo held when each box came up.
+class MemoAtEachBox final : public MessageBoxes {
+ public:
+  explicit MemoAtEachBox(const QPlainTextEdit& memo) : memo_(memo) {}
+  void ShowError(const QString&) override { seen << memo_.toPlainText(); }
+  QStringList seen;
+
+ private:
+  const QPlainTextEdit& memo_;
+};
+
+TEST_F(ServicePanel, ARefusedConfigurationFileIsDumpedOnlyAfterItsBox) {
+  QFile file(File("short.cfg"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("Device 1\nSensor 11\n");
+  file.close();
+  auto boxes = std::make_unique<MemoAtEachBox>(*Find<QPlainTextEdit>(window, "InforF"));
+  const MemoAtEachBox& memoAtBox = *boxes;
+  window.SetMessageBoxes(std::move(boxes));
+  Click("FF");
+  Click("SpeedButton1");  // something in the memo that the dump replaces
+  const QString before = Memo();
+
+  answers << File("short.cfg");
+  Click("OpenButton");
+  EXPECT_EQ(memoAtBox.seen, QStringList{before});
+  EXPECT_NE(Memo(), before);
+  EXPECT_EQ(window.Config().Sensor, 11);
+}
+
 TEST_F(ServicePanel, TheSelfTestShowsItsFourRuns) {
   Click("SpeedButton1");
   EXPECT_EQ(Memo().count("i0 ="), 4) << Memo().toStdString();  // the figures: Evaluator tests

@@ -5,6 +5,7 @@
 #include "link/link_state.h"
 #include "link/link_timeouts.h"
 #include "link/link_trace.h"
+#include "link/owed_replies.h"
 #include "link/port_table.h"
 #include "link/reporter.h"
 #include "link/serial_port.h"
@@ -77,13 +78,18 @@ class Link {
   // --- Frames and requests -----------------------------------------------------------------
   // Completes the checksum in the frame's last byte and sends it; returns the bytes written.
   int WriteFrame(std::span<std::uint8_t> frame);
-  // Reads one reply of buffer.size() bytes; an incomplete one (byte 9 still 0) is read once
-  // more over what came. Returns the count of the last read.
+  // Reads the last request's reply of buffer.size() bytes, after dropping the replies owed to
+  // earlier ones; an incomplete one (byte 9 still 0) is read once more over what came. Returns
+  // the count of the last read.
   int ReadFrame(std::span<std::uint8_t> buffer);
 
-  // Discards any unread input first, then sends; returns the bytes written.
+  // For a request whose reply is read next: first drops the replies still owed to earlier
+  // requests (waiting for them at most until their deadlines) and discards any other unread
+  // input, then sends; returns the bytes written.
   int SendRequest(std::uint16_t address, Payload payload, Command command);
-  // SendRequest; for CmdWriteWord also reads the reply. Advances the write progress. Returns
+  // For CmdWriteWord SendRequest, then the reply. Any other command is sent without waiting
+  // for anything, since its caller may leave the reply unread (the test request does); the
+  // reply is then owed, and the next read drops it. Advances the write progress. Returns
   // false when a word write got no reply (nothing else is read here, so other commands give
   // true); write sequences stop there rather than wait out the rest.
   bool Request(std::uint16_t address, Payload payload, Command command);
@@ -119,6 +125,11 @@ class Link {
   void CheckLine();
   // One read of the port, traced.
   int ReadPort(std::span<std::uint8_t> buffer);
+  // Builds and sends the request, and notes that its reply is owed until read.
+  int Send(std::uint16_t address, Payload payload, Command command);
+  // Reads and drops, untraced, the replies owed to earlier requests; the last request's too
+  // unless keepLast.
+  void DropOwedReplies(bool keepLast);
   void ClearPortState();
   void TraceFrame(std::span<const std::uint8_t> bytes, LinkTrace::Direction direction);
   void TraceEvent(int tag, int requested, int current);
@@ -136,6 +147,7 @@ class Link {
   bool portGone_ = false;
   Frame requestFrame_{};
   Frame replyBuffer_{};
+  OwedReplies owed_;
   int progressStep_ = 0;
   int progressTotal_ = 0;
 };

@@ -51,8 +51,12 @@ bool Link::OpenPort(int n) {
     ListPorts();  // an adapter plugged in since the last scan
     path = ports_.PathOf(n);
   }
-  lastOpenFailure_ =
-      path.empty() ? OpenFailure::kNoDevice : port_->Open(path, {BaudTable.at(state_.SpeedIndex)});
+  if (path.empty()) {
+    lastOpenFailure_ = OpenFailure::kNoDevice;
+    return false;
+  }
+  lastOpenFailure_ = port_->Open(path, {BaudTable.at(state_.SpeedIndex)});
+  owed_.Clear();  // whatever was open before is closed now
   if (lastOpenFailure_ != OpenFailure::kNone)
     return false;
   portGone_ = false;
@@ -60,6 +64,8 @@ bool Link::OpenPort(int n) {
 }
 
 void Link::PurgePort() {
+  // A reply still on its way would leave its end after the purge, for the next reader.
+  DropOwedReplies(false);
   port_->Purge();
 }
 
@@ -114,6 +120,7 @@ void Link::CheckLine() {
 void Link::ClearPortState() {
   state_.LinkFlags &= static_cast<std::uint8_t>(fWriting | kDeviceBits);
   state_.PortNo = 0;
+  owed_.Clear();
 }
 
 }  // namespace zelto

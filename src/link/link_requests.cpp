@@ -3,6 +3,7 @@
 #include "link/status_texts.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace zelto {
 namespace {
@@ -22,10 +23,13 @@ int Link::WriteFrame(std::span<std::uint8_t> frame) {
 
 int Link::ReadFrame(std::span<std::uint8_t> buffer) {
   std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+  // The replies owed to earlier requests come before this one's on the line.
+  DropOwedReplies(true);
   // A port that went away with the request fails the exchange at once: nothing to wait for.
   if (portGone_)
     return 0;
   const int first = ReadPort(buffer);
+  owed_.LastRead();
   if (buffer.size() <= kDevTypeOffset || buffer[kDevTypeOffset] != 0 || portGone_)
     return first;
 
@@ -43,20 +47,27 @@ int Link::ReadPort(std::span<std::uint8_t> buffer) {
 }
 
 int Link::SendRequest(std::uint16_t address, Payload payload, Command command) {
-  // The device answers only what it is asked, so whatever waits on the line now belongs to an
-  // earlier request (the test request never reads its reply); read as this request's reply it
-  // would shift every answer by one.
+  // The device answers every request in turn, however late: a reply still owed to an earlier
+  // request would be read as this one's, and every answer after it would land one late.
+  DropOwedReplies(false);
+  // Whatever else waits (the late end of a cut reply) is stale.
   port_->DiscardInput();
-  requestFrame_ = BuildRequest(address, payload, command);
-  return WriteFrame(requestFrame_);
+  return Send(address, payload, command);
 }
 
 bool Link::Request(std::uint16_t address, Payload payload, Command command) {
-  SendRequest(address, payload, command);
   bool acknowledged = true;
   if (command == CmdWriteWord) {
+    SendRequest(address, payload, command);
     acknowledged = ReadReply();
     FlushTraceRing();
+  } else {
+    // The caller may never read this reply, and must not wait for earlier ones here: the test
+    // request goes out every half second, and a silent device would freeze the window. What is
+    // owed is dropped by the next read; with nothing owed, whatever waits is stale.
+    if (owed_.None())
+      port_->DiscardInput();
+    Send(address, payload, command);
   }
   if (progressStep_ != 0) {
     progressTotal_ += progressStep_;
@@ -64,6 +75,24 @@ bool Link::Request(std::uint16_t address, Payload payload, Command command) {
       reporter_.SetProgress(progressTotal_ / 10);
   }
   return acknowledged;
+}
+
+int Link::Send(std::uint16_t address, Payload payload, Command command) {
+  requestFrame_ = BuildRequest(address, payload, command);
+  const int written = WriteFrame(requestFrame_);
+  if (written == kFrameSize) {
+    owed_.Sent(OwedReplies::Clock::now() +
+               std::chrono::milliseconds(timeouts_.TotalMs(kFrameSize)));
+  } else {
+    owed_.SentNothing();
+  }
+  return written;
+}
+
+void Link::DropOwedReplies(bool keepLast) {
+  // Not traced: the trace shows the exchanges as their callers made them.
+  if (!owed_.None() && !owed_.Drop(*port_, keepLast))
+    CheckLine();
 }
 
 bool Link::Query(std::uint16_t address, Frame& reply, Command command) {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -115,6 +116,16 @@ OpenFailure QtSerialPort::Open(const std::string& path, LineSettings settings) {
     const OpenFailure failure = ClassifyOpenFailure(port_.error(), DiagnoseOpen(path));
     port_.clearError();
     return failure;
+  }
+  // Qt's lock file is named after the path, and its exclusive mode does not hold for root: a
+  // second name for the device (a link to it) or a program run as root would get in beside the
+  // holder, and the two would take each other's replies. A lock on the device itself holds
+  // whatever the name and whoever asks; closing the port lets it go.
+  if (flock(static_cast<int>(port_.handle()), LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
+    port_.close();
+    port_.clearError();
+    return error == EWOULDBLOCK ? OpenFailure::kBusy : OpenFailure::kOther;
   }
   if (!ApplyLineSettings(port_, settings)) {
     port_.close();

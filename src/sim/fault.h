@@ -37,7 +37,10 @@ struct Fault {
   static Fault WrongHeader() { return {Kind::kWrongHeader}; }
   static Fault TypeCode(int code) { return {Kind::kTypeCode, code}; }
   static Fault Garbage() { return {Kind::kGarbage}; }
-  static Fault Late(std::chrono::milliseconds pause) { return {Kind::kLate, 0, pause}; }
+  // 155 ms: a device slower than the line alone, yet well inside every time-out.
+  static Fault Late(std::chrono::milliseconds pause = std::chrono::milliseconds{155}) {
+    return {Kind::kLate, 0, pause};
+  }
   // The pseudo-terminal closes instead of answering, as an unplugged adapter's device does;
   // Simulator::PlugIn brings the line back.
   static Fault UnplugAt(int request) { return {Kind::kUnplugAt, request}; }

@@ -101,6 +101,31 @@ TEST_F(ServicePanel, FMakesTheNextMonitorPollShowItsLines) {
   EXPECT_EQ(window.Monitor()[9], 0);  // never polled
 }
 
+TEST_F(ServicePanel, WhileTestRunsALateDevicesValuesLandAtTheirOwnAddresses) {
+  Find<QAction>(window, "ReadCalibrFromEeprom")->trigger();
+  const calib::CalibBlock calibration = window.Calibration();
+  ASSERT_EQ(calibration.Ref[0], 2635);
+
+  // Late, yet inside the time-outs: each tick's reply comes after the next request has gone.
+  sim.SetFault(sim::Fault::Late(std::chrono::milliseconds(5)));
+  Click("TestPort");
+  ASSERT_TRUE(Running("TimerTest"));  // its ticks are driven here, between the commands
+  window.TimerTestTimer();
+  Click("ReadE");
+  const auto memory = sim.Memory();
+  EXPECT_TRUE(std::equal(window.Image().begin(), window.Image().end(), memory.begin()));
+
+  window.TimerTestTimer();
+  window.TimerMonitorTimer();
+  EXPECT_EQ(zelto::testing::SlotsOutOfBand(window.Monitor()), std::vector<int>{});
+
+  window.TimerTestTimer();
+  window.TimerTestTimer();
+  Find<QAction>(window, "ReadCalibrFromEeprom")->trigger();
+  EXPECT_EQ(window.Calibration(), calibration);
+  Click("TestPort");
+}
+
 TEST_F(ServicePanel, KShowsTheCalibrationMenuAndItsCommandsShowTheBlock) {
   EXPECT_FALSE(Find<QMenu>(window, "Calibr")->menuAction()->isVisible());
   Click("ECalibr");

@@ -76,6 +76,26 @@ TEST(SimulateCommand, RefusesBadArguments) {
   EXPECT_EQ(RunProgram(kCli, {"simulate", "--loud"}).exitCode, 2);
 }
 
+TEST(BusyPort, IsRefusedUnderAnotherNameWhileTheToolPollsIt) {
+  SimulateCommand sim({});
+  BackgroundProgram monitor(
+      kCli, {"--port", sim.path, "monitor", "--count", "100000", "--interval", "10"});
+  ASSERT_FALSE(monitor.ReadLine().empty());  // polling, the port held
+  const zelto::testing::ScratchFolder folder;
+  const std::string alias = folder.PathOf("alias");
+  std::filesystem::create_symlink(sim.path, alias);
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"identify"}, {"write", "--sensor", "11"}}) {
+    std::vector<std::string> arguments{"--port", alias};
+    arguments.insert(arguments.end(), command.begin(), command.end());
+    const auto result = RunProgram(kCli, arguments);
+    EXPECT_EQ(result.exitCode, 6) << command.front() << "\n" << result.err;
+    const auto errors = LinesOf(result.err);
+    ASSERT_FALSE(errors.empty()) << command.front();
+    EXPECT_TRUE(errors.back().ends_with(" занят другой программой")) << result.err;
+  }
+}
+
 class MemoryFile : public ::testing::Test, protected zelto::testing::ScratchFolder {};
 
 TEST_F(MemoryFile, OfTheWrongSizeExitsFive) {

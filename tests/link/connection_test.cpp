@@ -1,7 +1,9 @@
 #include "link/status_texts.h"
 #include "link_test_support.h"
+#include "scratch_folder.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace zelto {
@@ -199,6 +201,27 @@ TEST(OpenFailure, SaysThePortIsBusyWhenAnotherHoldsIt) {
   EXPECT_EQ(reporter.LastStatus(), "Порт Com" + std::to_string(n) + " занят другой программой");
   EXPECT_EQ(second.LastOpenFailure(), OpenFailure::kBusy);
   EXPECT_TRUE(first.link.ConnectDevice(kVelmor) == IdentifyOutcome::kMatched);
+}
+
+TEST(OpenFailure, SaysThePortIsBusyWhenAnotherHoldsItUnderAnotherName) {
+  SimulatedLink first;
+  first.OpenSim();
+  const testing::ScratchFolder folder;
+  const std::string alias = folder.PathOf("alias");
+  std::filesystem::create_symlink(first.sim.Path(), alias);
+  testing::MemoReporter reporter;
+  testing::RecordingView view;
+  Link second(reporter, view, testing::kTestTimeouts);
+  const int n = second.Ports().Add(alias, "alias");
+  EXPECT_FALSE(second.SelectPort(n));
+  EXPECT_EQ(second.LastOpenFailure(), OpenFailure::kBusy);
+  EXPECT_EQ(reporter.LastStatus(), OpenFailureStatus(n, OpenFailure::kBusy));
+  EXPECT_EQ(first.link.ConnectDevice(kVelmor), IdentifyOutcome::kMatched);
+
+  // The hold ends with the port: then the other name opens it.
+  first.link.ReleasePort();
+  EXPECT_TRUE(second.SelectPort(n));
+  EXPECT_EQ(second.ConnectDevice(kVelmor), IdentifyOutcome::kMatched);
 }
 
 TEST(OpenFailure, OnlyARealPermissionFailureAsksForTheDialoutGroup) {

@@ -28,20 +28,32 @@ LinkSetup SetUpPorts(const ProgramOptions& options,
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before Qt is started: that needs a display, and these do not.
+  if (const auto asked = InformationAsked(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::fputs(
+        (*asked == ProgramInformation::kUsage ? ProgramUsage() : ProgramVersionLine()).c_str(),
+        stdout);
+    return 0;
+  }
+
   ZeltoApplication application(argc, argv);
   application.setApplicationName(BuildProductKey());
 
   // Qt has taken its own options out of argv by now.
   const auto parsed = ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (const auto* error = std::get_if<ProgramOptionsError>(&parsed)) {
-    std::fprintf(stderr, "zelto: %s\nUsage: zelto [--simulate [MODEL]] [--port PATH]...\n",
+    std::fprintf(stderr, "zelto: %s\nTry 'zelto --help' for more information.\n",
                  error->reason.c_str());
     return 2;
   }
 
   try {
+    const auto& options = std::get<ProgramOptions>(parsed);
     std::unique_ptr<zelto::sim::Simulator> simulator;
-    TZelto window(BuildProductKey(), SetUpPorts(std::get<ProgramOptions>(parsed), simulator));
+    TZelto window(BuildProductKey(), SetUpPorts(options, simulator));
+    // The user asked for that model's simulator, so connecting must find the model selected.
+    if (options.simulateModel)
+      window.ChooseDevice(*options.simulateModel);
     window.show();
     application.exec();
   } catch (const std::exception& error) {

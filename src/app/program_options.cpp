@@ -37,4 +37,37 @@ std::variant<ProgramOptions, ProgramOptionsError> ParseProgramOptions(
   return options;
 }
 
+std::optional<ProgramInformation> InformationAsked(const std::vector<std::string>& arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--port") {
+      ++i;  // a path, whatever it looks like
+    } else if (argument == "--help" || argument == "-h") {
+      return ProgramInformation::kUsage;
+    } else if (argument == "--version") {
+      return ProgramInformation::kVersion;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string ProgramUsage() {
+  return "Usage: zelto [OPTION]...\n"
+         "The configurator of two-wire temperature transmitters, in a window.\n"
+         "\n"
+         "  --simulate [MODEL]  also list a built-in simulated transmitter and select its model\n"
+         "                      in the device list: 0, 1 (dastra-2) or 2 (velmor-7, the default)\n"
+         "  --port PATH         also list the serial device PATH; may be given more than once.\n"
+         "                      A name without a slash is a device under /dev\n"
+         "  -h, --help          show this help and exit\n"
+         "  --version           show the version and exit\n"
+         "\n"
+         "Qt's own options (-platform NAME, -style NAME, ...) are taken as well.\n"
+         "Without --port the serial ports of the machine are listed.\n";
+}
+
+std::string ProgramVersionLine() {
+  return std::string("zelto ") + ZELTO_PROGRAM_VERSION + "\n";
+}
+
 }  // namespace zelto::app

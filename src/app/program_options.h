@@ -21,4 +21,16 @@ struct ProgramOptionsError {
 std::variant<ProgramOptions, ProgramOptionsError> ParseProgramOptions(
     const std::vector<std::string>& arguments);
 
+// What a user asks of the program without starting it.
+enum class ProgramInformation { kUsage, kVersion };
+
+// --help (-h) or --version among the arguments, whichever comes first. Looked for before the
+// window system is reached, so that it answers without a display; arguments it does not know
+// are left for Qt, which takes its own (-platform, -style, ...) before the options are parsed.
+std::optional<ProgramInformation> InformationAsked(const std::vector<std::string>& arguments);
+
+// The texts of --help and --version.
+std::string ProgramUsage();
+std::string ProgramVersionLine();
+
 }  // namespace zelto::app

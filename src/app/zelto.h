@@ -84,6 +84,10 @@ class TZelto final : public QMainWindow {
   // Where files are chosen; the modal dialogs unless replaced.
   void SetFileChoice(std::unique_ptr<FileChoice> files) { files_ = std::move(files); }
 
+  // Selects the model at that position of the device list as the user's choice does, so that
+  // the views follow; for the start, before the window takes input.
+  void ChooseDevice(int model);
+
   // Hot key with id 10..18, from the application-wide key filter.
   void ApplicationEvents1Message(int hotKeyId);
   void ExitButtonClick();
@@ -181,6 +185,9 @@ class TZelto final : public QMainWindow {
   // and asks the user; the path in the system's encoding, nothing when cancelled.
   std::optional<std::string> ChooseFile(const FileDialogOnDemand& dialog, const QString& filter,
                                         const QString& suffix);
+  // The chosen name as the file system's bytes; nothing, with a box saying why, for a name the
+  // dialog could not show exactly.
+  std::optional<std::string> FileSystemPath(const QString& chosen);
   bool CalibrVisible() const;
   // A service timer and its button: running stops it and releases the button, stopped starts
   // it and presses the button down.

@@ -73,6 +73,13 @@ void TZelto::RefreshValueFields() {
   configView_->RefreshValueFields();
 }
 
+void TZelto::ChooseDevice(int model) {
+  if (model < 0 || model >= form_.TypeDevice->count())
+    return;
+  form_.TypeDevice->setCurrentIndex(model);
+  gate_.Run([this] { TypeDeviceChange(); });
+}
+
 void TZelto::TypeDeviceChange() {
   const int device = SelectedModel();
   config::ResetConfig(config_);

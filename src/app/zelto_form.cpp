@@ -84,6 +84,9 @@ QFrame* BuildMemoPanel(ZeltoForm& form, QWidget* parent) {
   form.InforF->setAccessibleName(QStringLiteral("Информация"));
   form.InforF->setReadOnly(true);
   form.InforF->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Polls and dumps add lines for as long as the program runs; the oldest go, so that a day's
+  // session stays within memory.
+  form.InforF->setMaximumBlockCount(100'000);
   // Summaries and dumps are laid out in columns.
   form.InforF->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   auto* layout = new QVBoxLayout(panel);

@@ -29,6 +29,8 @@ const QString kBinaryFiles = QStringLiteral("Binary files (*.bin)|*.bin");
 const QString kTextFiles = QStringLiteral("Text files (*.txt)|*.txt");
 const QString kBin = QStringLiteral("bin");
 const QString kTxt = QStringLiteral("txt");
+const QString kUnrepresentableName =
+    QStringLiteral("В имени файла есть знаки не в кодировке UTF-8: выберите другое имя");
 
 }  // namespace
 
@@ -79,7 +81,17 @@ std::optional<std::string> TZelto::ChooseFile(const FileDialogOnDemand& dialog,
   const auto chosen = files_->Choose(dialog.Get());
   if (!chosen)
     return std::nullopt;
-  return QFile::encodeName(*chosen).toStdString();
+  return FileSystemPath(*chosen);
+}
+
+std::optional<std::string> TZelto::FileSystemPath(const QString& chosen) {
+  // Qt shows the bytes of a name that is not UTF-8 as U+FFFD; turned back into bytes, that
+  // would name another file, which a save would then overwrite.
+  if (chosen.contains(QChar::ReplacementCharacter)) {
+    messages_->ShowError(kUnrepresentableName);
+    return std::nullopt;
+  }
+  return QFile::encodeName(chosen).toStdString();
 }
 
 bool TZelto::CalibrVisible() const {
@@ -100,7 +112,7 @@ void TZelto::OpenClick() {
   dialog.setDefaultSuffix(QString());
   dialog.setNameFilters(NameFiltersFromPipeList(kConfigFiles));
   const auto chosen = files_->Choose(dialog);
-  if (!chosen)
+  if (!chosen || !FileSystemPath(*chosen))
     return;
   CfgFileName = *chosen;
   ReadNameF();

@@ -1,5 +1,10 @@
 #include "app/program_options.h"
 
+#include "run_program.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <gtest/gtest.h>
 
 namespace zelto::app {
@@ -34,6 +39,39 @@ TEST(ProgramOptions, RefusesWhatItDoesNotKnow) {
     EXPECT_TRUE(std::holds_alternative<ProgramOptionsError>(ParseProgramOptions(arguments)))
         << arguments[0];
   }
+}
+
+TEST(ProgramOptions, HelpAndVersionAreFoundAmongOptionsThatQtTakes) {
+  EXPECT_EQ(InformationAsked({"--help"}), ProgramInformation::kUsage);
+  EXPECT_EQ(InformationAsked({"-platform", "xcb", "-h"}), ProgramInformation::kUsage);
+  EXPECT_EQ(InformationAsked({"--simulate", "1", "--version", "--help"}),
+            ProgramInformation::kVersion);
+  EXPECT_EQ(InformationAsked({"--port", "--help"}), std::nullopt);  // a device of that name
+  EXPECT_EQ(InformationAsked({"--simulate"}), std::nullopt);
+}
+
+// The window's program itself, started the way a user does, with no display to be had.
+TEST(ProgramOptions, HelpAndVersionNeedNoDisplay) {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const QByteArray display = qgetenv("DISPLAY");
+  qunsetenv("QT_QPA_PLATFORM");
+  qunsetenv("DISPLAY");
+  qunsetenv("WAYLAND_DISPLAY");
+  const auto help = zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"--help"});
+  const auto version = zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"--version"});
+  const auto wrong =
+      zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"-platform", "offscreen", "--frobnicate"});
+  qputenv("QT_QPA_PLATFORM", platform);
+  if (!display.isEmpty())
+    qputenv("DISPLAY", display);
+
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* option : {"--simulate [MODEL]", "--port PATH", "--help", "--version"})
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, std::string("zelto ") + ZELTO_PROGRAM_VERSION + "\n");
+  EXPECT_EQ(wrong.exitCode, 2);
+  EXPECT_NE(wrong.err.find("zelto --help"), std::string::npos);
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
@@ -34,6 +36,16 @@ TEST_F(StandardWindow, StatusBarShowsTheVersionAndHasRoomForTheStatus) {
   EXPECT_EQ(Find<QLabel>(window, "StatusPanel0")->text(), "01.05.0000");
   EXPECT_EQ(Find<QLabel>(window, "StatusPanel2")->text(), "Linux");
   EXPECT_GE(Find<QLabel>(window, "StatusPanel3")->width(), 400);
+}
+
+TEST_F(StandardWindow, TheMemoKeepsTheNewestHundredThousandLines) {
+  auto* memo = Find<QPlainTextEdit>(window, "InforF");
+  QStringList lines;
+  for (int i = 0; i < 100'010; ++i)
+    lines << QString::number(i);
+  memo->appendPlainText(lines.join('\n'));
+  EXPECT_EQ(memo->blockCount(), 100'000);
+  EXPECT_EQ(memo->document()->firstBlock().text(), "10");
 }
 
 TEST_F(StandardWindow, DeviceControlsWaitForAConnection) {

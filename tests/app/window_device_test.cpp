@@ -64,6 +64,19 @@ class DastraConnected : public WindowConnected {
   DastraConnected() : WindowConnected(1) {}
 };
 
+TEST(StartedWithASimulator, ConnectsToTheModelChosenAtStartAndShowsItsView) {
+  sim::Simulator sim(1);
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
+  window.ChooseDevice(1);
+  window.show();
+  EXPECT_EQ(Find<QComboBox>(window, "TypeDevice")->currentText(), "Dastra-2");
+  EXPECT_TRUE(Find<QComboBox>(window, "TypeSensor_1")->isVisible());
+  EXPECT_FALSE(Find<QComboBox>(window, "TypeSensor_2")->isVisible());
+  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+  QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
+  EXPECT_TRUE(window.Link().IsDeviceConnected()) << testing::Status(window).toStdString();
+}
+
 TEST_F(VelmorConnected, WritesWhatTheWindowShowsAndReadsItBack) {
   ASSERT_TRUE(window.Link().IsDeviceConnected());
   Pick(*Find<QComboBox>(window, "TypeSensor_2"), 9);  // type J

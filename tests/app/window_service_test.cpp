@@ -218,6 +218,24 @@ TEST_F(ServicePanel, ARefusedConfigurationFileIsDumpedOnlyAfterItsBox) {
   EXPECT_EQ(window.Config().Sensor, 11);
 }
 
+TEST_F(ServicePanel, ANameTheDialogCouldNotShowExactlyIsRefusedNotReplaced) {
+  // What the dialog hands back for a file named with the byte E9: the look-alike name with
+  // U+FFFD, which may well exist.
+  const QString lookAlike = files.filePath(QString::fromUtf8("report-\uFFFD.bin"));
+  QFile other(lookAlike);
+  ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+  other.write("keep");
+  other.close();
+  Click("ReadE");
+  answers << lookAlike << lookAlike;
+  Click("SaveAsButton");
+  Click("OpenButton");
+  EXPECT_EQ(shown,
+            QStringList(2, "В имени файла есть знаки не в кодировке UTF-8: выберите другое имя"));
+  ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+  EXPECT_EQ(other.readAll(), "keep");
+}
+
 TEST_F(ServicePanel, TheSelfTestShowsItsFourRuns) {
   Click("SpeedButton1");
   EXPECT_EQ(Memo().count("i0 ="), 4) << Memo().toStdString();  // the figures: Evaluator tests

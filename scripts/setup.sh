@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   g++ cmake make
   qt6-base-dev qt6-serialport-dev libgl-dev
+  pkg-config libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

@@ -63,17 +63,12 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)) {
   link_->SetTrace(&trace_);
   link_->SetPortScanner(std::move(linkSetup.scanPorts));
-  // The system's ports take their numbers first; the extra ports follow them.
-  link_->ListPorts();
-  for (const ExtraPort& port : linkSetup.extraPorts) {
-    const int number = link_->Ports().Add(port.path, port.description);
-    if (preferredPort_ == 0)
-      preferredPort_ = number;
-  }
+  extraPorts_ = std::move(linkSetup.extraPorts);
   ConnectHandlers();
   ConnectServiceHandlers();
   FormCreate();
   WatchNumericFields();
+  startFinisher_ = std::make_unique<StartFinisher>(*this, [this] { ListPortsAtStart(); });
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
@@ -166,13 +161,9 @@ void TZelto::FormCreate() {
   setWindowTitle(productName_);
   form_.HeadDevice->setText(productName_);
 
-  // With no serial port at all the list stays empty and there is no number to check; the port
-  // button reports that when pressed.
-  form_.SetComN->setCurrentIndex(0);
-  ListPorts();
-  form_.SetComN->setCurrentIndex(
-      std::max(0, form_.SetComN->findText(QString::fromStdString(PortLabel(preferredPort_)))));
-
+  // The port list is filled once the window is on the screen; until then it offers nothing
+  // rather than the form's placeholders.
+  form_.SetComN->clear();
   {
     // Programmatic selection; the speed handler is not to run and the port keeps 4800 baud.
     const QSignalBlocker quiet(form_.TSpeedD);
@@ -225,6 +216,27 @@ QComboBox* TZelto::ApplyProductMode(QComboBox* sensorList) {
       break;
   }
   return sensorList;
+}
+
+void TZelto::FinishStart() {
+  startFinisher_->Finish();
+}
+
+void TZelto::ListPortsAtStart() {
+  // The system's ports take their numbers first, the extra ports follow them; one scan serves
+  // both the numbers and the list.
+  link_->ListPorts();
+  for (const ExtraPort& port : extraPorts_) {
+    const int number = link_->Ports().Add(port.path, port.description);
+    if (preferredPort_ == 0)
+      preferredPort_ = number;
+  }
+  // With no serial port at all the list stays empty and there is no number to check; the port
+  // button reports that when pressed.
+  form_.SetComN->setCurrentIndex(0);
+  ShowPorts(link_->Ports().Listed());
+  form_.SetComN->setCurrentIndex(
+      std::max(0, form_.SetComN->findText(QString::fromStdString(PortLabel(preferredPort_)))));
 }
 
 void TZelto::ApplicationEvents1Message(int hotKeyId) {

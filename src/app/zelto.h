@@ -7,6 +7,7 @@
 #include "app/numeric_fields.h"
 #include "app/product_mode.h"
 #include "app/service_view.h"
+#include "app/start_finisher.h"
 #include "app/zelto_form.h"
 #include "calib/calib_block.h"
 #include "config/config_record.h"
@@ -83,6 +84,11 @@ class TZelto final : public QMainWindow {
   void SetMessageBoxes(std::unique_ptr<MessageBoxes> messages) { messages_ = std::move(messages); }
   // Where files are chosen; the modal dialogs unless replaced.
   void SetFileChoice(std::unique_ptr<FileChoice> files) { files_ = std::move(files); }
+
+  // The start's last steps, which wait for the first frame: the serial-port scan, the port list
+  // and the port chosen at start. They run by themselves then, or before the first input;
+  // a caller that needs the port list before either (a test, say) runs them here.
+  void FinishStart();
 
   // Selects the model at that position of the device list as the user's choice does, so that
   // the views follow; for the start, before the window takes input.
@@ -170,9 +176,13 @@ class TZelto final : public QMainWindow {
   void SetServiceViewShown(bool shown);
   void SetSubmenuVisible(QMenu* submenu, bool visible);
 
-  // Fills the port list from the port table, each entry with its device path as tooltip,
-  // keeping the entry the user had selected or typed.
+  // Scans the system's serial devices and fills the port list from the port table, each entry
+  // with its device path as tooltip, keeping the entry the user had selected or typed.
   void ListPorts();
+  void ShowPorts(const std::vector<PortEntry>& ports);
+  // The port list's first filling, with the ports given on the command line after the system's
+  // and the first of them chosen.
+  void ListPortsAtStart();
   int SelectedModel() const;
   // The SetOutCurrent position; it scales the nominal currents of Velmor-7.
   int OutputRange() const;
@@ -238,8 +248,9 @@ class TZelto final : public QMainWindow {
   std::unique_ptr<WindowReporter> reporter_;
   std::unique_ptr<WindowConnectionView> connectionView_;
   std::unique_ptr<zelto::Link> link_;
-  int preferredPort_ = 0;         // the number of the first extra port, 0 when none
-  bool portTextChecked_ = false;  // the port list's text was checked since its last edit
+  std::vector<ExtraPort> extraPorts_;  // listed once the system's ports are
+  int preferredPort_ = 0;              // the number of the first extra port, 0 when none
+  bool portTextChecked_ = false;       // the port list's text was checked since its last edit
 
   config::ConfigRecord config_;
   TraceFlags traceFlags_;
@@ -249,6 +260,7 @@ class TZelto final : public QMainWindow {
   MemoTrace trace_;
   std::unique_ptr<WindowConfigView> configView_;
   NumericFieldEditing editing_;
+  std::unique_ptr<StartFinisher> startFinisher_;
   // Last, so that it goes first: a field losing the focus while the window is torn down must
   // not reach a handler.
   std::unique_ptr<NumericFieldEvents> fieldEvents_;

@@ -19,10 +19,15 @@
 namespace zelto::app {
 
 void TZelto::ListPorts() {
+  FinishStart();  // the first listing numbers the extra ports
+  ShowPorts(link_->ListPorts());
+}
+
+void TZelto::ShowPorts(const std::vector<PortEntry>& ports) {
   const QString chosen = form_.SetComN->currentText();
   const QSignalBlocker quiet(form_.SetComN);
   form_.SetComN->clear();
-  for (const PortEntry& port : link_->ListPorts()) {
+  for (const PortEntry& port : ports) {
     QString hint = QString::fromStdString(port.path);
     if (!port.description.empty()) {
       hint += QStringLiteral(" — ") + QString::fromStdString(port.description);
@@ -43,6 +48,7 @@ int TZelto::SelectedModel() const {
 }
 
 void TZelto::SetComNChange() {
+  FinishStart();
   const int number = SelectedPortNumber(form_.SetComN->currentText().toStdString());
   if (!IsPortNumber(number))
     reporter_->ShowStatus(InvalidPortNumberStatus(number));
@@ -57,6 +63,7 @@ void TZelto::ConnectClick() {
   // The click has flipped the button already. The port operations set it where it belongs;
   // when none runs (no number in the list, or a number that is no port) it flips back.
   const auto settle = qScopeGuard([this] { form_.Connect->setChecked(link_->IsPortOpen()); });
+  FinishStart();
   const int number = SelectedPortNumber(form_.SetComN->currentText().toStdString());
   link_->SelectPort(number);
   link_->FlushTraceRing();

@@ -81,6 +81,7 @@ class PortsThatComeAndGo : public ::testing::Test {
   PortsThatComeAndGo() {
     testing::RecordMessages(window, shown);
     window.show();
+    window.FinishStart();
   }
 
   PortComboBox* Ports() const { return Find<PortComboBox>(window, "SetComN"); }

@@ -75,6 +75,7 @@ TEST_F(StandardWindow, ListsAndFieldsStartAsTheFormSays) {
   EXPECT_EQ(listC->itemText(20), "21 Сопротивление 0...320 Ом");
 
   EXPECT_EQ(Find<QComboBox>(window, "TSpeedD")->currentText(), "4800");
+  window.FinishStart();
   const auto* ports = Find<QComboBox>(window, "SetComN");  // the ports this machine has
   for (int i = 0; i < ports->count(); ++i) {
     EXPECT_TRUE(ports->itemText(i).startsWith("COM"));

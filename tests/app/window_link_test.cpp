@@ -26,7 +26,10 @@ constexpr int kVelmor = 2;
 // The window with a simulated transmitter as its only port.
 class WindowWithDevice : public ::testing::Test {
  protected:
-  WindowWithDevice() { window.show(); }
+  WindowWithDevice() {
+    window.show();
+    window.FinishStart();
+  }
 
   QString Status() const { return testing::Status(window); }
   QToolButton* Connect() const { return Find<QToolButton>(window, "Connect"); }
@@ -215,6 +218,7 @@ TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
   testing::MessageBoxCatcher startup;
   TZelto window("Velmor7", testing::WithPorts({}));
   window.show();
+  window.FinishStart();
   QTest::qWait(0);  // lets the catcher look for a box
   EXPECT_FALSE(startup.Shown());
   EXPECT_EQ(Find<QComboBox>(window, "SetComN")->count(), 0);
@@ -227,6 +231,34 @@ TEST(WindowWithoutPorts, StartsQuietlyAndReportsThePressedButton) {
   EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
   EXPECT_EQ(testing::Status(window), "Time");
   EXPECT_FALSE(Find<QToolButton>(window, "OpenDev")->isEnabled());
+}
+
+// The port scan waits for the window's first frame, and never for the user.
+TEST(WindowAtStart, ListsThePortsOnceItsFirstFrameIsDrawnOrBeforeTheFirstInput) {
+  int scans = 0;
+  const auto counting = [&scans] {
+    ++scans;
+    return std::vector<SystemPort>{{"/dev/ttyS0", ""}};
+  };
+  const LinkSetup setup{{{"/dev/ttyUSB7", "given"}}, zelto::testing::kTestTimeouts, counting};
+  {
+    TZelto window("Velmor7", setup);
+    EXPECT_EQ(scans, 0);
+    window.show();
+    QCoreApplication::processEvents();  // the first frame
+    QCoreApplication::processEvents();  // what was posted during it
+    EXPECT_EQ(scans, 1);
+    const auto* ports = Find<QComboBox>(window, "SetComN");
+    EXPECT_EQ(ports->count(), 2);
+    EXPECT_EQ(ports->currentText(), "COM2");  // the port asked for by name
+  }
+  {
+    TZelto window("Velmor7", setup);
+    window.show();
+    QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);  // before any frame
+    EXPECT_EQ(scans, 2);
+    EXPECT_EQ(testing::Status(window), "Порт Com2 не найден");
+  }
 }
 
 TEST(WindowWithMissingDevice, SaysWhyThePortDidNotOpen) {

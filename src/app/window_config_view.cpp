@@ -16,11 +16,12 @@ namespace {
 
 using config::SensorClass;
 
+// Null for a field of the service view that has not been built yet.
 QLineEdit* FieldNamed(const ZeltoForm& form, const char* name) {
   for (QLineEdit* field :
        {form.RangeMin, form.RangeMax, form.CurrentMin, form.CurrentMax, form.SetZero,
         form.SchiftZero, form.SetFull, form.SchiftFull, form.SetTemp, form.RezCalc}) {
-    if (field->objectName() == QLatin1String(name))
+    if (field != nullptr && field->objectName() == QLatin1String(name))
       return field;
   }
   return nullptr;
@@ -63,8 +64,10 @@ void WindowConfigView::DumpConfig(const config::ConfigRecord& record) {
 }
 
 void WindowConfigView::ShowCalculatorValue(int quantityCode, float value) {
-  if (const auto row = NumericFieldFor(quantityCode))
-    ShowFieldValue(*FieldNamed(form_, row->name), value, row->decimals);
+  if (const auto row = NumericFieldFor(quantityCode)) {
+    if (QLineEdit* field = FieldNamed(form_, row->name))
+      ShowFieldValue(*field, value, row->decimals);
+  }
 }
 
 }  // namespace zelto::app

@@ -1,5 +1,6 @@
 #include "app/zelto.h"
 
+#include "app/form_widgets.h"
 #include "app/hot_keys.h"
 #include "app/platform_family.h"
 #include "app/port_combo_box.h"
@@ -66,14 +67,9 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
   extraPorts_ = std::move(linkSetup.extraPorts);
   ConnectHandlers();
   ConnectServiceHandlers();
-  FormCreate();
   WatchNumericFields();
+  FormCreate();
   startFinisher_ = std::make_unique<StartFinisher>(*this, [this] { ListPortsAtStart(); });
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
 }
 
 TZelto::~TZelto() {
@@ -133,9 +129,9 @@ void TZelto::WatchNumericFields() {
       [this](QLineEdit* field) { NumericFieldLeft(field); },
       [this](QLineEdit* field, int key) { gate_.Run([=, this] { RangeMinKeyDown(field, key); }); },
   });
+  // The service view's four fields are watched once they are built.
   for (QLineEdit* field : {form_.RangeMin, form_.RangeMax, form_.CurrentMin, form_.CurrentMax,
-                           form_.SetZero, form_.SchiftZero, form_.SetFull, form_.SchiftFull,
-                           form_.SetTemp, form_.RezCalc, form_.Edit3, form_.Edit2}) {
+                           form_.SetZero, form_.SchiftZero, form_.SetFull, form_.SchiftFull}) {
     fieldEvents_->Watch(*field);
   }
 }
@@ -208,6 +204,7 @@ QComboBox* TZelto::ApplyProductMode(QComboBox* sensorList) {
       form_.MeasageSetDastra->hide();
       break;
     case ProductMode::kServiceS:
+      EnsureServiceView();
       form_.ServicePan->show();
       form_.MeasageSetDastra->hide();
       SetSubmenuVisible(form_.Calibr, true);
@@ -252,7 +249,14 @@ void TZelto::ApplicationEvents1Message(int hotKeyId) {
   }
 }
 
+void TZelto::EnsureServiceView() {
+  if (BuildServiceView(form_))
+    ConnectServiceControls();
+}
+
 void TZelto::SetServiceViewShown(bool shown) {
+  if (shown)
+    EnsureServiceView();
   form_.Function->setTabVisible(kPolynomPage, shown);
   form_.Function->setTabVisible(kDebugPage, shown);
   form_.ServicePan->setVisible(shown);
@@ -268,6 +272,21 @@ void TZelto::SetSubmenuVisible(QMenu* submenu, bool visible) {
 
 void TZelto::ExitButtonClick() {
   close();
+}
+
+void TZelto::setVisible(bool visible) {
+  // The sensor list is as wide as its entries in the fonts there are; the window is placed and
+  // first drawn at the size that needs, rather than growing afterwards.
+  if (visible && !isVisible()) {
+    SettleLayoutsAbove(*form_.GroupBox2);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!std::exchange(placed_, true) && screen != nullptr) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(screen->availableGeometry().center());
+      move(frame.topLeft());
+    }
+  }
+  QMainWindow::setVisible(visible);
 }
 
 void TZelto::closeEvent(QCloseEvent* event) {

@@ -165,6 +165,9 @@ class TZelto final : public QMainWindow {
  protected:
   // Closing is never refused; the hot keys stop with the window.
   void closeEvent(QCloseEvent* event) override;
+  // Settles the layouts before the window is shown: the device view may have shown another
+  // sensor list while the window was hidden, and Qt does not follow that until it is shown.
+  void setVisible(bool visible) override;
 
  private:
   void FormCreate();
@@ -172,6 +175,9 @@ class TZelto final : public QMainWindow {
   QComboBox* ApplyProductMode(QComboBox* sensorList);
   void ConnectHandlers();
   void ConnectServiceHandlers();
+  // Builds the service view's controls the first time they are shown, and binds them.
+  void EnsureServiceView();
+  void ConnectServiceControls();
   void WatchNumericFields();
   void SetServiceViewShown(bool shown);
   void SetSubmenuVisible(QMenu* submenu, bool visible);
@@ -251,6 +257,7 @@ class TZelto final : public QMainWindow {
   std::vector<ExtraPort> extraPorts_;  // listed once the system's ports are
   int preferredPort_ = 0;              // the number of the first extra port, 0 when none
   bool portTextChecked_ = false;       // the port list's text was checked since its last edit
+  bool placed_ = false;                // centred on the screen at its first showing
 
   config::ConfigRecord config_;
   TraceFlags traceFlags_;

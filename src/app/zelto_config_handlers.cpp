@@ -1,6 +1,5 @@
 // The window's handlers for the device, sensor and output-range choices and the numeric fields:
 // each change goes through the configuration core, which calls back to show its effect.
-#include "app/form_widgets.h"
 #include "app/window_config_view.h"
 #include "app/zelto.h"
 #include "config/field_assignment.h"
@@ -10,7 +9,6 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -57,10 +55,6 @@ void TZelto::ApplyDeviceView() {
       form_.PanRangeD->show();
     form_.Function->setTabVisible(kParametersPage, velmor);
     form_.Function->setTabVisible(kCorrectionPage, !velmor);
-    // The model's sensor list is as wide as its entries in the fonts there are; shown, the
-    // window follows by itself, but before its first showing it must be told.
-    if (!isVisible())
-      SettleLayoutsAbove(*form_.GroupBox2);
   }
   config::SelectSensor(config_, OutputRange(), *configView_);
 }

@@ -133,6 +133,14 @@ void BuildStatusBar(ZeltoForm& form, QMainWindow& window) {
 
 }  // namespace
 
+bool BuildServiceView(ZeltoForm& form) {
+  if (form.Request != nullptr)
+    return false;
+  FillServiceGroups(form);
+  FillServicePages(form);
+  return true;
+}
+
 ZeltoForm BuildZeltoForm(QMainWindow& window) {
   ZeltoForm form{};
   window.setObjectName(QStringLiteral("Zelto"));

@@ -198,6 +198,12 @@ void BuildDeviceGroup(ZeltoForm& form, QWidget& parent);
 void BuildRangeGroup(ZeltoForm& form, QWidget& parent);
 void BuildPages(ZeltoForm& form, QWidget& parent);
 void BuildRightColumn(ZeltoForm& form, QWidget& parent);
+// The controls of the hidden service view (the file group, the service panel, the Polynom and
+// Debug pages) are built when the view is first shown; until then the four places stand empty
+// and the form's pointers to their controls are null. Builds them once; true when it did.
+bool BuildServiceView(ZeltoForm& form);
+void FillServiceGroups(ZeltoForm& form);
+void FillServicePages(ZeltoForm& form);
 void BuildMenus(ZeltoForm& form, QMainWindow& window);
 void BuildDialogsAndTimers(ZeltoForm& form, QMainWindow& window);
 

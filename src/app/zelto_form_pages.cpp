@@ -168,18 +168,17 @@ void AddTemperatureSignalPair(QGridLayout* layout, QWidget* page, QLineEdit* tem
   layout->addWidget(signal, 0, 3);
 }
 
-QWidget* BuildPolynomPage(ZeltoForm& form) {
-  auto* page = form.Polynom = MakeNamed<QWidget>("Polynom", nullptr);
+void FillPolynomPage(ZeltoForm& form) {
+  QWidget* page = form.Polynom;
   form.SetTemp = MakeNumberField("SetTemp", QStringLiteral("Т, °C"), page);
   form.RezCalc = MakeNumberField("RezCalc", QStringLiteral("U, мкВ"), page);
   auto* layout = new QGridLayout(page);
   AddTemperatureSignalPair(layout, page, form.SetTemp, form.RezCalc);
   layout->setRowStretch(1, 1);
-  return page;
 }
 
-QWidget* BuildDebugPage(ZeltoForm& form) {
-  auto* page = form.Debug = MakeNamed<QWidget>("Debug", nullptr);
+void FillDebugPage(ZeltoForm& form) {
+  QWidget* page = form.Debug;
   form.Edit3 = MakeNumberField("Edit3", QStringLiteral("Т, °C"), page);
   form.Edit2 = MakeNumberField("Edit2", QStringLiteral("U, мкВ"), page);
 
@@ -207,18 +206,25 @@ QWidget* BuildDebugPage(ZeltoForm& form) {
   auto* layout = new QGridLayout(page);
   AddTemperatureSignalPair(layout, page, form.Edit3, form.Edit2);
   layout->addWidget(simulation, 1, 0, 1, 4);
-  return page;
 }
 
 }  // namespace
+
+void FillServicePages(ZeltoForm& form) {
+  FillPolynomPage(form);
+  FillDebugPage(form);
+}
 
 void BuildPages(ZeltoForm& form, QWidget& parent) {
   auto* pages = new QTabWidget(&parent);
   pages->setObjectName(QStringLiteral("Function"));
   pages->addTab(BuildParametersPage(form), QStringLiteral("Параметры"));
   pages->addTab(BuildCorrectionPage(form), QStringLiteral("Подстройка  диапазона"));
-  pages->addTab(BuildPolynomPage(form), QStringLiteral("Polynom"));
-  pages->addTab(BuildDebugPage(form), QStringLiteral("Debug"));
+  // The service view's pages are filled when the view is first shown (BuildServiceView).
+  form.Polynom = MakeNamed<QWidget>("Polynom", nullptr);
+  form.Debug = MakeNamed<QWidget>("Debug", nullptr);
+  pages->addTab(form.Polynom, QStringLiteral("Polynom"));
+  pages->addTab(form.Debug, QStringLiteral("Debug"));
   pages->setCurrentIndex(0);
   form.Function = pages;
 }

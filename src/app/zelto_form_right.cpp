@@ -56,16 +56,22 @@ QGroupBox* BuildInterfaceGroup(ZeltoForm& form, QWidget* parent) {
   return group;
 }
 
-QGroupBox* BuildFileGroup(ZeltoForm& form, QWidget* parent) {
+// The service view's groups stand empty and hidden in their places until the view is first
+// shown (BuildServiceView).
+QGroupBox* BuildFileGroupPlace(ZeltoForm& form, QWidget* parent) {
   QGroupBox* group = MakeGroup("WorkFiles", QStringLiteral("Работа с файлами"), parent);
-  group->hide();  // part of the service view
+  group->hide();
   form.WorkFiles = group;
+  return group;
+}
+
+void FillFileGroup(ZeltoForm& form) {
+  QGroupBox* group = form.WorkFiles;
   form.OpenButton = MakeButton("OpenButton", QStringLiteral("Открыть"), group);
   form.SaveAsButton = MakeButton("SaveAsButton", QStringLiteral("Сохранить"), group);
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(form.OpenButton);
   layout->addWidget(form.SaveAsButton);
-  return group;
 }
 
 QGroupBox* BuildDeviceCommandGroup(ZeltoForm& form, QWidget* parent) {
@@ -81,12 +87,17 @@ QGroupBox* BuildDeviceCommandGroup(ZeltoForm& form, QWidget* parent) {
   return group;
 }
 
-QFrame* BuildServicePanel(ZeltoForm& form, QWidget* parent) {
+QFrame* BuildServicePanelPlace(ZeltoForm& form, QWidget* parent) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(QStringLiteral("ServicePan"));
   panel->setFrameShape(QFrame::StyledPanel);
-  panel->hide();  // part of the service view
+  panel->hide();
   form.ServicePan = panel;
+  return panel;
+}
+
+void FillServicePanel(ZeltoForm& form) {
+  QFrame* panel = form.ServicePan;
 
   const auto plain = [panel](const char* name, const char* caption, const QString& hint) {
     QToolButton* button = MakeToggleButton(name, QLatin1String(caption), panel, hint);
@@ -127,18 +138,22 @@ QFrame* BuildServicePanel(ZeltoForm& form, QWidget* parent) {
     layout->addWidget(button, index / 4, index % 4);
     ++index;
   }
-  return panel;
 }
 
 }  // namespace
+
+void FillServiceGroups(ZeltoForm& form) {
+  FillFileGroup(form);
+  FillServicePanel(form);
+}
 
 void BuildRightColumn(ZeltoForm& form, QWidget& parent) {
   auto* column = new QVBoxLayout(&parent);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(BuildInterfaceGroup(form, &parent));
-  column->addWidget(BuildFileGroup(form, &parent));
+  column->addWidget(BuildFileGroupPlace(form, &parent));
   column->addWidget(BuildDeviceCommandGroup(form, &parent));
-  column->addWidget(BuildServicePanel(form, &parent));
+  column->addWidget(BuildServicePanelPlace(form, &parent));
   column->addStretch();
 
   form.ExitButton = MakeButton("ExitButton", QStringLiteral("Выход"), &parent);

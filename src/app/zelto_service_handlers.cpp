@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -35,23 +36,9 @@ const QString kUnrepresentableName =
 }  // namespace
 
 void TZelto::ConnectServiceHandlers() {
-  Bind(form_.OpenButton, &QPushButton::clicked, [this] { OpenClick(); });
   Bind(form_.Open, &QAction::triggered, [this] { OpenClick(); });
-  Bind(form_.SaveAsButton, &QPushButton::clicked, [this] { SaveAsClick(); });
   Bind(form_.SaveAs, &QAction::triggered, [this] { SaveAsClick(); });
-
-  BindCommand(form_.Request, &QToolButton::clicked, [this] { RequestClick(); });
-  Bind(form_.TestPort, &QToolButton::clicked, [this] { TestPortClick(); });
-  Bind(form_.Monitor, &QToolButton::clicked, [this] { MonitorClick(); });
-  BindCommand(form_.ReadPol, &QToolButton::clicked, [this] { ReadPolClick(); });
-  BindCommand(form_.ReadE, &QToolButton::clicked, [this] { ReadEClick(); });
   BindCommand(form_.ReadEepromToRam, &QAction::triggered, [this] { ReadEClick(); });
-  BindCommand(form_.SpeedButton2, &QToolButton::clicked, [this] { SpeedButton2Click(); });
-  Bind(form_.SpeedButton1, &QToolButton::clicked, [this] { SpeedButton1Click(); });
-  Bind(form_.ECalibr, &QToolButton::clicked, [this] { ECalibrClick(); });
-  Bind(form_.SS, &QToolButton::clicked, [this] { SSClick(); });
-  Bind(form_.FF, &QToolButton::clicked, [this] { FFClick(); });
-  Bind(form_.CC, &QToolButton::clicked, [this] { CCClick(); });
   Bind(form_.TimerTest, &QTimer::timeout, [this] { TimerTestTimer(); });
   Bind(form_.TimerMonitor, &QTimer::timeout, [this] { TimerMonitorTimer(); });
   Bind(form_.Timer_Mgr, &QTimer::timeout, [this] { Timer_MgrTimer(); });
@@ -72,6 +59,24 @@ void TZelto::ConnectServiceHandlers() {
     Bind(item, &QAction::triggered, [this] { WriteCalibrToFileClick(); });
   Bind(form_.ReadCalibr, &QAction::triggered, [this] { ReadCalibrClick(); });
   Bind(form_.txt1, &QAction::triggered, [this] { txt1Click(); });
+}
+
+void TZelto::ConnectServiceControls() {
+  Bind(form_.OpenButton, &QPushButton::clicked, [this] { OpenClick(); });
+  Bind(form_.SaveAsButton, &QPushButton::clicked, [this] { SaveAsClick(); });
+  BindCommand(form_.Request, &QToolButton::clicked, [this] { RequestClick(); });
+  Bind(form_.TestPort, &QToolButton::clicked, [this] { TestPortClick(); });
+  Bind(form_.Monitor, &QToolButton::clicked, [this] { MonitorClick(); });
+  BindCommand(form_.ReadPol, &QToolButton::clicked, [this] { ReadPolClick(); });
+  BindCommand(form_.ReadE, &QToolButton::clicked, [this] { ReadEClick(); });
+  BindCommand(form_.SpeedButton2, &QToolButton::clicked, [this] { SpeedButton2Click(); });
+  Bind(form_.SpeedButton1, &QToolButton::clicked, [this] { SpeedButton1Click(); });
+  Bind(form_.ECalibr, &QToolButton::clicked, [this] { ECalibrClick(); });
+  Bind(form_.SS, &QToolButton::clicked, [this] { SSClick(); });
+  Bind(form_.FF, &QToolButton::clicked, [this] { FFClick(); });
+  Bind(form_.CC, &QToolButton::clicked, [this] { CCClick(); });
+  for (QLineEdit* field : {form_.SetTemp, form_.RezCalc, form_.Edit3, form_.Edit2})
+    fieldEvents_->Watch(*field);
 }
 
 std::optional<std::string> TZelto::ChooseFile(const FileDialogOnDemand& dialog,

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace zelto::app {
 namespace {
@@ -96,6 +97,8 @@ TEST(ProductModes, EachKeyStartsWithItsOwnFace) {
     EXPECT_EQ(Find<QMenu>(window, "Tools1")->menuAction()->isVisible(), calibr || tuner);
 
     EXPECT_EQ(Find<QWidget>(window, "ServicePan")->isVisible(), face.servicePanel);
+    // The service panel's buttons are built when it is first shown, not before.
+    EXPECT_EQ(window.findChild<QToolButton*>("Monitor") != nullptr, face.servicePanel);
     EXPECT_EQ(!Find<QWidget>(window, "MeasageSetDastra")->isHidden(), face.dastraMessage);
     EXPECT_FALSE(window.ServiceView().ServiceShown());
 

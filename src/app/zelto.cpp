@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -59,6 +60,7 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       reporter_(std::make_unique<WindowReporter>(*form_.StatusPanels[3], *form_.InforF,
                                                  *form_.TransferBar)),
       connectionView_(std::make_unique<WindowConnectionView>(form_)),
+      settings_(std::make_unique<WindowSettings>()),
       link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)),
       trace_(traceFlags_, *reporter_),
       configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)) {
@@ -70,6 +72,9 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
   WatchNumericFields();
   FormCreate();
   startFinisher_ = std::make_unique<StartFinisher>(*this, [this] { ListPortsAtStart(); });
+  // Where the user left the window last time; centred on the screen the first time.
+  placed_ = restoreGeometry(settings_->Geometry());
+  form_.Splitter2->restoreState(settings_->MemoSplitter());
 }
 
 TZelto::~TZelto() {
@@ -230,6 +235,16 @@ void TZelto::ListPortsAtStart() {
   }
   // With no serial port at all the list stays empty and there is no number to check; the port
   // button reports that when pressed.
+  // A port asked for by name wins over the one remembered; a remembered one that has gone is
+  // forgotten quietly, and the first entry stands.
+  if (preferredPort_ == 0) {
+    if (const auto remembered = settings_->LastPortPath()) {
+      for (const PortEntry& port : link_->Ports().Listed()) {
+        if (port.path == *remembered)
+          preferredPort_ = port.number;
+      }
+    }
+  }
   form_.SetComN->setCurrentIndex(0);
   ShowPorts(link_->Ports().Listed());
   form_.SetComN->setCurrentIndex(
@@ -290,6 +305,8 @@ void TZelto::setVisible(bool visible) {
 }
 
 void TZelto::closeEvent(QCloseEvent* event) {
+  settings_->SetGeometry(saveGeometry());
+  settings_->SetMemoSplitter(form_.Splitter2->saveState());
   hotKeys_->Unregister();
   event->accept();
 }

@@ -8,6 +8,7 @@
 #include "app/product_mode.h"
 #include "app/service_view.h"
 #include "app/start_finisher.h"
+#include "app/window_settings.h"
 #include "app/zelto_form.h"
 #include "calib/calib_block.h"
 #include "config/config_record.h"
@@ -201,6 +202,8 @@ class TZelto final : public QMainWindow {
   // and asks the user; the path in the system's encoding, nothing when cancelled.
   std::optional<std::string> ChooseFile(const FileDialogOnDemand& dialog, const QString& filter,
                                         const QString& suffix);
+  // Asks through the file-choice seam, in the folder the dialog was last in.
+  std::optional<QString> AskForFile(QFileDialog& dialog);
   // The chosen name as the file system's bytes; nothing, with a box saying why, for a name the
   // dialog could not show exactly.
   std::optional<std::string> FileSystemPath(const QString& chosen);
@@ -253,6 +256,7 @@ class TZelto final : public QMainWindow {
   std::unique_ptr<FileChoice> files_;
   std::unique_ptr<WindowReporter> reporter_;
   std::unique_ptr<WindowConnectionView> connectionView_;
+  std::unique_ptr<WindowSettings> settings_;
   std::unique_ptr<zelto::Link> link_;
   std::vector<ExtraPort> extraPorts_;  // listed once the system's ports are
   int preferredPort_ = 0;              // the number of the first extra port, 0 when none

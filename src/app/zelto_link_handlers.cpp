@@ -67,6 +67,8 @@ void TZelto::ConnectClick() {
   const int number = SelectedPortNumber(form_.SetComN->currentText().toStdString());
   link_->SelectPort(number);
   link_->FlushTraceRing();
+  if (link_->IsPortOpen())
+    settings_->SetLastPortPath(link_->Ports().PathOf(link_->State().PortNo));
 }
 
 void TZelto::OpenDevClick() {

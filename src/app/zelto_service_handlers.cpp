@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -83,10 +84,20 @@ std::optional<std::string> TZelto::ChooseFile(const FileDialogOnDemand& dialog,
                                               const QString& filter, const QString& suffix) {
   dialog.Get().setNameFilters(NameFiltersFromPipeList(filter));
   dialog.Get().setDefaultSuffix(suffix);
-  const auto chosen = files_->Choose(dialog.Get());
+  const auto chosen = AskForFile(dialog.Get());
   if (!chosen)
     return std::nullopt;
   return FileSystemPath(*chosen);
+}
+
+std::optional<QString> TZelto::AskForFile(QFileDialog& dialog) {
+  const QString folder = settings_->DialogFolder(dialog.objectName());
+  if (!folder.isEmpty())
+    dialog.setDirectory(folder);
+  auto chosen = files_->Choose(dialog);
+  if (chosen)
+    settings_->SetDialogFolder(dialog.objectName(), QFileInfo(*chosen).absolutePath());
+  return chosen;
 }
 
 std::optional<std::string> TZelto::FileSystemPath(const QString& chosen) {
@@ -116,7 +127,7 @@ void TZelto::OpenClick() {
   QFileDialog& dialog = form_.OpenDialogEE.Get();
   dialog.setDefaultSuffix(QString());
   dialog.setNameFilters(NameFiltersFromPipeList(kConfigFiles));
-  const auto chosen = files_->Choose(dialog);
+  const auto chosen = AskForFile(dialog);
   if (!chosen || !FileSystemPath(*chosen))
     return;
   CfgFileName = *chosen;

@@ -150,6 +150,12 @@ struct ZeltoForm {
   QAction* N2;
   QAction* Print;
   QAction* PrintSetup;
+  // The safety entries: profiles, undo, and the switches of what comes before a write.
+  QAction* OpenProfile;
+  QAction* SaveProfile;
+  QAction* UndoWrite;
+  QAction* BackupBeforeWrite;
+  QAction* CompareBeforeWrite;
   QAction* N1;
   QAction* Exit;
   QMenu* Edit1;

@@ -76,6 +76,27 @@ void BuildCalibrationMenus(ZeltoForm& form) {
   form.N9 = AddItem(tuner, "N9", "Обнуление в Dastra");
 }
 
+QAction* AddSwitch(QMenu* menu, const char* name, const QString& text, bool on) {
+  QAction* item = AddItem(menu, name, text);
+  item->setCheckable(true);
+  item->setChecked(on);
+  return item;
+}
+
+void BuildSafetyItems(ZeltoForm& form, QMenu* file) {
+  AddSeparator(file, "ProfileSeparator");
+  form.OpenProfile = AddItem(file, "OpenProfile", QStringLiteral("Открыть профиль…"));
+  form.SaveProfile = AddItem(file, "SaveProfile", QStringLiteral("Сохранить профиль…"));
+  AddSeparator(file, "UndoSeparator");
+  // Undo needs a device to write back to.
+  form.UndoWrite =
+      AddItem(file, "UndoWrite", QStringLiteral("Отменить последнюю запись…"), kDisabled);
+  form.BackupBeforeWrite =
+      AddSwitch(file, "BackupBeforeWrite", QStringLiteral("Резервная копия перед записью"), true);
+  form.CompareBeforeWrite =
+      AddSwitch(file, "CompareBeforeWrite", QStringLiteral("Сравнивать перед записью"), false);
+}
+
 QTimer* MakeTimer(QMainWindow& window, const char* name, int intervalMs) {
   auto* timer = new QTimer(&window);
   timer->setObjectName(QLatin1String(name));
@@ -99,6 +120,7 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
   form.Print = AddItem(file, "Print", QStringLiteral("Печатать..."), kHiddenAndDisabled);
   form.PrintSetup =
       AddItem(file, "PrintSetup", QStringLiteral("Настройки принтера..."), kHiddenAndDisabled);
+  BuildSafetyItems(form, file);
   form.N1 = AddSeparator(file, "N1");
   form.Exit = AddItem(file, "Exit", QStringLiteral("Выход"));
 

@@ -34,7 +34,7 @@ constexpr std::array<OptionHelp, 1> kReadOptions{{
 }};
 
 constexpr std::array<OptionHelp, 9> kWriteOptions{{
-    {"--profile", "FILE", "writes the configuration of a profile file; takes no other option"},
+    {"--profile", "FILE", "the configuration a profile file holds; takes no other option"},
     {"--sensor", "CODE", "sensor code of the model's list: 0..14, or 0..20 on Velmor-7"},
     {"--range", "LO..HI", "measuring range in whole units; default the sensor's full range"},
     {"--output", "0-5|0-20|4-20", "output current range in mA (Velmor-7); default 4-20"},

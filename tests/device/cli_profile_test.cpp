@@ -177,6 +177,11 @@ TEST_F(ProfileTool, ReadSavesNoProfileOfWhatNoProfileHolds) {
   const auto diff = Run({"diff", "--profile", SavedByTheWindow(voltage, "voltage.json")});
   EXPECT_EQ(diff.exitCode, 7);
   EXPECT_EQ(LinesOf(diff.out), (Lines{"cold_junction: true → false"}));
+
+  ASSERT_EQ(Run({"write", "--profile", PathOf("voltage.json")}).exitCode, 0);
+  const auto nowhere = Run({"read", "--save-profile", PathOf("no/such/folder.json")});
+  EXPECT_EQ(nowhere.exitCode, 5);
+  EXPECT_EQ(LastLine(nowhere.err), "Error open file");
 }
 
 }  // namespace

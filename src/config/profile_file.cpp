@@ -81,6 +81,14 @@ std::string NotOffered(ProfileKey key, const Profile& profile) {
   return name + " is not offered for sensor code " + std::to_string(profile.sensor);
 }
 
+// The model's name where it has one, else its position.
+QJsonValue ModelJson(int model) {
+  const std::string text = ModelText(model);
+  if (ModelNamed(text))
+    return QString::fromStdString(text);
+  return model;
+}
+
 class Reader {
  public:
   explicit Reader(const QJsonObject& object) : object_(object) {}
@@ -270,9 +278,7 @@ std::string ProfileJson(const Profile& profile) {
     QJsonValue value;
     switch (key) {
       case ProfileKey::kModel:
-        value = ModelNamed(ModelText(profile.model))
-                    ? QJsonValue(QString::fromStdString(ModelText(profile.model)))
-                    : QJsonValue(profile.model);
+        value = ModelJson(profile.model);
         break;
       case ProfileKey::kSensor:
         value = profile.sensor;

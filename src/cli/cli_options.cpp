@@ -57,6 +57,7 @@ std::optional<std::string> ApplyValueOption(std::string_view name, std::string_v
     if (!model)
       return bad();
     options.model = *model;
+    options.modelGiven = true;
   } else if (name == "--baud") {
     const auto baud = ParseInteger(value);
     if (!baud || std::find(kBaudRates.begin(), kBaudRates.end(), *baud) == kBaudRates.end()) {

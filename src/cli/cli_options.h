@@ -13,6 +13,7 @@ struct GlobalOptions {
   std::optional<std::string> portPath;  // --port PATH; wins over --com
   std::optional<int> comNumber;         // --com N, a number of the port table
   int model = 2;                        // device position: 0, 1 or 2 (Velmor-7)
+  bool modelGiven = false;              // --model was given, so a profile of another is refused
   int baud = 4800;
   double timeoutScale = 1.0;  // multiplies the three read time-outs
   bool trace = false;

@@ -29,7 +29,12 @@ constexpr std::array<ExitHelp, 3> kDeviceExits{{
     {6, "the port could not be opened, or it went away"},
 }};
 
-constexpr std::array<OptionHelp, 8> kWriteOptions{{
+constexpr std::array<OptionHelp, 1> kReadOptions{{
+    {"--save-profile", "FILE", "also saves what the device holds as a profile (JSON)"},
+}};
+
+constexpr std::array<OptionHelp, 9> kWriteOptions{{
+    {"--profile", "FILE", "the configuration a profile file holds; takes no other option"},
     {"--sensor", "CODE", "sensor code of the model's list: 0..14, or 0..20 on Velmor-7"},
     {"--range", "LO..HI", "measuring range in whole units; default the sensor's full range"},
     {"--output", "0-5|0-20|4-20", "output current range in mA (Velmor-7); default 4-20"},
@@ -38,6 +43,10 @@ constexpr std::array<OptionHelp, 8> kWriteOptions{{
     {"--scheme", "4|3|2", "wires of a resistance input (Velmor-7)"},
     {"--sqrt", "", "square-root output (Velmor-7)"},
     {"--sensor-break", "", "sensor-break signalling (Velmor-7)"},
+}};
+
+constexpr std::array<OptionHelp, 1> kDiffOptions{{
+    {"--profile", "FILE", "the profile file to compare the device with"},
 }};
 
 constexpr std::array<OptionHelp, 7> kCorrectOptions{{
@@ -85,9 +94,19 @@ constexpr std::array<OptionHelp, 3> kSimulateOptions{{
 
 constexpr std::array<ExitHelp, 2> kPortsExits{{{0, "listed"}, {2, "an argument was given"}}};
 constexpr std::array<ExitHelp, 2> kIdentifyExits{{{0, "identified"}, {2, "no device given"}}};
-constexpr std::array<ExitHelp, 2> kReadExits{{{0, "read"}, {2, "no device given"}}};
-constexpr std::array<ExitHelp, 2> kWriteExits{
-    {{0, "written"}, {2, "a usage error, or a value the window would refuse: nothing is sent"}}};
+constexpr std::array<ExitHelp, 3> kReadExits{
+    {{0, "read, and saved with --save-profile"},
+     {2, "no device given"},
+     {5, "FILE could not be written, or the device holds what no profile can"}}};
+constexpr std::array<ExitHelp, 3> kWriteExits{
+    {{0, "written"},
+     {2, "a usage error, or a value the window would refuse: nothing is sent"},
+     {5, "the --profile file holds no profile (not JSON, another format, newer)"}}};
+constexpr std::array<ExitHelp, 4> kDiffExits{
+    {{0, "the device holds what the profile would write"},
+     {2, "a usage error, or a value the window would refuse"},
+     {5, "FILE holds no profile (not JSON, another format, a newer version)"},
+     {7, "the device differs from the profile"}}};
 constexpr std::array<ExitHelp, 2> kCorrectExits{
     {{0, "written"},
      {2, "a usage error, Velmor-7, or a value the window would refuse: nothing is sent"}}};
@@ -124,20 +143,25 @@ constexpr std::array kCommands{
                 "Nothing on standard output; the status texts (\"Порт открыт\",\n"
                 "\"Прибор подключен\") on standard error.",
                 kIdentifyExits},
-    CommandHelp{"read",
-                "",
-                "read the stored configuration and print its summary",
-                {},
-                true,
-                "The configuration summary: the lines the window's memo shows.",
+    CommandHelp{"read", "[--save-profile FILE]",
+                "read the stored configuration and print its summary", kReadOptions, true,
+                "The configuration summary: the lines the window's memo shows. A device whose\n"
+                "configuration no profile can hold saves nothing; the reasons on standard error.",
                 kReadExits},
     CommandHelp{"write",
-                "--sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] [--linear-emf] "
-                "[--cold-junction] [--scheme 4|3|2] [--sqrt] [--sensor-break]",
+                "--profile FILE | --sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] "
+                "[--linear-emf] [--cold-junction] [--scheme 4|3|2] [--sqrt] [--sensor-break]",
                 "write a configuration", kWriteOptions, true,
                 "Nothing on standard output; \"Запись завершена\" on standard error, and with\n"
-                "--trace the configuration dump.",
+                "--trace the configuration dump. A profile's model is the one identified,\n"
+                "unless --model names another: then nothing is sent (exit 2).",
                 kWriteExits},
+    CommandHelp{"diff", "--profile FILE", "show what a write of the profile would change",
+                kDiffOptions, true,
+                "One line per setting that differs, \"field: device → profile\" (fields by\n"
+                "their profile keys; \"word N\" for a word no setting accounts for, \"tables\"\n"
+                "for the conversion tables); nothing when the device holds the profile.",
+                kDiffExits},
     CommandHelp{"correct",
                 "--sensor CODE --range LO..HI --t1 T --t2 T --i1 MA --i2 MA [--linear-emf]",
                 "two-point range correction (table-loading models)", kCorrectOptions, true,
@@ -250,7 +274,8 @@ std::string ProgramHelpText() {
   return text +
          "\n"
          "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer,\n"
-         "4 identification failed, 5 file error, 6 port could not be opened or went away.\n";
+         "4 identification failed, 5 file error, 6 port could not be opened or went away,\n"
+         "7 diff found a difference.\n";
 }
 
 std::string CommandHelpText(const CommandHelp& help) {

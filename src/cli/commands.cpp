@@ -4,6 +4,7 @@
 #include "cli/command_convert.h"
 #include "cli/device_commands.h"
 #include "cli/port_commands.h"
+#include "cli/profile_commands.h"
 #include "cli/service_commands.h"
 #include "cli/simulate_command.h"
 
@@ -13,12 +14,19 @@ namespace zelto::cli {
 
 std::span<const Command> Commands() {
   static constexpr std::array kCommands{
-      Command{"ports", RunPorts},     Command{"identify", RunIdentify},
-      Command{"read", RunRead},       Command{"write", RunWrite},
-      Command{"correct", RunCorrect}, Command{"reset-correction", RunResetCorrection},
-      Command{"memory", RunMemory},   Command{"tables", RunTables},
-      Command{"calib", RunCalib},     Command{"monitor", RunMonitor},
-      Command{"convert", RunConvert}, Command{"simulate", RunSimulate},
+      Command{"ports", RunPorts},
+      Command{"identify", RunIdentify},
+      Command{"read", RunRead},
+      Command{"write", RunWrite},
+      Command{"diff", RunDiff},
+      Command{"correct", RunCorrect},
+      Command{"reset-correction", RunResetCorrection},
+      Command{"memory", RunMemory},
+      Command{"tables", RunTables},
+      Command{"calib", RunCalib},
+      Command{"monitor", RunMonitor},
+      Command{"convert", RunConvert},
+      Command{"simulate", RunSimulate},
   };
   return kCommands;
 }

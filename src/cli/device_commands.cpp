@@ -4,6 +4,7 @@
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
 #include "cli/port_commands.h"
+#include "cli/profile_commands.h"
 #include "cli/qt_core.h"
 #include "cli/trace_config_view.h"
 #include "cli/window_entries.h"
@@ -17,20 +18,6 @@
 
 namespace zelto::cli {
 namespace {
-
-int ExitCodeFor(config::DeviceOutcome outcome) {
-  switch (outcome) {
-    case config::DeviceOutcome::kDone:
-      return kExitSuccess;
-    case config::DeviceOutcome::kNoAnswer:
-      return kExitNoAnswer;
-    case config::DeviceOutcome::kRefused:
-    case config::DeviceOutcome::kNotAvailable:
-    case config::DeviceOutcome::kNoModel:
-      break;
-  }
-  return kExitUsage;
-}
 
 // A usage error before anything else, or the operation against the identified device.
 template <class Operation>
@@ -52,9 +39,23 @@ std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {
 
 }  // namespace
 
+int ExitCodeFor(config::DeviceOutcome outcome) {
+  switch (outcome) {
+    case config::DeviceOutcome::kDone:
+      return kExitSuccess;
+    case config::DeviceOutcome::kNoAnswer:
+      return kExitNoAnswer;
+    case config::DeviceOutcome::kRefused:
+    case config::DeviceOutcome::kNotAvailable:
+    case config::DeviceOutcome::kNoModel:
+      break;
+  }
+  return kExitUsage;
+}
+
 int RunRead(const Invocation& invocation) {
   if (!invocation.arguments.empty())
-    return UsageError("unexpected argument '" + invocation.arguments.front() + "' for read");
+    return RunReadSavingProfile(invocation);
   ConsoleReporter reporter;
   const int model = invocation.options.model;
   config::ConfigRecord record;
@@ -64,6 +65,8 @@ int RunRead(const Invocation& invocation) {
 }
 
 int RunWrite(const Invocation& invocation) {
+  if (NamesProfile(invocation))
+    return RunWriteProfile(invocation);
   const int model = invocation.options.model;
   const auto parsed = ParseWriteOptions(invocation.arguments, model);
   if (const auto* reason = std::get_if<std::string>(&parsed))

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "config/device_outcome.h"
 
 namespace zelto::cli {
+
+// The exit code of a configuration read or write that ran against the identified device.
+int ExitCodeFor(config::DeviceOutcome outcome);
 
 // read: the configuration summary, as the window's memo shows it.
 int RunRead(const Invocation& invocation);

@@ -11,6 +11,7 @@ enum ExitCode : int {
   kExitIdentifyFailed = 4,  // "Ошибка выбора прибора", "Ошибка приема"
   kExitFileError = 5,
   kExitPortError = 6,
+  kExitDifferent = 7,  // diff: the device differs from the profile
 };
 
 }  // namespace zelto::cli

@@ -2,53 +2,13 @@
 
 #include "config/field_assignment.h"
 #include "config/nominal_currents.h"
-#include "config/sensor_selection.h"
+#include "config/profile_application.h"
 
 #include <array>
 #include <cstdio>
 
 namespace zelto::cli {
 namespace {
-
-std::string RangeRefusal(const WholeRange& range, const config::ConfigRecord& record) {
-  return "range " + std::to_string(range.low) + ".." + std::to_string(range.high) +
-         " is refused: sensor " + std::to_string(record.Sensor) + " takes LO below HI within " +
-         std::to_string(record.LimMin) + ".." + std::to_string(record.LimMax);
-}
-
-// The model and the sensor, as the window's lists set them.
-void SelectSensor(config::ConfigRecord& record, int model, int sensor, int outputRange,
-                  config::ConfigView& view) {
-  using config::Selection;
-  config::SetDeviceOrSensor(record, Selection::kDevice, model, outputRange, view);
-  config::SetDeviceOrSensor(record, Selection::kSensor, sensor, outputRange, view);
-}
-
-// The range as typed into RangeMin and RangeMax; the reason when the window would refuse it.
-std::optional<std::string> ApplyRange(config::ConfigRecord& record, const WholeRange& range,
-                                      int outputRange, config::ConfigView& view) {
-  // The low end first: from the full range, every pair the rules accept gets through this way.
-  config::AssignField(record, config::kQuantityRangeMin, static_cast<float>(range.low), outputRange,
-                      view);
-  config::AssignField(record, config::kQuantityRangeMax, static_cast<float>(range.high),
-                      outputRange, view);
-  if (record.RngMin != range.low || record.RngMax != range.high)
-    return RangeRefusal(range, record);
-  return std::nullopt;
-}
-
-// A click on the output range: its two current ends through the current fields, then the
-// nominal currents on the new scale.
-void ApplyOutputRange(config::ConfigRecord& record, int outputRange, config::ConfigView& view) {
-  const auto currents = config::OutputCurrentRange(outputRange);
-  if (!currents)
-    return;
-  config::AssignField(record, config::kQuantityCurrentMin, static_cast<float>(currents->low),
-                      outputRange, view);
-  config::AssignField(record, config::kQuantityCurrentMax, static_cast<float>(currents->high),
-                      outputRange, view);
-  config::ComputeNominalCurrents(record, true, outputRange, view);
-}
 
 // Assigns the value as the window's field would; the reason when the field keeps another value.
 std::optional<std::string> Assign(config::ConfigRecord& record, int quantityCode, float value,
@@ -74,24 +34,24 @@ std::string NominalCurrentRule(float nominal, double band) {
 std::variant<config::ConfigRecord, std::string> RecordForWrite(const WriteOptions& options,
                                                                int model,
                                                                config::ConfigView& view) {
-  config::ConfigRecord record;
-  const int output = options.switches.outputRange;
-  SelectSensor(record, model, options.sensor, output, view);
-  if (model == config::kDeviceVelmor7)
-    ApplyOutputRange(record, output, view);
-  if (options.range) {
-    if (auto reason = ApplyRange(record, *options.range, output, view))
-      return *reason;
-  }
-  return record;
+  config::Profile profile;
+  profile.model = model;
+  profile.sensor = options.sensor;
+  profile.range = options.range;
+  profile.linearEmf = options.lineFunc;
+  profile.output = options.switches.outputRange;
+  const auto applied = config::SettingsOfProfile(profile, view);
+  if (!applied.refused.empty())
+    return applied.refused.front().reason;
+  return applied.settings.record;
 }
 
 std::variant<config::ConfigRecord, std::string> RecordForCorrection(const CorrectOptions& options,
                                                                     int model,
                                                                     config::ConfigView& view) {
   config::ConfigRecord record;
-  SelectSensor(record, model, options.sensor, config::kOutput4To20, view);
-  if (auto reason = ApplyRange(record, options.range, config::kOutput4To20, view))
+  config::SelectModelAndSensor(record, model, options.sensor, config::kOutput4To20, view);
+  if (auto reason = config::AssignRange(record, options.range, config::kOutput4To20, view))
     return *reason;
   constexpr std::string_view kTemperatureRule = "T1 and T2 must lie within the range, T1 below T2";
   // T1 may only move below T2, so T2 goes first when T1 is not below the current T2.

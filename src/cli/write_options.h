@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/memory_words.h"
+#include "config/profile.h"
 
 #include <optional>
 #include <string>
@@ -9,11 +10,7 @@
 
 namespace zelto::cli {
 
-// A measuring range in whole units, as the device stores it.
-struct WholeRange {
-  int low = 0;
-  int high = 0;
-};
+using config::WholeRange;
 
 // write --sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] [--linear-emf] [--cold-junction]
 //       [--scheme 4|3|2] [--sqrt] [--sensor-break]

@@ -185,4 +185,16 @@ std::vector<std::string> VelmorRangeLines(uint32_t stateWord, int32_t low, int32
   return lines;
 }
 
+std::string SchemeName(int scheme) {
+  return Entry(kSchemes, scheme);
+}
+
+std::string OutputRangeName(int outputRange) {
+  return Entry(kOutputRanges, outputRange);
+}
+
+std::string SwitchStateName(int state) {
+  return Entry(kSwitchStates, state);
+}
+
 }  // namespace zelto::config

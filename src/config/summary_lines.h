@@ -46,4 +46,10 @@ std::string LoadingRangeLine(uint32_t stateWord, int32_t low, int32_t high);
 std::vector<std::string> VelmorSwitchLines(uint32_t wordA, uint32_t wordB);
 std::vector<std::string> VelmorRangeLines(uint32_t stateWord, int32_t low, int32_t high);
 
+// The texts of those lines for one setting: "3-проводная", "(4...20)мА", "включено"; "код N" for
+// a value with no entry.
+std::string SchemeName(int scheme);
+std::string OutputRangeName(int outputRange);
+std::string SwitchStateName(int state);
+
 }  // namespace zelto::config

@@ -17,8 +17,9 @@ const std::string kCli = ZELTO_CLI_PATH;
 TEST(CliProgram, HelpListsEveryCommand) {
   const auto result = RunProgram(kCli, {"--help"});
   EXPECT_EQ(result.exitCode, 0);
-  for (const char* command : {"ports", "identify", "read", "write", "correct", "reset-correction",
-                              "memory", "tables", "calib", "monitor", "convert", "simulate"}) {
+  for (const char* command :
+       {"ports", "identify", "read", "write", "diff", "correct", "reset-correction", "memory",
+        "tables", "calib", "monitor", "convert", "simulate"}) {
     EXPECT_NE(result.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
   }
   // Qt's rule for a port name, which would otherwise surprise: ttyS0 is /dev/ttyS0.
@@ -33,10 +34,11 @@ TEST(CliProgram, HelpListsEveryCommand) {
 const std::map<std::string, std::vector<std::string>> kCommandOptions{
     {"ports", {}},
     {"identify", {}},
-    {"read", {}},
+    {"read", {"--save-profile"}},
     {"write",
-     {"--sensor", "--range", "--output", "--linear-emf", "--cold-junction", "--scheme", "--sqrt",
-      "--sensor-break"}},
+     {"--profile", "--sensor", "--range", "--output", "--linear-emf", "--cold-junction", "--scheme",
+      "--sqrt", "--sensor-break"}},
+    {"diff", {"--profile"}},
     {"correct", {"--sensor", "--range", "--t1", "--t2", "--i1", "--i2", "--linear-emf"}},
     {"reset-correction", {}},
     {"memory", {"--save"}},

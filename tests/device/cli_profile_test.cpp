@@ -1,0 +1,188 @@
+// zelto-cli write --profile, read --save-profile and diff against a simulated transmitter.
+#include "config/profile_diff.h"
+#include "config/profile_file.h"
+#include "run_program.h"
+#include "scratch_folder.h"
+#include "sim/simulator.h"
+#include "window_settings.h"
+
+#include <gtest/gtest.h>
+
+namespace zelto::cli {
+namespace {
+
+using testing::LastLine;
+using testing::LinesOf;
+using testing::ProgramResult;
+using testing::RunProgram;
+using testing::SampleChoices;
+using testing::WindowChoices;
+using testing::WindowSettings;
+using Lines = std::vector<std::string>;
+
+const std::string kCli = ZELTO_CLI_PATH;
+
+// A transmitter of the model, and a folder for the profiles the test and the tool write.
+class ProfileTool : public ::testing::Test {
+ protected:
+  void Simulate(int model) { sim_ = std::make_unique<sim::Simulator>(model); }
+  sim::Simulator& Sim() { return *sim_; }
+
+  ProgramResult Run(Lines arguments) {
+    arguments.insert(arguments.begin(), {"--port", sim_->Path()});
+    return RunProgram(kCli, arguments);
+  }
+
+  // The profile the window would save for the choices, as a file.
+  std::string SavedByTheWindow(const WindowChoices& choices, const std::string& name) {
+    const std::string path = folder_.PathOf(name);
+    EXPECT_EQ(config::SaveProfile(path, config::ProfileFromSettings(WindowSettings(choices))),
+              calib::FileOutcome::kDone);
+    return path;
+  }
+
+  std::string Write(const std::string& name, const std::string& text) {
+    return folder_.Write(name, text);
+  }
+  std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
+
+ private:
+  testing::ScratchFolder folder_;
+  std::unique_ptr<sim::Simulator> sim_;
+};
+
+config::Profile Loaded(const std::string& path) {
+  const auto loaded = config::LoadProfile(path);
+  EXPECT_TRUE(std::holds_alternative<config::ProfileText>(loaded)) << path;
+  if (const auto* text = std::get_if<config::ProfileText>(&loaded)) {
+    EXPECT_TRUE(text->refused.empty());
+    return text->profile;
+  }
+  return {};
+}
+
+TEST_F(ProfileTool, AWindowsProfileWritesItsWordsAndReadsBackAsTheSameProfile) {
+  for (const WindowChoices& choices : SampleChoices()) {
+    Simulate(choices.model);
+    const std::string saved = SavedByTheWindow(choices, "window.json");
+    const std::string model = std::to_string(choices.model);
+    const auto written = Run({"write", "--profile", saved});  // the profile names the model
+    EXPECT_EQ(written.exitCode, 0) << choices.name << "\n" << written.err;
+    EXPECT_EQ(LastLine(written.err), "Запись завершена") << choices.name;
+
+    // The very words the window's own write of those settings sends, each as it leaves it.
+    const auto memory = Sim().Memory();
+    std::map<uint16_t, std::array<uint8_t, 4>> sent;
+    const auto words = config::ConfigurationWriteWords(WindowSettings(choices));
+    for (const config::MemoryWord& word : words.value())
+      sent[word.address] = word.bytes;
+    for (const auto& [address, bytes] : sent) {
+      EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), memory.begin() + address))
+          << choices.name << " word " << address;
+    }
+
+    const std::string back = PathOf("device.json");
+    const auto read = Run({"--model", model, "read", "--save-profile", back});
+    EXPECT_EQ(read.exitCode, 0) << choices.name << "\n" << read.err;
+    EXPECT_EQ(LinesOf(read.out), LinesOf(Run({"--model", model, "read"}).out)) << choices.name;
+    EXPECT_EQ(LastLine(read.err), "Файл записан");
+    const config::Profile window = Loaded(saved);
+    const config::Profile device = Loaded(back);
+    EXPECT_TRUE(config::DiffProfiles(device, window).empty()) << choices.name;
+    if (!choices.lineFunc) {
+      EXPECT_EQ(device, window) << choices.name;
+    }
+
+    for (const std::string& profile : {saved, back}) {
+      const auto same = Run({"diff", "--profile", profile});
+      EXPECT_EQ(same.exitCode, 0) << choices.name << " " << profile << "\n" << same.out;
+      EXPECT_EQ(same.out, "");
+    }
+  }
+}
+
+TEST_F(ProfileTool, DiffListsWhatAWriteOfTheProfileWouldChange) {
+  Simulate(2);
+  const WindowChoices& device = SampleChoices()[3];  // 0..320 Ω, three-wire, root, 0..20 mA
+  ASSERT_EQ(Run({"write", "--profile", SavedByTheWindow(device, "device.json")}).exitCode, 0);
+  WindowChoices other = device;
+  other.low = 0;
+  other.switches.outputRange = 2;
+  other.switches.sensorBreak = true;
+  const auto result = Run({"diff", "--profile", SavedByTheWindow(other, "other.json")});
+  EXPECT_EQ(result.exitCode, 7) << result.err;
+  EXPECT_EQ(LinesOf(result.out), (Lines{"range: 10..300 → 0..300", "output: 0-20 → 4-20",
+                                        "sensor_break: false → true"}));
+  EXPECT_EQ(LastLine(result.err), "Чтение завершено");
+
+  Simulate(1);
+  const auto blank = Run({"diff", "--profile", SavedByTheWindow(SampleChoices()[1], "s.json")});
+  EXPECT_EQ(blank.exitCode, 7);
+  EXPECT_EQ(LinesOf(blank.out), (Lines{"configured: no → yes", "sensor: 0 → 12",
+                                       "range: 0..0 → 0..1700", "tables: differ"}));
+}
+
+TEST_F(ProfileTool, AProfileTheRulesRefuseOrThatIsNoProfileSendsNothing) {
+  Simulate(1);
+  const std::vector<std::tuple<std::string, int, std::string>> files{
+      {R"({"format": "zelto-profile", "version": 1, "model": 1, "sensor": 11, "sqrt": true})", 2,
+       "sqrt is for Velmor-7 only"},
+      {R"({"format": "zelto-profile", "version": 1, "model": 1, "sensor": 11,
+           "range": [-50, 2000]})",
+       2, "range -50..2000 is refused: sensor 11 takes LO below HI within -50..1300"},
+      {R"({"format": "zelto-profile", "version": 1, "model": "velmor-7", "sensor": 11})", 2,
+       "the profile is for model velmor-7, --model names dastra-2"},
+      {R"({"format": "zelto-calibration", "version": 1, "model": 1, "sensor": 11})", 5,
+       "not a profile: its format is zelto-calibration, not zelto-profile"},
+      {R"({"format": "zelto-profile", "version": 2, "model": 1, "sensor": 11})", 5,
+       "profile version 2 is newer than this program reads (1)"},
+      {"model = 1\n", 5, "not valid JSON: illegal value at byte 1"},
+  };
+  for (const auto& [text, exitCode, reason] : files) {
+    const std::string path = Write("profile.json", text);
+    for (const char* command : {"write", "diff"}) {
+      const auto result = Run({"--model", "dastra-2", command, "--profile", path});
+      EXPECT_EQ(result.exitCode, exitCode) << command << " " << text << "\n" << result.err;
+      EXPECT_EQ(result.err, "zelto-cli: profile '" + path + "': " + reason + "\n") << command;
+    }
+  }
+  EXPECT_TRUE(Sim().Requests().empty());
+  EXPECT_EQ(Run({"write", "--profile", PathOf("none.json"), "--sensor", "11"}).exitCode, 2);
+}
+
+TEST_F(ProfileTool, ReadSavesNoProfileOfWhatNoProfileHolds) {
+  Simulate(2);
+  const std::string path = PathOf("device.json");
+  const auto blank = Run({"read", "--save-profile", path});
+  EXPECT_EQ(blank.exitCode, 5);
+  EXPECT_EQ(LastLine(blank.err),
+            "zelto-cli: profile '" + path + "': not saved: the device is not configured");
+
+  // The window can leave a disabled switch checked, and its write sends it.
+  WindowChoices voltage{"voltage", 2, 15, 0, 100};
+  voltage.switches.coldJunction = true;
+  auto memory = Sim().Memory();
+  const auto words = config::ConfigurationWriteWords(WindowSettings(voltage));
+  for (const config::MemoryWord& word : words.value())
+    std::copy(word.bytes.begin(), word.bytes.end(), memory.begin() + word.address);
+  Sim().LoadMemory(memory);
+  const auto held = Run({"read", "--save-profile", path});
+  EXPECT_EQ(held.exitCode, 5);
+  EXPECT_EQ(LastLine(held.err), "zelto-cli: profile '" + path +
+                                    "': not saved: cold_junction is true, which a profile of "
+                                    "this model and sensor cannot hold");
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  voltage.switches.coldJunction = false;
+  const auto diff = Run({"diff", "--profile", SavedByTheWindow(voltage, "voltage.json")});
+  EXPECT_EQ(diff.exitCode, 7);
+  EXPECT_EQ(LinesOf(diff.out), (Lines{"cold_junction: true → false"}));
+
+  ASSERT_EQ(Run({"write", "--profile", PathOf("voltage.json")}).exitCode, 0);
+  const auto nowhere = Run({"read", "--save-profile", PathOf("no/such/folder.json")});
+  EXPECT_EQ(nowhere.exitCode, 5);
+  EXPECT_EQ(LastLine(nowhere.err), "Error open file");
+}
+
+}  // namespace
+}  // namespace zelto::cli

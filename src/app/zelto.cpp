@@ -93,6 +93,8 @@ TZelto::~TZelto() {
 void TZelto::ConnectHandlers() {
   Bind(form_.ExitButton, &QPushButton::clicked, [this] { ExitButtonClick(); });
   Bind(form_.Exit, &QAction::triggered, [this] { ExitButtonClick(); });
+  Bind(form_.OpenProfile, &QAction::triggered, [this] { OpenProfileClick(); });
+  Bind(form_.SaveProfile, &QAction::triggered, [this] { SaveProfileClick(); });
 
   // Ports. The list is checked when the user picks an entry or finishes typing one, not at
   // every keystroke, and brought up to date whenever it is opened.

@@ -12,6 +12,8 @@
 #include "app/zelto_form.h"
 #include "calib/calib_block.h"
 #include "config/config_record.h"
+#include "config/profile.h"
+#include "config/write_settings.h"
 #include "link/ee_image.h"
 #include "link/link_timeouts.h"
 #include "link/memo_trace.h"
@@ -151,6 +153,10 @@ class TZelto final : public QMainWindow {
   void WriteCalibrToFileClick();
   void ReadCalibrClick();
   void txt1Click();
+  // Profiles: the window's configuration kept in a file and applied again.
+  void OpenProfileClick();
+  void SaveProfileClick();
+
   // Loads the device code, sensor code and range ends from the file named by CfgFileName.
   void ReadNameF();
 
@@ -196,6 +202,13 @@ class TZelto final : public QMainWindow {
   // Puts SetOutCurrent on the entry of the record's output current range.
   void ShowOutputRangeOfRecord();
   void SelectSensorOfList(const QComboBox& list);
+  // The sensor list of a model's view.
+  QComboBox* SensorListOf(int model) const;
+  // The record and the controls a configuration write takes, as they are now.
+  config::WriteSettings CurrentWriteSettings() const;
+  // A profile's sensor, linear flag, output range and switches, each through its control's own
+  // handler; the range is the caller's.
+  void ApplyProfileControls(const config::Profile& profile);
   // "Прибор не подключен" and false when no device is connected.
   bool RequireConnectedDevice();
   // Sets up the dialog for one kind of file (filter in the "Text|*.ext" form, default suffix)

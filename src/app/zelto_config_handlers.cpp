@@ -37,6 +37,17 @@ void TZelto::ShowOutputRangeOfRecord() {
   }
 }
 
+QComboBox* TZelto::SensorListOf(int model) const {
+  switch (model) {
+    case config::kDeviceLoadingBlank:
+      return form_.TypeSensor_0;
+    case config::kDeviceDastra2:
+      return form_.TypeSensor_1;
+    default:
+      return form_.TypeSensor_2;
+  }
+}
+
 void TZelto::SelectSensorOfList(const QComboBox& list) {
   config::SetDeviceOrSensor(config_, config::Selection::kSensor, list.currentIndex(), OutputRange(),
                             *configView_);
@@ -87,8 +98,7 @@ void TZelto::TypeDeviceChange() {
   config::SetDeviceOrSensor(config_, config::Selection::kDevice, device, OutputRange(),
                             *configView_);
   if (config::IsTableLoadingDevice(device)) {
-    SelectSensorOfList(device == config::kDeviceLoadingBlank ? *form_.TypeSensor_0
-                                                             : *form_.TypeSensor_1);
+    SelectSensorOfList(*SensorListOf(device));
     form_.HeadDevice->setText(productName_);
     form_.Function->setCurrentIndex(kCorrectionPage);
     form_.PanRangeD->show();

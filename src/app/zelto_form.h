@@ -189,6 +189,8 @@ struct ZeltoForm {
   // File dialogs and timers.
   FileDialogOnDemand OpenDialogEE;
   FileDialogOnDemand SaveDialogEE;
+  FileDialogOnDemand OpenProfileDialog;
+  FileDialogOnDemand SaveProfileDialog;
   QTimer* TimerTest;
   QTimer* TimerMonitor;
   QTimer* TimeConnect;

@@ -145,6 +145,8 @@ void BuildDialogsAndTimers(ZeltoForm& form, QMainWindow& window) {
       NameFiltersFromPipeList(
           QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*")));
   form.SaveDialogEE = FileDialogOnDemand(window, "SaveDialogEE", QFileDialog::AcceptSave);
+  form.OpenProfileDialog = FileDialogOnDemand(window, "OpenProfileDialog", QFileDialog::AcceptOpen);
+  form.SaveProfileDialog = FileDialogOnDemand(window, "SaveProfileDialog", QFileDialog::AcceptSave);
 
   form.TimerTest = MakeTimer(window, "TimerTest", 500);
   form.TimerMonitor = MakeTimer(window, "TimerMonitor", 3000);

@@ -104,12 +104,9 @@ void TZelto::ReadFromComClick() {
 void TZelto::WriteToComClick() {
   if (!RequireConnectedDevice())
     return;
-  // The switches are not in the record: they are read from the window as it is written.
-  const config::VelmorSwitches switches{form_.SetCoolJunk->isChecked(),
-                                        form_.SetSheme->currentIndex(), form_.SetSqrt->isChecked(),
-                                        OutputRange(), form_.SetSensorBreak->isChecked()};
-  config::WriteConfiguration(*link_, *reporter_, config_, SelectedModel(),
-                             form_.LineFunc->isChecked(), switches);
+  const config::WriteSettings settings = CurrentWriteSettings();
+  config::WriteConfiguration(*link_, *reporter_, config_, SelectedModel(), settings.lineFunc,
+                             settings.switches);
 }
 
 void TZelto::WriteUserClick() {

@@ -1,0 +1,131 @@
+// The window's profile commands: a configuration kept as a file, opened through the handlers a
+// user's own choices run, so that the views, the nominal currents and a following write agree.
+#include "app/window_config_view.h"
+#include "app/window_reporter.h"
+#include "app/zelto.h"
+#include "calib/file_outcome.h"
+#include "config/profile.h"
+#include "config/profile_application.h"
+#include "config/profile_file.h"
+#include "link/link.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+
+namespace zelto::app {
+namespace {
+
+const QString kProfileFiles = QStringLiteral("Профили (*.json)|*.json");
+const QString kJson = QStringLiteral("json");
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ProfileFileFaultText(config::ProfileFileFault fault) {
+  switch (fault) {
+    case config::ProfileFileFault::kCannotOpen:
+      return QStringLiteral("Не удалось открыть файл профиля");
+    case config::ProfileFileFault::kNotJson:
+      return QStringLiteral("Файл профиля не в формате JSON");
+    case config::ProfileFileFault::kNotAProfile:
+      return QStringLiteral("Файл не является профилем");
+    case config::ProfileFileFault::kNewerVersion:
+      return QStringLiteral("Профиль записан более новой версией программы");
+    case config::ProfileFileFault::kIncomplete:
+      return QStringLiteral("В профиле нет прибора или датчика");
+  }
+  return {};
+}
+
+// "диапазон: -50..2000", one line a refused value.
+QStringList RefusalLines(const std::vector<config::ProfileRefusal>& refused) {
+  QStringList lines;
+  for (const config::ProfileRefusal& refusal : refused) {
+    const auto key = config::KeyNamed(refusal.key);
+    const QString name = key ? FromUtf8(config::KeyWindowName(*key)) : FromUtf8(refusal.key);
+    lines << name + QStringLiteral(": ") + FromUtf8(refusal.value);
+  }
+  return lines;
+}
+
+}  // namespace
+
+config::WriteSettings TZelto::CurrentWriteSettings() const {
+  // The switches are not in the record: a write reads them from the window as it is made.
+  const config::VelmorSwitches switches{form_.SetCoolJunk->isChecked(),
+                                        form_.SetSheme->currentIndex(), form_.SetSqrt->isChecked(),
+                                        OutputRange(), form_.SetSensorBreak->isChecked()};
+  return {config_, form_.LineFunc->isChecked(), switches};
+}
+
+void TZelto::SaveProfileClick() {
+  const auto path = ChooseFile(form_.SaveProfileDialog, kProfileFiles, kJson);
+  if (!path)
+    return;
+  const config::Profile profile = config::ProfileFromSettings(CurrentWriteSettings());
+  const calib::FileOutcome saved = config::SaveProfile(*path, profile);
+  reporter_->ShowStatus(saved == calib::FileOutcome::kDone ? calib::kStatusFileWritten
+                                                           : calib::FileFailureStatus(saved));
+}
+
+void TZelto::OpenProfileClick() {
+  const auto path = ChooseFile(form_.OpenProfileDialog, kProfileFiles, kJson);
+  if (!path)
+    return;
+  const auto loaded = config::LoadProfile(*path);
+  if (const auto* error = std::get_if<config::ProfileFileError>(&loaded)) {
+    messages_->ShowError(ProfileFileFaultText(error->fault));
+    return;
+  }
+  const config::ProfileText& text = std::get<config::ProfileText>(loaded);
+  if (!text.Applicable()) {
+    messages_->ShowError(QStringLiteral("Профиль не подходит ни к одному прибору списка:\n") +
+                         RefusalLines(text.refused).join(QLatin1Char('\n')));
+    return;
+  }
+  const config::Profile& profile = text.profile;
+  if (profile.model != SelectedModel()) {
+    if (link_->IsDeviceConnected()) {
+      messages_->ShowError(
+          QStringLiteral("Профиль для другого прибора (%1); чтобы открыть его, отключите прибор")
+              .arg(form_.TypeDevice->itemText(profile.model)));
+      return;
+    }
+    ChooseDevice(profile.model);
+  }
+  ApplyProfileControls(profile);
+  std::vector<config::ProfileRefusal> refused = text.refused;
+  if (const auto range = config::EffectiveRange(profile)) {
+    if (const auto reason = config::AssignRange(config_, *range, OutputRange(), *configView_)) {
+      refused.push_back(config::ProfileRefusal{
+          std::string(config::KeyName(config::ProfileKey::kRange)),
+          std::to_string(range->low) + ".." + std::to_string(range->high), *reason});
+    }
+  }
+  RefreshValueFields();
+  if (!refused.empty()) {
+    messages_->ShowError(QStringLiteral("Не применено:\n") +
+                         RefusalLines(refused).join(QLatin1Char('\n')));
+  }
+}
+
+void TZelto::ApplyProfileControls(const config::Profile& profile) {
+  // The model's list and its handler, as a pick from it.
+  QComboBox* sensors = SensorListOf(profile.model);
+  sensors->setCurrentIndex(profile.sensor);
+  SelectSensorOfList(*sensors);
+  form_.LineFunc->setChecked(profile.linearEmf);
+  if (profile.model != config::kDeviceVelmor7)
+    return;
+  form_.SetOutCurrentItems->button(profile.output)->setChecked(true);
+  SetOutCurrentClick();
+  form_.SetCoolJunk->setChecked(profile.coldJunction);
+  form_.SetSheme->setCurrentIndex(profile.scheme);
+  form_.SetSqrt->setChecked(profile.squareRoot);
+  form_.SetSensorBreak->setChecked(profile.sensorBreak);
+}
+
+}  // namespace zelto::app

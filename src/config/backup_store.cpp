@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -51,6 +52,14 @@ QDateTime InstantOf(const Backup& backup) {
   return QDateTime::fromString(QString::fromStdString(backup.time), Qt::ISODateWithMs);
 }
 
+// Of two backups of the same millisecond: the counter at the end of the id tells, a longer one
+// being the larger.
+bool IsLaterId(const std::string& a, const std::string& b) {
+  if (a.size() != b.size())
+    return a.size() > b.size();
+  return a > b;
+}
+
 // Holds the folder's lock file, exclusively, for its life: one pruning at a time, whoever
 // prunes. Without a lock file to be had it holds nothing, and a pruning that runs beside another
 // at worst removes what the other removes too.
@@ -68,11 +77,29 @@ class FolderLock {
   FileDescriptor file_;  // closing it lets the lock go
 };
 
+// Each time read once, not once a comparison.
+void SortNewestFirst(std::vector<Backup>& backups) {
+  std::vector<std::pair<std::int64_t, std::size_t>> order;
+  for (std::size_t i = 0; i < backups.size(); ++i)
+    order.emplace_back(InstantOf(backups[i]).toMSecsSinceEpoch(), i);
+  std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+    if (a.first != b.first)
+      return a.first > b.first;
+    return IsLaterId(backups[a.second].id, backups[b.second].id);
+  });
+  std::vector<Backup> sorted;
+  sorted.reserve(backups.size());
+  for (const auto& [instant, index] : order)
+    sorted.push_back(std::move(backups[index]));
+  backups = std::move(sorted);
+}
+
 }  // namespace
 
 BackupStore::BackupStore() : BackupStore(BackupsFolder()) {}
 
-BackupStore::BackupStore(std::string folder) : folder_(std::move(folder)) {}
+BackupStore::BackupStore(std::string folder, int keptPerGroup)
+    : folder_(std::move(folder)), keptPerGroup_(keptPerGroup) {}
 
 std::string BackupStore::PathOf(const std::string& id) const {
   return folder_ + "/" + id + std::string(kExtension);
@@ -116,7 +143,7 @@ BackupStore::Listing BackupStore::List() const {
       listing.unreadable.push_back(name + ": " + std::get<LoadFailure>(loaded).reason);
     }
   }
-  std::sort(listing.backups.begin(), listing.backups.end(), IsNewer);
+  SortNewestFirst(listing.backups);
   std::sort(listing.unreadable.begin(), listing.unreadable.end());
   return listing;
 }
@@ -149,13 +176,13 @@ void BackupStore::Prune() const {
     files += entry->path().filename().string().ends_with(kExtension) ? 1 : 0;
   }
   // Neither group can be over its count while all of them are not.
-  if (files <= kKeptPerGroup)
+  if (files <= keptPerGroup_)
     return;
   int configurations = 0;
   int calibrations = 0;
   for (const Backup& backup : List().backups) {
     int& kept = IsCalibrationBackup(backup) ? calibrations : configurations;
-    if (kept < kKeptPerGroup) {
+    if (kept < keptPerGroup_) {
       ++kept;
     } else {
       fs::remove(PathOf(backup.id), error);
@@ -196,10 +223,7 @@ bool IsNewer(const Backup& a, const Backup& b) {
   const QDateTime timeB = InstantOf(b);
   if (timeA != timeB)
     return timeA > timeB;
-  // The same millisecond: the counter at the end of the id tells, a longer one being larger.
-  if (a.id.size() != b.id.size())
-    return a.id.size() > b.id.size();
-  return a.id > b.id;
+  return IsLaterId(a.id, b.id);
 }
 
 }  // namespace zelto::config

@@ -21,7 +21,8 @@ class BackupStore {
 
   // The user's backups folder (BackupsFolder).
   BackupStore();
-  explicit BackupStore(std::string folder);
+  // keptPerGroup other than kKeptPerGroup is for tests.
+  explicit BackupStore(std::string folder, int keptPerGroup = kKeptPerGroup);
 
   const std::string& Folder() const { return folder_; }
 
@@ -52,6 +53,7 @@ class BackupStore {
   std::string PathOf(const std::string& id) const;
 
   std::string folder_;
+  int keptPerGroup_;
 };
 
 // A backup's time as it is written: local time in ISO 8601 with milliseconds and the UTC offset,

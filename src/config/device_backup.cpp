@@ -45,7 +45,8 @@ BackupFailure DeviceWords::Read(const std::vector<std::uint16_t>& addresses, Rep
         return link_.PortWentAway() ? BackupFailure::kPortGone : BackupFailure::kNoAnswer;
     }
   }
-  reporter.SetProgress(kBarFull);
+  if (unread.empty())
+    reporter.SetProgress(kBarFull);
   return BackupFailure::kNone;
 }
 

@@ -51,9 +51,9 @@ bool RunWrites(Link& link, const CalibrationLayout& layout, const config::WriteP
     if (!link.Request(word.address, word.bytes, CmdWriteWord))
       return false;
     const int index = static_cast<int>(i);
-    reporter.SetProgress(i < pairs ? PairBar(index, bar.pairSteps)
-                                   : ReferenceBar(index - static_cast<int>(pairs),
-                                                  bar.referenceBarBase));
+    reporter.SetProgress(i < pairs
+                             ? PairBar(index, bar.pairSteps)
+                             : ReferenceBar(index - static_cast<int>(pairs), bar.referenceBarBase));
   }
   // The device takes the words as they come; the action only tells it to use them, and its
   // answer changes nothing here.

@@ -26,8 +26,7 @@ ServiceOutcome ReadCalibration(Link& link, CalibBlock& block, int model, bool ca
 // Writes the block's pairs and reference values for the model's family, then the family's
 // done action, and shows the block.
 ServiceOutcome WriteCalibration(Link& link, const CalibBlock& block, int model, bool calibrVisible,
-                                Reporter& reporter,
-                                config::WriteGuard& guard = config::NoBackup());
+                                Reporter& reporter, config::WriteGuard& guard = config::NoBackup());
 
 // Writes neutral pairs (gain 1, offset 0) for the family of the record's Device, then the done
 // action; the block and the memo stay as they are.

@@ -29,8 +29,7 @@ float NeutralPair(std::size_t i) {
 
 // The pair words with the values given, then (unless empty) the reference words.
 template <class PairValue>
-std::optional<config::WritePlan> Plan(config::WriteOperation operation, int model,
-                                      PairValue pair,
+std::optional<config::WritePlan> Plan(config::WriteOperation operation, int model, PairValue pair,
                                       std::span<const std::uint16_t> references) {
   const auto layout = LayoutForModel(model);
   if (!layout)

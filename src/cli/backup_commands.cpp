@@ -64,7 +64,7 @@ int RestoreOnDevice(DeviceSession& session, Reporter& reporter, config::BackupSt
     if (!backup) {
       const auto failure = restorer.Failure();
       return session.ExitCode(failure == config::BackupFailure::kNone ? kExitUsage
-                                                                       : BackupExitCode(failure));
+                                                                      : BackupExitCode(failure));
     }
   }
   reporter.ShowStatus(config::RestoringStatus(backup->id));

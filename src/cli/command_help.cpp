@@ -106,16 +106,18 @@ constexpr std::array<ExitHelp, 2> kTablesExits{{{0, "read"}, {2, "a usage error"
 constexpr std::array<ExitHelp, 3> kCalibExits{
     {{0, "done"},
      {2, "a usage error"},
-     {5, "--load did not load whole, or the backup could not be saved (nothing is\n"
-         "     sent), or --save could not be written"}}};
+     {5,
+      "--load did not load whole, or the backup could not be saved (nothing is\n"
+      "     sent), or --save could not be written"}}};
 constexpr std::array<OptionHelp, 1> kRestoreOptions{{
     {"--force", "", "restores even a device that no longer holds what the backup's write left"},
 }};
 constexpr std::array<ExitHelp, 1> kBackupsExits{{{0, "listed"}}};
 constexpr std::array<ExitHelp, 3> kRestoreExits{
     {{0, "restored"},
-     {2, "a usage error, no such backup or none to undo, a backup of another model, or a\n"
-         "     device that holds another configuration (without --force): nothing is sent"},
+     {2,
+      "a usage error, no such backup or none to undo, a backup of another model, or a\n"
+      "     device that holds another configuration (without --force): nothing is sent"},
      {5, "the backup file could not be read, or the restore's own backup not saved"}}};
 constexpr std::array<ExitHelp, 2> kMonitorExits{{{0, "polled"}, {2, "a usage error"}}};
 constexpr std::array<ExitHelp, 2> kConvertExits{
@@ -192,7 +194,11 @@ constexpr std::array kCommands{
                 "The path of its pseudo-terminal as the first line; it serves until SIGINT or\n"
                 "SIGTERM.",
                 kSimulateExits},
-    CommandHelp{"backups", "", "list the backups kept before every write", {}, false,
+    CommandHelp{"backups",
+                "",
+                "list the backups kept before every write",
+                {},
+                false,
                 "One line per backup, newest first: id, time, model, operation and the first\n"
                 "summary line, tab-separated. The files are in $XDG_DATA_HOME/zelto/backups\n"
                 "(~/.local/share/zelto/backups); the newest 200 of the configuration and 200 of\n"

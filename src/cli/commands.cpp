@@ -20,7 +20,6 @@ std::span<const Command> Commands() {
       Command{"memory", RunMemory},   Command{"tables", RunTables},
       Command{"calib", RunCalib},     Command{"monitor", RunMonitor},
       Command{"convert", RunConvert}, Command{"simulate", RunSimulate},
-      // Backups and their restore.
       Command{"backups", RunBackups}, Command{"restore", RunRestore},
   };
   return kCommands;

@@ -16,7 +16,7 @@ DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
 int DeviceSession::Connect() {
   link_.ListPorts();
   portNumber_ = options_.portPath ? link_.Ports().Add(*options_.portPath, "")
-                                   : options_.comNumber.value_or(0);
+                                  : options_.comNumber.value_or(0);
   const bool opened = link_.SelectPort(portNumber_);
   // As the window's port button does: the port events kept by the trace show now.
   link_.FlushTraceRing();

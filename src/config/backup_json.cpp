@@ -123,7 +123,8 @@ std::optional<std::vector<MemoryWord>> WordsOf(const QJsonValue& value) {
   return words;
 }
 
-bool SameAddressesOnce(const std::vector<MemoryWord>& before, const std::vector<MemoryWord>& after) {
+bool SameAddressesOnce(const std::vector<MemoryWord>& before,
+                       const std::vector<MemoryWord>& after) {
   if (before.size() != after.size())
     return false;
   for (std::size_t i = 0; i < before.size(); ++i) {
@@ -170,8 +171,8 @@ bool IsBackupId(std::string_view id) {
   if (id.empty() || id.front() == '.')
     return false;
   return std::all_of(id.begin(), id.end(), [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-           c == '-' || c == '_' || c == '.';
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' ||
+           c == '_' || c == '.';
   });
 }
 
@@ -179,7 +180,8 @@ std::string BackupToJson(const Backup& backup) {
   QJsonArray summary;
   for (const std::string& line : backup.summary)
     summary.append(FromUtf8(line));
-  const QJsonValue action = backup.action ? QJsonValue(static_cast<int>(*backup.action)) : QJsonValue();
+  const QJsonValue action =
+      backup.action ? QJsonValue(static_cast<int>(*backup.action)) : QJsonValue();
   const std::pair<const char*, std::string> keys[] = {
       {"format", ValueText(QString::fromUtf8(kFormat))},
       {"version", ValueText(kBackupVersion)},
@@ -214,8 +216,8 @@ std::variant<Backup, std::string> BackupFromJson(std::span<const char> bytes) {
   if (!version || *version < 1)
     return Bad("version");
   if (*version > kBackupVersion) {
-    return "written by a newer program (version " + std::to_string(*version) +
-           "; this one reads " + std::to_string(kBackupVersion) + ")";
+    return "written by a newer program (version " + std::to_string(*version) + "; this one reads " +
+           std::to_string(kBackupVersion) + ")";
   }
 
   Backup backup;

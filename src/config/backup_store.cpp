@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -44,7 +44,8 @@ std::string PortPart(const std::string& port) {
 }
 
 std::string IdStem(const Backup& backup) {
-  const QDateTime time = QDateTime::fromString(QString::fromStdString(backup.time), Qt::ISODateWithMs);
+  const QDateTime time =
+      QDateTime::fromString(QString::fromStdString(backup.time), Qt::ISODateWithMs);
   return time.toString("yyyyMMdd-HHmmss-zzz").toStdString() + "-" + PortPart(backup.port);
 }
 
@@ -208,22 +209,15 @@ bool IsCalibrationBackup(const Backup& backup) {
     case WriteOperation::kCalibClearFull:
       return true;
     case WriteOperation::kRestore:
-      return std::any_of(backup.after.begin(), backup.after.end(),
-                         [](const MemoryWord& word) { return word.address == kCalibrationPairsWord; });
+      return std::any_of(backup.after.begin(), backup.after.end(), [](const MemoryWord& word) {
+        return word.address == kCalibrationPairsWord;
+      });
     case WriteOperation::kWrite:
     case WriteOperation::kCorrect:
     case WriteOperation::kResetCorrection:
       break;
   }
   return false;
-}
-
-bool IsNewer(const Backup& a, const Backup& b) {
-  const QDateTime timeA = InstantOf(a);
-  const QDateTime timeB = InstantOf(b);
-  if (timeA != timeB)
-    return timeA > timeB;
-  return IsLaterId(a.id, b.id);
 }
 
 }  // namespace zelto::config

@@ -33,8 +33,8 @@ class BackupStore {
   SaveOutcome Save(Backup& backup);
 
   struct Listing {
-    std::vector<Backup> backups;           // newest first
-    std::vector<std::string> unreadable;   // "FILE: reason", for the files that hold no backup
+    std::vector<Backup> backups;          // newest first
+    std::vector<std::string> unreadable;  // "FILE: reason", for the files that hold no backup
   };
   Listing List() const;
 
@@ -63,8 +63,5 @@ std::string BackupTimeText(const QDateTime& time);
 // Which of the two groups pruning keeps apart: the calibration operations, and a restore of one
 // (the calibration pairs begin at word 32, which no configuration operation writes).
 bool IsCalibrationBackup(const Backup& backup);
-
-// Newest first: by the instant of their times, then by id.
-bool IsNewer(const Backup& a, const Backup& b);
 
 }  // namespace zelto::config

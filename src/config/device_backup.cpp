@@ -14,7 +14,8 @@ namespace {
 constexpr int kBarFull = 100;
 
 std::uint32_t WordValue(const MemoryWord& word) {
-  return static_cast<std::uint32_t>(word.bytes[0]) | static_cast<std::uint32_t>(word.bytes[1]) << 8 |
+  return static_cast<std::uint32_t>(word.bytes[0]) |
+         static_cast<std::uint32_t>(word.bytes[1]) << 8 |
          static_cast<std::uint32_t>(word.bytes[2]) << 16 |
          static_cast<std::uint32_t>(word.bytes[3]) << 24;
 }

@@ -60,8 +60,8 @@ RestoreOutcome Restorer::Restore(const Backup& backup, bool force) {
   }
   const WritePlan plan{WriteOperation::kRestore, backup.before, backup.action};
   // The reads that check the device are the restore's own backup as well.
-  const auto addresses = settings_.enabled ? BackupAddresses(plan.words)
-                                           : AddressesOf(backup.after);
+  const auto addresses =
+      settings_.enabled ? BackupAddresses(plan.words) : AddressesOf(backup.after);
   if (!ReadDevice(addresses))
     return RestoreOutcome::kStopped;
   if (!force && !device_.Holds(backup.after)) {

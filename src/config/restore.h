@@ -13,12 +13,12 @@ namespace zelto::config {
 
 // How a restore ended.
 enum class RestoreOutcome {
-  kDone,            // the words are back, the closing action sent again
-  kNothingToUndo,   // no backup of the model whose written words the device still holds
-  kOtherModel,      // the backup is of another model: nothing read or sent
-  kDeviceDiffers,   // the device no longer holds what the backup's operation wrote: nothing sent
-  kStopped,         // the device could not be read, or the restore's own backup not kept
-  kNoAnswer,        // a word of the restore got no reply; the restore stopped there
+  kDone,           // the words are back, the closing action sent again
+  kNothingToUndo,  // no backup of the model whose written words the device still holds
+  kOtherModel,     // the backup is of another model: nothing read or sent
+  kDeviceDiffers,  // the device no longer holds what the backup's operation wrote: nothing sent
+  kStopped,        // the device could not be read, or the restore's own backup not kept
+  kNoAnswer,       // a word of the restore got no reply; the restore stopped there
 };
 
 // Writes backups back. A restore first reads, with checked reads, the words the backup's

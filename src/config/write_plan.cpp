@@ -29,8 +29,9 @@ class PassEverything final : public WriteGuard {
 }  // namespace
 
 std::string_view OperationName(WriteOperation operation) {
-  const auto named = std::find_if(kOperationNames.begin(), kOperationNames.end(),
-                                  [&](const NamedOperation& n) { return n.operation == operation; });
+  const auto named =
+      std::find_if(kOperationNames.begin(), kOperationNames.end(),
+                   [&](const NamedOperation& n) { return n.operation == operation; });
   return named == kOperationNames.end() ? std::string_view() : named->name;
 }
 

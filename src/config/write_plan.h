@@ -28,7 +28,7 @@ std::optional<WriteOperation> OperationNamed(std::string_view name);
 // What a write sequence is about to do, known in full before its first frame goes out.
 struct WritePlan {
   WriteOperation operation = WriteOperation::kWrite;
-  std::vector<MemoryWord> words;      // in the order the sequence sends them
+  std::vector<MemoryWord> words;       // in the order the sequence sends them
   std::optional<std::uint8_t> action;  // the action code that closes the sequence
 };
 

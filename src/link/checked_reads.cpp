@@ -18,8 +18,8 @@ CheckedWord ReadWordChecked(Link& link, std::uint16_t address) {
       return {};
     // An incomplete reply is read a second time over the first; when the second brings nothing,
     // what the first brought still shows that the device answered.
-    const bool nothingCame =
-        count == 0 && std::all_of(reply.begin(), reply.end(), [](std::uint8_t b) { return b == 0; });
+    const bool nothingCame = count == 0 && std::all_of(reply.begin(), reply.end(),
+                                                       [](std::uint8_t b) { return b == 0; });
     if (nothingCame)
       return {};
     if (IsCleanReply(reply, count)) {

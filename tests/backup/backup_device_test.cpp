@@ -4,7 +4,6 @@
 #include "link/status_texts.h"
 
 #include <fstream>
-
 #include <gtest/gtest.h>
 
 namespace zelto::config {
@@ -22,8 +21,7 @@ MemoryWord WordOf(const sim::MemoryImage& memory, std::uint16_t address) {
   return word;
 }
 
-std::vector<MemoryWord> WordsOf(const sim::MemoryImage& memory,
-                                const std::vector<MemoryWord>& at) {
+std::vector<MemoryWord> WordsOf(const sim::MemoryImage& memory, const std::vector<MemoryWord>& at) {
   std::vector<MemoryWord> words;
   for (const MemoryWord& word : at)
     words.push_back(WordOf(memory, word.address));
@@ -73,6 +71,9 @@ TEST_P(BackedUp, KeepsWhatTheWordsHeldAndARestoreBringsBackEveryByte) {
 
   const Backup kept = bench.Load(backup.SavedId());
   EXPECT_EQ(kept.id, backup.SavedId());
+  const std::string port = bench.sim.Path().substr(bench.sim.Path().rfind('/') + 1);
+  EXPECT_TRUE(kept.id.starts_with("20261207-141502-123-" + port + "-")) << kept.id;
+  EXPECT_EQ(kept.time, "2026-12-07T14:15:02.123+01:00");
   EXPECT_EQ(kept.model, operation.model);
   EXPECT_EQ(kept.port, bench.sim.Path());
   EXPECT_EQ(kept.operation, operation.operation);
@@ -84,8 +85,9 @@ TEST_P(BackedUp, KeepsWhatTheWordsHeldAndARestoreBringsBackEveryByte) {
   EXPECT_EQ(kept.after, WordsOf(written, kept.after));
   ASSERT_FALSE(kept.summary.empty());
   EXPECT_EQ(kept.summary[0].substr(kept.summary[0].find("Версия")),
-            operation.model == testing::kVelmor ? "Версия прошивки прибора 2.04.0017 от 14.03.2022"
-                                                : "Версия прошивки прибора 02.04.0017 от 14.03.2022");
+            operation.model == testing::kVelmor
+                ? "Версия прошивки прибора 2.04.0017 от 14.03.2022"
+                : "Версия прошивки прибора 02.04.0017 от 14.03.2022");
 
   bench.Forget();
   const auto undone = bench.Undo();
@@ -114,8 +116,7 @@ TEST_P(BackedUp, SendsAfterItsBackupExactlyWhatItSendsWithoutOne) {
     reads.push_back("R " + std::to_string(word.address));
   ASSERT_GE(sent.size(), reads.size());
   EXPECT_EQ(Lines(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(reads.size())), reads);
-  EXPECT_EQ(Lines(sent.begin() + static_cast<std::ptrdiff_t>(reads.size()), sent.end()),
-            unguarded);
+  EXPECT_EQ(Lines(sent.begin() + static_cast<std::ptrdiff_t>(reads.size()), sent.end()), unguarded);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWritingOperation, BackedUp,
@@ -163,6 +164,8 @@ struct FailingBackup {
   BackupFailure failure;
   std::string status;  // empty: the port-gone text of the bench's port
   int requests;        // the requests the device saw, all of them reads
+
+  friend void PrintTo(const FailingBackup& c, std::ostream* out) { *out << c.name; }
 };
 
 class FailedBackup : public ::testing::TestWithParam<FailingBackup> {};
@@ -190,16 +193,15 @@ TEST_P(FailedBackup, WritesNothingAndSaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FailedBackup,
-    ::testing::Values(
-        FailingBackup{"SilentAtOnce", sim::Fault::SilentFrom(1), BackupFailure::kNoAnswer,
-                      "Прибор не отвечает", 1},
-        FailingBackup{"SilentAtTheFourthWord", sim::Fault::SilentFrom(4),
-                      BackupFailure::kNoAnswer, "Прибор не отвечает", 4},
-        // The fourth word asked three times, none of its replies adding up.
-        FailingBackup{"ThreeCorruptReplies", sim::Fault::BadChecksum(4, 3),
-                      BackupFailure::kBadReply, "Ошибка приема", 6},
-        FailingBackup{"PortGoneAtTheThirdWord", sim::Fault::UnplugAt(3), BackupFailure::kPortGone,
-                      "", 3}),
+    ::testing::Values(FailingBackup{"SilentAtOnce", sim::Fault::SilentFrom(1),
+                                    BackupFailure::kNoAnswer, "Прибор не отвечает", 1},
+                      FailingBackup{"SilentAtTheFourthWord", sim::Fault::SilentFrom(4),
+                                    BackupFailure::kNoAnswer, "Прибор не отвечает", 4},
+                      // The fourth word asked three times, none of its replies adding up.
+                      FailingBackup{"ThreeCorruptReplies", sim::Fault::BadChecksum(4, 3),
+                                    BackupFailure::kBadReply, "Ошибка приема", 6},
+                      FailingBackup{"PortGoneAtTheThirdWord", sim::Fault::UnplugAt(3),
+                                    BackupFailure::kPortGone, "", 3}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Backup, AsksAgainForAWordWhoseReplyDoesNotAddUp) {

@@ -91,7 +91,8 @@ TEST(BackupFile, RefusesWhatIsNoBackupOfThisVersionSayingWhy) {
   };
   const Case cases[] = {
       {"not json", "not a JSON object"},
-      {edited("zelto-backup", "zelto-profile"), "not a backup (the format is not \"zelto-backup\")"},
+      {edited("zelto-backup", "zelto-profile"),
+       "not a backup (the format is not \"zelto-backup\")"},
       {edited("\"version\": 1", "\"version\": 2"),
        "written by a newer program (version 2; this one reads 1)"},
       {edited("\"write\"", "\"erase\""),
@@ -213,8 +214,7 @@ TEST_F(Store, NeverReplacesAFileThatHasTheName) {
   const std::string stem = first.id.substr(0, first.id.rfind('-') + 1);
   const int counter = std::stoi(first.id.substr(first.id.rfind('-') + 1));
   for (int next = counter + 1; next <= counter + 3; ++next)
-    Put(store_.Folder() + "/" + stem + std::to_string(next) + ".json",
-                                      "someone else's");
+    Put(store_.Folder() + "/" + stem + std::to_string(next) + ".json", "someone else's");
   const Backup second = Saved("2026-12-07T14:15:02.123+01:00");
   EXPECT_EQ(second.id, stem + std::to_string(counter + 4));
   EXPECT_EQ(Contents(file), contents);
@@ -230,9 +230,9 @@ TEST_F(Store, ListsNewestFirstByTheInstantWhateverTheOffsetAndSkipsWhatIsNoBacku
   Put(store_.Folder() + "/readme.txt", "not looked at");
   const auto listing = store_.List();
   EXPECT_EQ(ListedIds(), (std::vector<std::string>{late.id, middle.id, early.id}));
-  EXPECT_EQ(listing.unreadable,
-            (std::vector<std::string>{
-                "notes.json: not a backup (the format is not \"zelto-backup\")"}));
+  EXPECT_EQ(
+      listing.unreadable,
+      (std::vector<std::string>{"notes.json: not a backup (the format is not \"zelto-backup\")"}));
 }
 
 TEST_F(Store, LoadsByIdAndTellsAMissingBackupFromABadFile) {

@@ -8,6 +8,8 @@
 #include "device_test_support.h"
 #include "scratch_folder.h"
 
+#include <QTimeZone>
+
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -27,6 +29,9 @@ inline sim::MemoryImage UsedMemory() {
   return memory;
 }
 
+// Every backup of the tests is taken at this time; of two, the later has the larger counter.
+inline const QDateTime kBackupTime(QDate(2026, 12, 7), QTime(14, 15, 2, 123), QTimeZone(3600));
+
 // A simulated device with a used memory, its port open, and backups kept in a fresh folder.
 struct BackupBench : DeviceBench {
   explicit BackupBench(int model) : DeviceBench(model), model(model) {
@@ -38,6 +43,7 @@ struct BackupBench : DeviceBench {
     settings.enabled = enabled;
     settings.model = model;
     settings.port = sim.Path();
+    settings.clock = [] { return kBackupTime; };
     return settings;
   }
   config::Backup Load(const std::string& id) const {
@@ -95,6 +101,8 @@ struct WritingOperation {
   int model;
   config::WriteOperation operation;
   std::function<bool(SimulatedLink&, config::WriteGuard&)> run;
+
+  friend void PrintTo(const WritingOperation& c, std::ostream* out) { *out << c.name; }
 };
 
 inline config::ConfigRecord RecordOfDevice(int model) {
@@ -113,8 +121,8 @@ inline std::vector<WritingOperation> WritingOperations() {
                           [=](SimulatedLink& bench, config::WriteGuard& guard) {
                             config::ConfigRecord record = Configured(model, sensor);
                             return config::WriteConfiguration(bench.link, bench.reporter, record,
-                                                              model, lineFunc, switches, guard) ==
-                                   DeviceOutcome::kDone;
+                                                              model, lineFunc, switches,
+                                                              guard) == DeviceOutcome::kDone;
                           }});
   };
   write("WriteCopperTableModel", kTableModel, 4, false, {});
@@ -127,16 +135,16 @@ inline std::vector<WritingOperation> WritingOperations() {
                             config::ConfigRecord record = CorrectionRecord(model);
                             EEImage image{};
                             return config::WriteCorrection(bench.link, bench.reporter, record,
-                                                           model, false, {}, image, guard) ==
-                                   DeviceOutcome::kDone;
+                                                           model, false, {}, image,
+                                                           guard) == DeviceOutcome::kDone;
                           }});
     operations.push_back({"ResetCorrection" + suffix, model, WriteOperation::kResetCorrection,
                           [=](SimulatedLink& bench, config::WriteGuard& guard) {
                             config::ConfigRecord record = CorrectionRecord(model);
                             config::SilentConfigView view;
                             return config::ResetCorrection(bench.link, bench.reporter, record,
-                                                           model, 2, view, guard) ==
-                                   DeviceOutcome::kDone;
+                                                           model, 2, view,
+                                                           guard) == DeviceOutcome::kDone;
                           }});
   }
   for (const int model : {kTableModel, kDastra, kVelmor}) {
@@ -145,22 +153,21 @@ inline std::vector<WritingOperation> WritingOperations() {
     operations.push_back({"CalibWrite" + suffix, model, WriteOperation::kCalibWrite,
                           [=](SimulatedLink& bench, config::WriteGuard& guard) {
                             return calib::WriteCalibration(bench.link, DistinctBlock(), model,
-                                                           false, bench.reporter, guard) ==
-                                   ServiceOutcome::kDone;
+                                                           false, bench.reporter,
+                                                           guard) == ServiceOutcome::kDone;
                           }});
     operations.push_back({"CalibClear" + suffix, model, WriteOperation::kCalibClear,
                           [=](SimulatedLink& bench, config::WriteGuard& guard) {
                             return calib::ClearCalibration(bench.link, RecordOfDevice(model),
-                                                           bench.reporter, guard) ==
-                                   ServiceOutcome::kDone;
+                                                           bench.reporter,
+                                                           guard) == ServiceOutcome::kDone;
                           }});
     operations.push_back({"CalibClearFull" + suffix, model, WriteOperation::kCalibClearFull,
                           [=](SimulatedLink& bench, config::WriteGuard& guard) {
                             calib::CalibBlock block{};
-                            return calib::ClearCalibrationFull(bench.link, block,
-                                                               RecordOfDevice(model), model, false,
-                                                               bench.reporter, guard) ==
-                                   ServiceOutcome::kDone;
+                            return calib::ClearCalibrationFull(
+                                       bench.link, block, RecordOfDevice(model), model, false,
+                                       bench.reporter, guard) == ServiceOutcome::kDone;
                           }});
   }
   return operations;

@@ -57,7 +57,7 @@ TEST(ConfigurationWritePlan, TableLoadingModelsSendTheStateThenTheTablesAndTheEn
     ASSERT_EQ(sent.size(), 96u) << model;
     EXPECT_EQ(Addresses(sent.begin(), sent.begin() + 8), (Addresses{0, 8, 16, 20, 24, 28, 84, 88}));
     EXPECT_EQ(sent.back(), 124);
-    EXPECT_EQ(sent[8], 128);  // table 1's full image
+    EXPECT_EQ(sent[8], 128);                                          // table 1's full image
     EXPECT_NE(std::find(sent.begin(), sent.end(), 288), sent.end());  // table 2, compact
     EXPECT_NE(std::find(sent.begin(), sent.end(), 304), sent.end());
     EXPECT_NE(std::find(sent.begin(), sent.end(), 400), sent.end());  // table 3

@@ -17,9 +17,9 @@ const std::string kCli = ZELTO_CLI_PATH;
 TEST(CliProgram, HelpListsEveryCommand) {
   const auto result = RunProgram(kCli, {"--help"});
   EXPECT_EQ(result.exitCode, 0);
-  for (const char* command : {"ports", "identify", "read", "write", "correct", "reset-correction",
-                              "memory", "tables", "calib", "monitor", "convert", "simulate",
-                              "backups", "restore"}) {
+  for (const char* command :
+       {"ports", "identify", "read", "write", "correct", "reset-correction", "memory", "tables",
+        "calib", "monitor", "convert", "simulate", "backups", "restore"}) {
     EXPECT_NE(result.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
   }
   // Qt's rule for a port name, which would otherwise surprise: ttyS0 is /dev/ttyS0.

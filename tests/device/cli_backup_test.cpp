@@ -82,10 +82,10 @@ TEST_F(ToolBackups, AWriteKeepsABackupThatBackupsListsAndRestoreWritesBack) {
   const std::string id = SavedId(written);
   const Lines statuses = LinesOf(written.err);
   ASSERT_GE(statuses.size(), 6u);
-  EXPECT_EQ(Lines(statuses.end() - 6, statuses.end()),
-            (Lines{"Порт открыт", "Прибор подключен", "Резервная копия. Ждите!",
-                   "Резервная копия сохранена: " + id, "Ждите завершения записи",
-                   "Запись завершена"}));
+  EXPECT_EQ(
+      Lines(statuses.end() - 6, statuses.end()),
+      (Lines{"Порт открыт", "Прибор подключен", "Резервная копия. Ждите!",
+             "Резервная копия сохранена: " + id, "Ждите завершения записи", "Запись завершена"}));
   const std::string port = sim_.Path().substr(sim_.Path().rfind('/') + 1);
   EXPECT_NE(id.find("-" + port + "-"), std::string::npos) << id;
   EXPECT_EQ(Files(), (std::vector<std::string>{id + ".json"}));
@@ -125,9 +125,9 @@ TEST_F(ToolBackups, RestoreWithoutAnIdUndoesOneWriteAtATime) {
 
   const ProgramResult undone = Run({"restore"});
   EXPECT_EQ(undone.exitCode, 0) << undone.err;
-  EXPECT_NE(std::find(LinesOf(undone.err).begin(), LinesOf(undone.err).end(),
-                      "Восстановление " + second),
-            LinesOf(undone.err).end())
+  EXPECT_NE(
+      std::find(LinesOf(undone.err).begin(), LinesOf(undone.err).end(), "Восстановление " + second),
+      LinesOf(undone.err).end())
       << undone.err;
   EXPECT_EQ(sim_.Memory(), afterFirst);
   EXPECT_EQ(Run({"restore"}).exitCode, 0);

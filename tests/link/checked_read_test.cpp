@@ -16,6 +16,8 @@ struct CheckedCase {
   Fault fault;
   CheckedReadOutcome outcome;
   int requests;
+
+  friend void PrintTo(const CheckedCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class CheckedRead : public ::testing::TestWithParam<CheckedCase> {};
@@ -29,7 +31,8 @@ TEST_P(CheckedRead, TakesOnlyAReplyThatAddsUp) {
   bench.sim.SetFault(c.fault);
   const CheckedWord word = ReadWordChecked(bench.link, 16);
   EXPECT_EQ(word.outcome, c.outcome);
-  EXPECT_EQ(word.bytes, c.outcome == CheckedReadOutcome::kClean ? (Payload{1, 2, 3, 4}) : Payload{});
+  EXPECT_EQ(word.bytes,
+            c.outcome == CheckedReadOutcome::kClean ? (Payload{1, 2, 3, 4}) : Payload{});
   EXPECT_EQ(bench.sim.Requests().size(), static_cast<std::size_t>(c.requests));
 }
 

@@ -31,8 +31,8 @@ bool Restorer::ReadDevice(const std::vector<std::uint16_t>& addresses) {
 std::optional<Backup> Restorer::FindUndo() {
   failure_ = BackupFailure::kNone;
   for (const Backup& backup : store_.List().backups) {
-    // A restore is undone by restoring its own backup, by id; and a write that changed nothing
-    // leaves nothing to undo, however often it were chosen.
+    // A restore is undone by restoring its own backup, by id. A write that changed nothing has
+    // nothing to undo: were it chosen, every undo after would choose it again.
     if (backup.operation == WriteOperation::kRestore || backup.model != settings_.model ||
         backup.before == backup.after) {
       continue;

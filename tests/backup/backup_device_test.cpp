@@ -216,6 +216,22 @@ TEST(Backup, AsksAgainForAWordWhoseReplyDoesNotAddUp) {
   EXPECT_EQ(kept.before[1], WordOf(testing::UsedMemory(), 8));
 }
 
+TEST(Backup, ThatStopsACorrectionLeavesTheRecordsCorrectionAsItWas) {
+  BackupBench bench(testing::kDastra);
+  ConfigRecord record = testing::CorrectionRecord(testing::kDastra);
+  record.Au = 1.25f;
+  record.Bu = -3.0f;
+  bench.sim.SetFault(sim::Fault::SilentFrom(1));
+  DeviceBackup backup(bench.link, bench.reporter, bench.store, bench.Settings());
+  EEImage image{};
+  EXPECT_EQ(WriteCorrection(bench.link, bench.reporter, record, testing::kDastra, false, {}, image,
+                            backup),
+            DeviceOutcome::kStopped);
+  EXPECT_EQ(record.Au, 1.25f);
+  EXPECT_EQ(record.Bu, -3.0f);
+  EXPECT_EQ(Sent(bench.sim), (Lines{"R 104"}));
+}
+
 TEST(Backup, ThatCannotBeSavedWritesNothing) {
   BackupBench bench(testing::kDastra);
   // A file where the folder should be.

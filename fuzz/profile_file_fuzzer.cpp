@@ -12,8 +12,8 @@ namespace {
 using namespace zelto::config;
 
 // The words of the model's profile addresses, filled from the input as far as it goes.
-DeviceWords WordsFrom(std::span<const std::uint8_t> bytes, int model) {
-  DeviceWords words;
+WordMap WordsFrom(std::span<const std::uint8_t> bytes, int model) {
+  WordMap words;
   for (const std::uint16_t address : ProfileWordAddresses(model)) {
     auto& word = words[address];
     for (std::uint8_t& byte : word) {
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Whatever a device holds decodes, and a profile of its decoding writes it back unless it
   // says why not.
   const int model = size > 0 ? data[0] % 3 : 0;
-  const DeviceWords words = WordsFrom({data, size}, model);
+  const WordMap words = WordsFrom({data, size}, model);
   const DeviceProfile decoded = DecodeDeviceProfile(model, words);
   SilentConfigView view;
   const ProfileSettings settings = SettingsOfProfile(decoded.profile, view);

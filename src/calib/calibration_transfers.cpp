@@ -2,11 +2,11 @@
 
 #include "calib/calibration_display.h"
 #include "calib/calibration_layout.h"
+#include "calib/calibration_words.h"
 #include "link/status_texts.h"
 
 #include <algorithm>
 #include <bit>
-#include <functional>
 
 namespace zelto::calib {
 namespace {
@@ -30,58 +30,48 @@ int ReferenceBar(int k, int base) {
   return (200 * k + base) / kTransferSteps;
 }
 
-Payload ReferencePayload(std::uint16_t low, std::uint16_t high) {
-  return PayloadFromWord(low | static_cast<std::uint32_t>(high) << 16);
-}
-
-// Reference word k: Ref[2k] in the low half, Ref[2k + 1] in the high half.
-Payload BlockReferences(const CalibBlock& block, int k) {
-  return ReferencePayload(block.Ref[static_cast<std::size_t>(2 * k)],
-                          block.Ref[static_cast<std::size_t>(2 * k + 1)]);
-}
-
-Payload NeutralReferences(const CalibrationLayout& layout, int k) {
-  return ReferencePayload(layout.neutralReferences[static_cast<std::size_t>(2 * k)],
-                          layout.neutralReferences[static_cast<std::size_t>(2 * k + 1)]);
-}
-
-float NeutralPair(int i) {
-  return i % 2 == 0 ? kNeutralGain : kNeutralOffset;
-}
-
 ServiceOutcome NoAnswer(const Link& link, Reporter& reporter) {
   ShowNoAnswer(link, reporter);
   return ServiceOutcome::kNoAnswer;
 }
 
-// One write sequence: the pair words, then (when references is given) the reference words,
-// then the done action. False at the first word without a reply.
-struct WritePlan {
-  std::function<float(int)> pair;
+// Where the bar stands after each word of a write sequence: the pairs spread over pairSteps,
+// the reference words after them from referenceBarBase.
+struct WriteBar {
   int pairSteps = kTransferSteps;
-  std::function<Payload(int)> references;  // empty: the pairs only
   int referenceBarBase = 0;
 };
 
-bool RunWrites(Link& link, const CalibrationLayout& layout, const WritePlan& plan,
-               Reporter& reporter) {
-  for (std::size_t i = 0; i < layout.pairWords.size(); ++i) {
-    const int index = static_cast<int>(i);
-    if (!link.Request(layout.pairWords[i], PayloadFromFloat(plan.pair(index)), CmdWriteWord))
+// Sends the plan's words, then its done action. False at the first word without a reply.
+bool RunWrites(Link& link, const CalibrationLayout& layout, const config::WritePlan& plan,
+               WriteBar bar, Reporter& reporter) {
+  const std::size_t pairs = layout.pairWords.size();
+  for (std::size_t i = 0; i < plan.words.size(); ++i) {
+    const config::MemoryWord& word = plan.words[i];
+    if (!link.Request(word.address, word.bytes, CmdWriteWord))
       return false;
-    reporter.SetProgress(PairBar(index, plan.pairSteps));
-  }
-  if (plan.references) {
-    for (int k = 0; k < layout.referenceWords; ++k) {
-      if (!link.Request(ReferenceWord(layout, k), plan.references(k), CmdWriteWord))
-        return false;
-      reporter.SetProgress(ReferenceBar(k, plan.referenceBarBase));
-    }
+    const int index = static_cast<int>(i);
+    reporter.SetProgress(i < pairs
+                             ? PairBar(index, bar.pairSteps)
+                             : ReferenceBar(index - static_cast<int>(pairs), bar.referenceBarBase));
   }
   // The device takes the words as they come; the action only tells it to use them, and its
   // answer changes nothing here.
-  link.DoAction(layout.doneAction);
+  if (plan.action)
+    link.DoAction(*plan.action);
   return true;
+}
+
+// The plan past its guard, sent; kStopped when the guard refused.
+ServiceOutcome SendPlan(Link& link, const CalibrationLayout& layout, const config::WritePlan& plan,
+                        WriteBar bar, config::WriteGuard& guard, Reporter& reporter) {
+  if (!guard.Approve(plan))
+    return ServiceOutcome::kStopped;
+  reporter.SetProgress(0);
+  if (!RunWrites(link, layout, plan, bar, reporter))
+    return NoAnswer(link, reporter);
+  reporter.SetProgress(kBarFull);
+  return ServiceOutcome::kDone;
 }
 
 }  // namespace
@@ -122,47 +112,39 @@ ServiceOutcome ReadCalibration(Link& link, CalibBlock& block, int model, bool ca
 }
 
 ServiceOutcome WriteCalibration(Link& link, const CalibBlock& block, int model, bool calibrVisible,
-                                Reporter& reporter) {
+                                Reporter& reporter, config::WriteGuard& guard) {
   const auto layout = LayoutForModel(model);
   if (!layout)
     return ServiceOutcome::kUnknownModel;
-  reporter.SetProgress(0);
-  const WritePlan plan{[&](int i) { return block.Pairs[static_cast<std::size_t>(i)]; },
-                       kTransferSteps, [&](int k) { return BlockReferences(block, k); },
-                       layout->referenceBarBase};
-  if (!RunWrites(link, *layout, plan, reporter))
-    return NoAnswer(link, reporter);
-  reporter.SetProgress(kBarFull);
-  ShowCalibration(block, model, calibrVisible, reporter);
-  return ServiceOutcome::kDone;
+  const ServiceOutcome outcome =
+      SendPlan(link, *layout, *CalibrationWritePlan(block, model),
+               {kTransferSteps, layout->referenceBarBase}, guard, reporter);
+  if (outcome == ServiceOutcome::kDone)
+    ShowCalibration(block, model, calibrVisible, reporter);
+  return outcome;
 }
 
-ServiceOutcome ClearCalibration(Link& link, const config::ConfigRecord& record,
-                                Reporter& reporter) {
+ServiceOutcome ClearCalibration(Link& link, const config::ConfigRecord& record, Reporter& reporter,
+                                config::WriteGuard& guard) {
   const auto layout = LayoutForModel(record.Device);
   if (!layout)
     return ServiceOutcome::kUnknownModel;
-  reporter.SetProgress(0);
-  const WritePlan plan{NeutralPair, kClearSteps, {}, 0};
-  if (!RunWrites(link, *layout, plan, reporter))
-    return NoAnswer(link, reporter);
-  reporter.SetProgress(kBarFull);
-  return ServiceOutcome::kDone;
+  return SendPlan(link, *layout, *CalibrationClearPlan(record.Device), {kClearSteps, 0}, guard,
+                  reporter);
 }
 
 ServiceOutcome ClearCalibrationFull(Link& link, CalibBlock& block,
                                     const config::ConfigRecord& record, int model,
-                                    bool calibrVisible, Reporter& reporter) {
+                                    bool calibrVisible, Reporter& reporter,
+                                    config::WriteGuard& guard) {
   const auto layout = LayoutForModel(record.Device);
   if (!layout)
     return ServiceOutcome::kUnknownModel;
-  reporter.SetProgress(0);
-  const WritePlan plan{NeutralPair, kTransferSteps,
-                       [&](int k) { return NeutralReferences(*layout, k); },
-                       kClearFullReferenceBarBase};
-  if (!RunWrites(link, *layout, plan, reporter))
-    return NoAnswer(link, reporter);
-  reporter.SetProgress(kBarFull);
+  const ServiceOutcome outcome =
+      SendPlan(link, *layout, *CalibrationClearFullPlan(record.Device),
+               {kTransferSteps, kClearFullReferenceBarBase}, guard, reporter);
+  if (outcome != ServiceOutcome::kDone)
+    return outcome;
   return ReadCalibration(link, block, model, calibrVisible, reporter);
 }
 

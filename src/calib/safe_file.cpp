@@ -114,7 +114,39 @@ FileOutcome WriteInPlace(const std::string& file, std::span<const char> bytes) {
   return FileOutcome::kDone;
 }
 
+// Gives the temporary file the name `file` unless a file has it: the check and the rename are one
+// step. A file system without that rename takes a second link, which fails the same way.
+NewFileOutcome TakeNewName(const std::string& temporary, const std::string& file) {
+  if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, file.c_str(), RENAME_NOREPLACE) == 0)
+    return NewFileOutcome::kDone;
+  int error = errno;
+  if (error == EINVAL || error == ENOSYS) {
+    error = link(temporary.c_str(), file.c_str()) == 0 ? 0 : errno;
+  }
+  unlink(temporary.c_str());
+  if (error == 0)
+    return NewFileOutcome::kDone;
+  return error == EEXIST ? NewFileOutcome::kExists : NewFileOutcome::kFailed;
+}
+
 }  // namespace
+
+NewFileOutcome WriteNewFileSafely(const std::string& path, std::span<const char> bytes) {
+  if (path.empty())
+    return NewFileOutcome::kFailed;
+  if (access(path.c_str(), F_OK) == 0)
+    return NewFileOutcome::kExists;
+  std::string temporary;
+  FileDescriptor out(CreateTemporaryBeside(path, temporary));
+  if (!out.IsOpen())
+    return NewFileOutcome::kFailed;
+  const bool written = WriteAll(out.Get(), bytes) && Synced(out.Get());
+  if (!out.Close() || !written) {
+    unlink(temporary.c_str());
+    return NewFileOutcome::kFailed;
+  }
+  return TakeNewName(temporary, path);
+}
 
 FileOutcome WriteFileSafely(const std::string& path, std::span<const char> bytes) {
   if (path.empty())

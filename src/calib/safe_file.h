@@ -20,4 +20,14 @@ namespace zelto::calib {
 // nor new.
 FileOutcome WriteFileSafely(const std::string& path, std::span<const char> bytes);
 
+enum class NewFileOutcome {
+  kDone,
+  kExists,  // the path is taken: nothing was written
+  kFailed,  // the file could not be made or written; nothing is left behind
+};
+
+// As WriteFileSafely for a file that must be new: the bytes appear under `path` whole or not at
+// all, and never in place of a file, not even one that another process makes meanwhile.
+NewFileOutcome WriteNewFileSafely(const std::string& path, std::span<const char> bytes);
+
 }  // namespace zelto::calib

@@ -3,6 +3,7 @@
 #include "calib/calibration_display.h"
 #include "calib/calibration_files.h"
 #include "calib/calibration_transfers.h"
+#include "cli/backup_commands.h"
 #include "cli/console_reporter.h"
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
@@ -100,26 +101,35 @@ calib::FileOutcome Save(const CalibFile& file, const calib::CalibBlock& block, i
 }
 
 ServiceOutcome RunOnDevice(Operation operation, Link& link, calib::CalibBlock& block, int model,
-                           Reporter& reporter) {
+                           Reporter& reporter, config::WriteGuard& backup) {
   config::ConfigRecord record;
   record.Device = static_cast<std::uint8_t>(model);
   switch (operation) {
     case Operation::kRead:
       return calib::ReadCalibration(link, block, model, true, reporter);
     case Operation::kWrite:
-      return calib::WriteCalibration(link, block, model, true, reporter);
+      return calib::WriteCalibration(link, block, model, true, reporter, backup);
     case Operation::kClear:
-      return calib::ClearCalibration(link, record, reporter);
+      return calib::ClearCalibration(link, record, reporter, backup);
     case Operation::kClearFull:
-      return calib::ClearCalibrationFull(link, block, record, model, true, reporter);
+      return calib::ClearCalibrationFull(link, block, record, model, true, reporter, backup);
     case Operation::kShow:
       break;
   }
   return ServiceOutcome::kDone;
 }
 
-int ExitOf(ServiceOutcome outcome) {
-  return outcome == ServiceOutcome::kNoAnswer ? kExitNoAnswer : kExitSuccess;
+int ExitOf(ServiceOutcome outcome, const config::DeviceBackup& backup) {
+  switch (outcome) {
+    case ServiceOutcome::kNoAnswer:
+      return kExitNoAnswer;
+    case ServiceOutcome::kStopped:
+      return BackupExitCode(backup.Failure());
+    case ServiceOutcome::kDone:
+    case ServiceOutcome::kUnknownModel:
+      break;
+  }
+  return kExitSuccess;
 }
 
 }  // namespace
@@ -144,11 +154,12 @@ int RunCalib(const Invocation& invocation) {
     DeviceSession session(invocation.options, reporter);
     if (const int connected = session.Connect(); connected != kExitSuccess)
       return connected;
-    if (const int done = session.ExitCode(
-            ExitOf(RunOnDevice(request.operation, session.GetLink(), block, model, reporter)));
-        done != kExitSuccess) {
+    config::BackupStore store;
+    config::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
+    const ServiceOutcome outcome =
+        RunOnDevice(request.operation, session.GetLink(), block, model, reporter, backup);
+    if (const int done = session.ExitCode(ExitOf(outcome, backup)); done != kExitSuccess)
       return done;
-    }
   }
   if (request.save && Save(*request.save, block, model, reporter) != calib::FileOutcome::kDone)
     return kExitFileError;

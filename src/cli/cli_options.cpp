@@ -101,6 +101,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
       options.trace = true;
       continue;
     }
+    if (argument == "--no-backup") {
+      options.backup = false;
+      continue;
+    }
     if (!argument.starts_with("-"))
       break;
 

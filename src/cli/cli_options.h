@@ -17,6 +17,7 @@ struct GlobalOptions {
   int baud = 4800;
   double timeoutScale = 1.0;  // multiplies the three read time-outs
   bool trace = false;
+  bool backup = true;  // --no-backup clears it: the writing commands then keep no backup
 };
 
 struct Invocation {

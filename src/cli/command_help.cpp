@@ -19,6 +19,9 @@ constexpr std::array kGlobalOptions{
     OptionHelp{"--baud", "N", "2400, 4800, 9600 or 19200; default 4800"},
     OptionHelp{"--timeout-scale", "X", "multiplies the read time-outs, 0.01..100; default 1"},
     OptionHelp{"--trace", "", "every frame to standard error"},
+    OptionHelp{"--no-backup", "",
+               "no backup before a writing command (see 'backups'); restore still\n"
+               "checks the device first"},
     OptionHelp{"--help, --version", "", "'zelto-cli COMMAND --help' describes one command"},
 };
 
@@ -98,26 +101,43 @@ constexpr std::array<ExitHelp, 3> kReadExits{
     {{0, "read, and saved with --save-profile"},
      {2, "no device given"},
      {5, "FILE could not be written, or the device holds what no profile can"}}};
-constexpr std::array<ExitHelp, 3> kWriteExits{
-    {{0, "written"},
-     {2, "a usage error, or a value the window would refuse: nothing is sent"},
-     {5, "the --profile file holds no profile (not JSON, another format, newer)"}}};
+constexpr ExitHelp kBackupNotSaved{5, "the backup could not be saved: nothing is sent"};
 constexpr std::array<ExitHelp, 4> kDiffExits{
     {{0, "the device holds what the profile would write"},
      {2, "a usage error, or a value the window would refuse"},
      {5, "FILE holds no profile (not JSON, another format, a newer version)"},
      {7, "the device differs from the profile"}}};
-constexpr std::array<ExitHelp, 2> kCorrectExits{
+constexpr std::array<ExitHelp, 3> kWriteExits{
     {{0, "written"},
-     {2, "a usage error, Velmor-7, or a value the window would refuse: nothing is sent"}}};
-constexpr std::array<ExitHelp, 2> kResetExits{{{0, "reset"}, {2, "no device given, or Velmor-7"}}};
+     {2, "a usage error, or a value the window would refuse: nothing is sent"},
+     {5,
+      "the --profile file holds no profile (not JSON, another format, newer), or the backup "
+      "could not be saved: nothing is sent"}}};
+constexpr std::array<ExitHelp, 3> kCorrectExits{
+    {{0, "written"},
+     {2, "a usage error, Velmor-7, or a value the window would refuse: nothing is sent"},
+     kBackupNotSaved}};
+constexpr std::array<ExitHelp, 3> kResetExits{
+    {{0, "reset"}, {2, "no device given, or Velmor-7"}, kBackupNotSaved}};
 constexpr std::array<ExitHelp, 3> kMemoryExits{
     {{0, "read, and saved with --save"}, {2, "a usage error"}, {5, "FILE could not be written"}}};
 constexpr std::array<ExitHelp, 2> kTablesExits{{{0, "read"}, {2, "a usage error"}}};
 constexpr std::array<ExitHelp, 3> kCalibExits{
     {{0, "done"},
      {2, "a usage error"},
-     {5, "--load did not load whole (nothing is sent), or --save could not be written"}}};
+     {5,
+      "--load did not load whole, or the backup could not be saved (nothing is\n"
+      "     sent), or --save could not be written"}}};
+constexpr std::array<OptionHelp, 1> kRestoreOptions{{
+    {"--force", "", "restores even a device that no longer holds what the backup's write left"},
+}};
+constexpr std::array<ExitHelp, 1> kBackupsExits{{{0, "listed"}}};
+constexpr std::array<ExitHelp, 3> kRestoreExits{
+    {{0, "restored"},
+     {2,
+      "a usage error, no such backup or none to undo, a backup of another model, or a\n"
+      "     device that holds another configuration (without --force): nothing is sent"},
+     {5, "the backup file could not be read, or the restore's own backup not saved"}}};
 constexpr std::array<ExitHelp, 2> kMonitorExits{{{0, "polled"}, {2, "a usage error"}}};
 constexpr std::array<ExitHelp, 2> kConvertExits{
     {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
@@ -198,6 +218,24 @@ constexpr std::array kCommands{
                 "The path of its pseudo-terminal as the first line; it serves until SIGINT or\n"
                 "SIGTERM.",
                 kSimulateExits},
+    CommandHelp{"backups",
+                "",
+                "list the backups kept before every write",
+                {},
+                false,
+                "One line per backup, newest first: id, time, model, operation and the first\n"
+                "summary line, tab-separated. The files are in $XDG_DATA_HOME/zelto/backups\n"
+                "(~/.local/share/zelto/backups); the newest 200 of the configuration and 200 of\n"
+                "the calibration writes are kept.",
+                kBackupsExits},
+    CommandHelp{"restore", "[ID] [--force]",
+                "write a backup back, or undo the last write the device still shows",
+                kRestoreOptions, true,
+                "The words the backup's write changed get what they held before it, and its\n"
+                "closing action goes out again; a backup of its own comes first. Without ID, the\n"
+                "newest backup that is not a restore's and whose written words the device still\n"
+                "holds. Then the configuration summary, as 'read' prints it.",
+                kRestoreExits},
 };
 
 bool IsOperation(const OptionHelp& option) {

@@ -15,7 +15,7 @@ std::optional<std::string> ReadOptions(const std::vector<std::string>& arguments
       name.resize(equals);
     }
     const auto known = std::find_if(specs.begin(), specs.end(),
-                                   [&](const OptionSpec& s) { return s.name == name; });
+                                    [&](const OptionSpec& s) { return s.name == name; });
     if (known == specs.end())
       return "unknown option '" + name + "' for " + std::string(command);
     if (!known->takesValue && value)

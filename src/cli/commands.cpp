@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/backup_commands.h"
 #include "cli/calib_command.h"
 #include "cli/command_convert.h"
 #include "cli/device_commands.h"
@@ -27,6 +28,8 @@ std::span<const Command> Commands() {
       Command{"monitor", RunMonitor},
       Command{"convert", RunConvert},
       Command{"simulate", RunSimulate},
+      Command{"backups", RunBackups},
+      Command{"restore", RunRestore},
   };
   return kCommands;
 }

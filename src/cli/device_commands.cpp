@@ -1,5 +1,6 @@
 #include "cli/device_commands.h"
 
+#include "cli/backup_commands.h"
 #include "cli/console_reporter.h"
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
@@ -31,6 +32,19 @@ int WithDevice(const Invocation& invocation, Reporter& reporter, Operation opera
   return session.ExitCode(ExitCodeFor(operation(session.GetLink())));
 }
 
+// The same for a command that writes: its operation gets the backup that guards the write, and a
+// backup that stopped the write gives the exit code of what stopped it.
+template <class Operation>
+int WithBackup(const Invocation& invocation, Reporter& reporter, Operation operation) {
+  if (const auto reason = MissingDevice(invocation.options))
+    return UsageError(*reason);
+  const QtCore qt;
+  DeviceSession session(invocation.options, reporter);
+  if (const int connected = session.Connect(); connected != kExitSuccess)
+    return connected;
+  return GuardedWrite(session, reporter, operation);
+}
+
 std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {
   if (config::IsTableLoadingDevice(invocation.options.model))
     return std::nullopt;
@@ -38,6 +52,15 @@ std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {
 }
 
 }  // namespace
+
+int GuardedWrite(DeviceSession& session, Reporter& reporter, const GuardedOperation& operation) {
+  config::BackupStore store;
+  config::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
+  const config::DeviceOutcome outcome = operation(session.GetLink(), backup);
+  if (outcome == config::DeviceOutcome::kStopped)
+    return session.ExitCode(BackupExitCode(backup.Failure()));
+  return session.ExitCode(ExitCodeFor(outcome));
+}
 
 int ExitCodeFor(config::DeviceOutcome outcome) {
   switch (outcome) {
@@ -48,6 +71,7 @@ int ExitCodeFor(config::DeviceOutcome outcome) {
     case config::DeviceOutcome::kRefused:
     case config::DeviceOutcome::kNotAvailable:
     case config::DeviceOutcome::kNoModel:
+    case config::DeviceOutcome::kStopped:  // the backup has said why
       break;
   }
   return kExitUsage;
@@ -79,9 +103,9 @@ int RunWrite(const Invocation& invocation) {
   auto& record = std::get<config::ConfigRecord>(built);
 
   ConsoleReporter reporter;
-  return WithDevice(invocation, reporter, [&](Link& link) {
+  return WithBackup(invocation, reporter, [&](Link& link, config::WriteGuard& backup) {
     return config::WriteConfiguration(link, reporter, record, model, options.lineFunc,
-                                      options.switches);
+                                      options.switches, backup);
   });
 }
 
@@ -100,9 +124,9 @@ int RunCorrect(const Invocation& invocation) {
   // The memo gets nothing here but the correction trace, which goes where every trace goes.
   ConsoleReporter reporter(stderr, stderr);
   EEImage image{};
-  return WithDevice(invocation, reporter, [&](Link& link) {
+  return WithBackup(invocation, reporter, [&](Link& link, config::WriteGuard& backup) {
     return config::WriteCorrection(link, reporter, record, model, options.lineFunc, view.Flags(),
-                                   image);
+                                   image, backup);
   });
 }
 
@@ -119,8 +143,9 @@ int RunResetCorrection(const Invocation& invocation) {
   config::SetDeviceOrSensor(record, config::Selection::kDevice, model, config::kOutput4To20, view);
 
   ConsoleReporter reporter;
-  return WithDevice(invocation, reporter, [&](Link& link) {
-    return config::ResetCorrection(link, reporter, record, model, config::kOutput4To20, view);
+  return WithBackup(invocation, reporter, [&](Link& link, config::WriteGuard& backup) {
+    return config::ResetCorrection(link, reporter, record, model, config::kOutput4To20, view,
+                                   backup);
   });
 }
 

@@ -15,9 +15,9 @@ DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
 
 int DeviceSession::Connect() {
   link_.ListPorts();
-  const int number = options_.portPath ? link_.Ports().Add(*options_.portPath, "")
-                                       : options_.comNumber.value_or(0);
-  const bool opened = link_.SelectPort(number);
+  portNumber_ = options_.portPath ? link_.Ports().Add(*options_.portPath, "")
+                                  : options_.comNumber.value_or(0);
+  const bool opened = link_.SelectPort(portNumber_);
   // As the window's port button does: the port events kept by the trace show now.
   link_.FlushTraceRing();
   if (!opened)
@@ -34,6 +34,20 @@ int DeviceSession::Connect() {
       break;
   }
   return kExitPortError;
+}
+
+std::string DeviceSession::PortPath() const {
+  // Qt Serial Port takes a bare name for a device under /dev.
+  const std::string path = link_.Ports().PathOf(portNumber_);
+  return path.find('/') == std::string::npos ? "/dev/" + path : path;
+}
+
+config::BackupSettings DeviceSession::Backups() const {
+  config::BackupSettings settings;
+  settings.enabled = options_.backup;
+  settings.model = options_.model;
+  settings.port = PortPath();
+  return settings;
 }
 
 int DeviceSession::ExitCode(int operationExit) const {

@@ -2,6 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/trace_console.h"
+#include "config/device_backup.h"
 #include "link/link.h"
 #include "link/memo_trace.h"
 #include "link/trace_flags.h"
@@ -22,6 +23,10 @@ class DeviceSession {
   // code that says what failed.
   int Connect();
   Link& GetLink() { return link_; }
+  // The device path of the port, as a user names it: /dev/ttyUSB0 for --port ttyUSB0.
+  std::string PortPath() const;
+  // What the backups of a writing command are told: --no-backup, the model and the port.
+  config::BackupSettings Backups() const;
   // The exit code of a command that ran on the link: the port error when the port went away
   // meanwhile, whatever the operation made of the silence that followed.
   int ExitCode(int operationExit) const;
@@ -37,6 +42,7 @@ class DeviceSession {
   MemoTrace trace_{traceFlags_, traceMemo_};
   NoConnectionView view_;
   Link link_;
+  int portNumber_ = 0;
 };
 
 // Why a command that needs a device cannot have one, if so.

@@ -116,10 +116,10 @@ int RunWriteProfile(const Invocation& invocation) {
   DeviceSession session(run.options, reporter);
   if (const int connected = session.Connect(); connected != kExitSuccess)
     return connected;
-  const auto outcome =
-      config::WriteConfiguration(session.GetLink(), reporter, run.settings.record,
-                                 run.options.model, run.settings.lineFunc, run.settings.switches);
-  return session.ExitCode(ExitCodeFor(outcome));
+  return GuardedWrite(session, reporter, [&](Link& link, config::WriteGuard& backup) {
+    return config::WriteConfiguration(link, reporter, run.settings.record, run.options.model,
+                                      run.settings.lineFunc, run.settings.switches, backup);
+  });
 }
 
 int RunReadSavingProfile(const Invocation& invocation) {
@@ -144,7 +144,7 @@ int RunReadSavingProfile(const Invocation& invocation) {
   }
   reporter.FinishLine();
 
-  config::DeviceWords words;
+  config::WordMap words;
   const auto addresses = config::ProfileWordAddresses(model);
   if (const auto read = config::ReadDeviceWords(session.GetLink(), reporter, addresses, words);
       read != config::DeviceOutcome::kDone) {
@@ -181,7 +181,7 @@ int RunDiff(const Invocation& invocation) {
   DeviceSession session(run.options, reporter);
   if (const int connected = session.Connect(); connected != kExitSuccess)
     return connected;
-  config::DeviceWords device;
+  config::WordMap device;
   if (const auto read = config::ReadDeviceWords(session.GetLink(), reporter,
                                                 config::AddressesOf(*written), device);
       read != config::DeviceOutcome::kDone) {

@@ -26,6 +26,7 @@ int ServiceExit(ServiceOutcome outcome) {
     case ServiceOutcome::kNoAnswer:
       return kExitNoAnswer;
     case ServiceOutcome::kUnknownModel:
+    case ServiceOutcome::kStopped:  // only writes are stopped, and none of these writes
       break;
   }
   return kExitUsage;

@@ -1,4 +1,5 @@
 // The range correction: its write, its reset and the read-back of the words it lands in.
+#include "config/backup_words.h"
 #include "config/configuration_words.h"
 #include "config/correction.h"
 #include "config/memory_map.h"
@@ -44,7 +45,8 @@ void TraceCorrection(Link& link, Reporter& reporter, const Correction& correctio
 }  // namespace
 
 DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
-                              bool lineFunc, const TraceFlags& trace, EEImage& image) {
+                              bool lineFunc, const TraceFlags& trace, EEImage& image,
+                              WriteGuard& guard) {
   WriteSession session(link, reporter);
   DeviceOutcome outcome = DeviceOutcome::kNoModel;
   if (IsTableLoadingDevice(model)) {
@@ -53,8 +55,9 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
       return DeviceOutcome::kRefused;
     }
     // Computed before anything is sent: a correction that cannot be computed must not leave a
-    // half-finished exchange behind.
-    const Correction correction = ComputeCorrection(record, lineFunc);
+    // half-finished exchange behind. The record takes it only once it goes out.
+    ConfigRecord corrected = record;
+    const Correction correction = ComputeCorrection(corrected, lineFunc);
     const bool traced = trace.Has(fCnftoMemo);
     if (!correction.computed) {
       if (traced)
@@ -62,6 +65,12 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
       reporter.ShowStatus(correction.refusal);
       return DeviceOutcome::kRefused;
     }
+    if (!guard.Approve(
+            CorrectionPlan(WriteOperation::kCorrect, model, corrected.Au, corrected.Bu))) {
+      return DeviceOutcome::kStopped;
+    }
+    record.Au = corrected.Au;
+    record.Bu = corrected.Bu;
     session.Begin(kCorrectionProgressSteps);
     if (traced)
       TraceCorrection(link, reporter, correction, true);
@@ -69,9 +78,14 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
       return DeviceOutcome::kNoAnswer;
     session.Finish();
     outcome = DeviceOutcome::kDone;
-  } else if (model == kDeviceVelmor7) {
-    reporter.ShowStatus(kStatusNotAvailable);
-    outcome = DeviceOutcome::kNotAvailable;
+  } else {
+    // No words, yet the action goes out all the same.
+    if (!guard.Approve(CorrectionPlan(WriteOperation::kCorrect, model, kNoGain, kNoOffset)))
+      return DeviceOutcome::kStopped;
+    if (model == kDeviceVelmor7) {
+      reporter.ShowStatus(kStatusNotAvailable);
+      outcome = DeviceOutcome::kNotAvailable;
+    }
   }
   session.End();
   link.DoAction(ActWriteDone);
@@ -81,7 +95,9 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
 }
 
 DeviceOutcome ResetCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
-                              int outputRange, ConfigView& view) {
+                              int outputRange, ConfigView& view, WriteGuard& guard) {
+  if (!guard.Approve(CorrectionPlan(WriteOperation::kResetCorrection, model, kNoGain, kNoOffset)))
+    return DeviceOutcome::kStopped;
   WriteSession session(link, reporter);
   DeviceOutcome outcome = DeviceOutcome::kNoModel;
   if (IsTableLoadingDevice(model)) {

@@ -12,6 +12,7 @@ enum class DeviceOutcome {
   kRefused,  // the record or the correction was refused; nothing was sent
   kNotAvailable,  // the model has no such command ("В данной версии отсутствует")
   kNoModel,  // no model, or one the operation does not know; nothing was sent
+  kStopped,  // the write's guard (its backup) stopped it before anything was sent, saying why
 };
 
 // The write handlers' own check, before any of these operations runs.

@@ -21,8 +21,7 @@ constexpr uint8_t kLinearFromEmfBit = 0x80;
 // The words as a read found them; a missing one reads as zeros and is noted once.
 class ReadWords {
  public:
-  ReadWords(const DeviceWords& words, std::vector<std::string>& notes)
-      : words_(words), notes_(notes) {}
+  ReadWords(const WordMap& words, std::vector<std::string>& notes) : words_(words), notes_(notes) {}
 
   Bytes At(uint16_t address) {
     const auto found = words_.find(address);
@@ -40,7 +39,7 @@ class ReadWords {
   }
 
  private:
-  const DeviceWords& words_;
+  const WordMap& words_;
   std::vector<std::string>& notes_;
 };
 
@@ -95,7 +94,7 @@ void DecodeVelmorSwitches(ReadWords& words, Profile& profile) {
 }
 
 // The addresses where a write of the profile sends other words than the device holds.
-void CompareWithWrite(const Profile& profile, const DeviceWords& words, DeviceProfile& decoded) {
+void CompareWithWrite(const Profile& profile, const WordMap& words, DeviceProfile& decoded) {
   SilentConfigView view;
   const ProfileSettings applied = SettingsOfProfile(profile, view);
   for (const ProfileRefusal& refusal : applied.refused)
@@ -150,7 +149,7 @@ std::string WordHex(const std::array<uint8_t, 4>& bytes) {
   return text.data();
 }
 
-DeviceProfile DecodeDeviceProfile(int model, const DeviceWords& words) {
+DeviceProfile DecodeDeviceProfile(int model, const WordMap& words) {
   DeviceProfile decoded;
   ReadWords read(words, decoded.unexpressed);
   const bool velmor = model == kDeviceVelmor7;

@@ -11,7 +11,7 @@
 namespace zelto::config {
 
 // Words read from the device's configuration memory, by address, the bytes in wire order.
-using DeviceWords = std::map<uint16_t, std::array<uint8_t, 4>>;
+using WordMap = std::map<uint16_t, std::array<uint8_t, 4>>;
 
 // The words a configuration write sends that a profile decides, apart from the range correction
 // and the conversion tables; in write order.
@@ -32,7 +32,7 @@ struct DeviceProfile {
 // them. A range stored linear from EMF holds a signal in tenths, which several whole degrees
 // give: the range is the one nearest the temperatures the summary shows that writes the same
 // words. A word missing from `words` reads as zeros and is named among the unexpressed.
-DeviceProfile DecodeDeviceProfile(int model, const DeviceWords& words);
+DeviceProfile DecodeDeviceProfile(int model, const WordMap& words);
 
 // "0b010001": the word's four bytes in wire order, lower-case hex.
 std::string WordHex(const std::array<uint8_t, 4>& bytes);

@@ -12,7 +12,7 @@ constexpr int kProgressFull = 100;
 }  // namespace
 
 DeviceOutcome ReadDeviceWords(Link& link, Reporter& reporter, std::span<const uint16_t> addresses,
-                              DeviceWords& words) {
+                              WordMap& words) {
   reporter.SetProgress(0);
   for (std::size_t i = 0; i < addresses.size(); ++i) {
     Frame reply{};

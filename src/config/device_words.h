@@ -14,6 +14,6 @@ namespace zelto::config {
 // following. Stops at the first word without a reply with "Прибор не отвечает"; the words read
 // until then stay.
 DeviceOutcome ReadDeviceWords(Link& link, Reporter& reporter, std::span<const uint16_t> addresses,
-                              DeviceWords& words);
+                              WordMap& words);
 
 }  // namespace zelto::config

@@ -73,8 +73,8 @@ FieldDifference NotConfigured() {
 }
 
 // Each address as the write leaves it.
-DeviceWords FinalWords(const std::vector<MemoryWord>& words) {
-  DeviceWords final;
+WordMap FinalWords(const std::vector<MemoryWord>& words) {
+  WordMap final;
   for (const MemoryWord& word : words)
     final[word.address] = word.bytes;
   return final;
@@ -105,7 +105,7 @@ std::vector<FieldDifference> DiffProfiles(const Profile& device, const Profile& 
   return differences;
 }
 
-bool TableImagesAgree(const DeviceWords& device, const std::vector<MemoryWord>& writeWords) {
+bool TableImagesAgree(const WordMap& device, const std::vector<MemoryWord>& writeWords) {
   for (const auto& [address, bytes] : FinalWords(writeWords)) {
     if (address < loading_memory::kSignalTableBase)
       continue;
@@ -116,7 +116,7 @@ bool TableImagesAgree(const DeviceWords& device, const std::vector<MemoryWord>& 
   return true;
 }
 
-std::optional<DeviceComparison> CompareWithDevice(const DeviceWords& device,
+std::optional<DeviceComparison> CompareWithDevice(const WordMap& device,
                                                   const WriteSettings& settings) {
   const auto written = ConfigurationWriteWords(settings);
   if (!written)
@@ -130,7 +130,7 @@ std::optional<DeviceComparison> CompareWithDevice(const DeviceWords& device,
   comparison.differences.insert(comparison.differences.end(), fields.begin(), fields.end());
 
   // Where the device's own settings would not write its words again, the fields cannot tell.
-  const DeviceWords sent = FinalWords(*written);
+  const WordMap sent = FinalWords(*written);
   for (const uint16_t address : decoded.otherWords) {
     const auto held = device.find(address);
     const auto wanted = sent.find(address);

@@ -45,7 +45,7 @@ enum class TableComparison {
 // Whether the device holds every table word the write would send, each address as the write
 // leaves it (a later word at the same address replaces an earlier one). A word that was not read
 // counts as different.
-bool TableImagesAgree(const DeviceWords& device, const std::vector<MemoryWord>& writeWords);
+bool TableImagesAgree(const WordMap& device, const std::vector<MemoryWord>& writeWords);
 
 struct DeviceComparison {
   // The fields, then each word of ProfileWordAddresses that no field accounts for.
@@ -57,7 +57,7 @@ struct DeviceComparison {
 
 // What a configuration write of the settings would change on the device whose words were read
 // (every word the write sends, as the backup reads them). Nothing for settings the write refuses.
-std::optional<DeviceComparison> CompareWithDevice(const DeviceWords& device,
+std::optional<DeviceComparison> CompareWithDevice(const WordMap& device,
                                                   const WriteSettings& settings);
 
 // "tables: differ" for the tool, which prints only what differs; "таблицы: совпадают" or

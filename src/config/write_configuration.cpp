@@ -1,5 +1,5 @@
 // The configuration write for both device families.
-#include "config/configuration_words.h"
+#include "config/backup_words.h"
 #include "config/device_range.h"
 #include "config/nominal_currents.h"
 #include "config/record_validation.h"
@@ -18,7 +18,7 @@ constexpr int kVelmorProgressSteps = 12;
 }  // namespace
 
 DeviceOutcome WriteConfiguration(Link& link, Reporter& reporter, ConfigRecord& record, int model,
-                                 bool lineFunc, const VelmorSwitches& switches) {
+                                 bool lineFunc, const VelmorSwitches& switches, WriteGuard& guard) {
   if (model < 0)
     return DeviceOutcome::kNoModel;
   if (model > kDeviceVelmor7) {
@@ -32,16 +32,17 @@ DeviceOutcome WriteConfiguration(Link& link, Reporter& reporter, ConfigRecord& r
     reporter.ShowStatus(kStatusInvalidRecord);
     return DeviceOutcome::kRefused;
   }
-  const auto words = velmor ? VelmorConfigurationWords(record, lineFunc, switches)
-                            : LoadingConfigurationWords(record, lineFunc);
+  const WritePlan plan = ConfigurationWritePlan(record, model, lineFunc, switches);
+  if (!guard.Approve(plan))
+    return DeviceOutcome::kStopped;
 
   WriteSession session(link, reporter);
   session.Begin(velmor ? kVelmorProgressSteps : kLoadingProgressSteps);
-  if (!session.Send(words))
+  if (!session.Send(plan.words))
     return DeviceOutcome::kNoAnswer;
   session.Finish();
-  if (velmor)
-    link.DoAction(ActConfigDone);
+  if (plan.action)
+    link.DoAction(*plan.action);
   session.End();
   return DeviceOutcome::kDone;
 }

@@ -4,6 +4,7 @@
 #include "config/config_view.h"
 #include "config/device_outcome.h"
 #include "config/memory_words.h"
+#include "config/write_plan.h"
 #include "link/ee_image.h"
 #include "link/link.h"
 #include "link/reporter.h"
@@ -16,7 +17,9 @@ namespace zelto::config {
 // and reports "Ждите завершения записи", then "Запись завершена". A word that gets no reply
 // ends the sequence at once: nothing more is sent or read, the progress is switched off and the
 // status reads "Прибор не отвечает". A record that breaks its rules is refused with "Конфигурация
-// не записана: недопустимые значения" before anything is sent.
+// не записана: недопустимые значения" before anything is sent. Once the words are known, and
+// before anything goes out, the guard sees them (a backup reads what they will overwrite); when
+// it refuses, nothing is sent and the outcome is kStopped.
 
 // Sends the configuration held in the record. lineFunc is the LineFunc check box; the switches
 // are the Velmor-7 controls, read only for that model. Leaves the range ends that were sent in
@@ -24,7 +27,8 @@ namespace zelto::config {
 // Velmor-7 receives ActConfigDone after "Запись завершена". A model beyond the list shows
 // "В данной версии отсутствует"; no model (-1) shows and sends nothing.
 DeviceOutcome WriteConfiguration(Link& link, Reporter& reporter, ConfigRecord& record, int model,
-                                 bool lineFunc, const VelmorSwitches& switches);
+                                 bool lineFunc, const VelmorSwitches& switches,
+                                 WriteGuard& guard = NoBackup());
 
 // Computes the range correction from the record's correction points and measured currents and
 // sends Au and Bu (table-loading models), then ActWriteDone and the correction read-back into
@@ -33,13 +37,14 @@ DeviceOutcome WriteConfiguration(Link& link, Reporter& reporter, ConfigRecord& r
 // device derived. Velmor-7 has no correction: "В данной версии отсутствует", yet the action and
 // the read-back still go out, as for every model.
 DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
-                              bool lineFunc, const TraceFlags& trace, EEImage& image);
+                              bool lineFunc, const TraceFlags& trace, EEImage& image,
+                              WriteGuard& guard = NoBackup());
 
 // Sets Au 1 and Bu 0 in the record and the device, recomputes the nominal currents with
 // take-over (outputRange is the SetOutCurrent position) and sends ActWriteDone. The caller
 // refreshes the value fields afterwards.
 DeviceOutcome ResetCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
-                              int outputRange, ConfigView& view);
+                              int outputRange, ConfigView& view, WriteGuard& guard = NoBackup());
 
 // The service button "Au" and the end of WriteCorrection: words 80, 84, 88 and 92 into the
 // image at their own addresses. Stops at the first word without reply with "Прибор не отвечает";

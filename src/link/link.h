@@ -51,6 +51,7 @@ class Link {
 
   // --- Ports -----------------------------------------------------------------------------
   PortTable& Ports() { return ports_; }
+  const PortTable& Ports() const { return ports_; }
   // Scans the system's serial devices and returns the ports to offer, in number order.
   std::vector<PortEntry> ListPorts();
   // Where the scan looks (the system's devices unless replaced, by tests for one).

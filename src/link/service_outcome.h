@@ -10,6 +10,8 @@ enum class ServiceOutcome {
   kNoAnswer,
   // The model position belongs to no device family: nothing was sent.
   kUnknownModel,
+  // A write's guard (its backup) stopped it before anything was sent, saying why.
+  kStopped,
 };
 
 }  // namespace zelto

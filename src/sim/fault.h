@@ -20,11 +20,14 @@ struct Fault {
     kLate,              // every reply whole, after the pause
     kUnplugAt,          // the line goes away on the value-th request (counted from 1), once
     kHostile,           // a line in bad shape (HostileReply), seeded with value, pause its unit
+    kBadChecksum,       // from the value-th request (counted from 1), count replies (0: all)
+                        // whole but with a checksum that does not add up
   };
 
   Kind kind = Kind::kNone;
   int value = 0;
   std::chrono::milliseconds pause{0};
+  int count = 0;
 
   static Fault None() { return {}; }
   static Fault SilentFrom(int request) { return {Kind::kSilentFrom, request}; }
@@ -46,6 +49,11 @@ struct Fault {
   static Fault UnplugAt(int request) { return {Kind::kUnplugAt, request}; }
   static Fault Hostile(int seed, std::chrono::milliseconds unit) {
     return {Kind::kHostile, seed, unit};
+  }
+  // A line that garbles a byte now and then: the reply's length and header are right, its sum
+  // is not.
+  static Fault BadChecksum(int fromRequest, int replies = 0) {
+    return {Kind::kBadChecksum, fromRequest, {}, replies};
   }
 };
 

@@ -319,6 +319,12 @@ Simulator::Outgoing Simulator::Misbehave(const Frame& request, Frame reply) {
     case Fault::Kind::kHostile:
       out.pieces = HostileReply(reply, faultRandom_, fault_.pause);
       return out;
+    case Fault::Kind::kBadChecksum: {
+      const int garbled = faultRequests_ - fault_.value;
+      if (garbled >= 0 && (fault_.count == 0 || garbled < fault_.count))
+        reply[kFrameSize - 1] = static_cast<std::uint8_t>(reply[kFrameSize - 1] + 1);
+      break;
+    }
     case Fault::Kind::kNone:
     case Fault::Kind::kSilentFrom:
     case Fault::Kind::kUnplugAt:

@@ -19,7 +19,7 @@ TEST(CliProgram, HelpListsEveryCommand) {
   EXPECT_EQ(result.exitCode, 0);
   for (const char* command :
        {"ports", "identify", "read", "write", "diff", "correct", "reset-correction", "memory",
-        "tables", "calib", "monitor", "convert", "simulate"}) {
+        "tables", "calib", "monitor", "convert", "simulate", "backups", "restore"}) {
     EXPECT_NE(result.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
   }
   // Qt's rule for a port name, which would otherwise surprise: ttyS0 is /dev/ttyS0.
@@ -47,6 +47,8 @@ const std::map<std::string, std::vector<std::string>> kCommandOptions{
     {"monitor", {"--count", "--interval"}},
     {"convert", {"--sensor", "--temperature", "--signal"}},
     {"simulate", {"--model", "--memory", "--pace"}},
+    {"backups", {}},
+    {"restore", {"--force"}},
 };
 
 TEST(CliProgram, EveryCommandDescribesItsOptionsWhatItPrintsAndItsExitCodes) {

@@ -26,15 +26,15 @@ std::string ProfileFile(const std::string& keys) {
   return R"({"format": "zelto-profile", "version": 1, )" + keys + "}";
 }
 
-DeviceWords WordsOf(const std::vector<MemoryWord>& words) {
-  DeviceWords device;
+WordMap WordsOf(const std::vector<MemoryWord>& words) {
+  WordMap device;
   for (const MemoryWord& word : words)
     device[word.address] = word.bytes;
   return device;
 }
 
 // The words on a device that a write of the settings left.
-DeviceWords DeviceWrittenWith(const WriteSettings& settings) {
+WordMap DeviceWrittenWith(const WriteSettings& settings) {
   const auto words = ConfigurationWriteWords(settings);
   EXPECT_TRUE(words.has_value());
   return WordsOf(words.value_or(std::vector<MemoryWord>{}));
@@ -208,7 +208,7 @@ TEST(ProfileFile, ThatHoldsNoProfileSaysWhyByItsKind) {
 TEST(DeviceProfile, WordsOfAWriteReadBackAsTheProfileThatWritesThem) {
   for (const WindowChoices& choices : SampleChoices()) {
     const WriteSettings settings = WindowSettings(choices);
-    const DeviceWords device = DeviceWrittenWith(settings);
+    const WordMap device = DeviceWrittenWith(settings);
     const DeviceProfile decoded = DecodeDeviceProfile(choices.model, device);
     EXPECT_TRUE(decoded.configured) << choices.name;
     EXPECT_TRUE(decoded.unexpressed.empty()) << choices.name << ": " << decoded.unexpressed.front();
@@ -230,7 +230,7 @@ TEST(DeviceProfile, ARangeLinearFromEmfIsDegreesThatWriteTheSameSignal) {
   // -50 °C is -1.889 mV, stored as -18 tenths, which -48, -49 and -50 all give; the summary
   // shows -46 for it, and -48 is the nearest of them.
   const WriteSettings settings = WindowSettings(SampleChoices()[0]);
-  DeviceWords device = DeviceWrittenWith(settings);
+  WordMap device = DeviceWrittenWith(settings);
   const DeviceProfile decoded = DecodeDeviceProfile(kDeviceDastra2, device);
   EXPECT_EQ(decoded.profile.range, (WholeRange{-48, 600}));
 
@@ -274,7 +274,7 @@ TEST(DeviceComparison, ListsEachSettingAWriteWouldChangeForTheToolAndTheWindow) 
 
 TEST(DeviceComparison, NamesTheWordsNoSettingAccountsFor) {
   const WriteSettings settings = WindowSettings(SampleChoices()[1]);
-  DeviceWords device = DeviceWrittenWith(settings);
+  WordMap device = DeviceWrittenWith(settings);
   device[kCrnMixWord] = {0, 0, 0, 0};                            // a current the window typed
   device[loading_memory::kSignalTableBase + 40] = {1, 2, 3, 4};  // a coefficient of table 1
   const auto comparison = CompareWithDevice(device, settings);

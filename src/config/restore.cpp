@@ -1,0 +1,91 @@
+#include "config/restore.h"
+
+#include "config/backup_texts.h"
+#include "config/write_session.h"
+
+namespace zelto::config {
+namespace {
+
+std::vector<std::uint16_t> AddressesOf(const std::vector<MemoryWord>& words) {
+  std::vector<std::uint16_t> addresses;
+  for (const MemoryWord& word : words)
+    addresses.push_back(word.address);
+  return addresses;
+}
+
+}  // namespace
+
+Restorer::Restorer(Link& link, Reporter& reporter, BackupStore& store, BackupSettings settings)
+    : link_(link),
+      reporter_(reporter),
+      store_(store),
+      settings_(std::move(settings)),
+      device_(link) {}
+
+bool Restorer::ReadDevice(const std::vector<std::uint16_t>& addresses) {
+  reporter_.ShowStatus(settings_.enabled ? kStatusBackingUp : kStatusCheckingDevice);
+  failure_ = device_.Read(addresses, reporter_);
+  return failure_ == BackupFailure::kNone;
+}
+
+std::optional<Backup> Restorer::FindUndo() {
+  failure_ = BackupFailure::kNone;
+  for (const Backup& backup : store_.List().backups) {
+    // A restore is undone by restoring its own backup, by id. A write that changed nothing has
+    // nothing to undo: were it chosen, every undo after would choose it again.
+    if (backup.operation == WriteOperation::kRestore || backup.model != settings_.model ||
+        backup.before == backup.after) {
+      continue;
+    }
+    if (!ReadDevice(AddressesOf(backup.after)))
+      return std::nullopt;
+    if (device_.Holds(backup.after))
+      return backup;
+  }
+  reporter_.ShowStatus(kStatusNothingToUndo);
+  return std::nullopt;
+}
+
+std::optional<bool> Restorer::DeviceHolds(const Backup& backup) {
+  if (!ReadDevice(AddressesOf(backup.after)))
+    return std::nullopt;
+  return device_.Holds(backup.after);
+}
+
+RestoreOutcome Restorer::Restore(const Backup& backup, bool force) {
+  failure_ = BackupFailure::kNone;
+  if (backup.model != settings_.model) {
+    reporter_.ShowStatus(kStatusOtherModelBackup);
+    return RestoreOutcome::kOtherModel;
+  }
+  const WritePlan plan{WriteOperation::kRestore, backup.before, backup.action};
+  // The reads that check the device are the restore's own backup as well.
+  const auto addresses =
+      settings_.enabled ? BackupAddresses(plan.words) : AddressesOf(backup.after);
+  if (!ReadDevice(addresses))
+    return RestoreOutcome::kStopped;
+  if (!force && !device_.Holds(backup.after)) {
+    reporter_.ShowStatus(kStatusDeviceDiffers);
+    return RestoreOutcome::kDeviceDiffers;
+  }
+  if (settings_.enabled) {
+    Backup own = MakeBackup(plan, device_, settings_);
+    if (!KeepBackup(store_, own, reporter_)) {
+      failure_ = BackupFailure::kNotSaved;
+      return RestoreOutcome::kStopped;
+    }
+    savedId_ = own.id;
+  }
+
+  WriteSession session(link_, reporter_);
+  session.Begin(static_cast<int>(plan.words.size()));
+  if (!session.Send(plan.words))
+    return RestoreOutcome::kNoAnswer;
+  session.Finish();
+  if (plan.action)
+    link_.DoAction(*plan.action);
+  session.End();
+  return RestoreOutcome::kDone;
+}
+
+}  // namespace zelto::config

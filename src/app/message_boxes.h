@@ -13,6 +13,8 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   virtual void ShowError(const QString& text) = 0;
+  // Asks before something that cannot be taken back; true when the user chose `go` over "Отмена".
+  virtual bool Confirm(const QString& text, const QString& go) = 0;
 };
 
 // The modal box a user acknowledges, titled with the program's name.
@@ -20,6 +22,7 @@ class ModalMessageBoxes final : public MessageBoxes {
  public:
   explicit ModalMessageBoxes(QWidget& parent) : parent_(parent) {}
   void ShowError(const QString& text) override;
+  bool Confirm(const QString& text, const QString& go) override;
 
  private:
   QWidget& parent_;

@@ -1,6 +1,8 @@
 #include "app/window_settings.h"
 
-#include <QStandardPaths>
+#include "config/kept_files.h"
+
+#include <QFile>
 
 namespace zelto::app {
 namespace {
@@ -20,9 +22,7 @@ QString SwitchKey(const QString& name) {
 }  // namespace
 
 WindowSettings::WindowSettings()
-    : settings_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                    QStringLiteral("/zelto/zelto.conf"),
-                QSettings::IniFormat) {}
+    : settings_(QFile::decodeName(config::SettingsFile()), QSettings::IniFormat) {}
 
 std::optional<std::string> WindowSettings::LastPortPath() const {
   // Bytes, as the system names the device.

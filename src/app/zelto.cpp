@@ -94,6 +94,7 @@ void TZelto::ConnectHandlers() {
   Bind(form_.ExitButton, &QPushButton::clicked, [this] { ExitButtonClick(); });
   Bind(form_.Exit, &QAction::triggered, [this] { ExitButtonClick(); });
   Bind(form_.OpenProfile, &QAction::triggered, [this] { OpenProfileClick(); });
+  BindCommand(form_.UndoWrite, &QAction::triggered, [this] { UndoWriteClick(); });
   Bind(form_.SaveProfile, &QAction::triggered, [this] { SaveProfileClick(); });
 
   // Ports. The list is checked when the user picks an entry or finishes typing one, not at

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/busy_cursor.h"
+#include "app/compare_before_write.h"
 #include "app/file_choice.h"
 #include "app/handler_gate.h"
 #include "app/message_boxes.h"
@@ -12,6 +13,7 @@
 #include "app/zelto_form.h"
 #include "calib/calib_block.h"
 #include "config/config_record.h"
+#include "config/device_backup.h"
 #include "config/profile.h"
 #include "config/write_settings.h"
 #include "link/ee_image.h"
@@ -153,6 +155,9 @@ class TZelto final : public QMainWindow {
   void WriteCalibrToFileClick();
   void ReadCalibrClick();
   void txt1Click();
+  // Writes the newest backup back whose written words the device still holds.
+  void UndoWriteClick();
+
   // Profiles: the window's configuration kept in a file and applied again.
   void OpenProfileClick();
   void SaveProfileClick();
@@ -204,6 +209,10 @@ class TZelto final : public QMainWindow {
   void SelectSensorOfList(const QComboBox& list);
   // The sensor list of a model's view.
   QComboBox* SensorListOf(int model) const;
+  // How the writes keep their backups, for the device connected now.
+  config::BackupSettings BackupSettingsNow() const;
+  // The compare dialog before "Запись"; true to write.
+  bool ConfirmWrite(const Differences& differences);
   // The record and the controls a configuration write takes, as they are now.
   config::WriteSettings CurrentWriteSettings() const;
   // A profile's sensor, linear flag, output range and switches, each through its control's own

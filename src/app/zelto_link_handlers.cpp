@@ -101,27 +101,4 @@ void TZelto::ReadFromComClick() {
   config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
 }
 
-void TZelto::WriteToComClick() {
-  if (!RequireConnectedDevice())
-    return;
-  const config::WriteSettings settings = CurrentWriteSettings();
-  config::WriteConfiguration(*link_, *reporter_, config_, SelectedModel(), settings.lineFunc,
-                             settings.switches);
-}
-
-void TZelto::WriteUserClick() {
-  if (!RequireConnectedDevice())
-    return;
-  config::WriteCorrection(*link_, *reporter_, config_, SelectedModel(), form_.LineFunc->isChecked(),
-                          traceFlags_, eeImage_);
-}
-
-void TZelto::WriteFabricClick() {
-  if (!RequireConnectedDevice())
-    return;
-  config::ResetCorrection(*link_, *reporter_, config_, SelectedModel(), OutputRange(),
-                          *configView_);
-  RefreshValueFields();
-}
-
 }  // namespace zelto::app

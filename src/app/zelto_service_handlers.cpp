@@ -218,19 +218,6 @@ void TZelto::ReadCalibrFromEepromClick() {
   calib::ReadCalibration(*link_, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
 }
 
-void TZelto::WriteCalibrToEepromClick() {
-  calib::WriteCalibration(*link_, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
-}
-
-void TZelto::ZeroCalibrToDeviceClick() {
-  calib::ClearCalibration(*link_, config_, *reporter_);
-}
-
-void TZelto::ZeroFullCalibrToDeviceClick() {
-  calib::ClearCalibrationFull(*link_, calibBlock_, config_, SelectedModel(), CalibrVisible(),
-                              *reporter_);
-}
-
 void TZelto::ReadCalibrFromFileClick() {
   if (const auto path = ChooseFile(form_.OpenDialogEE, kBinaryFiles, kBin)) {
     calib::LoadCalibrationBin(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);

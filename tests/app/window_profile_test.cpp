@@ -1,5 +1,6 @@
 // The window's profiles: saved from what the controls hold, opened through the handlers a
 // user's choices run, and on the device the same words as the tool writes from the same file.
+#include "config/profile_file.h"
 #include "run_program.h"
 #include "sim/simulator.h"
 #include "window_test_support.h"
@@ -33,13 +34,28 @@ void WriteText(const QString& path, const QByteArray& text) {
   file.write(text);
 }
 
-// What the tool writes to a fresh transmitter of the model from the profile file.
-sim::MemoryImage WrittenByTheTool(int model, const QString& profile) {
+// What the tool writes to a fresh transmitter of the model from the profile file; with
+// `readBack`, the profile the tool then reads from it is saved there.
+sim::MemoryImage WrittenByTheTool(int model, const QString& profile, const QString& readBack = {}) {
   sim::Simulator device(model);
   const auto run = zelto::testing::RunProgram(
       ZELTO_CLI_PATH, {"--port", device.Path(), "write", "--profile", profile.toStdString()});
   EXPECT_EQ(run.exitCode, 0) << run.err;
+  if (!readBack.isEmpty()) {
+    const auto read = zelto::testing::RunProgram(
+        ZELTO_CLI_PATH, {"--port", device.Path(), "--model", std::to_string(model), "read",
+                         "--save-profile", readBack.toStdString()});
+    EXPECT_EQ(read.exitCode, 0) << read.err;
+  }
   return device.Memory();
+}
+
+config::Profile ProfileIn(const QString& path) {
+  const auto loaded = config::LoadProfile(path.toStdString());
+  EXPECT_TRUE(std::holds_alternative<config::ProfileText>(loaded)) << path.toStdString();
+  return std::holds_alternative<config::ProfileText>(loaded)
+             ? std::get<config::ProfileText>(loaded).profile
+             : config::Profile{};
 }
 
 // A window with a transmitter of the model as its only port.
@@ -87,7 +103,9 @@ TEST(Profiles, WhatTheWindowSavesTheToolWritesToTheSameWords) {
   EXPECT_EQ(testing::Status(velmor.window), "Файл записан");
 
   EXPECT_NE(velmor.device.Memory(), sim::Simulator(kVelmor).Memory());  // the write took
-  EXPECT_EQ(WrittenByTheTool(kVelmor, FileIn(folder, "velmor.json")), velmor.device.Memory());
+  EXPECT_EQ(WrittenByTheTool(kVelmor, FileIn(folder, "velmor.json"), FileIn(folder, "back.json")),
+            velmor.device.Memory());
+  EXPECT_EQ(ProfileIn(FileIn(folder, "back.json")), ProfileIn(FileIn(folder, "velmor.json")));
 }
 
 TEST(Profiles, AnOpenedProfileSetsTheViewsAndWritesWhatTheToolWrites) {

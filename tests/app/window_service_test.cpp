@@ -193,6 +193,7 @@ class MemoAtEachBox final : public MessageBoxes {
  public:
   explicit MemoAtEachBox(const QPlainTextEdit& memo) : memo_(memo) {}
   void ShowError(const QString&) override { seen << memo_.toPlainText(); }
+  bool Confirm(const QString&, const QString&) override { return false; }
   QStringList seen;
 
  private:

@@ -49,18 +49,25 @@ inline QStringList FieldTexts(const QWidget& window) {
 }
 
 // Keeps what the window would have shown in message boxes, in order.
+// A question is recorded too, and answered with `go` unless the test said otherwise.
 class RecordedMessages final : public MessageBoxes {
  public:
-  explicit RecordedMessages(QStringList& shown) : shown_(shown) {}
+  explicit RecordedMessages(QStringList& shown, bool answer = true)
+      : shown_(shown), answer_(answer) {}
   void ShowError(const QString& text) override { shown_ << text; }
+  bool Confirm(const QString& text, const QString&) override {
+    shown_ << text;
+    return answer_;
+  }
 
  private:
   QStringList& shown_;
+  bool answer_;
 };
 
 // Replaces the window's message boxes by a record of their texts.
-inline void RecordMessages(TZelto& window, QStringList& shown) {
-  window.SetMessageBoxes(std::make_unique<RecordedMessages>(shown));
+inline void RecordMessages(TZelto& window, QStringList& shown, bool answer = true) {
+  window.SetMessageBoxes(std::make_unique<RecordedMessages>(shown, answer));
 }
 
 // Answers the window's file dialogs from a list, in order; an empty answer is a cancel.

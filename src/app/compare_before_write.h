@@ -1,0 +1,52 @@
+#pragma once
+
+#include "config/device_backup.h"
+#include "config/write_plan.h"
+#include "config/write_settings.h"
+#include "link/reporter.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace zelto::app {
+
+// Between the words a read found and what a write of the window's settings would send: a line
+// for each field that differs ("поле: прибор → окно"), and for the table-loading models one line
+// for the tables either way.
+struct Differences {
+  QStringList lines;
+  bool any = false;
+};
+Differences Compare(const std::vector<config::MemoryWord>& device,
+                    const config::WriteSettings& window);
+
+// The guard of "Запись" while "Сравнивать перед записью" is on. The backup's read of every
+// word the write will overwrite also shows the user what would change; the write goes on only
+// when the user says so, and that read is then kept as the write's backup (while backups are
+// on). A cancelled write sends nothing after its reads.
+class CompareBeforeWrite final : public config::WriteGuard {
+ public:
+  // True to write.
+  using Ask = std::function<bool(const Differences& differences)>;
+
+  CompareBeforeWrite(config::DeviceBackup& backup, bool keepBackup, config::WriteSettings window,
+                     Reporter& reporter, Ask ask)
+      : backup_(backup),
+        keepBackup_(keepBackup),
+        window_(std::move(window)),
+        reporter_(reporter),
+        ask_(std::move(ask)) {}
+
+  bool Approve(const config::WritePlan& plan) override;
+
+ private:
+  config::DeviceBackup& backup_;
+  bool keepBackup_;
+  config::WriteSettings window_;
+  Reporter& reporter_;
+  Ask ask_;
+};
+
+}  // namespace zelto::app

@@ -1,0 +1,150 @@
+// The window's writes behind their backups: every command that writes to the device reads what
+// it will overwrite first (while "Резервная копия перед записью" is on), "Запись" can show what
+// it would change, and "Отменить последнюю запись…" writes the newest backup back.
+#include "app/compare_before_write.h"
+#include "app/window_config_view.h"
+#include "app/window_reporter.h"
+#include "app/zelto.h"
+#include "calib/calibration_transfers.h"
+#include "config/backup_store.h"
+#include "config/backup_texts.h"
+#include "config/device_backup.h"
+#include "config/read_summary.h"
+#include "config/restore.h"
+#include "config/write_sequences.h"
+#include "link/link.h"
+
+#include <QAction>
+#include <QCheckBox>
+
+#include <array>
+#include <utility>
+
+namespace zelto::app {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// How the undo dialog names what a backup's operation did.
+QString OperationText(config::WriteOperation operation) {
+  using config::WriteOperation;
+  static const std::array<std::pair<WriteOperation, const char*>, 7> kTexts{{
+      {WriteOperation::kWrite, "запись конфигурации"},
+      {WriteOperation::kCorrect, "подстройка диапазона"},
+      {WriteOperation::kResetCorrection, "сброс подстройки диапазона"},
+      {WriteOperation::kCalibWrite, "запись калибровки"},
+      {WriteOperation::kCalibClear, "обнуление калибровки"},
+      {WriteOperation::kCalibClearFull, "полное обнуление калибровки"},
+      {WriteOperation::kRestore, "восстановление"},
+  }};
+  for (const auto& [named, text] : kTexts) {
+    if (named == operation)
+      return QString::fromUtf8(text);
+  }
+  return FromUtf8(config::OperationName(operation));
+}
+
+}  // namespace
+
+config::BackupSettings TZelto::BackupSettingsNow() const {
+  return {form_.BackupBeforeWrite->isChecked(), SelectedModel(),
+          link_->Ports().PathOf(link_->State().PortNo)};
+}
+
+bool TZelto::ConfirmWrite(const Differences& differences) {
+  const QString heading = differences.any
+                              ? QStringLiteral("Запись изменит в приборе (поле: прибор → окно):")
+                              : QStringLiteral("Прибор уже содержит то, что будет записано.");
+  QStringList text{heading};
+  text << differences.lines;
+  return messages_->Confirm(text.join(QLatin1Char('\n')), QStringLiteral("Записать"));
+}
+
+void TZelto::WriteToComClick() {
+  if (!RequireConnectedDevice())
+    return;
+  const config::WriteSettings settings = CurrentWriteSettings();
+  config::BackupStore store;
+  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  const auto write = [&](config::WriteGuard& guard) {
+    config::WriteConfiguration(*link_, *reporter_, config_, SelectedModel(), settings.lineFunc,
+                               settings.switches, guard);
+  };
+  if (!form_.CompareBeforeWrite->isChecked()) {
+    write(backup);
+    return;
+  }
+  CompareBeforeWrite compare(backup, form_.BackupBeforeWrite->isChecked(), settings, *reporter_,
+                             [this](const Differences& found) { return ConfirmWrite(found); });
+  write(compare);
+}
+
+void TZelto::WriteUserClick() {
+  if (!RequireConnectedDevice())
+    return;
+  config::BackupStore store;
+  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  config::WriteCorrection(*link_, *reporter_, config_, SelectedModel(), form_.LineFunc->isChecked(),
+                          traceFlags_, eeImage_, backup);
+}
+
+void TZelto::WriteFabricClick() {
+  if (!RequireConnectedDevice())
+    return;
+  config::BackupStore store;
+  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  config::ResetCorrection(*link_, *reporter_, config_, SelectedModel(), OutputRange(), *configView_,
+                          backup);
+  RefreshValueFields();
+}
+
+void TZelto::WriteCalibrToEepromClick() {
+  config::BackupStore store;
+  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  calib::WriteCalibration(*link_, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_,
+                          backup);
+}
+
+void TZelto::ZeroCalibrToDeviceClick() {
+  config::BackupStore store;
+  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  calib::ClearCalibration(*link_, config_, *reporter_, backup);
+}
+
+void TZelto::ZeroFullCalibrToDeviceClick() {
+  config::BackupStore store;
+  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  calib::ClearCalibrationFull(*link_, calibBlock_, config_, SelectedModel(), CalibrVisible(),
+                              *reporter_, backup);
+}
+
+void TZelto::UndoWriteClick() {
+  if (!RequireConnectedDevice())
+    return;
+  config::BackupStore store;
+  config::Restorer restorer(*link_, *reporter_, store, BackupSettingsNow());
+  const auto backup = restorer.FindUndo();
+  if (!backup)
+    return;  // the restorer has said why
+  QStringList text{
+      QStringLiteral("Отменить запись?"),
+      FromUtf8(backup->time) + QStringLiteral(" — ") + OperationText(backup->operation),
+      QStringLiteral("Прибор содержал:")};
+  for (const std::string& line : backup->summary)
+    text << FromUtf8(line);
+  if (!messages_->Confirm(text.join(QLatin1Char('\n')), QStringLiteral("Восстановить")))
+    return;
+  config::RestoreOutcome outcome = restorer.Restore(*backup, false);
+  if (outcome == config::RestoreOutcome::kDeviceDiffers &&
+      messages_->Confirm(
+          FromUtf8(config::kStatusDeviceDiffers) + QStringLiteral(". Восстановить всё равно?"),
+          QStringLiteral("Восстановить"))) {
+    outcome = restorer.Restore(*backup, true);
+  }
+  if (outcome == config::RestoreOutcome::kDone)
+    config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
+}
+
+}  // namespace zelto::app

@@ -22,7 +22,8 @@ QString SwitchKey(const QString& name) {
 }  // namespace
 
 WindowSettings::WindowSettings()
-    : settings_(QFile::decodeName(config::SettingsFile()), QSettings::IniFormat) {}
+    : settings_(QFile::decodeName(QByteArray::fromStdString(config::SettingsFile())),
+                QSettings::IniFormat) {}
 
 std::optional<std::string> WindowSettings::LastPortPath() const {
   // Bytes, as the system names the device.

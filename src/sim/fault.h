@@ -22,6 +22,7 @@ struct Fault {
     kHostile,           // a line in bad shape (HostileReply), seeded with value, pause its unit
     kBadChecksum,       // from the value-th request (counted from 1), count replies (0: all)
                         // whole but with a checksum that does not add up
+    kWordNotKept,       // writes to the word at address value are answered but not kept
   };
 
   Kind kind = Kind::kNone;
@@ -55,6 +56,9 @@ struct Fault {
   static Fault BadChecksum(int fromRequest, int replies = 0) {
     return {Kind::kBadChecksum, fromRequest, {}, replies};
   }
+  // A worn memory cell: the device answers a write to it as it answers every write, the word
+  // it was sent included, yet keeps what the cell held.
+  static Fault WordNotKept(int address) { return {Kind::kWordNotKept, address}; }
 };
 
 }  // namespace zelto::sim

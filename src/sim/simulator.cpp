@@ -270,7 +270,12 @@ Simulator::Outgoing Simulator::Respond(const Frame& request) {
     fault_ = Fault::None();  // the line goes once; PlugIn brings back a sound one
     return {{}, true};
   }
+  const bool lost = fault_.kind == Fault::Kind::kWordNotKept &&
+                    request[kCommandOffset] == kWriteWord && AddressOf(request) == fault_.value;
+  const MemoryImage kept = lost ? transmitter_.Memory() : MemoryImage{};
   const std::optional<Frame> answer = transmitter_.Answer(request);
+  if (lost)
+    transmitter_.LoadMemory(kept);
   if (!answer)
     return {};
 
@@ -333,6 +338,7 @@ Simulator::Outgoing Simulator::Misbehave(const Frame& request, Frame reply) {
     case Fault::Kind::kNone:
     case Fault::Kind::kSilentFrom:
     case Fault::Kind::kUnplugAt:
+    case Fault::Kind::kWordNotKept:
       break;
   }
   out.pieces.push_back({{}, Bytes(reply)});

@@ -1,15 +1,16 @@
 #include "cli/backup_commands.h"
 
 #include "cli/console_reporter.h"
+#include "cli/device_commands.h"
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
-#include "cli/port_commands.h"
-#include "cli/qt_core.h"
+#include "cli/json_results.h"
+#include "cli/port_runs.h"
 #include "config/backup_texts.h"
 #include "config/read_summary.h"
 #include "config/restore.h"
+#include "config/write_verification.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace zelto::cli {
@@ -22,19 +23,15 @@ struct RestoreRequest {
 
 std::variant<RestoreRequest, std::string> ParseRestore(const Invocation& invocation) {
   RestoreRequest request;
-  for (const std::string& argument : invocation.arguments) {
-    if (argument == "--force") {
-      request.force = true;
-    } else if (argument.starts_with("-")) {
-      return "unknown option '" + argument + "' for restore";
-    } else if (request.id) {
-      return "restore takes one backup id, not '" + *request.id + "' and '" + argument + "'";
-    } else {
-      request.id = argument;
-    }
-  }
+  request.force = Has(invocation.values, "--force");
+  if (!invocation.operands.empty())
+    request.id = invocation.operands.front();
   if (const auto reason = MissingDevice(invocation.options))
     return *reason;
+  const auto& options = invocation.options;
+  const std::size_t ports = std::max(options.portPaths.size(), options.comNumbers.size());
+  if (ports > 1)
+    return "restore takes one port, not " + std::to_string(ports);
   return request;
 }
 
@@ -54,27 +51,35 @@ int RestoreExit(config::RestoreOutcome outcome, const config::Restorer& restorer
   return kExitUsage;
 }
 
-// The restore against the identified device, and the summary of what it now holds.
-int RestoreOnDevice(DeviceSession& session, Reporter& reporter, config::BackupStore& store,
-                    const std::optional<config::Backup>& chosen, bool force, int model) {
+// The restore against the identified device, and the summary of what it now holds; with
+// --verify, then the words it wrote back, read back.
+int RestoreOnDevice(const PortRun& run, DeviceSession& session, Reporter& reporter,
+                    config::BackupStore& store, const std::optional<config::Backup>& chosen,
+                    bool force, int model) {
   config::Restorer restorer(session.GetLink(), reporter, store, session.Backups());
   std::optional<config::Backup> backup = chosen;
   if (!backup) {
     backup = restorer.FindUndo();
     if (!backup) {
       const auto failure = restorer.Failure();
-      return session.ExitCode(failure == config::BackupFailure::kNone ? kExitUsage
-                                                                      : BackupExitCode(failure));
+      return failure == config::BackupFailure::kNone ? kExitUsage : BackupExitCode(failure);
     }
   }
+  run.output.Result().insert("restored", JsonText(backup->id));
   reporter.ShowStatus(config::RestoringStatus(backup->id));
   const config::RestoreOutcome outcome = restorer.Restore(*backup, force);
   if (outcome != config::RestoreOutcome::kDone)
-    return session.ExitCode(RestoreExit(outcome, restorer));
+    return RecordWrite(run, session.ExitCode(RestoreExit(outcome, restorer)),
+                       run.output.LastStatus(), restorer.SavedId(), {});
+  const std::string status = run.output.LastStatus();
   config::ConfigRecord record;
   record.Device = static_cast<std::uint8_t>(model);
   const auto read = config::ReadSummary(session.GetLink(), reporter, record, model);
-  return session.ExitCode(read == config::DeviceOutcome::kDone ? kExitSuccess : kExitNoAnswer);
+  const int exitCode =
+      session.ExitCode(read == config::DeviceOutcome::kDone ? kExitSuccess : kExitNoAnswer);
+  return RecordWrite(run, exitCode, status, restorer.SavedId(), [&] {
+    return config::VerifyWrittenWords(session.GetLink(), reporter, backup->before);
+  });
 }
 
 }  // namespace
@@ -94,26 +99,27 @@ int BackupExitCode(config::BackupFailure failure) {
   return kExitSuccess;
 }
 
-int RunBackups(const Invocation& invocation) {
-  if (!invocation.arguments.empty())
-    return UsageError("unexpected argument '" + invocation.arguments.front() + "' for backups");
+int RunBackups(const Invocation&, Output& output) {
   const config::BackupStore store;
   const auto listing = store.List();
   for (const config::Backup& backup : listing.backups) {
+    if (output.Json()) {
+      output.Emit(BackupObject(backup));
+      continue;
+    }
     const std::string first = backup.summary.empty() ? std::string() : backup.summary.front();
-    std::printf("%s\t%s\t%s\t%s\t%s\n", backup.id.c_str(), backup.time.c_str(),
-                config::BackupModelName(backup.model).c_str(),
-                std::string(config::OperationName(backup.operation)).c_str(), first.c_str());
+    output.Line(backup.id + "\t" + backup.time + "\t" + config::BackupModelName(backup.model) +
+                "\t" + std::string(config::OperationName(backup.operation)) + "\t" + first);
   }
   for (const std::string& file : listing.unreadable)
-    std::fprintf(stderr, "zelto-cli: skipped %s\n", file.c_str());
+    output.Problem("skipped " + file);
   return kExitSuccess;
 }
 
-int RunRestore(const Invocation& invocation) {
+int RunRestore(const Invocation& invocation, Output& output) {
   const auto parsed = ParseRestore(invocation);
   if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
+    return UsageError(output, *reason);
   const auto& request = std::get<RestoreRequest>(parsed);
   const int model = invocation.options.model;
 
@@ -123,25 +129,24 @@ int RunRestore(const Invocation& invocation) {
     auto loaded = store.Load(*request.id);
     if (const auto* failure = std::get_if<config::BackupStore::LoadFailure>(&loaded)) {
       if (failure->missing)
-        return UsageError(failure->reason);
-      std::fprintf(stderr, "zelto-cli: backup %s: %s\n", request.id->c_str(),
-                   failure->reason.c_str());
+        return UsageError(output, failure->reason);
+      output.Problem("backup " + *request.id + ": " + failure->reason);
       return kExitFileError;
     }
     chosen = std::get<config::Backup>(loaded);
     if (chosen->model != model) {
-      return UsageError("backup " + chosen->id + " is of the model " +
-                        config::BackupModelName(chosen->model) + ", not " +
-                        config::BackupModelName(model));
+      return UsageError(output, "backup " + chosen->id + " is of the model " +
+                                    config::BackupModelName(chosen->model) + ", not " +
+                                    config::BackupModelName(model));
     }
   }
 
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  return RestoreOnDevice(session, reporter, store, chosen, request.force, model);
+  return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
+    ConsoleReporter reporter(run.output);
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      return RestoreOnDevice(run, session, reporter, store, chosen, request.force, model);
+    });
+  });
 }
 
 }  // namespace zelto::cli

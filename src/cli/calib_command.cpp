@@ -5,11 +5,12 @@
 #include "calib/calibration_transfers.h"
 #include "cli/backup_commands.h"
 #include "cli/console_reporter.h"
+#include "cli/device_commands.h"
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
-#include "cli/named_options.h"
-#include "cli/port_commands.h"
-#include "cli/qt_core.h"
+#include "cli/json_results.h"
+#include "cli/port_runs.h"
+#include "config/write_verification.h"
 
 #include <algorithm>
 #include <array>
@@ -52,22 +53,17 @@ std::optional<FileKind> KindOf(const std::string& path) {
 }
 
 std::variant<CalibRequest, std::string> ParseCalib(const Invocation& invocation) {
-  const auto& arguments = invocation.arguments;
-  if (arguments.empty())
+  if (invocation.operands.empty())
     return std::string("calib needs an operation: show, read, write, clear or clear-full");
+  const std::string& word = invocation.operands.front();
   CalibRequest request;
   const auto named = std::find_if(kOperations.begin(), kOperations.end(),
-                                  [&](const OperationName& op) { return op.name == arguments[0]; });
+                                  [&](const OperationName& op) { return op.name == word; });
   if (named == kOperations.end())
-    return "unknown calib operation '" + arguments[0] + "'";
+    return "unknown calib operation '" + word + "'";
   request.operation = named->operation;
 
-  const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-  const auto parsed = ParseNamedOptions(rest, {"--load", "--save"}, "calib");
-  if (const auto* reason = std::get_if<std::string>(&parsed))
-    return *reason;
-  const auto& options = std::get<NamedOptions>(parsed);
-  for (const auto& [name, path] : options) {
+  for (const auto& [name, path] : invocation.values) {
     const auto kind = KindOf(path);
     if (!kind)
       return "option " + name + " needs a .bin or .txt file";
@@ -76,7 +72,7 @@ std::variant<CalibRequest, std::string> ParseCalib(const Invocation& invocation)
   // A fresh process holds an all-zero block: writing or showing it needs one from a file.
   if ((request.operation == Operation::kWrite || request.operation == Operation::kShow) &&
       !request.load) {
-    return "calib " + arguments[0] + " needs --load FILE";
+    return "calib " + word + " needs --load FILE";
   }
   if (request.operation != Operation::kShow) {
     if (const auto reason = MissingDevice(invocation.options))
@@ -132,38 +128,72 @@ int ExitOf(ServiceOutcome outcome, const config::DeviceBackup& backup) {
   return kExitSuccess;
 }
 
+bool Writes(Operation operation) {
+  return operation != Operation::kShow && operation != Operation::kRead;
+}
+
+// The operation on the identified device, behind the backup of its writes; a write that ended
+// well is checked with --verify.
+int OnDevice(const PortRun& run, DeviceSession& session, Reporter& reporter, Operation operation,
+             calib::CalibBlock& block, int model) {
+  config::BackupStore store;
+  config::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
+  config::VerifyingGuard verifying(backup);
+  const ServiceOutcome outcome =
+      RunOnDevice(operation, session.GetLink(), block, model, reporter, verifying);
+  const int exitCode = session.ExitCode(ExitOf(outcome, backup));
+  if (!Writes(operation))
+    return exitCode;
+  return RecordWrite(run, exitCode, run.output.LastStatus(), backup.SavedId(),
+                     [&] { return verifying.Verify(session.GetLink(), reporter); });
+}
+
+// The block as it stands after the operation, saved when asked; the exit code.
+int Finish(const PortRun* run, Output& output, const CalibRequest& request,
+           const calib::CalibBlock& block, int model, Reporter& reporter) {
+  if (request.operation == Operation::kShow || request.operation == Operation::kRead)
+    output.Result() = CalibrationObject(block, model);
+  if (!request.save)
+    return kExitSuccess;
+  const CalibFile file{run ? run->FileFor(request.save->path) : request.save->path,
+                       request.save->kind};
+  if (Save(file, block, model, reporter) != calib::FileOutcome::kDone)
+    return kExitFileError;
+  output.Result().insert("saved", JsonText(file.path));
+  return kExitSuccess;
+}
+
 }  // namespace
 
-int RunCalib(const Invocation& invocation) {
+int RunCalib(const Invocation& invocation, Output& output) {
   const auto parsed = ParseCalib(invocation);
   if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
+    return UsageError(output, *reason);
   const auto& request = std::get<CalibRequest>(parsed);
   const int model = invocation.options.model;
 
-  ConsoleReporter reporter;
-  calib::CalibBlock block{};
-  // A file that does not load whole is not sent to a device.
-  if (request.load && Load(*request.load, block, model, reporter) != calib::FileOutcome::kDone)
-    return kExitFileError;
-
-  if (request.operation == Operation::kShow) {
-    calib::ShowCalibration(block, model, true, reporter);
-  } else {
-    const QtCore qt;
-    DeviceSession session(invocation.options, reporter);
-    if (const int connected = session.Connect(); connected != kExitSuccess)
-      return connected;
-    config::BackupStore store;
-    config::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
-    const ServiceOutcome outcome =
-        RunOnDevice(request.operation, session.GetLink(), block, model, reporter, backup);
-    if (const int done = session.ExitCode(ExitOf(outcome, backup)); done != kExitSuccess)
-      return done;
+  calib::CalibBlock loaded{};
+  {
+    ConsoleReporter reporter(output);
+    // A file that does not load whole is not sent to a device.
+    if (request.load && Load(*request.load, loaded, model, reporter) != calib::FileOutcome::kDone)
+      return kExitFileError;
+    if (request.operation == Operation::kShow) {
+      calib::ShowCalibration(loaded, model, true, reporter);
+      reporter.FinishLine();
+      return Finish(nullptr, output, request, loaded, model, reporter);
+    }
   }
-  if (request.save && Save(*request.save, block, model, reporter) != calib::FileOutcome::kDone)
-    return kExitFileError;
-  return kExitSuccess;
+  return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
+    calib::CalibBlock block = loaded;
+    ConsoleReporter reporter(run.output);
+    const int exitCode = WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      return OnDevice(run, session, reporter, request.operation, block, model);
+    });
+    if (exitCode != kExitSuccess)
+      return exitCode;
+    return Finish(&run, run.output, request, block, model, reporter);
+  });
 }
 
 }  // namespace zelto::cli

@@ -1,5 +1,8 @@
 #include "cli/cli_options.h"
 
+#include "cli/command_help.h"
+
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -37,45 +40,182 @@ std::optional<int> ParseModel(std::string_view text) {
   return std::nullopt;
 }
 
-// Applies one option that takes a value; returns the reason when the value is bad.
-std::optional<std::string> ApplyValueOption(std::string_view name, std::string_view value,
-                                            GlobalOptions& options) {
-  const auto bad = [&] {
-    return "invalid value '" + std::string(value) + "' for " + std::string(name);
-  };
-  if (name == "--port") {
+std::string Invalid(std::string_view name, std::string_view value) {
+  return "invalid value '" + std::string(value) + "' for " + std::string(name);
+}
+
+// Every option takes its value as text, however often it comes: the checks are the tool's own,
+// made after the parse, so that their reasons name the option and the value as the user typed
+// them, and a help request after a bad value still gets its help.
+CLI::Option* AddValueOption(CLI::App& app, std::string_view name) {
+  return app.add_option(std::string(name))
+      ->expected(0, 1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+CLI::Option* AddFlag(CLI::App& app, std::string_view name) {
+  return app.add_flag(std::string(name))->disable_flag_override();
+}
+
+// The global options as the parse left them.
+struct GlobalParse {
+  CLI::Option* port;
+  CLI::Option* com;
+  CLI::Option* model;
+  CLI::Option* baud;
+  CLI::Option* timeoutScale;
+  CLI::Option* trace;
+  CLI::Option* noBackup;
+  CLI::Option* json;
+  CLI::Option* verify;
+};
+
+GlobalParse AddGlobalOptions(CLI::App& app) {
+  return {AddValueOption(app, "--port"),
+          AddValueOption(app, "--com"),
+          AddValueOption(app, "--model"),
+          AddValueOption(app, "--baud"),
+          AddValueOption(app, "--timeout-scale"),
+          AddFlag(app, "--trace"),
+          AddFlag(app, "--no-backup"),
+          AddFlag(app, "--json"),
+          AddFlag(app, "--verify")};
+}
+
+// The values of an option given with one, in order; the reason when one is missing.
+std::variant<std::vector<std::string>, std::string> ValuesOf(const CLI::Option& option) {
+  const std::string name = option.get_name();
+  std::vector<std::string> values;
+  for (const std::string& value : option.results()) {
     if (value.empty())
-      return bad();
-    options.portPath = std::string(value);
-  } else if (name == "--com") {
-    const auto number = ParseInteger(value);
-    if (!number || *number < 1 || *number > 255)
-      return bad();
-    options.comNumber = number;
-  } else if (name == "--model") {
-    const auto model = ParseModel(value);
-    if (!model)
-      return bad();
-    options.model = *model;
-    options.modelGiven = true;
-  } else if (name == "--baud") {
-    const auto baud = ParseInteger(value);
-    if (!baud || std::find(kBaudRates.begin(), kBaudRates.end(), *baud) == kBaudRates.end()) {
-      return bad();
+      return "option " + name + " needs a value";
+    values.push_back(value);
+  }
+  return values;
+}
+
+// The global options' values, checked; a value given more than once counts where it is last,
+// except for the ports, which each count.
+std::optional<std::string> ReadGlobalOptions(const GlobalParse& parsed, GlobalOptions& options) {
+  const auto each = [](const CLI::Option& option, const auto& apply) -> std::optional<std::string> {
+    const auto values = ValuesOf(option);
+    if (const auto* reason = std::get_if<std::string>(&values))
+      return *reason;
+    for (const std::string& value : std::get<std::vector<std::string>>(values)) {
+      if (!apply(value))
+        return Invalid(option.get_name(), value);
     }
-    options.baud = *baud;
-  } else if (name == "--timeout-scale") {
-    const auto scale = ParseReal(value);
-    if (!scale || !(*scale >= kLeastTimeoutScale && *scale <= kGreatestTimeoutScale))
-      return bad() + " (0.01..100)";
-    options.timeoutScale = *scale;
+    return std::nullopt;
+  };
+  std::optional<std::string> reason;
+  if ((reason = each(*parsed.port,
+                     [&](const std::string& path) {
+                       options.portPaths.push_back(path);
+                       return true;
+                     })) ||
+      (reason = each(*parsed.com,
+                     [&](const std::string& text) {
+                       const auto number = ParseInteger(text);
+                       if (!number || *number < 1 || *number > 255)
+                         return false;
+                       options.comNumbers.push_back(*number);
+                       return true;
+                     })) ||
+      (reason = each(*parsed.model,
+                     [&](const std::string& text) {
+                       const auto model = ParseModel(text);
+                       options.model = model.value_or(options.model);
+                       options.modelGiven = true;
+                       return model.has_value();
+                     })) ||
+      (reason = each(*parsed.baud, [&](const std::string& text) {
+         const auto baud = ParseInteger(text);
+         if (!baud || std::find(kBaudRates.begin(), kBaudRates.end(), *baud) == kBaudRates.end())
+           return false;
+         options.baud = *baud;
+         return true;
+       }))) {
+    return reason;
+  }
+  if (reason =
+          each(*parsed.timeoutScale,
+               [&](const std::string& text) {
+                 const auto scale = ParseReal(text);
+                 if (!scale || !(*scale >= kLeastTimeoutScale && *scale <= kGreatestTimeoutScale))
+                   return false;
+                 options.timeoutScale = *scale;
+                 return true;
+               });
+      reason) {
+    return *reason + " (0.01..100)";
+  }
+  options.trace = parsed.trace->count() > 0;
+  options.backup = parsed.noBackup->count() == 0;
+  options.json = parsed.json->count() > 0;
+  options.verify = parsed.verify->count() > 0;
+  return std::nullopt;
+}
+
+// A subcommand of the command's options, and the word it takes after its name, as its help names
+// them.
+void AddCommand(CLI::App& app, const CommandHelp& help) {
+  CLI::App* command = app.add_subcommand(std::string(help.name));
+  command->allow_extras();
+  for (const OptionHelp& option : help.options) {
+    if (!option.name.starts_with("--"))
+      continue;
+    if (option.value.empty()) {
+      AddFlag(*command, option.name);
+    } else {
+      AddValueOption(*command, option.name);
+    }
+  }
+  if (!help.operand.empty())
+    command->add_option(std::string(help.operand));
+}
+
+// What the user typed that no option or command takes: the first of it, named.
+std::optional<std::string> Leftover(const CLI::App& app, const std::string& command) {
+  const auto left = app.remaining();
+  if (left.empty())
+    return std::nullopt;
+  const std::string& first = left.front();
+  const std::string after = command.empty() ? std::string() : " for " + command;
+  if (first.starts_with("-") && first != "-")
+    return "unknown option '" + first.substr(0, first.find('=')) + "'" + after;
+  if (command.empty())
+    return "unknown command '" + first + "'";
+  return "unexpected argument '" + first + "'" + after;
+}
+
+// The command's options into values; the reason when one is given twice or lacks its value.
+std::optional<std::string> ReadCommandOptions(const CLI::App& command, Invocation& invocation) {
+  for (const CLI::Option* option : command.get_options()) {
+    if (option->count() == 0 || option == command.get_help_ptr())
+      continue;
+    const std::string name = option->get_name();
+    if (option->get_positional()) {
+      invocation.operands.push_back(option->as<std::string>());
+      continue;
+    }
+    if (option->count() > 1)
+      return "option " + name + " given twice";
+    if (option->get_expected_max() == 0) {  // a flag
+      invocation.values.emplace(name, "");
+      continue;
+    }
+    const auto values = ValuesOf(*option);
+    if (const auto* reason = std::get_if<std::string>(&values))
+      return *reason;
+    invocation.values.emplace(name, std::get<std::vector<std::string>>(values).front());
   }
   return std::nullopt;
 }
 
-bool TakesValue(std::string_view name) {
-  return name == "--port" || name == "--com" || name == "--model" || name == "--baud" ||
-         name == "--timeout-scale";
+// The command the parse chose, or nothing.
+const CLI::App* ChosenCommand(const CLI::App& app) {
+  const auto chosen = app.get_subcommands();
+  return chosen.empty() ? nullptr : chosen.front();
 }
 
 }  // namespace
@@ -88,48 +228,52 @@ std::optional<double> ParseReal(std::string_view text) {
   return ParseWhole<double>(text);
 }
 
+bool Has(const OptionValues& values, std::string_view name) {
+  return values.find(name) != values.end();
+}
+
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
-  GlobalOptions options;
-  std::size_t i = 0;
-  for (; i < arguments.size(); ++i) {
-    std::string_view argument = arguments[i];
-    if (argument == "--help" || argument == "-h")
-      return InfoRequest::kHelp;
-    if (argument == "--version")
-      return InfoRequest::kVersion;
-    if (argument == "--trace") {
-      options.trace = true;
-      continue;
-    }
-    if (argument == "--no-backup") {
-      options.backup = false;
-      continue;
-    }
-    if (!argument.starts_with("-"))
-      break;
+  CLI::App app("zelto-cli", "zelto-cli");
+  app.set_help_flag("--help,-h");
+  app.set_version_flag("--version", std::string());
+  app.allow_extras();
+  // One command; a command's word that matches another command's name is its own.
+  app.require_subcommand(0, 1);
+  const GlobalParse global = AddGlobalOptions(app);
+  for (const CommandHelp& help : CommandHelps())
+    AddCommand(app, help);
 
-    std::string_view name = argument;
-    std::optional<std::string_view> value;
-    if (const auto equals = argument.find('='); equals != std::string_view::npos) {
-      name = argument.substr(0, equals);
-      value = argument.substr(equals + 1);
-    }
-    if (!TakesValue(name))
-      return UsageError{"unknown option '" + std::string(name) + "'"};
-    if (!value) {
-      if (i + 1 == arguments.size())
-        return UsageError{"option " + std::string(name) + " needs a value"};
-      value = arguments[++i];
-    }
-    if (auto reason = ApplyValueOption(name, *value, options))
-      return UsageError{std::move(*reason)};
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  const auto json = [&] { return global.json->count() > 0; };
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    // A word that names no command is a mistake whatever follows it.
+    if (const auto reason = Leftover(app, ""); reason && reason->starts_with("unknown command"))
+      return BadUsage{*reason, json()};
+    const CLI::App* command = ChosenCommand(app);
+    return HelpRequest{command ? command->get_name() : std::string()};
+  } catch (const CLI::CallForVersion&) {
+    return VersionRequest{};
+  } catch (const CLI::ParseError& error) {
+    std::string reason = error.what();
+    std::replace(reason.begin(), reason.end(), '\n', ' ');  // a usage error is one line
+    return BadUsage{std::move(reason), json()};
   }
-  if (i == arguments.size())
-    return UsageError{"no command given (see --help)"};
 
-  Invocation invocation{options, arguments[i], {}};
-  invocation.arguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                              arguments.end());
+  if (const auto reason = Leftover(app, ""))
+    return BadUsage{*reason, json()};
+  const CLI::App* command = ChosenCommand(app);
+  Invocation invocation;
+  if (auto reason = ReadGlobalOptions(global, invocation.options))
+    return BadUsage{std::move(*reason), json()};
+  if (command == nullptr)
+    return BadUsage{"no command given (see --help)", json()};
+  invocation.command = command->get_name();
+  if (auto reason = Leftover(*command, invocation.command))
+    return BadUsage{std::move(*reason), json()};
+  if (auto reason = ReadCommandOptions(*command, invocation))
+    return BadUsage{std::move(*reason), json()};
   return invocation;
 }
 

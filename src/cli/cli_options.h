@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,31 +11,49 @@ namespace zelto::cli {
 
 // The options that come before the command.
 struct GlobalOptions {
-  std::optional<std::string> portPath;  // --port PATH; wins over --com
-  std::optional<int> comNumber;         // --com N, a number of the port table
-  int model = 2;                        // device position: 0, 1 or 2 (Velmor-7)
-  bool modelGiven = false;              // --model was given, so a profile of another is refused
+  // The ports a device command runs on, each once, in command-line order: the paths of --port,
+  // or the numbers of --com when no --port is given. A run on one port has exactly one.
+  std::vector<std::string> portPaths;
+  std::vector<int> comNumbers;  // numbers of the port table
+  int model = 2;                // device position: 0, 1 or 2 (Velmor-7)
+  bool modelGiven = false;      // --model was given, so a profile of another is refused
   int baud = 4800;
   double timeoutScale = 1.0;  // multiplies the three read time-outs
   bool trace = false;
-  bool backup = true;  // --no-backup clears it: the writing commands then keep no backup
+  bool backup = true;   // --no-backup clears it: the writing commands then keep no backup
+  bool json = false;    // --json: one JSON object per result instead of the memo lines
+  bool verify = false;  // --verify: a write that ended well is read back and compared
 };
+
+// A command's options by name ("--save"), each with its value; a flag's value is empty.
+using OptionValues = std::map<std::string, std::string, std::less<>>;
 
 struct Invocation {
   GlobalOptions options;
   std::string command;
-  std::vector<std::string> arguments;  // everything after the command, for the command to parse
+  OptionValues values;
+  std::vector<std::string> operands;  // the words after the command that are no option
 };
 
-enum class InfoRequest { kHelp, kVersion };
+// --help or -h: the program's help, or with a command the command's.
+struct HelpRequest {
+  std::string command;  // empty for the program's
+};
 
-struct UsageError {
+struct VersionRequest {};
+
+struct BadUsage {
   std::string reason;  // one line, no trailing newline
+  bool json = false;   // --json was given before the mistake
 };
 
-using ParseResult = std::variant<Invocation, InfoRequest, UsageError>;
+using ParseResult = std::variant<Invocation, HelpRequest, VersionRequest, BadUsage>;
 
+// The whole command line after the program's name. The options each command takes, and the word
+// it takes after its name, are those its help names (command_help.h).
 ParseResult ParseCommandLine(const std::vector<std::string>& arguments);
+
+bool Has(const OptionValues& values, std::string_view name);
 
 // Strict number parsing for command-line values: the whole text must be the number, with the
 // decimal point whatever the locale. Nothing on failure.

@@ -1,7 +1,6 @@
 #include "cli/command_convert.h"
 
 #include "cli/exit_codes.h"
-#include "cli/named_options.h"
 #include "config/comma_decimals.h"
 #include "config/real_conversion.h"
 #include "config/sensor_catalogue.h"
@@ -9,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,23 +20,15 @@ namespace {
 constexpr int kLoadingModelSensors = config::kFirstSignalInput;
 constexpr int kVelmorModel = 2;
 
-int Refuse(const std::string& reason) {
-  std::fprintf(stderr, "zelto-cli: %s\n", reason.c_str());
-  return kExitUsage;
-}
-
 std::string Invalid(const std::string& name, const std::string& value) {
   return "invalid value '" + value + "' for " + name;
 }
 
 }  // namespace
 
-int RunConvert(const Invocation& invocation) {
-  const auto parsed =
-      ParseNamedOptions(invocation.arguments, {"--sensor", "--temperature", "--signal"}, "convert");
-  if (const auto* reason = std::get_if<std::string>(&parsed))
-    return Refuse(*reason);
-  const NamedOptions* values = &std::get<NamedOptions>(parsed);
+int RunConvert(const Invocation& invocation, Output& output) {
+  const auto Refuse = [&](const std::string& reason) { return UsageError(output, reason); };
+  const OptionValues* values = &invocation.values;
 
   const auto sensorText = values->find("--sensor");
   if (sensorText == values->end())
@@ -70,9 +62,14 @@ int RunConvert(const Invocation& invocation) {
 
   std::array<char, 64> buffer{};
   std::snprintf(buffer.data(), buffer.size(), "%.4f", static_cast<double>(*result));
+  const double shown = std::strtod(buffer.data(), nullptr);
   std::string line = buffer.data();
   config::CommaDecimals(line);
-  std::printf("%s\n", line.c_str());
+  output.Line(line);
+  QJsonObject& object = output.Result();
+  object.insert("sensor", *sensor);
+  object.insert("temperature", fromTemperature ? *number : shown);
+  object.insert("signal", fromTemperature ? shown : *number);
   return kExitSuccess;
 }
 

@@ -13,15 +13,23 @@ constexpr std::size_t kOptionColumn = 20;
 constexpr std::array kGlobalOptions{
     OptionHelp{"--port", "PATH",
                "serial device path (a pseudo-terminal included); a name without a\n"
-               "slash is a device under /dev (ttyS0 is /dev/ttyS0): ./NAME for a file here"},
-    OptionHelp{"--com", "N", "port number from 'ports'; --port wins"},
+               "slash is a device under /dev (ttyS0 is /dev/ttyS0): ./NAME for a file\n"
+               "here. Again for each further port: the command runs on all at once"},
+    OptionHelp{"--com", "N", "port number from 'ports'; --port wins; again for another port"},
     OptionHelp{"--model", "M", "0, 1 or 2, or dastra-2 (1), velmor-7 (2); default 2"},
     OptionHelp{"--baud", "N", "2400, 4800, 9600 or 19200; default 4800"},
     OptionHelp{"--timeout-scale", "X", "multiplies the read time-outs, 0.01..100; default 1"},
     OptionHelp{"--trace", "", "every frame to standard error"},
+    OptionHelp{"--json", "",
+               "one JSON object per result on standard output, in place of the memo\n"
+               "lines; each has \"ok\", and on failure \"exit\" and \"error\""},
     OptionHelp{"--no-backup", "",
                "no backup before a writing command (see 'backups'); restore still\n"
                "checks the device first"},
+    OptionHelp{"--verify", "",
+               "after a write that ended well, reads back every word it wrote:\n"
+               "\"Запись проверена\", or \"Ошибка проверки записи\", the words on\n"
+               "standard error and exit 3"},
     OptionHelp{"--help, --version", "", "'zelto-cli COMMAND --help' describes one command"},
 };
 
@@ -33,7 +41,9 @@ constexpr std::array<ExitHelp, 3> kDeviceExits{{
 }};
 
 constexpr std::array<OptionHelp, 1> kReadOptions{{
-    {"--save-profile", "FILE", "also saves what the device holds as a profile (JSON)"},
+    {"--save-profile", "FILE",
+     "also saves what the device holds as a profile (JSON); with several\n"
+     "ports, one file each: k.json → k-ttyUSB0.json"},
 }};
 
 constexpr std::array<OptionHelp, 9> kWriteOptions{{
@@ -63,7 +73,9 @@ constexpr std::array<OptionHelp, 7> kCorrectOptions{{
 }};
 
 constexpr std::array<OptionHelp, 1> kMemoryOptions{{
-    {"--save", "FILE", "also writes the 512-byte image to FILE"},
+    {"--save", "FILE",
+     "also writes the 512-byte image to FILE; with several ports, one file\n"
+     "each: ee.bin → ee-ttyUSB0.bin"},
 }};
 
 constexpr std::array<OptionHelp, 7> kCalibOptions{{
@@ -73,7 +85,9 @@ constexpr std::array<OptionHelp, 7> kCalibOptions{{
     {"clear", "", "writes neutral gains and offsets to the device; shows nothing"},
     {"clear-full", "", "writes neutral gains, offsets and reference values, reads back"},
     {"--load", "FILE", "loads the block from FILE (.bin or .txt) before the operation"},
-    {"--save", "FILE", "saves the block to FILE (.bin or .txt) after the operation"},
+    {"--save", "FILE",
+     "saves the block to FILE (.bin or .txt) after the operation; with several\n"
+     "ports, one file each: cal.bin → cal-ttyUSB0.bin"},
 }};
 
 constexpr std::array<OptionHelp, 2> kMonitorOptions{{
@@ -87,12 +101,14 @@ constexpr std::array<OptionHelp, 3> kConvertOptions{{
     {"--signal", "S", "converts the signal (mV, or W = R/R0) to °C"},
 }};
 
-constexpr std::array<OptionHelp, 3> kSimulateOptions{{
+constexpr std::array<OptionHelp, 4> kSimulateOptions{{
     {"--model", "M", "the model simulated; default the --model before the command"},
     {"--memory", "FILE",
      "loads the 512-byte image at start (made when missing) and saves it\n"
-     "after every word written"},
+     "after every word written; with --count, a folder (made when missing)\n"
+     "of one image per simulator: 1.bin, 2.bin, ..."},
     {"--pace", "", "takes and answers frames at the --baud line rate"},
+    {"--count", "N", "runs N simulators (1..256), one path a line"},
 }};
 
 constexpr std::array<ExitHelp, 2> kPortsExits{{{0, "listed"}, {2, "an argument was given"}}};
@@ -102,28 +118,32 @@ constexpr std::array<ExitHelp, 3> kReadExits{
      {2, "no device given"},
      {5, "FILE could not be written, or the device holds what no profile can"}}};
 constexpr ExitHelp kBackupNotSaved{5, "the backup could not be saved: nothing is sent"};
+constexpr ExitHelp kNotVerified{3, "with --verify, a word read back differs from the one written"};
 constexpr std::array<ExitHelp, 4> kDiffExits{
     {{0, "the device holds what the profile would write"},
      {2, "a usage error, or a value the window would refuse"},
      {5, "FILE holds no profile (not JSON, another format, a newer version)"},
      {7, "the device differs from the profile"}}};
-constexpr std::array<ExitHelp, 3> kWriteExits{
+constexpr std::array<ExitHelp, 4> kWriteExits{
     {{0, "written"},
+     kNotVerified,
      {2, "a usage error, or a value the window would refuse: nothing is sent"},
      {5,
       "the --profile file holds no profile (not JSON, another format, newer), or the backup "
       "could not be saved: nothing is sent"}}};
-constexpr std::array<ExitHelp, 3> kCorrectExits{
+constexpr std::array<ExitHelp, 4> kCorrectExits{
     {{0, "written"},
+     kNotVerified,
      {2, "a usage error, Velmor-7, or a value the window would refuse: nothing is sent"},
      kBackupNotSaved}};
-constexpr std::array<ExitHelp, 3> kResetExits{
-    {{0, "reset"}, {2, "no device given, or Velmor-7"}, kBackupNotSaved}};
+constexpr std::array<ExitHelp, 4> kResetExits{
+    {{0, "reset"}, kNotVerified, {2, "no device given, or Velmor-7"}, kBackupNotSaved}};
 constexpr std::array<ExitHelp, 3> kMemoryExits{
     {{0, "read, and saved with --save"}, {2, "a usage error"}, {5, "FILE could not be written"}}};
 constexpr std::array<ExitHelp, 2> kTablesExits{{{0, "read"}, {2, "a usage error"}}};
-constexpr std::array<ExitHelp, 3> kCalibExits{
+constexpr std::array<ExitHelp, 4> kCalibExits{
     {{0, "done"},
+     kNotVerified,
      {2, "a usage error"},
      {5,
       "--load did not load whole, or the backup could not be saved (nothing is\n"
@@ -132,18 +152,23 @@ constexpr std::array<OptionHelp, 1> kRestoreOptions{{
     {"--force", "", "restores even a device that no longer holds what the backup's write left"},
 }};
 constexpr std::array<ExitHelp, 1> kBackupsExits{{{0, "listed"}}};
-constexpr std::array<ExitHelp, 3> kRestoreExits{
+constexpr std::array<ExitHelp, 4> kRestoreExits{
     {{0, "restored"},
+     kNotVerified,
      {2,
       "a usage error, no such backup or none to undo, a backup of another model, or a\n"
       "     device that holds another configuration (without --force): nothing is sent"},
      {5, "the backup file could not be read, or the restore's own backup not saved"}}};
 constexpr std::array<ExitHelp, 2> kMonitorExits{{{0, "polled"}, {2, "a usage error"}}};
+// What the writing commands print with --json.
+constexpr std::string_view kWriteJson =
+    "One object: \"status\" (the write's last status text), \"backup\" (its id, null\n"
+    "without one) and with --verify \"verified\", and \"mismatches\" when it is false.";
 constexpr std::array<ExitHelp, 2> kConvertExits{
     {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
 constexpr std::array<ExitHelp, 4> kSimulateExits{{{0, "stopped by SIGINT or SIGTERM"},
                                                   {1, "no pseudo-terminal to be had"},
-                                                  {2, "a usage error"},
+                                                  {2, "a usage error, or --json"},
                                                   {5, "FILE could not be read or written"}}};
 
 constexpr std::array kCommands{
@@ -154,7 +179,9 @@ constexpr std::array kCommands{
                 false,
                 "One line per port: COM<n>, a tab, the device path, a tab, the adapter's\n"
                 "description. The path of --port is listed too, under the number it gets.",
-                kPortsExits},
+                kPortsExits,
+                {},
+                "One object per port: \"com\", \"path\" and \"description\"."},
     CommandHelp{"identify",
                 "",
                 "identify the transmitter of the chosen model",
@@ -162,61 +189,115 @@ constexpr std::array kCommands{
                 true,
                 "Nothing on standard output; the status texts (\"Порт открыт\",\n"
                 "\"Прибор подключен\") on standard error.",
-                kIdentifyExits},
-    CommandHelp{"read", "[--save-profile FILE]",
-                "read the stored configuration and print its summary", kReadOptions, true,
+                kIdentifyExits,
+                {},
+                "One object: \"model\", \"firmware\" and \"firmware_date\" (read after the\n"
+                "identification)."},
+    CommandHelp{"read",
+                "[--save-profile FILE]",
+                "read the stored configuration and print its summary",
+                kReadOptions,
+                true,
                 "The configuration summary: the lines the window's memo shows. A device whose\n"
                 "configuration no profile can hold saves nothing; the reasons on standard error.",
-                kReadExits},
+                kReadExits,
+                {},
+                "One object: \"model\", \"firmware\", \"firmware_date\", \"configured\",\n"
+                "\"sensor\" and \"sensor_name\", \"range\", and the output and switches under a\n"
+                "profile's keys (\"output\", \"linear_emf\", \"scheme\", ...), as the words the\n"
+                "summary comes from say (read again); \"lines\", the memo lines."},
     CommandHelp{"write",
                 "--profile FILE | --sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] "
                 "[--linear-emf] [--cold-junction] [--scheme 4|3|2] [--sqrt] [--sensor-break]",
-                "write a configuration", kWriteOptions, true,
+                "write a configuration",
+                kWriteOptions,
+                true,
                 "Nothing on standard output; \"Запись завершена\" on standard error, and with\n"
                 "--trace the configuration dump. A profile's model is the one identified,\n"
                 "unless --model names another: then nothing is sent (exit 2).",
-                kWriteExits},
-    CommandHelp{"diff", "--profile FILE", "show what a write of the profile would change",
-                kDiffOptions, true,
+                kWriteExits,
+                {},
+                kWriteJson},
+    CommandHelp{"diff",
+                "--profile FILE",
+                "show what a write of the profile would change",
+                kDiffOptions,
+                true,
                 "One line per setting that differs, \"field: device → profile\" (fields by\n"
                 "their profile keys; \"word N\" for a word no setting accounts for, \"tables\"\n"
                 "for the conversion tables); nothing when the device holds the profile.",
-                kDiffExits},
+                kDiffExits,
+                {},
+                "One object per difference: \"field\", \"device\" and \"profile\"."},
     CommandHelp{"correct",
                 "--sensor CODE --range LO..HI --t1 T --t2 T --i1 MA --i2 MA [--linear-emf]",
-                "two-point range correction (table-loading models)", kCorrectOptions, true,
+                "two-point range correction (table-loading models)",
+                kCorrectOptions,
+                true,
                 "Nothing on standard output; the status texts on standard error, and with\n"
                 "--trace the correction trace.",
-                kCorrectExits},
+                kCorrectExits,
+                {},
+                kWriteJson},
     CommandHelp{"reset-correction",
                 "",
                 "reset the range correction (table-loading models)",
                 {},
                 true,
                 "Nothing on standard output; the status texts on standard error.",
-                kResetExits},
-    CommandHelp{"memory", "[--save FILE]", "dump the configuration memory", kMemoryOptions, true,
+                kResetExits,
+                {},
+                kWriteJson},
+    CommandHelp{"memory",
+                "[--save FILE]",
+                "dump the configuration memory",
+                kMemoryOptions,
+                true,
                 "The whole configuration memory in hex, 16 bytes a line, and an empty line.",
-                kMemoryExits},
+                kMemoryExits,
+                {},
+                "One object: \"memory\", the 512 bytes as lower-case hex, and with --save\n"
+                "\"saved\", the file."},
     CommandHelp{"tables",
                 "",
                 "dump the conversion tables held in the device",
                 {},
                 true,
                 "The memory dump with the table area decoded, as the window's memo shows it.",
-                kTablesExits},
+                kTablesExits,
+                {},
+                "One object: \"lines\", the dump's lines."},
     CommandHelp{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",
                 "the calibration block", kCalibOptions, true,
-                "The block's lines once the operation is done (none after clear).", kCalibExits},
-    CommandHelp{"monitor", "[--count N] [--interval MS]", "poll the live values", kMonitorOptions,
-                true, "One block of monitor lines per cycle.", kMonitorExits},
-    CommandHelp{"convert", "--sensor CODE (--temperature T | --signal S)",
-                "convert with the sensor's tables, no device needed", kConvertOptions, false,
-                "The converted value with four decimals and the decimal comma.", kConvertExits},
-    CommandHelp{"simulate", "[--model M] [--memory FILE] [--pace]",
+                "The block's lines once the operation is done (none after clear).", kCalibExits,
+                "OPERATION",
+                "show and read: one object, \"gains\", \"offsets\" and \"references\" of the\n"
+                "model's family (a gain or offset that is NaN or infinite is null); write,\n"
+                "clear and clear-full: as 'write --help' says."},
+    CommandHelp{"monitor",
+                "[--count N] [--interval MS]",
+                "poll the live values",
+                kMonitorOptions,
+                true,
+                "One block of monitor lines per cycle.",
+                kMonitorExits,
+                {},
+                // With --csv for a table of the cycles, --json becomes a usage error.
+                "One object per cycle: \"time\" (its start, local, ISO 8601) and \"values\",\n"
+                "by address (\"0x0500\": 1, ...; null for an address without a reply)."},
+    CommandHelp{"convert",
+                "--sensor CODE (--temperature T | --signal S)",
+                "convert with the sensor's tables, no device needed",
+                kConvertOptions,
+                false,
+                "The converted value with four decimals and the decimal comma.",
+                kConvertExits,
+                {},
+                "One object: \"sensor\", \"temperature\" and \"signal\" (four decimals)."},
+    CommandHelp{"simulate", "[--model M] [--memory FILE] [--pace] [--count N]",
                 "run the transmitter simulator on a pseudo-terminal", kSimulateOptions, false,
-                "The path of its pseudo-terminal as the first line; it serves until SIGINT or\n"
-                "SIGTERM.",
+                "The path of its pseudo-terminal as the first line (with --count, one path a\n"
+                "line); it serves until SIGINT or SIGTERM.",
                 kSimulateExits},
     CommandHelp{"backups",
                 "",
@@ -227,15 +308,18 @@ constexpr std::array kCommands{
                 "summary line, tab-separated. The files are in $XDG_DATA_HOME/zelto/backups\n"
                 "(~/.local/share/zelto/backups); the newest 200 of the configuration and 200 of\n"
                 "the calibration writes are kept.",
-                kBackupsExits},
+                kBackupsExits,
+                {},
+                "One object per backup: \"id\", \"time\", \"model\", \"port\", \"operation\",\n"
+                "\"action\" and \"summary\"."},
     CommandHelp{"restore", "[ID] [--force]",
                 "write a backup back, or undo the last write the device still shows",
                 kRestoreOptions, true,
                 "The words the backup's write changed get what they held before it, and its\n"
                 "closing action goes out again; a backup of its own comes first. Without ID, the\n"
                 "newest backup that is not a restore's and whose written words the device still\n"
-                "holds. Then the configuration summary, as 'read' prints it.",
-                kRestoreExits},
+                "holds. Then the configuration summary, as 'read' prints it. One port only.",
+                kRestoreExits, "ID", kWriteJson},
 };
 
 bool IsOperation(const OptionHelp& option) {
@@ -311,9 +395,15 @@ std::string ProgramHelpText() {
   }
   return text +
          "\n"
-         "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer,\n"
-         "4 identification failed, 5 file error, 6 port could not be opened or went away,\n"
-         "7 diff found a difference.\n";
+         "Several --port or --com: a device command runs on every port at once, each line it\n"
+         "prints prefixed with the port's path and a tab (with --json, \"port\" in each object),\n"
+         "and an output file named once per port (ee.bin → ee-ttyUSB0.bin). The exit code is\n"
+         "the first port's, in command-line order, that is neither 0 nor 7; 7 when all others\n"
+         "are 0. restore takes one port.\n"
+         "\n"
+         "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer (or a\n"
+         "word --verify read back otherwise), 4 identification failed, 5 file error, 6 port\n"
+         "could not be opened or went away, 7 diff found a difference.\n";
 }
 
 std::string CommandHelpText(const CommandHelp& help) {
@@ -327,7 +417,10 @@ std::string CommandHelpText(const CommandHelp& help) {
     text += "\nOperations:\n" + OptionLines(operations);
   if (const auto options = Selected(help.options, false); !options.empty())
     text += "\nOptions:\n" + OptionLines(options);
-  return text + "\n" + std::string(help.prints) + "\n\nExit codes:\n" + ExitLines(help) +
+  text += "\n" + std::string(help.prints) + "\n";
+  if (!help.json.empty())
+    text += "\nWith --json:\n" + std::string(help.json) + "\n";
+  return text + "\nExit codes:\n" + ExitLines(help) +
          "\nThe options before the command: zelto-cli --help\n";
 }
 

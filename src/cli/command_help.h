@@ -29,6 +29,8 @@ struct CommandHelp {
   bool needsDevice;         // --port or --com before the command; adds the device's exit codes
   std::string_view prints;  // what goes to standard output and standard error
   std::span<const ExitHelp> exits;  // the codes that matter for the command itself
+  std::string_view operand = {};    // the word it takes after its name ("ID"); empty for none
+  std::string_view json = {};       // what --json prints instead; empty for a command without
 };
 
 // The options before the command.

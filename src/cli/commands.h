@@ -1,14 +1,15 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "cli/output.h"
 
 #include <span>
 #include <string_view>
 
 namespace zelto::cli {
 
-// Runs one command; returns the process exit code (exit_codes.h).
-using CommandRunner = int (*)(const Invocation& invocation);
+// Runs one command, printing through the output; returns the process exit code (exit_codes.h).
+using CommandRunner = int (*)(const Invocation& invocation, Output& output);
 
 // A command by its name; its help is FindCommandHelp's (command_help.h).
 struct Command {

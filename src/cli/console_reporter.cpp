@@ -3,8 +3,7 @@
 namespace zelto::cli {
 
 void ConsoleReporter::ShowStatus(std::string_view text) {
-  std::fprintf(status_, "%.*s\n", static_cast<int>(text.size()), text.data());
-  std::fflush(status_);
+  output_.Status(text);
 }
 
 void ConsoleReporter::AddMemoLine(std::string_view line) {
@@ -23,9 +22,14 @@ void ConsoleReporter::AppendToLastMemoLine(std::string_view text) {
 void ConsoleReporter::FinishLine() {
   if (!lineOpen_)
     return;
-  std::fprintf(memo_, "%s\n", line_.c_str());
-  std::fflush(memo_);
   lineOpen_ = false;
+  if (memo_ == Memo::kErr) {
+    output_.Note(line_);
+    return;
+  }
+  if (keep_)
+    kept_.push_back(line_);
+  output_.Line(line_);
 }
 
 }  // namespace zelto::cli

@@ -1,15 +1,12 @@
 #include "cli/device_commands.h"
 
 #include "cli/backup_commands.h"
-#include "cli/console_reporter.h"
-#include "cli/device_session.h"
-#include "cli/exit_codes.h"
-#include "cli/port_commands.h"
+#include "cli/json_results.h"
 #include "cli/profile_commands.h"
-#include "cli/qt_core.h"
 #include "cli/trace_config_view.h"
 #include "cli/window_entries.h"
 #include "cli/write_options.h"
+#include "config/device_words.h"
 #include "config/nominal_currents.h"
 #include "config/read_summary.h"
 #include "config/sensor_selection.h"
@@ -20,46 +17,71 @@
 namespace zelto::cli {
 namespace {
 
-// A usage error before anything else, or the operation against the identified device.
-template <class Operation>
-int WithDevice(const Invocation& invocation, Reporter& reporter, Operation operation) {
-  if (const auto reason = MissingDevice(invocation.options))
-    return UsageError(*reason);
-  const QtCore qt;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  return session.ExitCode(ExitCodeFor(operation(session.GetLink())));
-}
-
-// The same for a command that writes: its operation gets the backup that guards the write, and a
-// backup that stopped the write gives the exit code of what stopped it.
-template <class Operation>
-int WithBackup(const Invocation& invocation, Reporter& reporter, Operation operation) {
-  if (const auto reason = MissingDevice(invocation.options))
-    return UsageError(*reason);
-  const QtCore qt;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  return GuardedWrite(session, reporter, operation);
-}
-
 std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {
   if (config::IsTableLoadingDevice(invocation.options.model))
     return std::nullopt;
   return invocation.command + " is for the table-loading models; Velmor-7 has no range correction";
 }
 
+// What the words a mismatch names held and were sent, as a backup writes words.
+std::string MismatchLine(const config::WordMismatch& mismatch) {
+  return "zelto-cli: word " + std::to_string(mismatch.address) + " reads " +
+         config::WordHex(mismatch.held) + ", written " + config::WordHex(mismatch.written);
+}
+
+// read --json: the words the summary came from, read once more, as values.
+int ReadResult(Link& link, ConsoleReporter& reporter, Output& output, int model) {
+  config::WordMap words;
+  const auto addresses = ConfigurationAddresses(model);
+  if (const auto read = config::ReadDeviceWords(link, reporter, addresses, words);
+      read != config::DeviceOutcome::kDone) {
+    return ExitCodeFor(read);
+  }
+  QJsonObject& result = output.Result();
+  AddFirmware(result, model, words);
+  AddConfiguration(result, model, words);
+  result.insert("lines", LinesArray(reporter.KeptLines()));
+  return kExitSuccess;
+}
+
 }  // namespace
 
-int GuardedWrite(DeviceSession& session, Reporter& reporter, const GuardedOperation& operation) {
+int RecordWrite(const PortRun& run, int exitCode, const std::string& status,
+                const std::string& backupId,
+                const std::function<config::Verification()>& verification) {
+  QJsonObject& result = run.output.Result();
+  result.insert("status", JsonText(status));
+  result.insert("backup", backupId.empty() ? QJsonValue() : QJsonValue(JsonText(backupId)));
+  if (exitCode != kExitSuccess || !run.options.verify)
+    return exitCode;
+
+  const config::Verification checked = verification();
+  result.insert("verified", checked.outcome == config::VerifyOutcome::kVerified);
+  switch (checked.outcome) {
+    case config::VerifyOutcome::kVerified:
+      return kExitSuccess;
+    case config::VerifyOutcome::kDiffers:
+      for (const config::WordMismatch& mismatch : checked.mismatches)
+        run.output.Note(MismatchLine(mismatch));
+      result.insert("mismatches", MismatchesArray(checked.mismatches));
+      return kExitNoAnswer;
+    case config::VerifyOutcome::kNotRead:
+      break;
+  }
+  return BackupExitCode(checked.failure);
+}
+
+int GuardedWrite(const PortRun& run, DeviceSession& session, Reporter& reporter,
+                 const GuardedOperation& operation) {
   config::BackupStore store;
   config::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
-  const config::DeviceOutcome outcome = operation(session.GetLink(), backup);
-  if (outcome == config::DeviceOutcome::kStopped)
-    return session.ExitCode(BackupExitCode(backup.Failure()));
-  return session.ExitCode(ExitCodeFor(outcome));
+  config::VerifyingGuard verifying(backup);
+  const config::DeviceOutcome outcome = operation(session.GetLink(), verifying);
+  const int exitCode = outcome == config::DeviceOutcome::kStopped
+                           ? BackupExitCode(backup.Failure())
+                           : session.ExitCode(ExitCodeFor(outcome));
+  return RecordWrite(run, exitCode, run.output.LastStatus(), backup.SavedId(),
+                     [&] { return verifying.Verify(session.GetLink(), reporter); });
 }
 
 int ExitCodeFor(config::DeviceOutcome outcome) {
@@ -77,75 +99,96 @@ int ExitCodeFor(config::DeviceOutcome outcome) {
   return kExitUsage;
 }
 
-int RunRead(const Invocation& invocation) {
-  if (!invocation.arguments.empty())
-    return RunReadSavingProfile(invocation);
-  ConsoleReporter reporter;
+int RunRead(const Invocation& invocation, Output& output) {
+  if (Has(invocation.values, "--save-profile"))
+    return RunReadSavingProfile(invocation, output);
   const int model = invocation.options.model;
-  config::ConfigRecord record;
-  record.Device = static_cast<std::uint8_t>(model);
-  return WithDevice(invocation, reporter,
-                    [&](Link& link) { return config::ReadSummary(link, reporter, record, model); });
+  return RunOnPorts(invocation.options, output, [model](const PortRun& run) -> int {
+    ConsoleReporter reporter(run.output);
+    if (run.output.Json())
+      reporter.KeepLines();
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      config::ConfigRecord record;
+      record.Device = static_cast<std::uint8_t>(model);
+      const auto read = config::ReadSummary(session.GetLink(), reporter, record, model);
+      if (read != config::DeviceOutcome::kDone || !run.output.Json())
+        return ExitCodeFor(read);
+      reporter.FinishLine();
+      return ReadResult(session.GetLink(), reporter, run.output, model);
+    });
+  });
 }
 
-int RunWrite(const Invocation& invocation) {
-  if (NamesProfile(invocation))
-    return RunWriteProfile(invocation);
+int RunWrite(const Invocation& invocation, Output& output) {
+  if (Has(invocation.values, "--profile"))
+    return RunWriteProfile(invocation, output);
   const int model = invocation.options.model;
-  const auto parsed = ParseWriteOptions(invocation.arguments, model);
+  const auto parsed = ParseWriteOptions(invocation.values, model);
   if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
+    return UsageError(output, *reason);
   const auto& options = std::get<WriteOptions>(parsed);
-  TraceConfigView view(invocation.options);
-  auto built = RecordForWrite(options, model, view);
-  if (const auto* reason = std::get_if<std::string>(&built))
-    return UsageError(*reason);
-  auto& record = std::get<config::ConfigRecord>(built);
-
-  ConsoleReporter reporter;
-  return WithBackup(invocation, reporter, [&](Link& link, config::WriteGuard& backup) {
-    return config::WriteConfiguration(link, reporter, record, model, options.lineFunc,
-                                      options.switches, backup);
-  });
-}
-
-int RunCorrect(const Invocation& invocation) {
-  const int model = invocation.options.model;
-  const auto parsed = ParseCorrectOptions(invocation.arguments, model);
-  if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
-  const auto& options = std::get<CorrectOptions>(parsed);
-  TraceConfigView view(invocation.options);
-  auto built = RecordForCorrection(options, model, view);
-  if (const auto* reason = std::get_if<std::string>(&built))
-    return UsageError(*reason);
-  auto& record = std::get<config::ConfigRecord>(built);
-
-  // The memo gets nothing here but the correction trace, which goes where every trace goes.
-  ConsoleReporter reporter(stderr, stderr);
-  EEImage image{};
-  return WithBackup(invocation, reporter, [&](Link& link, config::WriteGuard& backup) {
-    return config::WriteCorrection(link, reporter, record, model, options.lineFunc, view.Flags(),
-                                   image, backup);
-  });
-}
-
-int RunResetCorrection(const Invocation& invocation) {
-  if (!invocation.arguments.empty()) {
-    return UsageError("unexpected argument '" + invocation.arguments.front() +
-                      "' for reset-correction");
+  // Refused once, before any port is touched; each port's run makes the record again, with the
+  // configuration dump of its own trace.
+  config::SilentConfigView silent;
+  if (const auto built = RecordForWrite(options, model, silent);
+      const auto* reason = std::get_if<std::string>(&built)) {
+    return UsageError(output, *reason);
   }
-  if (const auto reason = TableLoadingOnly(invocation))
-    return UsageError(*reason);
-  const int model = invocation.options.model;
-  TraceConfigView view(invocation.options);
-  config::ConfigRecord record;
-  config::SetDeviceOrSensor(record, config::Selection::kDevice, model, config::kOutput4To20, view);
+  return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
+    TraceConfigView view(run.options, run.output);
+    auto record = std::get<config::ConfigRecord>(RecordForWrite(options, model, view));
+    ConsoleReporter reporter(run.output);
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      return GuardedWrite(run, session, reporter, [&](Link& link, config::WriteGuard& guard) {
+        return config::WriteConfiguration(link, reporter, record, model, options.lineFunc,
+                                          options.switches, guard);
+      });
+    });
+  });
+}
 
-  ConsoleReporter reporter;
-  return WithBackup(invocation, reporter, [&](Link& link, config::WriteGuard& backup) {
-    return config::ResetCorrection(link, reporter, record, model, config::kOutput4To20, view,
-                                   backup);
+int RunCorrect(const Invocation& invocation, Output& output) {
+  const int model = invocation.options.model;
+  const auto parsed = ParseCorrectOptions(invocation.values, model);
+  if (const auto* reason = std::get_if<std::string>(&parsed))
+    return UsageError(output, *reason);
+  const auto& options = std::get<CorrectOptions>(parsed);
+  config::SilentConfigView silent;
+  if (const auto built = RecordForCorrection(options, model, silent);
+      const auto* reason = std::get_if<std::string>(&built)) {
+    return UsageError(output, *reason);
+  }
+  return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
+    TraceConfigView view(run.options, run.output);
+    auto record = std::get<config::ConfigRecord>(RecordForCorrection(options, model, view));
+    // The memo gets nothing here but the correction trace, which goes where every trace goes.
+    ConsoleReporter reporter(run.output, ConsoleReporter::Memo::kErr);
+    EEImage image{};
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      return GuardedWrite(run, session, reporter, [&](Link& link, config::WriteGuard& guard) {
+        return config::WriteCorrection(link, reporter, record, model, options.lineFunc,
+                                       view.Flags(), image, guard);
+      });
+    });
+  });
+}
+
+int RunResetCorrection(const Invocation& invocation, Output& output) {
+  if (const auto reason = TableLoadingOnly(invocation))
+    return UsageError(output, *reason);
+  const int model = invocation.options.model;
+  return RunOnPorts(invocation.options, output, [model](const PortRun& run) -> int {
+    TraceConfigView view(run.options, run.output);
+    config::ConfigRecord record;
+    config::SetDeviceOrSensor(record, config::Selection::kDevice, model, config::kOutput4To20,
+                              view);
+    ConsoleReporter reporter(run.output);
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      return GuardedWrite(run, session, reporter, [&](Link& link, config::WriteGuard& guard) {
+        return config::ResetCorrection(link, reporter, record, model, config::kOutput4To20, view,
+                                       guard);
+      });
+    });
   });
 }
 

@@ -5,8 +5,10 @@
 
 namespace zelto::cli {
 
-DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
-    : options_(options), link_(reporter, view_, LinkTimeouts{}.Scaled(options.timeoutScale)) {
+DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter, Output& output)
+    : options_(options),
+      traceMemo_(output),
+      link_(reporter, view_, LinkTimeouts{}.Scaled(options.timeoutScale)) {
   link_.SelectSpeed(options.baud);
   traceFlags_ = TraceFlagsFor(options);
   if (options.trace)
@@ -15,8 +17,8 @@ DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter)
 
 int DeviceSession::Connect() {
   link_.ListPorts();
-  portNumber_ = options_.portPath ? link_.Ports().Add(*options_.portPath, "")
-                                  : options_.comNumber.value_or(0);
+  portNumber_ = !options_.portPaths.empty() ? link_.Ports().Add(options_.portPaths.front(), "")
+                                            : options_.comNumbers.front();
   const bool opened = link_.SelectPort(portNumber_);
   // As the window's port button does: the port events kept by the trace show now.
   link_.FlushTraceRing();
@@ -37,9 +39,7 @@ int DeviceSession::Connect() {
 }
 
 std::string DeviceSession::PortPath() const {
-  // Qt Serial Port takes a bare name for a device under /dev.
-  const std::string path = link_.Ports().PathOf(portNumber_);
-  return path.find('/') == std::string::npos ? "/dev/" + path : path;
+  return DevicePath(link_.Ports().PathOf(portNumber_));
 }
 
 config::BackupSettings DeviceSession::Backups() const {
@@ -55,9 +55,13 @@ int DeviceSession::ExitCode(int operationExit) const {
 }
 
 std::optional<std::string> MissingDevice(const GlobalOptions& options) {
-  if (options.portPath || options.comNumber)
+  if (!options.portPaths.empty() || !options.comNumbers.empty())
     return std::nullopt;
   return "this command needs a device: give --port PATH or --com N";
+}
+
+std::string DevicePath(const std::string& port) {
+  return port.find('/') == std::string::npos ? "/dev/" + port : port;
 }
 
 }  // namespace zelto::cli

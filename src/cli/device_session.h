@@ -12,12 +12,14 @@
 
 namespace zelto::cli {
 
-// The link as a command uses it: the port of --port or --com at the --baud rate, with the read
-// time-outs scaled by --timeout-scale. With --trace every trace switch is on, and the frame
-// lines go to standard error from the first request on.
+// The link as a command uses it on one port: the one of --port or --com at the --baud rate, with
+// the read time-outs scaled by --timeout-scale. With --trace every trace switch is on, and the
+// frame lines go to standard error from the first request on. Lives and dies on the thread that
+// uses it, with its port.
 class DeviceSession {
  public:
-  DeviceSession(const GlobalOptions& options, Reporter& reporter);
+  // `options` name exactly one port.
+  DeviceSession(const GlobalOptions& options, Reporter& reporter, Output& output);
 
   // Opens the port and identifies the transmitter of the --model; kExitSuccess, or the exit
   // code that says what failed.
@@ -47,5 +49,9 @@ class DeviceSession {
 
 // Why a command that needs a device cannot have one, if so.
 std::optional<std::string> MissingDevice(const GlobalOptions& options);
+
+// The device path of a port as a user names it: /dev/ttyUSB0 for ttyUSB0, as Qt Serial Port
+// takes a bare name for a device under /dev.
+std::string DevicePath(const std::string& port);
 
 }  // namespace zelto::cli

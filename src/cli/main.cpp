@@ -1,7 +1,9 @@
 #include "cli/cli_options.h"
 #include "cli/command_help.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/exit_codes.h"
+#include "cli/output.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,20 +23,8 @@ namespace {
 
 using namespace zelto::cli;
 
-int UsageFailure(const std::string& reason) {
-  std::fprintf(stderr, "zelto-cli: %s\n", reason.c_str());
-  return kExitUsage;
-}
-
-// "--help" or "-h" anywhere after the command asks for its description instead of running it.
-bool AsksForHelp(const std::vector<std::string>& arguments) {
-  return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-    return argument == "--help" || argument == "-h";
-  });
-}
-
-int SystemFailure(const char* reason) {
-  std::fprintf(stderr, "zelto-cli: %s\n", reason);
+int SystemFailure(Output& output, const char* reason) {
+  output.Problem(reason);
   return kExitSystemError;
 }
 
@@ -46,20 +36,22 @@ int CheckedOutput(int exitCode) {
     std::fprintf(stderr, "zelto-cli: cannot write standard output: %s\n", std::strerror(error));
     return kExitSystemError;
   }
-  if (std::ferror(stdout))
-    return SystemFailure("cannot write standard output");
+  if (std::ferror(stdout)) {
+    std::fputs("zelto-cli: cannot write standard output\n", stderr);
+    return kExitSystemError;
+  }
   return exitCode;
 }
 
 // Every command, with the system's refusals that no operation expects said in words rather
 // than ending in an abort.
-int RunCommand(const Command& command, const Invocation& invocation) {
+int RunCommand(const Command& command, const Invocation& invocation, Output& output) {
   try {
-    return CheckedOutput(command.run(invocation));
+    return command.run(invocation, output);
   } catch (const std::bad_alloc&) {
-    return SystemFailure("out of memory");
+    return SystemFailure(output, "out of memory");
   } catch (const std::exception& error) {
-    return SystemFailure(error.what());
+    return SystemFailure(output, error.what());
   }
 }
 
@@ -70,33 +62,32 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
 
+  Console console;
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const ParseResult parsed = ParseCommandLine(arguments);
 
-  if (const auto* error = std::get_if<UsageError>(&parsed))
-    return UsageFailure(error->reason);
-  if (const auto* info = std::get_if<InfoRequest>(&parsed)) {
-    if (*info == InfoRequest::kHelp) {
-      std::fputs(ProgramHelpText().c_str(), stdout);
-    } else {
-      std::printf("zelto-cli %s\n", ZELTO_PROGRAM_VERSION);
-    }
+  if (const auto* error = std::get_if<BadUsage>(&parsed)) {
+    Output output(console, error->json);
+    return CheckedOutput(output.Finish(UsageError(output, error->reason)));
+  }
+  if (const auto* help = std::get_if<HelpRequest>(&parsed)) {
+    const CommandHelp* command = FindCommandHelp(help->command);
+    std::fputs((command ? CommandHelpText(*command) : ProgramHelpText()).c_str(), stdout);
+    return CheckedOutput(kExitSuccess);
+  }
+  if (std::holds_alternative<VersionRequest>(parsed)) {
+    std::printf("zelto-cli %s\n", ZELTO_PROGRAM_VERSION);
     return CheckedOutput(kExitSuccess);
   }
 
   const auto& invocation = std::get<Invocation>(parsed);
+  Output output(console, invocation.options.json);
   const auto commands = Commands();
   const auto command = std::find_if(commands.begin(), commands.end(),
                                     [&](const Command& c) { return c.name == invocation.command; });
-  if (command == commands.end())
-    return UsageFailure("unknown command '" + invocation.command + "'");
-  if (AsksForHelp(invocation.arguments)) {
-    if (const CommandHelp* help = FindCommandHelp(command->name))
-      std::fputs(CommandHelpText(*help).c_str(), stdout);
-    return CheckedOutput(kExitSuccess);
+  if (command == commands.end() || command->run == nullptr) {
+    return CheckedOutput(output.Finish(
+        UsageError(output, "command '" + invocation.command + "' is not available in this build")));
   }
-  if (command->run == nullptr) {
-    return UsageFailure("command '" + invocation.command + "' is not available in this build");
-  }
-  return RunCommand(*command, invocation);
+  return CheckedOutput(output.Finish(RunCommand(*command, invocation, output)));
 }

@@ -1,55 +1,54 @@
 #include "cli/port_commands.h"
 
 #include "cli/console_reporter.h"
+#include "cli/device_commands.h"
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
+#include "cli/json_results.h"
+#include "cli/port_runs.h"
 #include "cli/qt_core.h"
+#include "config/device_words.h"
+#include "config/profile_file.h"
 #include "link/port_number.h"
 
-#include <cstdio>
-
 namespace zelto::cli {
-namespace {
 
-std::optional<std::string> UnexpectedArguments(const Invocation& invocation) {
-  if (invocation.arguments.empty())
-    return std::nullopt;
-  return "unexpected argument '" + invocation.arguments.front() + "' for " + invocation.command;
-}
-
-}  // namespace
-
-int UsageError(const std::string& reason) {
-  std::fprintf(stderr, "zelto-cli: %s\n", reason.c_str());
-  return kExitUsage;
-}
-
-int RunPorts(const Invocation& invocation) {
-  if (const auto reason = UnexpectedArguments(invocation))
-    return UsageError(*reason);
+int RunPorts(const Invocation& invocation, Output& output) {
   const QtCore qt;
   SilentReporter reporter;
   NoConnectionView view;
   Link link(reporter, view);
   link.ListPorts();
-  if (invocation.options.portPath)
-    link.Ports().Add(*invocation.options.portPath, "");
+  for (const std::string& path : invocation.options.portPaths)
+    link.Ports().Add(path, "");
   for (const PortEntry& port : link.Ports().Listed()) {
-    std::printf("%s\t%s\t%s\n", PortLabel(port.number).c_str(), port.path.c_str(),
-                port.description.c_str());
+    if (output.Json()) {
+      output.Emit({{"com", port.number},
+                   {"path", JsonText(port.path)},
+                   {"description", JsonText(port.description)}});
+    } else {
+      output.Line(PortLabel(port.number) + "\t" + port.path + "\t" + port.description);
+    }
   }
   return kExitSuccess;
 }
 
-int RunIdentify(const Invocation& invocation) {
-  if (const auto reason = UnexpectedArguments(invocation))
-    return UsageError(*reason);
-  if (const auto reason = MissingDevice(invocation.options))
-    return UsageError(*reason);
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(invocation.options, reporter);
-  return session.Connect();
+int RunIdentify(const Invocation& invocation, Output& output) {
+  const int model = invocation.options.model;
+  return RunOnPorts(invocation.options, output, [model](const PortRun& run) -> int {
+    ConsoleReporter reporter(run.output);
+    DeviceSession session(run.options, reporter, run.output);
+    const int connected = session.Connect();
+    if (connected != kExitSuccess || !run.output.Json())
+      return connected;
+    config::WordMap words;
+    const auto read =
+        config::ReadDeviceWords(session.GetLink(), reporter, FirmwareAddresses(), words);
+    QJsonObject& result = run.output.Result();
+    result.insert("model", config::ModelJson(model));
+    AddFirmware(result, model, words);
+    return session.ExitCode(ExitCodeFor(read));
+  });
 }
 
 }  // namespace zelto::cli

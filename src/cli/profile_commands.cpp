@@ -1,12 +1,11 @@
 #include "cli/profile_commands.h"
 
-#include "cli/command_options.h"
 #include "cli/console_reporter.h"
 #include "cli/device_commands.h"
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
-#include "cli/port_commands.h"
-#include "cli/qt_core.h"
+#include "cli/json_results.h"
+#include "cli/port_runs.h"
 #include "cli/trace_config_view.h"
 #include "config/device_words.h"
 #include "config/profile_diff.h"
@@ -23,62 +22,66 @@
 namespace zelto::cli {
 namespace {
 
-constexpr std::array kProfileOptions{OptionSpec{"--profile", true}};
-constexpr std::array kReadOptions{OptionSpec{"--save-profile", true}};
-
-int ProfileFailure(const std::string& path, const std::string& reason, int exitCode) {
-  std::fprintf(stderr, "zelto-cli: profile '%s': %s\n", path.c_str(), reason.c_str());
+int ProfileFailure(Output& output, const std::string& path, const std::string& reason,
+                   int exitCode) {
+  output.Problem("profile '" + path + "': " + reason);
   return exitCode;
 }
 
-int Refused(const std::string& path, const std::vector<config::ProfileRefusal>& refused) {
+int Refused(Output& output, const std::string& path,
+            const std::vector<config::ProfileRefusal>& refused) {
   for (const config::ProfileRefusal& refusal : refused)
-    ProfileFailure(path, refusal.reason, kExitUsage);
+    ProfileFailure(output, path, refusal.reason, kExitUsage);
   return kExitUsage;
 }
 
-// A profile made ready to go to the device: the settings it gives, and the options with its
-// model, which the device is identified as.
+// A profile ready to go to devices: the options with its model, which each device is identified
+// as, and the profile, whose settings every rule has accepted once.
 struct ProfileRun {
   GlobalOptions options;
-  config::WriteSettings settings;
+  config::Profile profile;
 };
 
+// The settings of the profile through the window's validated assignments, which show the
+// configuration dump of the port's trace.
+config::WriteSettings SettingsFor(const ProfileRun& prepared, config::ConfigView& view) {
+  return config::SettingsOfProfile(prepared.profile, view).settings;
+}
+
 // The profile of --profile through the window's validated assignments; the exit code when it
-// gives nothing to write. Nothing reaches the device before this has succeeded.
-std::variant<ProfileRun, int> PrepareProfile(const Invocation& invocation,
-                                             config::ConfigView& view) {
-  OptionValues values;
-  if (auto reason =
-          ReadOptions(invocation.arguments, kProfileOptions, invocation.command, values)) {
-    if (invocation.command == "write")
-      return UsageError(*reason + "; with --profile FILE, write takes no other option");
-    return UsageError(*reason);
+// gives nothing to write. Nothing reaches a device before this has succeeded.
+std::variant<ProfileRun, int> PrepareProfile(const Invocation& invocation, Output& output) {
+  if (invocation.command == "write" && invocation.values.size() > 1) {
+    const auto other = std::find_if(invocation.values.begin(), invocation.values.end(),
+                                    [](const auto& value) { return value.first != "--profile"; });
+    return UsageError(output,
+                      "with --profile FILE, write takes no other option, not " + other->first);
   }
-  const auto file = values.find("--profile");
-  if (file == values.end())
-    return UsageError(invocation.command + " needs --profile FILE");
+  const auto file = invocation.values.find("--profile");
+  if (file == invocation.values.end())
+    return UsageError(output, invocation.command + " needs --profile FILE");
   if (const auto reason = MissingDevice(invocation.options))
-    return UsageError(*reason);
+    return UsageError(output, *reason);
 
   const std::string& path = file->second;
   const auto loaded = config::LoadProfile(path);
   if (const auto* error = std::get_if<config::ProfileFileError>(&loaded))
-    return ProfileFailure(path, error->reason, kExitFileError);
+    return ProfileFailure(output, path, error->reason, kExitFileError);
   const auto& text = std::get<config::ProfileText>(loaded);
   if (!text.refused.empty())
-    return Refused(path, text.refused);
+    return Refused(output, path, text.refused);
   const int model = text.profile.model;
   if (invocation.options.modelGiven && invocation.options.model != model) {
-    return ProfileFailure(path,
+    return ProfileFailure(output, path,
                           "the profile is for model " + config::ModelText(model) +
                               ", --model names " + config::ModelText(invocation.options.model),
                           kExitUsage);
   }
-  auto applied = config::SettingsOfProfile(text.profile, view);
+  config::SilentConfigView silent;
+  const auto applied = config::SettingsOfProfile(text.profile, silent);
   if (!applied.refused.empty())
-    return Refused(path, applied.refused);
-  ProfileRun run{invocation.options, applied.settings};
+    return Refused(output, path, applied.refused);
+  ProfileRun run{invocation.options, text.profile};
   run.options.model = model;
   return run;
 }
@@ -95,65 +98,26 @@ std::vector<std::string> UnsavableReasons(const config::DeviceProfile& decoded) 
   return reasons;
 }
 
-}  // namespace
-
-bool NamesProfile(const Invocation& invocation) {
-  return std::any_of(invocation.arguments.begin(), invocation.arguments.end(),
-                     [](const std::string& argument) {
-                       return argument == "--profile" || argument.starts_with("--profile=");
-                     });
-}
-
-int RunWriteProfile(const Invocation& invocation) {
-  TraceConfigView view(invocation.options);
-  auto prepared = PrepareProfile(invocation, view);
-  if (const int* exitCode = std::get_if<int>(&prepared))
-    return *exitCode;
-  auto& run = std::get<ProfileRun>(prepared);
-
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(run.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  return GuardedWrite(session, reporter, [&](Link& link, config::WriteGuard& backup) {
-    return config::WriteConfiguration(link, reporter, run.settings.record, run.options.model,
-                                      run.settings.lineFunc, run.settings.switches, backup);
-  });
-}
-
-int RunReadSavingProfile(const Invocation& invocation) {
-  OptionValues values;
-  if (auto reason = ReadOptions(invocation.arguments, kReadOptions, "read", values))
-    return UsageError(*reason);
-  if (const auto reason = MissingDevice(invocation.options))
-    return UsageError(*reason);
-  const std::string& path = values.at("--save-profile");
-  const int model = invocation.options.model;
-
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  config::ConfigRecord record;
-  record.Device = static_cast<uint8_t>(model);
-  if (const auto read = config::ReadSummary(session.GetLink(), reporter, record, model);
-      read != config::DeviceOutcome::kDone) {
-    return session.ExitCode(ExitCodeFor(read));
-  }
-  reporter.FinishLine();
-
+// After the summary: what the device holds, saved as a profile; with --json, also the read's
+// object from the same words.
+int SaveDeviceProfile(const PortRun& run, Link& link, ConsoleReporter& reporter,
+                      const std::string& path, int model) {
   config::WordMap words;
-  const auto addresses = config::ProfileWordAddresses(model);
-  if (const auto read = config::ReadDeviceWords(session.GetLink(), reporter, addresses, words);
+  const auto addresses =
+      run.output.Json() ? ConfigurationAddresses(model) : config::ProfileWordAddresses(model);
+  if (const auto read = config::ReadDeviceWords(link, reporter, addresses, words);
       read != config::DeviceOutcome::kDone) {
-    return session.ExitCode(ExitCodeFor(read));
+    return ExitCodeFor(read);
   }
+  QJsonObject& result = run.output.Result();
+  AddFirmware(result, model, words);
+  AddConfiguration(result, model, words);
+  result.insert("lines", LinesArray(reporter.KeptLines()));
+
   const config::DeviceProfile decoded = config::DecodeDeviceProfile(model, words);
   if (const auto reasons = UnsavableReasons(decoded); !reasons.empty()) {
     for (const std::string& reason : reasons)
-      ProfileFailure(path, "not saved: " + reason, kExitFileError);
+      ProfileFailure(run.output, path, "not saved: " + reason, kExitFileError);
     return kExitFileError;
   }
   if (const auto saved = config::SaveProfile(path, decoded.profile);
@@ -162,39 +126,91 @@ int RunReadSavingProfile(const Invocation& invocation) {
     return kExitFileError;
   }
   reporter.ShowStatus(calib::kStatusFileWritten);
+  result.insert("saved", JsonText(path));
   return kExitSuccess;
 }
 
-int RunDiff(const Invocation& invocation) {
-  TraceConfigView view(invocation.options);
-  auto prepared = PrepareProfile(invocation, view);
+}  // namespace
+
+int RunWriteProfile(const Invocation& invocation, Output& output) {
+  auto prepared = PrepareProfile(invocation, output);
   if (const int* exitCode = std::get_if<int>(&prepared))
     return *exitCode;
-  auto& run = std::get<ProfileRun>(prepared);
-  // The settings passed the rules that every write checks again, so the words are there.
-  const auto written = config::ConfigurationWriteWords(run.settings);
-  if (!written)
-    return UsageError("the profile's configuration cannot be written");
+  const auto& profile = std::get<ProfileRun>(prepared);
 
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(run.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  config::WordMap device;
-  if (const auto read = config::ReadDeviceWords(session.GetLink(), reporter,
-                                                config::AddressesOf(*written), device);
-      read != config::DeviceOutcome::kDone) {
-    return session.ExitCode(ExitCodeFor(read));
-  }
-  reporter.ShowStatus(config::kStatusReadDone);
+  return RunOnPorts(profile.options, output, [&](const PortRun& run) -> int {
+    TraceConfigView view(run.options, run.output);
+    config::WriteSettings settings = SettingsFor(profile, view);
+    ConsoleReporter reporter(run.output);
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      return GuardedWrite(run, session, reporter, [&](Link& link, config::WriteGuard& guard) {
+        return config::WriteConfiguration(link, reporter, settings.record, run.options.model,
+                                          settings.lineFunc, settings.switches, guard);
+      });
+    });
+  });
+}
 
-  const auto comparison = config::CompareWithDevice(device, run.settings);
-  for (const config::FieldDifference& difference : comparison->differences)
-    reporter.AddMemoLine(config::ToolLine(difference));
-  if (comparison->tables == config::TableComparison::kDifferent)
-    reporter.AddMemoLine(config::TablesToolLine());
-  return comparison->Differs() ? kExitDifferent : kExitSuccess;
+int RunReadSavingProfile(const Invocation& invocation, Output& output) {
+  const std::string& path = invocation.values.at("--save-profile");
+  const int model = invocation.options.model;
+  return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
+    ConsoleReporter reporter(run.output);
+    if (run.output.Json())
+      reporter.KeepLines();
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      config::ConfigRecord record;
+      record.Device = static_cast<uint8_t>(model);
+      if (const auto read = config::ReadSummary(session.GetLink(), reporter, record, model);
+          read != config::DeviceOutcome::kDone) {
+        return ExitCodeFor(read);
+      }
+      reporter.FinishLine();
+      return SaveDeviceProfile(run, session.GetLink(), reporter, run.FileFor(path), model);
+    });
+  });
+}
+
+int RunDiff(const Invocation& invocation, Output& output) {
+  auto prepared = PrepareProfile(invocation, output);
+  if (const int* exitCode = std::get_if<int>(&prepared))
+    return *exitCode;
+  const auto& profile = std::get<ProfileRun>(prepared);
+
+  return RunOnPorts(profile.options, output, [&](const PortRun& run) -> int {
+    TraceConfigView view(run.options, run.output);
+    const config::WriteSettings settings = SettingsFor(profile, view);
+    // The settings passed the rules that every write checks again, so the words are there.
+    const auto written = config::ConfigurationWriteWords(settings);
+    if (!written)
+      return UsageError(run.output, "the profile's configuration cannot be written");
+    ConsoleReporter reporter(run.output);
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      config::WordMap device;
+      if (const auto read = config::ReadDeviceWords(session.GetLink(), reporter,
+                                                    config::AddressesOf(*written), device);
+          read != config::DeviceOutcome::kDone) {
+        return ExitCodeFor(read);
+      }
+      reporter.ShowStatus(config::kStatusReadDone);
+
+      const auto comparison = config::CompareWithDevice(device, settings);
+      for (const config::FieldDifference& difference : comparison->differences) {
+        reporter.AddMemoLine(config::ToolLine(difference));
+        if (run.output.Json()) {
+          run.output.Emit({{"field", JsonText(difference.field)},
+                           {"device", JsonText(difference.device)},
+                           {"profile", JsonText(difference.profile)}});
+        }
+      }
+      if (comparison->tables == config::TableComparison::kDifferent) {
+        reporter.AddMemoLine(config::TablesToolLine());
+        if (run.output.Json())
+          run.output.Emit({{"field", "tables"}});
+      }
+      return comparison->Differs() ? kExitDifferent : kExitSuccess;
+    });
+  });
 }
 
 }  // namespace zelto::cli

@@ -2,13 +2,15 @@
 
 #include "calib/ee_image_file.h"
 #include "cli/console_reporter.h"
+#include "cli/device_commands.h"
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
-#include "cli/named_options.h"
-#include "cli/port_commands.h"
-#include "cli/qt_core.h"
+#include "cli/json_results.h"
+#include "cli/port_runs.h"
 #include "link/memory_reads.h"
 #include "link/monitor.h"
+
+#include <QDateTime>
 
 #include <chrono>
 #include <thread>
@@ -32,22 +34,11 @@ int ServiceExit(ServiceOutcome outcome) {
   return kExitUsage;
 }
 
-// Parses the command's options and checks that a device is given.
-std::variant<NamedOptions, std::string> DeviceCommandOptions(const Invocation& invocation,
-                                                             const std::set<std::string>& allowed) {
-  auto parsed = ParseNamedOptions(invocation.arguments, allowed, invocation.command);
-  if (std::holds_alternative<NamedOptions>(parsed)) {
-    if (const auto reason = MissingDevice(invocation.options))
-      return *reason;
-  }
-  return parsed;
-}
-
 // A whole number of at least `least` from an option, or the default when the option is absent.
-std::optional<int> CountOption(const NamedOptions& options, const std::string& name, int fallback,
+std::optional<int> CountOption(const OptionValues& values, std::string_view name, int fallback,
                                int least) {
-  const auto found = options.find(name);
-  if (found == options.end())
+  const auto found = values.find(name);
+  if (found == values.end())
     return fallback;
   const auto value = ParseInteger(found->second);
   if (!value || *value < least)
@@ -55,75 +46,90 @@ std::optional<int> CountOption(const NamedOptions& options, const std::string& n
   return value;
 }
 
+QString HexOf(const EEImage& image) {
+  const QByteArray bytes(reinterpret_cast<const char*>(image.data()),
+                         static_cast<qsizetype>(image.size()));
+  return QString::fromLatin1(bytes.toHex());
+}
+
 }  // namespace
 
-int RunMemory(const Invocation& invocation) {
-  const auto parsed = DeviceCommandOptions(invocation, {"--save"});
-  if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
-  const auto& options = std::get<NamedOptions>(parsed);
-
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  EEImage image{};
-  if (const auto outcome = ReadEEImage(session.GetLink(), image, reporter);
-      outcome != ServiceOutcome::kDone) {
-    return session.ExitCode(ServiceExit(outcome));
-  }
-  const auto save = options.find("--save");
-  if (save != options.end() &&
-      calib::SaveEEImage(save->second, image, reporter) != calib::FileOutcome::kDone) {
-    return kExitFileError;
-  }
-  return kExitSuccess;
+int RunMemory(const Invocation& invocation, Output& output) {
+  const auto save = invocation.values.find("--save");
+  return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
+    ConsoleReporter reporter(run.output);
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      EEImage image{};
+      if (const auto outcome = ReadEEImage(session.GetLink(), image, reporter);
+          outcome != ServiceOutcome::kDone) {
+        return ServiceExit(outcome);
+      }
+      reporter.FinishLine();
+      run.output.Result().insert("memory", HexOf(image));
+      if (save == invocation.values.end())
+        return kExitSuccess;
+      const std::string path = run.FileFor(save->second);
+      if (calib::SaveEEImage(path, image, reporter) != calib::FileOutcome::kDone)
+        return kExitFileError;
+      run.output.Result().insert("saved", JsonText(path));
+      return kExitSuccess;
+    });
+  });
 }
 
-int RunTables(const Invocation& invocation) {
-  const auto parsed = DeviceCommandOptions(invocation, {});
-  if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
-
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  EEImage image{};
-  return session.ExitCode(ServiceExit(ReadTablesImage(session.GetLink(), image, reporter)));
+int RunTables(const Invocation& invocation, Output& output) {
+  return RunOnPorts(invocation.options, output, [](const PortRun& run) -> int {
+    ConsoleReporter reporter(run.output);
+    if (run.output.Json())
+      reporter.KeepLines();
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      EEImage image{};
+      const int exitCode = ServiceExit(ReadTablesImage(session.GetLink(), image, reporter));
+      reporter.FinishLine();
+      run.output.Result().insert("lines", LinesArray(reporter.KeptLines()));
+      return exitCode;
+    });
+  });
 }
 
-int RunMonitor(const Invocation& invocation) {
-  const auto parsed = DeviceCommandOptions(invocation, {"--count", "--interval"});
-  if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
-  const auto& options = std::get<NamedOptions>(parsed);
-  const auto count = CountOption(options, "--count", 1, 1);
+int RunMonitor(const Invocation& invocation, Output& output) {
+  const auto count = CountOption(invocation.values, "--count", 1, 1);
   if (!count)
-    return UsageError("invalid value '" + options.at("--count") + "' for --count");
-  const auto interval = CountOption(options, "--interval", kDefaultIntervalMs, 0);
-  if (!interval)
-    return UsageError("invalid value '" + options.at("--interval") + "' for --interval");
-
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  // The monitor lines print whatever the trace switches say; the window gates them.
-  TraceFlags shown;
-  shown.Set(fCnftoMemo, true);
-  MonitorValues values{};
-  for (int cycle = 0; cycle < *count; ++cycle) {
-    if (cycle > 0)
-      std::this_thread::sleep_for(std::chrono::milliseconds(*interval));
-    const auto outcome = PollMonitor(session.GetLink(), values, MonitorSet::kFull, shown, reporter);
-    if (outcome != ServiceOutcome::kDone)
-      return session.ExitCode(ServiceExit(outcome));
+    return UsageError(output,
+                      "invalid value '" + invocation.values.at("--count") + "' for --count");
+  const auto interval = CountOption(invocation.values, "--interval", kDefaultIntervalMs, 0);
+  if (!interval) {
+    return UsageError(output,
+                      "invalid value '" + invocation.values.at("--interval") + "' for --interval");
   }
-  return kExitSuccess;
+  // --csv, a table of the cycles, is checked here too: with --json it is a usage error.
+
+  return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
+    ConsoleReporter reporter(run.output);
+    return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
+      // The monitor lines print whatever the trace switches say; the window gates them. With
+      // --json the cycles' objects take their place.
+      TraceFlags shown;
+      shown.Set(fCnftoMemo, !run.output.Json());
+      MonitorValues values{};
+      for (int cycle = 0; cycle < *count; ++cycle) {
+        if (cycle > 0)
+          std::this_thread::sleep_for(std::chrono::milliseconds(*interval));
+        const QDateTime start = QDateTime::currentDateTime();
+        const MonitorCycle polled =
+            PollMonitorCycle(session.GetLink(), values, MonitorSet::kFull, shown, reporter);
+        reporter.FinishLine();
+        if (polled.outcome != ServiceOutcome::kDone) {
+          // The failure's object holds what the cycle read before the silence.
+          run.output.Result() = MonitorObject(start, polled);
+          return ServiceExit(polled.outcome);
+        }
+        if (run.output.Json())
+          run.output.Emit(MonitorObject(start, polled));
+      }
+      return kExitSuccess;
+    });
+  });
 }
 
 }  // namespace zelto::cli

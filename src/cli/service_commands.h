@@ -1,17 +1,18 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "cli/output.h"
 
 namespace zelto::cli {
 
 // memory [--save FILE]: reads the whole configuration memory and prints its dump; --save
 // writes the 512-byte image, but only of a complete read.
-int RunMemory(const Invocation& invocation);
+int RunMemory(const Invocation& invocation, Output& output);
 
 // tables: reads the table area and prints the decoded dump.
-int RunTables(const Invocation& invocation);
+int RunTables(const Invocation& invocation, Output& output);
 
 // monitor [--count N] [--interval MS]: N monitor polls, MS apart, each printing its lines.
-int RunMonitor(const Invocation& invocation);
+int RunMonitor(const Invocation& invocation, Output& output);
 
 }  // namespace zelto::cli

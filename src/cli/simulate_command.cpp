@@ -2,14 +2,14 @@
 
 #include "calib/safe_file.h"
 #include "cli/exit_codes.h"
-#include "cli/port_commands.h"
 #include "link/device_model.h"
 #include "sim/memory_image_file.h"
 #include "sim/simulator.h"
 
 #include <atomic>
 #include <csignal>
-#include <cstdio>
+#include <filesystem>
+#include <list>
 #include <optional>
 #include <span>
 #include <system_error>
@@ -18,35 +18,34 @@
 namespace zelto::cli {
 namespace {
 
+// A rack's worth and more; each simulator holds a pseudo-terminal and a thread.
+constexpr int kMostSimulators = 256;
+
 struct SimulateOptions {
   int model = kVelmorModel;
-  std::optional<std::string> memoryFile;
+  std::optional<std::string> memory;  // a file, or with a count a folder of files
   bool pace = false;
+  std::optional<int> count;
 };
 
 std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation& invocation) {
-  SimulateOptions options{invocation.options.model, std::nullopt, false};
-  const auto& arguments = invocation.arguments;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (argument == "--pace") {
-      options.pace = true;
-    } else if (argument == "--model" || argument == "--memory") {
-      if (i + 1 == arguments.size())
-        return "option " + argument + " needs a value";
-      const std::string& value = arguments[++i];
-      if (argument == "--memory") {
-        if (value.empty())
-          return std::string("option --memory needs a file");
-        options.memoryFile = value;
-      } else if (const auto model = ModelFromText(value)) {
-        options.model = *model;
-      } else {
-        return "invalid value '" + value + "' for --model";
-      }
-    } else {
-      return "unexpected argument '" + argument + "' for simulate";
-    }
+  if (invocation.options.json)
+    return std::string("simulate has no JSON output");
+  const OptionValues& values = invocation.values;
+  SimulateOptions options{invocation.options.model, std::nullopt, Has(values, "--pace"), {}};
+  if (const auto model = values.find("--model"); model != values.end()) {
+    const auto position = ModelFromText(model->second);
+    if (!position)
+      return "invalid value '" + model->second + "' for --model";
+    options.model = *position;
+  }
+  if (const auto memory = values.find("--memory"); memory != values.end())
+    options.memory = memory->second;
+  if (const auto count = values.find("--count"); count != values.end()) {
+    const auto number = ParseInteger(count->second);
+    if (!number || *number < 1 || *number > kMostSimulators)
+      return "invalid value '" + count->second + "' for --count (1..256)";
+    options.count = number;
   }
   return options;
 }
@@ -81,15 +80,28 @@ std::optional<std::string> PrepareMemoryFile(const std::string& path, sim::Simul
   return "cannot read memory image '" + path + "'";
 }
 
+// The memory file of the simulator with that number (from 1), if any.
+std::optional<std::string> MemoryFileOf(const SimulateOptions& options, int number) {
+  if (!options.memory)
+    return std::nullopt;
+  if (!options.count)
+    return options.memory;
+  return *options.memory + "/" + std::to_string(number) + ".bin";
+}
+
 }  // namespace
 
-int RunSimulate(const Invocation& invocation) {
+int RunSimulate(const Invocation& invocation, Output& output) {
   const auto parsed = ParseSimulateOptions(invocation);
   if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
+    return UsageError(output, *reason);
   const auto& options = std::get<SimulateOptions>(parsed);
+  if (options.memory && options.count) {
+    std::error_code error;
+    std::filesystem::create_directories(*options.memory, error);
+  }
 
-  // Blocked before the serving thread starts, so that it inherits the mask and the signals
+  // Blocked before the serving threads start, so that they inherit the mask and the signals
   // reach the sigwait below.
   sigset_t stopSignals;
   sigemptyset(&stopSignals);
@@ -97,32 +109,35 @@ int RunSimulate(const Invocation& invocation) {
   sigaddset(&stopSignals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-  std::optional<sim::Simulator> started;
-  try {
-    started.emplace(options.model);
-  } catch (const std::system_error& error) {
-    std::fprintf(stderr, "zelto-cli: cannot start the simulator: %s\n", error.what());
-    return kExitSystemError;
-  }
-  sim::Simulator& simulator = *started;
+  // Outlives the simulators, whose serving threads set it.
   std::atomic<bool> saveFailed = false;
-  if (options.memoryFile) {
-    if (const auto reason = PrepareMemoryFile(*options.memoryFile, simulator)) {
-      std::fprintf(stderr, "zelto-cli: %s\n", reason->c_str());
-      return kExitFileError;
+  std::list<sim::Simulator> simulators;  // they stay where they are made
+  for (int number = 1; number <= options.count.value_or(1); ++number) {
+    try {
+      simulators.emplace_back(options.model);
+    } catch (const std::system_error& error) {
+      output.Problem(std::string("cannot start the simulator: ") + error.what());
+      return kExitSystemError;
     }
-    simulator.OnMemoryWritten([path = *options.memoryFile, &saveFailed](const auto& image) {
-      if (SaveImage(path, image))
-        return;
-      std::fprintf(stderr, "zelto-cli: cannot write memory image '%s'\n", path.c_str());
-      saveFailed = true;
-    });
+    sim::Simulator& simulator = simulators.back();
+    if (const auto file = MemoryFileOf(options, number)) {
+      if (const auto reason = PrepareMemoryFile(*file, simulator)) {
+        output.Problem(*reason);
+        return kExitFileError;
+      }
+      simulator.OnMemoryWritten([path = *file, &saveFailed, &output](const auto& image) {
+        if (SaveImage(path, image))
+          return;
+        // From the serving thread: a line, nothing the run keeps.
+        output.Note("zelto-cli: cannot write memory image '" + path + "'");
+        saveFailed = true;
+      });
+    }
+    if (options.pace)
+      simulator.SetPacing(invocation.options.baud);
   }
-  if (options.pace)
-    simulator.SetPacing(invocation.options.baud);
-
-  std::printf("%s\n", simulator.Path().c_str());
-  std::fflush(stdout);
+  for (const sim::Simulator& simulator : simulators)
+    output.Line(simulator.Path());
 
   int signal = 0;
   sigwait(&stopSignals, &signal);

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "cli/output.h"
 
 namespace zelto::cli {
 
-// simulate [--model M] [--memory FILE] [--pace]: the transmitter simulator on a
-// pseudo-terminal until SIGINT or SIGTERM.
-int RunSimulate(const Invocation& invocation);
+// simulate [--model M] [--memory FILE] [--pace] [--count N]: the transmitter simulator, or N of
+// them, each on a pseudo-terminal of its own, until SIGINT or SIGTERM.
+int RunSimulate(const Invocation& invocation, Output& output);
 
 }  // namespace zelto::cli

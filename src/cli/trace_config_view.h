@@ -20,7 +20,8 @@ inline TraceFlags TraceFlagsFor(const GlobalOptions& options) {
 // refresh, only the configuration dump, on standard error under --trace.
 class TraceConfigView final : public config::ConfigView {
  public:
-  explicit TraceConfigView(const GlobalOptions& options) : flags_(TraceFlagsFor(options)) {}
+  TraceConfigView(const GlobalOptions& options, Output& output)
+      : flags_(TraceFlagsFor(options)), console_(output) {}
 
   const TraceFlags& Flags() const { return flags_; }
 

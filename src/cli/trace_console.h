@@ -1,8 +1,7 @@
 #pragma once
 
+#include "cli/output.h"
 #include "link/reporter.h"
-
-#include <cstdio>
 
 namespace zelto::cli {
 
@@ -11,16 +10,16 @@ namespace zelto::cli {
 // the main reporter's.
 class TraceConsole final : public Reporter {
  public:
-  explicit TraceConsole(std::FILE* out = stderr) : out_(out) {}
+  explicit TraceConsole(Output& output) : output_(output) {}
 
   void ShowStatus(std::string_view) override {}
   void ClearMemo() override {}
-  void AddMemoLine(std::string_view line) override;
+  void AddMemoLine(std::string_view line) override { output_.Note(line); }
   void AppendToLastMemoLine(std::string_view text) override { AddMemoLine(text); }
   void SetProgress(int) override {}
 
  private:
-  std::FILE* out_;
+  Output& output_;
 };
 
 }  // namespace zelto::cli

@@ -1,7 +1,6 @@
 #include "cli/write_options.h"
 
 #include "cli/cli_options.h"
-#include "cli/command_options.h"
 #include "config/nominal_currents.h"
 #include "config/real_conversion.h"
 #include "config/record_validation.h"
@@ -12,17 +11,6 @@
 namespace zelto::cli {
 namespace {
 
-constexpr std::array kWriteOptions{
-    OptionSpec{"--sensor", true},         OptionSpec{"--range", true},
-    OptionSpec{"--output", true},         OptionSpec{"--linear-emf", false},
-    OptionSpec{"--cold-junction", false}, OptionSpec{"--scheme", true},
-    OptionSpec{"--sqrt", false},          OptionSpec{"--sensor-break", false},
-};
-constexpr std::array kCorrectOptions{
-    OptionSpec{"--sensor", true},      OptionSpec{"--range", true}, OptionSpec{"--t1", true},
-    OptionSpec{"--t2", true},          OptionSpec{"--i1", true},    OptionSpec{"--i2", true},
-    OptionSpec{"--linear-emf", false},
-};
 // The Velmor-7 settings, which the window shows for that model only.
 constexpr std::array<std::string_view, 5> kVelmorOptions{"--output", "--cold-junction", "--scheme",
                                                          "--sqrt", "--sensor-break"};
@@ -97,11 +85,7 @@ std::optional<std::string> RefuseLinearEmf(const OptionValues& values, int senso
 
 }  // namespace
 
-std::variant<WriteOptions, std::string> ParseWriteOptions(const std::vector<std::string>& arguments,
-                                                          int model) {
-  OptionValues values;
-  if (auto reason = ReadOptions(arguments, kWriteOptions, "write", values))
-    return *reason;
+std::variant<WriteOptions, std::string> ParseWriteOptions(const OptionValues& values, int model) {
   const auto sensor = ParseSensor(values, model, "write");
   if (const auto* reason = std::get_if<std::string>(&sensor))
     return *reason;
@@ -148,13 +132,10 @@ std::variant<WriteOptions, std::string> ParseWriteOptions(const std::vector<std:
   return options;
 }
 
-std::variant<CorrectOptions, std::string> ParseCorrectOptions(
-    const std::vector<std::string>& arguments, int model) {
+std::variant<CorrectOptions, std::string> ParseCorrectOptions(const OptionValues& values,
+                                                              int model) {
   if (!config::IsTableLoadingDevice(model))
     return std::string("correct is for the table-loading models; Velmor-7 has no range correction");
-  OptionValues values;
-  if (auto reason = ReadOptions(arguments, kCorrectOptions, "correct", values))
-    return *reason;
   const auto sensor = ParseSensor(values, model, "correct");
   if (const auto* reason = std::get_if<std::string>(&sensor))
     return *reason;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/cli_options.h"
 #include "config/memory_words.h"
 #include "config/profile.h"
 
@@ -35,9 +36,8 @@ struct CorrectOptions {
 // The reason is one line for standard error. Only what the window offers for the model and
 // sensor is accepted: a code its sensor list lacks, a switch the window disables for the sensor,
 // or a Velmor-7 setting on a table-loading model is refused here.
-std::variant<WriteOptions, std::string> ParseWriteOptions(const std::vector<std::string>& arguments,
-                                                          int model);
-std::variant<CorrectOptions, std::string> ParseCorrectOptions(
-    const std::vector<std::string>& arguments, int model);
+std::variant<WriteOptions, std::string> ParseWriteOptions(const OptionValues& values, int model);
+std::variant<CorrectOptions, std::string> ParseCorrectOptions(const OptionValues& values,
+                                                              int model);
 
 }  // namespace zelto::cli

@@ -82,13 +82,6 @@ std::string NotOffered(ProfileKey key, const Profile& profile) {
 }
 
 // The model's name where it has one, else its position.
-QJsonValue ModelJson(int model) {
-  const std::string text = ModelText(model);
-  if (ModelNamed(text))
-    return QString::fromStdString(text);
-  return model;
-}
-
 class Reader {
  public:
   explicit Reader(const QJsonObject& object) : object_(object) {}
@@ -266,12 +259,15 @@ std::variant<ProfileText, ProfileFileError> LoadProfile(const std::string& path)
   return ParseProfile(*bytes);
 }
 
-std::string ProfileJson(const Profile& profile) {
-  QJsonObject object{
-      {kFormatKey,
-       QString::fromLatin1(kProfileFormat.data(), static_cast<qsizetype>(kProfileFormat.size()))},
-      {kVersionKey, kProfileVersion},
-  };
+QJsonValue ModelJson(int model) {
+  const std::string text = ModelText(model);
+  if (ModelNamed(text))
+    return QString::fromStdString(text);
+  return model;
+}
+
+QJsonObject ProfileObject(const Profile& profile) {
+  QJsonObject object;
   for (const ProfileKey key : ProfileKeys()) {
     if (!KeyApplies(key, profile.model, profile.sensor))
       continue;
@@ -309,6 +305,14 @@ std::string ProfileJson(const Profile& profile) {
     if (!value.isUndefined() && !value.isNull())
       object.insert(KeyString(key), value);
   }
+  return object;
+}
+
+std::string ProfileJson(const Profile& profile) {
+  QJsonObject object = ProfileObject(profile);
+  object.insert(kFormatKey, QString::fromLatin1(kProfileFormat.data(),
+                                                static_cast<qsizetype>(kProfileFormat.size())));
+  object.insert(kVersionKey, kProfileVersion);
   return QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
 }
 

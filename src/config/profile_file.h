@@ -4,6 +4,8 @@
 #include "config/profile.h"
 #include "config/profile_application.h"
 
+#include <QJsonObject>
+
 #include <cstddef>
 #include <span>
 #include <string>
@@ -46,6 +48,14 @@ struct ProfileFileError {
 std::variant<ProfileText, ProfileFileError> ParseProfile(std::span<const char> bytes);
 // `path` is the file system's bytes, as they are.
 std::variant<ProfileText, ProfileFileError> LoadProfile(const std::string& path);
+
+// The model as a profile file and the tool's JSON name it: "dastra-2", or its position where it has
+// no name.
+QJsonValue ModelJson(int model);
+
+// The keys of a profile file with their values, as the file holds them: those that apply to its
+// model and sensor, and the range always; no format or version.
+QJsonObject ProfileObject(const Profile& profile);
 
 // The profile file's text, indented, with the keys that apply to its model and sensor (the
 // others a file cannot hold, KeysAFileCannotHold) and the range always.

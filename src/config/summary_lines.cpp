@@ -1,6 +1,7 @@
 #include "config/summary_lines.h"
 
 #include "config/comma_decimals.h"
+#include "config/nominal_currents.h"
 #include "config/real_conversion.h"
 #include "config/sensor_catalogue.h"
 #include "config/sensor_conversion.h"
@@ -99,6 +100,18 @@ std::string LoadingVersionLine(int model, uint32_t versionWord) {
 std::string VelmorVersionLine(int model, uint32_t versionWord) {
   return Format("%7s  Версия прошивки прибора %1d.%02d.%04d", std::string(ModelName(model)).c_str(),
                 Byte(versionWord, 3), Byte(versionWord, 2), Int16(versionWord, 0));
+}
+
+std::string FirmwareVersionText(int model, uint32_t versionWord) {
+  if (model == kDeviceVelmor7)
+    return Format("%1d.%02d.%04d", Byte(versionWord, 3), Byte(versionWord, 2),
+                  Int16(versionWord, 0));
+  return Format("%02d.%02d.%04d", Byte(versionWord, 3), Byte(versionWord, 2),
+                Int16(versionWord, 0));
+}
+
+std::string FirmwareDateIso(uint32_t dateWord) {
+  return Format("%04d-%02d-%02d", Int16(dateWord, 2), Byte(dateWord, 1), Byte(dateWord, 0));
 }
 
 std::string DateText(uint32_t dateWord) {

@@ -21,6 +21,10 @@ std::string_view ModelName(int model);
 // first number without the leading zero: "Velmor-7  Версия прошивки прибора 2.07.2008".
 std::string LoadingVersionLine(int model, uint32_t versionWord);
 std::string VelmorVersionLine(int model, uint32_t versionWord);
+// The version as those lines show it, without the rest: "02.07.2008", or "2.07.2008" on Velmor-7.
+std::string FirmwareVersionText(int model, uint32_t versionWord);
+// The firmware's date in ISO 8601 order, "2009-03-05", for the tool's JSON.
+std::string FirmwareDateIso(uint32_t dateWord);
 // " от  5.03.2009", appended to the version line.
 std::string DateText(uint32_t dateWord);
 

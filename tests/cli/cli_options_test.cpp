@@ -5,56 +5,105 @@
 namespace zelto::cli {
 namespace {
 
-Invocation Parsed(const std::vector<std::string>& arguments) {
+using Arguments = std::vector<std::string>;
+
+Invocation Parsed(const Arguments& arguments) {
   const ParseResult result = ParseCommandLine(arguments);
   const auto* invocation = std::get_if<Invocation>(&result);
   if (invocation == nullptr) {
-    ADD_FAILURE() << "not an invocation";
+    const auto* usage = std::get_if<BadUsage>(&result);
+    ADD_FAILURE() << "not an invocation: " << (usage ? usage->reason : "help or version");
     return {};
   }
   return *invocation;
 }
 
-std::string UsageReason(const std::vector<std::string>& arguments) {
+std::string UsageReason(const Arguments& arguments) {
   const ParseResult result = ParseCommandLine(arguments);
-  const auto* error = std::get_if<UsageError>(&result);
+  const auto* error = std::get_if<BadUsage>(&result);
   return error != nullptr ? error->reason : std::string("(accepted)");
 }
 
-TEST(CommandLine, OptionsBeforeTheCommandAndArgumentsAfterIt) {
+TEST(CommandLine, OptionsBeforeTheCommandAndItsOwnAfterIt) {
   const Invocation invocation =
       Parsed({"--port", "/dev/pts/7", "--model=dastra-2", "--baud", "9600", "--timeout-scale",
-              "0.01", "--trace", "convert", "--sensor", "11", "--temperature", "100"});
-  EXPECT_EQ(invocation.options.portPath, "/dev/pts/7");
+              "0.01", "--trace", "--json", "--verify", "--no-backup", "write", "--sensor", "11",
+              "--range=-50..600", "--linear-emf"});
+  EXPECT_EQ(invocation.options.portPaths, Arguments{"/dev/pts/7"});
   EXPECT_EQ(invocation.options.model, 1);
+  EXPECT_TRUE(invocation.options.modelGiven);
   EXPECT_EQ(invocation.options.baud, 9600);
   EXPECT_DOUBLE_EQ(invocation.options.timeoutScale, 0.01);
   EXPECT_TRUE(invocation.options.trace);
-  EXPECT_EQ(invocation.command, "convert");
-  EXPECT_EQ(invocation.arguments,
-            (std::vector<std::string>{"--sensor", "11", "--temperature", "100"}));
+  EXPECT_TRUE(invocation.options.json);
+  EXPECT_TRUE(invocation.options.verify);
+  EXPECT_FALSE(invocation.options.backup);
+  EXPECT_EQ(invocation.command, "write");
+  EXPECT_EQ(invocation.values,
+            (OptionValues{{"--sensor", "11"}, {"--range", "-50..600"}, {"--linear-emf", ""}}));
 }
 
 TEST(CommandLine, DefaultsAreVelmorAt4800) {
   const Invocation invocation = Parsed({"ports"});
   EXPECT_EQ(invocation.options.model, 2);
+  EXPECT_FALSE(invocation.options.modelGiven);
   EXPECT_EQ(invocation.options.baud, 4800);
   EXPECT_DOUBLE_EQ(invocation.options.timeoutScale, 1.0);
-  EXPECT_FALSE(invocation.options.portPath);
-  EXPECT_FALSE(invocation.options.comNumber);
+  EXPECT_TRUE(invocation.options.portPaths.empty());
+  EXPECT_TRUE(invocation.options.comNumbers.empty());
+  EXPECT_FALSE(invocation.options.json || invocation.options.verify || invocation.options.trace);
+  EXPECT_TRUE(invocation.options.backup);
+}
+
+TEST(CommandLine, EachPortOnceInTheOrderGiven) {
+  const Invocation ports = Parsed({"--port", "/dev/pts/3", "--port=ttyUSB0", "--com", "4", "--port",
+                                   "/dev/pts/1", "--com", "2", "read"});
+  EXPECT_EQ(ports.options.portPaths, (Arguments{"/dev/pts/3", "ttyUSB0", "/dev/pts/1"}));
+  EXPECT_EQ(ports.options.comNumbers, (std::vector<int>{4, 2}));
+  // A value given twice counts where it is last, as it always has.
+  EXPECT_EQ(Parsed({"--model", "0", "--model", "1", "read"}).options.model, 1);
+}
+
+TEST(CommandLine, WordsAfterTheCommandAreItsOwnEvenWhenTheyNameAnotherCommand) {
+  const Invocation calib = Parsed({"calib", "--save", "read.bin", "read"});
+  EXPECT_EQ(calib.command, "calib");
+  EXPECT_EQ(calib.operands, Arguments{"read"});
+  EXPECT_EQ(calib.values, (OptionValues{{"--save", "read.bin"}}));
+  EXPECT_EQ(Parsed({"restore", "20261207-141502-123-ttyUSB0-1", "--force"}).operands,
+            Arguments{"20261207-141502-123-ttyUSB0-1"});
+  EXPECT_EQ(UsageReason({"read", "write"}), "unexpected argument 'write' for read");
 }
 
 TEST(CommandLine, RefusesWhatTheToolDoesNotOffer) {
   EXPECT_EQ(UsageReason({"--speed", "4800", "ports"}), "unknown option '--speed'");
+  EXPECT_EQ(UsageReason({"frobnicate"}), "unknown command 'frobnicate'");
   EXPECT_EQ(UsageReason({"--baud", "4801", "ports"}), "invalid value '4801' for --baud");
   EXPECT_EQ(UsageReason({"--model", "3", "ports"}), "invalid value '3' for --model");
   EXPECT_EQ(UsageReason({"--model", "Velmor-7", "ports"}), "invalid value 'Velmor-7' for --model");
   EXPECT_EQ(UsageReason({"--com", "0", "ports"}), "invalid value '0' for --com");
   EXPECT_EQ(UsageReason({"--com", "7x", "ports"}), "invalid value '7x' for --com");
+  EXPECT_EQ(UsageReason({"--port=", "read"}), "option --port needs a value");
   EXPECT_EQ(UsageReason({"--timeout-scale", "0,5", "ports"}),
             "invalid value '0,5' for --timeout-scale (0.01..100)");
   EXPECT_EQ(UsageReason({"--port"}), "option --port needs a value");
   EXPECT_EQ(UsageReason({}), "no command given (see --help)");
+  // The command's own.
+  EXPECT_EQ(UsageReason({"memory", "--keep"}), "unknown option '--keep' for memory");
+  EXPECT_EQ(UsageReason({"memory", "--save=x", "--save", "y"}), "option --save given twice");
+  EXPECT_EQ(UsageReason({"write", "--sqrt", "--sqrt"}), "option --sqrt given twice");
+  EXPECT_EQ(UsageReason({"memory", "--save"}), "option --save needs a value");
+  EXPECT_EQ(UsageReason({"write", "--sensor", "--range", "0..100"}),
+            "option --sensor needs a value");
+  EXPECT_EQ(UsageReason({"identify", "extra"}), "unexpected argument 'extra' for identify");
+  // The options before the command belong there.
+  EXPECT_EQ(UsageReason({"read", "--port", "/dev/pts/1"}), "unknown option '--port' for read");
+}
+
+TEST(CommandLine, AUsageErrorKnowsWhetherJsonWasAskedFor) {
+  const ParseResult result = ParseCommandLine({"--json", "--baud", "1", "read"});
+  ASSERT_TRUE(std::holds_alternative<BadUsage>(result));
+  EXPECT_TRUE(std::get<BadUsage>(result).json);
+  EXPECT_FALSE(std::get<BadUsage>(ParseCommandLine({"--baud", "1", "read"})).json);
 }
 
 // Beyond these the time-out arithmetic overflows or every time-out rounds to nothing.
@@ -68,9 +117,13 @@ TEST(CommandLine, TimeoutScaleStaysWhereTheTimeoutsMeanSomething) {
 }
 
 TEST(CommandLine, HelpAndVersionWinOverTheRest) {
-  EXPECT_EQ(std::get<InfoRequest>(ParseCommandLine({"--model", "1", "--help"})),
-            InfoRequest::kHelp);
-  EXPECT_EQ(std::get<InfoRequest>(ParseCommandLine({"--version"})), InfoRequest::kVersion);
+  EXPECT_EQ(std::get<HelpRequest>(ParseCommandLine({"--model", "1", "--help"})).command, "");
+  EXPECT_EQ(
+      std::get<HelpRequest>(ParseCommandLine({"--baud", "1", "write", "--bogus", "-h"})).command,
+      "write");
+  EXPECT_TRUE(std::holds_alternative<VersionRequest>(ParseCommandLine({"--version"})));
+  // Unless the command it would describe is none.
+  EXPECT_EQ(UsageReason({"frobnicate", "--help"}), "unknown command 'frobnicate'");
 }
 
 TEST(CommandLine, StrictNumbers) {

@@ -46,7 +46,7 @@ const std::map<std::string, std::vector<std::string>> kCommandOptions{
     {"calib", {"show", "read", "write", "clear", "clear-full", "--load", "--save"}},
     {"monitor", {"--count", "--interval"}},
     {"convert", {"--sensor", "--temperature", "--signal"}},
-    {"simulate", {"--model", "--memory", "--pace"}},
+    {"simulate", {"--model", "--memory", "--pace", "--count"}},
     {"backups", {}},
     {"restore", {"--force"}},
 };

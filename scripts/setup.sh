@@ -10,6 +10,7 @@ packages=(
   g++ cmake make
   qt6-base-dev qt6-serialport-dev libgl-dev
   pkg-config libxcb1-dev
+  libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

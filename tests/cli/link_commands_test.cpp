@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 #include <signal.h>
 #include <sys/stat.h>
 
@@ -148,6 +149,40 @@ TEST_F(MemoryFile, IsSavedThroughALinkToItsTargetWithItsPermissions) {
   struct stat status {};
   ASSERT_EQ(stat(target.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+}  // namespace
+}  // namespace zelto::cli
+
+namespace zelto::cli {
+namespace {
+
+TEST_F(MemoryFile, ASimulatorCountServesThatManyPortsEachWithAnImageOfItsOwn) {
+  const std::string folder = PathOf("rack");  // made when missing
+  std::vector<std::string> paths;
+  BackgroundProgram rack(kCli, {"--model", "1", "simulate", "--count", "3", "--memory", folder});
+  for (int i = 0; i < 3; ++i)
+    paths.push_back(rack.ReadLine());
+  ASSERT_EQ(std::set<std::string>(paths.begin(), paths.end()).size(), 3u);
+  const auto written = RunProgram(
+      kCli, {"--model", "1", "--no-backup", "--port", paths[1], "write", "--sensor", "11"});
+  EXPECT_EQ(written.exitCode, 0) << written.err;
+  const auto identified =
+      RunProgram(kCli, {"--model", "1", "--port", paths[0], "--port", paths[2], "identify"});
+  EXPECT_EQ(identified.exitCode, 0) << identified.err;
+  EXPECT_EQ(rack.Stop(SIGTERM).exitCode, 0);
+  for (const char* name : {"1.bin", "2.bin", "3.bin"})
+    EXPECT_EQ(Contents(folder + "/" + name).size(), 512u) << name;
+  EXPECT_EQ(Contents(folder + "/2.bin")[8], 11) << "the second simulator's state word";
+  EXPECT_NE(Contents(folder + "/1.bin")[8], 11);
+}
+
+TEST(SimulateCommand, RefusesACountItCannotServeAndJson) {
+  for (const char* count : {"0", "257", "x"})
+    EXPECT_EQ(RunProgram(kCli, {"simulate", "--count", count}).exitCode, 2) << count;
+  const auto json = RunProgram(kCli, {"--json", "simulate"});
+  EXPECT_EQ(json.exitCode, 2);
+  EXPECT_EQ(json.err, "zelto-cli: simulate has no JSON output\n");
 }
 
 }  // namespace

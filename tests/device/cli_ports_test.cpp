@@ -1,0 +1,202 @@
+// zelto-cli on several ports at once, against simulators of the test's own: each port's lines
+// whole and prefixed, each port's outcome its own, and the exit code of them all.
+#include "background_program.h"
+#include "cli/port_runs.h"
+#include "run_program.h"
+#include "scratch_folder.h"
+#include "sim/simulator.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <list>
+#include <map>
+#include <signal.h>
+
+namespace zelto::cli {
+namespace {
+
+using testing::LinesOf;
+using testing::ProgramResult;
+using testing::RunProgram;
+using Lines = std::vector<std::string>;
+
+const std::string kCli = ZELTO_CLI_PATH;
+constexpr int kDastra = 1;
+// Short read time-outs: a silent device costs well under a second.
+const Lines kFast{"--timeout-scale", "0.02"};
+
+// Several Dastra-2 simulators, and the tool run on all of their ports.
+class SeveralPorts : public ::testing::Test {
+ protected:
+  explicit SeveralPorts(int count = 3) {
+    for (int i = 0; i < count; ++i)
+      sims_.emplace_back(kDastra);
+  }
+
+  Lines Ports() const {
+    Lines ports;
+    for (const sim::Simulator& sim : sims_)
+      ports.insert(ports.end(), {"--port", sim.Path()});
+    return ports;
+  }
+  ProgramResult Run(const Lines& command, Lines ports = {}) {
+    if (ports.empty())
+      ports = Ports();
+    Lines arguments{"--model", "dastra-2"};
+    arguments.insert(arguments.end(), kFast.begin(), kFast.end());
+    arguments.insert(arguments.end(), ports.begin(), ports.end());
+    arguments.insert(arguments.end(), command.begin(), command.end());
+    return RunProgram(kCli, arguments);
+  }
+  sim::Simulator& Sim(std::size_t i) { return *std::next(sims_.begin(), static_cast<long>(i)); }
+
+  // The lines of each port, the prefix taken off; a line without a known prefix fails.
+  std::map<std::string, Lines> ByPort(const std::string& text) {
+    std::map<std::string, Lines> lines;
+    for (const std::string& line : LinesOf(text)) {
+      const auto tab = line.find('\t');
+      const std::string port = tab == std::string::npos ? std::string() : line.substr(0, tab);
+      const bool known = std::any_of(sims_.begin(), sims_.end(),
+                                     [&](const sim::Simulator& sim) { return sim.Path() == port; });
+      EXPECT_TRUE(known) << "a line of no port: " << line;
+      if (known)
+        lines[port].push_back(line.substr(tab + 1));
+    }
+    return lines;
+  }
+
+  testing::ScratchFolder folder_;
+  std::list<sim::Simulator> sims_;
+};
+
+TEST_F(SeveralPorts, WritesEveryDeviceAtOnceAndPrefixesEveryLineWithItsPort) {
+  const ProgramResult written =
+      Run({"--no-backup", "write", "--sensor", "11", "--range", "-50..600"});
+  ASSERT_EQ(written.exitCode, 0) << written.err;
+  EXPECT_EQ(written.out, "");
+  for (auto& [port, statuses] : ByPort(written.err)) {
+    EXPECT_EQ(Lines(statuses.end() - 2, statuses.end()),
+              (Lines{"Ждите завершения записи", "Запись завершена"}))
+        << port;
+  }
+  for (std::size_t i = 0; i < sims_.size(); ++i)
+    EXPECT_EQ(Sim(i).Memory(), Sim(0).Memory()) << "each device got the same words";
+
+  const ProgramResult read = Run({"read"});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  const auto lines = ByPort(read.out);
+  ASSERT_EQ(lines.size(), sims_.size());
+  for (const auto& [port, summary] : lines) {
+    EXPECT_EQ(summary, (Lines{"Dastra-2  Версия прошивки прибора 02.04.0017 от 14.03.2022",
+                              "термопара ТХА (K)(-50...+1300)°C",
+                              "Диапазон: (-50...+600)°C  Линейно от температуры"}))
+        << port;
+  }
+}
+
+TEST_F(SeveralPorts, ASilentPortNeitherStopsNorHoldsUpTheOthers) {
+  // The silent one waits out the full read time-outs, seconds; the others need a few frames.
+  sims_.front().SetFault(sim::Fault::SilentFrom(1));
+  Lines arguments{"--model", "dastra-2", "--json"};
+  const Lines ports = Ports();
+  arguments.insert(arguments.end(), ports.begin(), ports.end());
+  arguments.emplace_back("identify");
+  testing::BackgroundProgram tool(kCli, arguments);
+  // Both answering ports have ended while the first is still waiting for its reply.
+  Lines done{tool.ReadLine(), tool.ReadLine()};
+  std::sort(done.begin(), done.end());
+  for (std::size_t i = 1; i < sims_.size(); ++i) {
+    EXPECT_NE(std::find_if(done.begin(), done.end(),
+                           [&](const std::string& line) {
+                             return line.find("\"port\":\"" + Sim(i).Path() + "\"") !=
+                                        std::string::npos &&
+                                    line.find("\"ok\":true") != std::string::npos;
+                           }),
+              done.end())
+        << Sim(i).Path();
+  }
+  tool.Stop(SIGTERM);
+}
+
+TEST_F(SeveralPorts, ExitsWithTheFirstFailureInCommandLineOrder) {
+  sims_.front().SetFault(sim::Fault::SilentFrom(1));  // 3
+  sim::Simulator velmor(2);                           // 4, as a Dastra-2
+  const std::string missing = folder_.PathOf("no-such-port");
+  const std::string silent = sims_.front().Path();
+  const std::string good = Sim(1).Path();
+
+  ProgramResult result = Run(
+      {"identify"}, {"--port", good, "--port", silent, "--port", velmor.Path(), "--port", missing});
+  EXPECT_EQ(result.exitCode, 3) << result.err;
+  result = Run({"identify"}, {"--port", good, "--port", velmor.Path(), "--port", silent});
+  EXPECT_EQ(result.exitCode, 4) << result.err;
+  result = Run({"identify"}, {"--port", missing, "--port", silent});
+  EXPECT_EQ(result.exitCode, 6) << result.err;
+  // Every port says how it ended, each under its own path.
+  const Lines errors = LinesOf(result.err);
+  EXPECT_NE(std::find(errors.begin(), errors.end(), silent + "\tПрибор не отвечает"), errors.end())
+      << result.err;
+}
+
+TEST_F(SeveralPorts, DiffFindingADifferenceIsSevenUnlessAPortFailed) {
+  const std::string profile = folder_.Write(
+      "k.json", R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 11})");
+  ASSERT_EQ(Run({"--no-backup", "write", "--profile", profile}, {"--port", Sim(0).Path()}).exitCode,
+            0);
+  EXPECT_EQ(Run({"diff", "--profile", profile}, {"--port", Sim(0).Path()}).exitCode, 0);
+  EXPECT_EQ(Run({"diff", "--profile", profile}).exitCode, 7);
+  Sim(2).SetFault(sim::Fault::SilentFrom(1));
+  EXPECT_EQ(Run({"diff", "--profile", profile}).exitCode, 3);
+}
+
+TEST_F(SeveralPorts, SavesOneFilePerPortNamedAfterIt) {
+  const std::string image = folder_.PathOf("ee.bin");
+  const ProgramResult result = Run({"memory", "--save", image});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  for (const sim::Simulator& sim : sims_) {
+    const std::string name = sim.Path().substr(sim.Path().rfind('/') + 1);
+    const sim::MemoryImage memory = sim.Memory();
+    EXPECT_EQ(testing::Contents(folder_.PathOf("ee-" + name + ".bin")),
+              std::string(memory.begin(), memory.end()));
+  }
+  EXPECT_EQ(testing::Contents(image), "") << "no file under the name given";
+}
+
+TEST_F(SeveralPorts, RefusesAPortNamedTwiceAndARestoreOfSeveral) {
+  const std::string path = Sim(0).Path();
+  // Also under another name for the same device.
+  const std::string name = path.substr(path.rfind('/') + 1);
+  for (const Lines& ports : {Lines{"--port", path, "--port", path},
+                             Lines{"--port", path, "--port", "/dev/pts/../pts/" + name}}) {
+    const ProgramResult twice = Run({"identify"}, ports);
+    EXPECT_EQ(twice.exitCode, 2);
+    EXPECT_EQ(twice.err, "zelto-cli: port " + ports.back() + " is given twice\n");
+  }
+  const ProgramResult com = Run({"identify"}, {"--com", "7", "--com", "7"});
+  EXPECT_EQ(com.exitCode, 2) << com.err;
+  const ProgramResult restore = Run({"restore"});
+  EXPECT_EQ(restore.exitCode, 2);
+  EXPECT_EQ(restore.err, "zelto-cli: restore takes one port, not 3\n");
+  for (const sim::Simulator& sim : sims_)
+    EXPECT_TRUE(sim.Requests().empty()) << "nothing was sent";
+}
+
+TEST(ExitOfSeveral, IsTheFirstFailureThenADifference) {
+  EXPECT_EQ(CombinedExit({0, 0, 0}), 0);
+  EXPECT_EQ(CombinedExit({0, 7, 0}), 7);
+  EXPECT_EQ(CombinedExit({7, 3, 6}), 3);
+  EXPECT_EQ(CombinedExit({0, 6, 3}), 6);
+  EXPECT_EQ(CombinedExit({7, 7}), 7);
+}
+
+TEST(FileOfPort, PutsThePortsNameBeforeTheExtension) {
+  EXPECT_EQ(FileOfPort("ee.bin", "/dev/ttyUSB0"), "ee-ttyUSB0.bin");
+  EXPECT_EQ(FileOfPort("/tmp/k.v1/profile.json", "/dev/pts/3"), "/tmp/k.v1/profile-3.json");
+  EXPECT_EQ(FileOfPort("dump", "/dev/ttyS0"), "dump-ttyS0");
+  EXPECT_EQ(FileOfPort("/tmp/k.v1/dump", "/dev/ttyS0"), "/tmp/k.v1/dump-ttyS0");
+  EXPECT_EQ(FileOfPort("cal.tar.bin", "ttyUSB1"), "cal.tar-ttyUSB1.bin");
+  EXPECT_EQ(FileOfPort(".hidden", "/dev/ttyS0"), ".hidden-ttyS0");
+}
+
+}  // namespace
+}  // namespace zelto::cli

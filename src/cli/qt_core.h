@@ -7,8 +7,9 @@
 
 namespace zelto::cli {
 
-// Qt Serial Port wants an application object on the thread that uses the port, event loop or
-// not. The tool makes one only for the commands that touch ports.
+// Qt Serial Port wants an application object, event loop or not, made on the main thread before
+// any port's. The tool makes one only for the commands that touch ports, and only where the
+// program has none.
 class QtCore {
  public:
   QtCore();

@@ -95,9 +95,10 @@ TEST_F(SeveralPorts, WritesEveryDeviceAtOnceAndPrefixesEveryLineWithItsPort) {
 }
 
 TEST_F(SeveralPorts, ASilentPortNeitherStopsNorHoldsUpTheOthers) {
-  // The silent one waits out the full read time-outs, seconds; the others need a few frames.
+  // The silent one waits out the read time-outs, half a minute at twice their length, longer
+  // than a line may take to come; the others need a few frames.
   sims_.front().SetFault(sim::Fault::SilentFrom(1));
-  Lines arguments{"--model", "dastra-2", "--json"};
+  Lines arguments{"--model", "dastra-2", "--json", "--timeout-scale", "2"};
   const Lines ports = Ports();
   arguments.insert(arguments.end(), ports.begin(), ports.end());
   arguments.emplace_back("identify");

@@ -87,7 +87,8 @@ void CheckGlobalOptions(const Invocation& invocation) {
 void CheckCommandOptions(const Invocation& invocation) {
   const CommandHelp* help = FindCommandHelp(invocation.command);
   ZELTO_FUZZ_CHECK(help != nullptr);
-  for (const auto& [name, value] : invocation.values) {
+  for (const auto& value : invocation.values) {
+    const std::string& name = value.first;
     ZELTO_FUZZ_CHECK(std::any_of(help->options.begin(), help->options.end(),
                                  [&](const OptionHelp& option) { return option.name == name; }));
   }

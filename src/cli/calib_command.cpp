@@ -149,8 +149,8 @@ int OnDevice(const PortRun& run, DeviceSession& session, Reporter& reporter, Ope
 }
 
 // The block as it stands after the operation, saved when asked; the exit code.
-int Finish(const PortRun* run, Output& output, const CalibRequest& request,
-           const calib::CalibBlock& block, int model, Reporter& reporter) {
+int KeepBlock(const PortRun* run, Output& output, const CalibRequest& request,
+              const calib::CalibBlock& block, int model, Reporter& reporter) {
   if (request.operation == Operation::kShow || request.operation == Operation::kRead)
     output.Result() = CalibrationObject(block, model);
   if (!request.save)
@@ -181,7 +181,7 @@ int RunCalib(const Invocation& invocation, Output& output) {
     if (request.operation == Operation::kShow) {
       calib::ShowCalibration(loaded, model, true, reporter);
       reporter.FinishLine();
-      return Finish(nullptr, output, request, loaded, model, reporter);
+      return KeepBlock(nullptr, output, request, loaded, model, reporter);
     }
   }
   return RunOnPorts(invocation.options, output, [&](const PortRun& run) -> int {
@@ -192,7 +192,7 @@ int RunCalib(const Invocation& invocation, Output& output) {
     });
     if (exitCode != kExitSuccess)
       return exitCode;
-    return Finish(&run, run.output, request, block, model, reporter);
+    return KeepBlock(&run, run.output, request, block, model, reporter);
   });
 }
 

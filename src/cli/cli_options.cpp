@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
+#include <tuple>
 #include <utility>
 
 namespace zelto::cli {
@@ -94,60 +96,65 @@ std::variant<std::vector<std::string>, std::string> ValuesOf(const CLI::Option& 
   return values;
 }
 
+// Takes one value of an option; false when the value is not one it takes.
+using ValueReader = std::function<bool(const std::string& value)>;
+
+// Each value of the option in turn; the reason for the first that is missing or refused, with
+// the range of values allowed where the option has one.
+std::optional<std::string> ReadEach(const CLI::Option& option, const ValueReader& read,
+                                    std::string_view allowed = {}) {
+  const auto values = ValuesOf(option);
+  if (const auto* reason = std::get_if<std::string>(&values))
+    return *reason;
+  for (const std::string& value : std::get<std::vector<std::string>>(values)) {
+    if (!read(value))
+      return Invalid(option.get_name(), value) + std::string(allowed);
+  }
+  return std::nullopt;
+}
+
 // The global options' values, checked; a value given more than once counts where it is last,
 // except for the ports, which each count.
 std::optional<std::string> ReadGlobalOptions(const GlobalParse& parsed, GlobalOptions& options) {
-  const auto each = [](const CLI::Option& option, const auto& apply) -> std::optional<std::string> {
-    const auto values = ValuesOf(option);
-    if (const auto* reason = std::get_if<std::string>(&values))
-      return *reason;
-    for (const std::string& value : std::get<std::vector<std::string>>(values)) {
-      if (!apply(value))
-        return Invalid(option.get_name(), value);
-    }
-    return std::nullopt;
+  const ValueReader port = [&](const std::string& path) {
+    options.portPaths.push_back(path);
+    return true;
   };
-  std::optional<std::string> reason;
-  if ((reason = each(*parsed.port,
-                     [&](const std::string& path) {
-                       options.portPaths.push_back(path);
-                       return true;
-                     })) ||
-      (reason = each(*parsed.com,
-                     [&](const std::string& text) {
-                       const auto number = ParseInteger(text);
-                       if (!number || *number < 1 || *number > 255)
-                         return false;
-                       options.comNumbers.push_back(*number);
-                       return true;
-                     })) ||
-      (reason = each(*parsed.model,
-                     [&](const std::string& text) {
-                       const auto model = ParseModel(text);
-                       options.model = model.value_or(options.model);
-                       options.modelGiven = true;
-                       return model.has_value();
-                     })) ||
-      (reason = each(*parsed.baud, [&](const std::string& text) {
-         const auto baud = ParseInteger(text);
-         if (!baud || std::find(kBaudRates.begin(), kBaudRates.end(), *baud) == kBaudRates.end())
-           return false;
-         options.baud = *baud;
-         return true;
-       }))) {
-    return reason;
-  }
-  if (reason =
-          each(*parsed.timeoutScale,
-               [&](const std::string& text) {
-                 const auto scale = ParseReal(text);
-                 if (!scale || !(*scale >= kLeastTimeoutScale && *scale <= kGreatestTimeoutScale))
-                   return false;
-                 options.timeoutScale = *scale;
-                 return true;
-               });
-      reason) {
-    return *reason + " (0.01..100)";
+  const ValueReader com = [&](const std::string& text) {
+    const auto number = ParseInteger(text);
+    if (!number || *number < 1 || *number > 255)
+      return false;
+    options.comNumbers.push_back(*number);
+    return true;
+  };
+  const ValueReader model = [&](const std::string& text) {
+    const auto position = ParseModel(text);
+    options.model = position.value_or(options.model);
+    options.modelGiven = true;
+    return position.has_value();
+  };
+  const ValueReader baud = [&](const std::string& text) {
+    const auto rate = ParseInteger(text);
+    if (!rate || std::find(kBaudRates.begin(), kBaudRates.end(), *rate) == kBaudRates.end())
+      return false;
+    options.baud = *rate;
+    return true;
+  };
+  const ValueReader timeoutScale = [&](const std::string& text) {
+    const auto scale = ParseReal(text);
+    if (!scale || !(*scale >= kLeastTimeoutScale && *scale <= kGreatestTimeoutScale))
+      return false;
+    options.timeoutScale = *scale;
+    return true;
+  };
+  for (const auto& [option, read, allowed] :
+       {std::tuple{parsed.port, port, ""},
+        {parsed.com, com, ""},
+        {parsed.model, model, ""},
+        {parsed.baud, baud, ""},
+        {parsed.timeoutScale, timeoutScale, " (0.01..100)"}}) {
+    if (auto reason = ReadEach(*option, read, allowed))
+      return reason;
   }
   options.trace = parsed.trace->count() > 0;
   options.backup = parsed.noBackup->count() == 0;

@@ -412,7 +412,7 @@ std::string CommandHelpText(const CommandHelp& help) {
     text += " " + std::string(help.synopsis);
   text += "\n\n" + std::string(help.summary) + "\n";
   if (help.needsDevice)
-    text += "The device: --port PATH or --com N before the command.\n";
+    text += "The device: --port PATH or --com N before the command, once per port for several.\n";
   if (const auto operations = Selected(help.options, true); !operations.empty())
     text += "\nOperations:\n" + OptionLines(operations);
   if (const auto options = Selected(help.options, false); !options.empty())

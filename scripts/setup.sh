@@ -10,6 +10,7 @@ packages=(
   g++ cmake make
   qt6-base-dev qt6-serialport-dev libgl-dev
   pkg-config libxcb1-dev
+  file dpkg-dev desktop-file-utils man-db
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

@@ -22,7 +22,9 @@ std::string OpenFailureStatus(int number, OpenFailure reason) {
     case OpenFailure::kBusy:
       return "Порт " + port + " занят другой программой";
     case OpenFailure::kNoAccess:
-      return "Нет доступа к порту " + port + ": пользователь должен входить в группу dialout";
+      return "Нет доступа к порту " + port +
+             ": добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите "
+             "в систему снова";
     case OpenFailure::kSettings:
       return "Порт " + port + " не принимает настройки линии";
     case OpenFailure::kBadName:

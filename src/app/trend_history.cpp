@@ -41,8 +41,8 @@ void TrendHistory::Append(WallTime start, std::chrono::steady_clock::time_point 
   using Milliseconds = std::chrono::duration<double, std::milli>;
   if (!steadyFirst_)
     steadyFirst_ = steadyStart;
-  const double firstMs = times_.empty() ? Milliseconds(start.time_since_epoch()).count()
-                                        : times_.front();
+  const double firstMs =
+      times_.empty() ? Milliseconds(start.time_since_epoch()).count() : times_.front();
   // Never before the cycle ahead of it, whatever the steady clock's resolution.
   double time = firstMs + Milliseconds(steadyStart - *steadyFirst_).count();
   if (!times_.empty())
@@ -133,8 +133,8 @@ void TrendHistory::ViewRaw(const Series& series, std::size_t first, std::size_t 
   }
 }
 
-void TrendHistory::ViewBlocks(const Series& series, std::size_t first, std::size_t last,
-                              int level, TrendRuns& runs) const {
+void TrendHistory::ViewBlocks(const Series& series, std::size_t first, std::size_t last, int level,
+                              TrendRuns& runs) const {
   const auto& blocks = series.levels[static_cast<std::size_t>(level)];
   const int shift = level + 1;
   RunBuilder builder(runs);

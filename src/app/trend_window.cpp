@@ -14,8 +14,8 @@
 #include <QScatterSeries>
 #include <QTimer>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <array>

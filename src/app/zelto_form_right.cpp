@@ -69,8 +69,7 @@ void FillFileGroup(ZeltoForm& form) {
   QGroupBox* group = form.WorkFiles;
   form.OpenButton = MakeButton("OpenButton", QStringLiteral("Открыть"), group);
   form.SaveAsButton = MakeButton("SaveAsButton", QStringLiteral("Сохранить"), group);
-  form.SaveMemoButton =
-      MakeButton("SaveMemoButton", QStringLiteral("Сохранить журнал…"), group);
+  form.SaveMemoButton = MakeButton("SaveMemoButton", QStringLiteral("Сохранить журнал…"), group);
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(form.OpenButton);
   layout->addWidget(form.SaveAsButton);
@@ -135,7 +134,7 @@ void FillServicePanel(ZeltoForm& form) {
   layout->setSpacing(2);
   const std::initializer_list<QToolButton*> buttons{
       form.Request,      form.ReadE,   form.ReadPol, form.TestPort, form.Monitor, form.SpeedButton2,
-      form.SpeedButton1, form.ECalibr, form.SS,      form.CC,       form.FF,     form.Plot};
+      form.SpeedButton1, form.ECalibr, form.SS,      form.CC,       form.FF,      form.Plot};
   int index = 0;
   for (QToolButton* button : buttons) {
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -4,8 +4,7 @@
 
 namespace zelto::calib {
 
-FileOutcome SaveReported(const std::string& path, std::span<const char> bytes,
-                         Reporter& reporter) {
+FileOutcome SaveReported(const std::string& path, std::span<const char> bytes, Reporter& reporter) {
   const FileOutcome outcome = WriteFileSafely(path, bytes);
   reporter.ShowStatus(outcome == FileOutcome::kDone ? kStatusFileWritten
                                                     : FileFailureStatus(outcome));

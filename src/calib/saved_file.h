@@ -10,7 +10,6 @@ namespace zelto::calib {
 
 // Writes the bytes through the safe save (WriteFileSafely) and says in the status how it went:
 // "Файл записан", or why not.
-FileOutcome SaveReported(const std::string& path, std::span<const char> bytes,
-                         Reporter& reporter);
+FileOutcome SaveReported(const std::string& path, std::span<const char> bytes, Reporter& reporter);
 
 }  // namespace zelto::calib

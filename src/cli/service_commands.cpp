@@ -9,7 +9,6 @@
 #include "cli/qt_core.h"
 #include "link/memory_reads.h"
 
-
 namespace zelto::cli {
 namespace {
 

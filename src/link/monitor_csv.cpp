@@ -45,7 +45,8 @@ std::string LocalIsoTime(std::chrono::system_clock::time_point time) {
   std::strftime(date.data(), date.size(), "%Y-%m-%dT%H:%M:%S", &local);
   // Offsets lie within a day either way.
   const long offsetMinutes = local.tm_gmtoff / 60;
-  const int absolute = static_cast<int>((offsetMinutes < 0 ? -offsetMinutes : offsetMinutes) % 1440);
+  const int absolute =
+      static_cast<int>((offsetMinutes < 0 ? -offsetMinutes : offsetMinutes) % 1440);
   std::array<char, 64> text{};
   std::snprintf(text.data(), text.size(), "%s.%03d%c%02d:%02d", date.data(), millis % 1000,
                 offsetMinutes < 0 ? '-' : '+', absolute / 60, absolute % 60);

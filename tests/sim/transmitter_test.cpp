@@ -73,8 +73,8 @@ TEST(Transmitter, EveryReplyCarriesANonzeroByteNine) {
 TEST(Transmitter, AHeldMonitorValueStaysUntilReleased) {
   Transmitter device(2);
   const auto monitor = [&](int index) {
-    return static_cast<std::int32_t>(
-        Data(device.Answer(Request(static_cast<std::uint16_t>(0x500 + index), 0, kReadRam)).value()));
+    return static_cast<std::int32_t>(Data(
+        device.Answer(Request(static_cast<std::uint16_t>(0x500 + index), 0, kReadRam)).value()));
   };
   device.SetMonitorValue(13, -1);
   device.SetMonitorValue(3, 123456);

@@ -25,12 +25,27 @@
 namespace zelto::app {
 namespace {
 
-// The whole history is shown over at least a minute, which the first cycles fill from the left.
-constexpr double kShortestWholeMs = 60'000;
+constexpr double kMinuteMs = 60'000;
+constexpr double kHourMs = 60 * kMinuteMs;
+constexpr double kDayMs = 24 * kHourMs;
 constexpr double kShortestSpanMs = 1'000;  // the deepest zoom: a second across
-constexpr double kDayMs = 24 * 60 * 60 * 1000.0;
-// The value axis reaches this share of the shown values' spread beyond them.
-constexpr double kValueMargin = 0.05;
+// The whole history is shown over the first of these spans it fits in, which the cycles then
+// fill from the left; past the last, the span doubles. The axis moves only when a span is
+// outgrown, rather than with every cycle.
+constexpr std::array<double, 16> kWholeSpans{
+    kMinuteMs,  2 * kMinuteMs, 5 * kMinuteMs, 10 * kMinuteMs, 15 * kMinuteMs, 30 * kMinuteMs,
+    kHourMs,    2 * kHourMs,   3 * kHourMs,   6 * kHourMs,    12 * kHourMs,   kDayMs,
+    2 * kDayMs, 3 * kDayMs,    7 * kDayMs,    14 * kDayMs};
+// Following a zoomed span, the view moves on by this share of it once the newest cycle reaches
+// its right edge.
+constexpr double kFollowStep = 0.25;
+// The value axis reaches this share of the shown values' spread beyond them. Autoscale keeps
+// the axis while the values stay inside and fill at least the given share of it.
+constexpr double kValueMargin = 0.1;
+constexpr double kLeastFill = 0.5;
+// A line is drawn in pieces of this many points, each piece sharing its last point with the
+// next: a new cycle changes the last piece only, and the chart redraws only what changed.
+constexpr qsizetype kPiecePoints = 64;
 
 // The monitor lines' addresses first, in colours far apart; the rest after them.
 constexpr std::array<const char*, 11> kColours{"#7f7f7f", "#1f77b4", "#ff7f0e", "#2ca02c",
@@ -69,6 +84,39 @@ QToolButton* MakeButton(const char* name, const QString& text, QWidget* parent,
 
 QDateTime TimeOf(double ms) {
   return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(ms));
+}
+
+double WholeSpan(double historyMs) {
+  for (const double span : kWholeSpans) {
+    if (historyMs < span)
+      return span;
+  }
+  double span = kWholeSpans.back();
+  while (historyMs >= span)
+    span *= 2;
+  return span;
+}
+
+// A stretch of the runs' points, as one line piece or the points alone.
+struct Stretch {
+  const TrendRuns::Point* begin;
+  const TrendRuns::Point* end;
+};
+
+bool SameAs(const QList<QPointF>& drawn, Stretch wanted) {
+  return drawn.size() == wanted.end - wanted.begin &&
+         std::equal(drawn.begin(), drawn.end(), wanted.begin,
+                    [](const QPointF& a, const TrendRuns::Point& b) {
+                      return a.x() == b.x && a.y() == b.y;
+                    });
+}
+
+QList<QPointF> PointsOf(Stretch stretch) {
+  QList<QPointF> points;
+  points.reserve(stretch.end - stretch.begin);
+  for (const TrendRuns::Point* point = stretch.begin; point != stretch.end; ++point)
+    points.append(QPointF(point->x, point->y));
+  return points;
 }
 
 }  // namespace
@@ -148,14 +196,14 @@ void TrendWindow::BuildChart() {
 
   for (std::size_t s = 0; s < history_.Addresses().size(); ++s) {
     SeriesLines lines;
-    lines.dots = new QScatterSeries(chart_);
-    lines.dots->setName(AddressText(history_.Addresses()[s]));
-    lines.dots->setColor(ColourOf(s));
-    lines.dots->setBorderColor(ColourOf(s));
-    lines.dots->setMarkerSize(5);
-    chart_->addSeries(lines.dots);
-    lines.dots->attachAxis(timeAxis_);
-    lines.dots->attachAxis(valueAxis_);
+    lines.alone = new QScatterSeries(chart_);
+    lines.alone->setName(AddressText(history_.Addresses()[s]));
+    lines.alone->setColor(ColourOf(s));
+    lines.alone->setBorderColor(ColourOf(s));
+    lines.alone->setMarkerSize(5);
+    chart_->addSeries(lines.alone);
+    lines.alone->attachAxis(timeAxis_);
+    lines.alone->attachAxis(valueAxis_);
     series_.push_back(lines);
   }
 
@@ -166,14 +214,17 @@ void TrendWindow::BuildChart() {
   connect(valueAxis_, &QValueAxis::rangeChanged, this, [this] { ValueAxisMoved(); });
 }
 
-QLineSeries* TrendWindow::AddLine(std::size_t series) {
+QLineSeries* TrendWindow::AddPiece(std::size_t series) {
   auto* line = new QLineSeries(chart_);
   line->setName(AddressText(history_.Addresses()[series]));
-  line->setPen(QPen(ColourOf(series), 1.5));
+  QPen pen(ColourOf(series), 1);
+  pen.setCosmetic(true);
+  line->setPen(pen);
   chart_->addSeries(line);
   line->attachAxis(timeAxis_);
   line->attachAxis(valueAxis_);
-  series_[series].lines.push_back(line);
+  series_[series].pieces.push_back(line);
+  series_[series].drawn.emplace_back();
   return line;
 }
 
@@ -189,15 +240,18 @@ void TrendWindow::HistoryGrew() {
 void TrendWindow::Follow() {
   if (history_.Cycles() == 0) {
     const auto now = static_cast<double>(QDateTime::currentMSecsSinceEpoch());
-    ShowRange(now - kShortestWholeMs, now);
+    ShowRange(now - kMinuteMs, now);
     return;
   }
   const double first = history_.TimeAt(0);
   const double last = history_.TimeAt(history_.Cycles() - 1);
-  if (spanMs_) {
-    ShowRange(last - *spanMs_, last);
+  if (!spanMs_) {
+    ShowRange(first, first + WholeSpan(last - first));
+  } else if (last > toMs_ || last < fromMs_ || toMs_ - fromMs_ != *spanMs_) {
+    const double to = last + *spanMs_ * kFollowStep;
+    ShowRange(to - *spanMs_, to);
   } else {
-    ShowRange(first, std::max(last, first + kShortestWholeMs));
+    ShowRange(fromMs_, toMs_);
   }
 }
 
@@ -220,8 +274,9 @@ void TrendWindow::showEvent(QShowEvent* event) {
 void TrendWindow::Redraw() {
   stale_ = false;
   ApplyTimeAxis();
-  // Never more than a few points a pixel column, however long the history.
-  const int columns = std::max(64, static_cast<int>(chart_->plotArea().width()));
+  // At most a least and a greatest value for every two pixel columns, however long the history:
+  // peaks stay, and the chart is never handed more than it can show.
+  const int columns = std::max(64, static_cast<int>(chart_->plotArea().width()) / 2);
   std::vector<TrendRuns> shown;
   for (std::size_t s = 0; s < series_.size(); ++s) {
     if (!boxes_[s]->isChecked()) {
@@ -236,45 +291,65 @@ void TrendWindow::Redraw() {
 }
 
 void TrendWindow::ApplyTimeAxis() {
+  const QDateTime from = TimeOf(fromMs_);
+  const QDateTime to = TimeOf(toMs_);
+  if (timeAxis_->min() == from && timeAxis_->max() == to)
+    return;
   const bool hasDays = toMs_ - fromMs_ > kDayMs;
   timeAxis_->setFormat(hasDays ? QStringLiteral("dd.MM HH:mm") : QStringLiteral("HH:mm:ss"));
   applying_ = true;
-  timeAxis_->setRange(TimeOf(fromMs_), TimeOf(toMs_));
+  timeAxis_->setRange(from, to);
   applying_ = false;
 }
 
 void TrendWindow::ShowRuns(std::size_t series, const TrendRuns& runs) {
   SeriesLines& lines = series_[series];
+  // Only the pieces that changed are handed to the chart, which redraws each one it is handed.
+  std::size_t piece = 0;
   QList<QPointF> alone;
-  std::size_t used = 0;
+  const auto show = [&](Stretch stretch) {
+    if (piece == lines.pieces.size())
+      AddPiece(series);
+    if (!SameAs(lines.drawn[piece], stretch)) {
+      lines.drawn[piece] = PointsOf(stretch);
+      lines.pieces[piece]->replace(lines.drawn[piece]);
+    }
+    if (!lines.pieces[piece]->isVisible())
+      lines.pieces[piece]->setVisible(true);
+    ++piece;
+  };
   for (std::size_t run = 0; run < runs.RunCount(); ++run) {
-    const auto begin = runs.points.begin() + static_cast<std::ptrdiff_t>(runs.runStarts[run]);
-    const auto end = begin + static_cast<std::ptrdiff_t>(runs.RunSize(run));
-    if (end - begin == 1) {
+    const TrendRuns::Point* begin = runs.points.data() + runs.runStarts[run];
+    const auto size = static_cast<std::ptrdiff_t>(runs.RunSize(run));
+    if (size == 1) {
       alone.append(QPointF(begin->x, begin->y));
       continue;
     }
-    QList<QPointF> points;
-    points.reserve(end - begin);
-    for (auto point = begin; point != end; ++point)
-      points.append(QPointF(point->x, point->y));
-    QLineSeries* line = used < lines.lines.size() ? lines.lines[used] : AddLine(series);
-    ++used;
-    line->replace(points);
-    line->setVisible(true);
+    // Each piece shares its last point with the next, so that the line runs on unbroken.
+    for (std::ptrdiff_t first = 0; first + 1 < size; first += kPiecePoints - 1)
+      show({begin + first, begin + std::min<std::ptrdiff_t>(size, first + kPiecePoints)});
   }
-  for (std::size_t spare = used; spare < lines.lines.size(); ++spare) {
-    if (lines.lines[spare]->count() > 0)
-      lines.lines[spare]->clear();
+  for (std::size_t spare = piece; spare < lines.pieces.size(); ++spare) {
+    if (!lines.drawn[spare].isEmpty()) {
+      lines.pieces[spare]->clear();
+      lines.drawn[spare].clear();
+    }
   }
-  lines.dots->replace(alone);
-  lines.dots->setVisible(true);
+  if (lines.drawnAlone != alone) {
+    lines.drawnAlone = std::move(alone);
+    lines.alone->replace(lines.drawnAlone);
+  }
+  if (!lines.alone->isVisible())
+    lines.alone->setVisible(true);
 }
 
 void TrendWindow::HideSeries(std::size_t series) {
-  for (QLineSeries* line : series_[series].lines)
-    line->setVisible(false);
-  series_[series].dots->setVisible(false);
+  for (QLineSeries* piece : series_[series].pieces) {
+    if (piece->isVisible())
+      piece->setVisible(false);
+  }
+  if (series_[series].alone->isVisible())
+    series_[series].alone->setVisible(false);
 }
 
 void TrendWindow::ScaleValues(const std::vector<TrendRuns>& shown) {
@@ -289,8 +364,19 @@ void TrendWindow::ScaleValues(const std::vector<TrendRuns>& shown) {
   if (least > greatest)
     return;  // nothing shown: the axis stays
   const double margin = std::max(1.0, (greatest - least) * kValueMargin);
+  const double from = least - margin;
+  const double to = greatest + margin;
+  // A new range redraws every line; the axis stays while it still fits what is shown.
+  const double axisMin = valueAxis_->min();
+  const double axisMax = valueAxis_->max();
+  const bool fits =
+      axisMin <= least && greatest <= axisMax && (to - from) >= kLeastFill * (axisMax - axisMin);
+  if (fits && !fitValues_)
+    return;
+  fitValues_ = false;
   applying_ = true;
-  valueAxis_->setRange(least - margin, greatest + margin);
+  valueAxis_->setRange(from, to);
+  valueAxis_->applyNiceNumbers();  // labels a reader takes in at a glance
   applying_ = false;
 }
 
@@ -333,6 +419,7 @@ void TrendWindow::PauseClick() {
 }
 
 void TrendWindow::AutoscaleClick() {
+  fitValues_ = true;
   Redraw();
 }
 
@@ -340,6 +427,7 @@ void TrendWindow::WholeClick() {
   spanMs_.reset();
   pause_->setChecked(false);
   autoscale_->setChecked(true);
+  fitValues_ = true;
   Follow();
 }
 

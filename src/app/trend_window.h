@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPointF>
 #include <QWidget>
 
 #include <optional>
@@ -58,21 +60,25 @@ class TrendWindow final : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  // One address's lines: a line series for each run, and the points that stand alone.
+  // One address's lines: line series for the pieces of its runs, one for the points that stand
+  // alone, and what each holds.
   struct SeriesLines {
-    std::vector<QLineSeries*> lines;
-    QScatterSeries* dots = nullptr;
+    std::vector<QLineSeries*> pieces;
+    std::vector<QList<QPointF>> drawn;
+    QScatterSeries* alone = nullptr;
+    QList<QPointF> drawnAlone;
   };
 
   QWidget* BuildControls();
   QWidget* BuildSeriesBoxes();
   void BuildChart();
-  QLineSeries* AddLine(std::size_t series);
-  // The newest cycle at the right edge, over the span (or the whole history).
+  QLineSeries* AddPiece(std::size_t series);
+  // The newest cycle in view: the whole history over a span it fits in, or the zoomed span
+  // moved on once the newest cycle reaches its edge.
   void Follow();
   void ShowRange(double fromMs, double toMs);
   void Redraw();
-  // Puts the runs into the address's series; returns nothing, hides nothing.
+  // Puts the runs into the address's series, handing the chart only what changed.
   void ShowRuns(std::size_t series, const TrendRuns& runs);
   void HideSeries(std::size_t series);
   void ScaleValues(const std::vector<TrendRuns>& shown);
@@ -103,6 +109,7 @@ class TrendWindow final : public QWidget {
   std::optional<double> spanMs_;  // the followed span; nothing: the whole history
   bool applying_ = false;         // the window itself is setting the axes
   bool stale_ = true;             // changed while hidden: redrawn when shown
+  bool fitValues_ = true;         // autoscale fits the values anew at the next redraw
 };
 
 }  // namespace zelto::app

@@ -28,7 +28,7 @@ struct TrendRuns {
 // of each cycle and, per address, its value or the lack of a reply. Beside the values it keeps
 // per address the least and greatest value over blocks of 2, 4, 8, … cycles, so that showing
 // any stretch costs about the same whatever the history's length. Memory grows with the
-// history (under 100 bytes a cycle for the eleven addresses), never with the showing.
+// history (about 200 bytes a cycle for the eleven addresses), never with the showing.
 class TrendHistory {
  public:
   using WallTime = std::chrono::system_clock::time_point;

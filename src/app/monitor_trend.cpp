@@ -17,7 +17,11 @@ constexpr MonitorSet kPlottedSet = MonitorSet::kFull;
 MonitorTrend::MonitorTrend(QWidget& owner, Reporter& reporter)
     : owner_(owner), reporter_(reporter), history_(MonitorAddresses(kPlottedSet)) {}
 
-MonitorTrend::~MonitorTrend() = default;
+MonitorTrend::~MonitorTrend() {
+  // The window shows the history by reference: it goes first, rather than with the main
+  // window's children after the history is gone.
+  delete window_.data();
+}
 
 void MonitorTrend::Add(std::chrono::system_clock::time_point start,
                        std::chrono::steady_clock::time_point steadyStart,

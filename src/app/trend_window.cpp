@@ -2,6 +2,7 @@
 
 #include "app/trend_chart_view.h"
 #include "app/trend_history.h"
+#include "app/trend_lines.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -9,9 +10,7 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QHBoxLayout>
-#include <QLineSeries>
 #include <QPixmap>
-#include <QScatterSeries>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -43,9 +42,6 @@ constexpr double kFollowStep = 0.25;
 // the axis while the values stay inside and fill at least the given share of it.
 constexpr double kValueMargin = 0.1;
 constexpr double kLeastFill = 0.5;
-// A line is drawn in pieces of this many points, each piece sharing its last point with the
-// next: a new cycle changes the last piece only, and the chart redraws only what changed.
-constexpr qsizetype kPiecePoints = 64;
 
 // The monitor lines' addresses first, in colours far apart; the rest after them.
 constexpr std::array<const char*, 11> kColours{"#7f7f7f", "#1f77b4", "#ff7f0e", "#2ca02c",
@@ -95,28 +91,6 @@ double WholeSpan(double historyMs) {
   while (historyMs >= span)
     span *= 2;
   return span;
-}
-
-// A stretch of the runs' points, as one line piece or the points alone.
-struct Stretch {
-  const TrendRuns::Point* begin;
-  const TrendRuns::Point* end;
-};
-
-bool SameAs(const QList<QPointF>& drawn, Stretch wanted) {
-  return drawn.size() == wanted.end - wanted.begin &&
-         std::equal(drawn.begin(), drawn.end(), wanted.begin,
-                    [](const QPointF& a, const TrendRuns::Point& b) {
-                      return a.x() == b.x && a.y() == b.y;
-                    });
-}
-
-QList<QPointF> PointsOf(Stretch stretch) {
-  QList<QPointF> points;
-  points.reserve(stretch.end - stretch.begin);
-  for (const TrendRuns::Point* point = stretch.begin; point != stretch.end; ++point)
-    points.append(QPointF(point->x, point->y));
-  return points;
 }
 
 }  // namespace
@@ -195,16 +169,8 @@ void TrendWindow::BuildChart() {
   chart_->addAxis(valueAxis_, Qt::AlignLeft);
 
   for (std::size_t s = 0; s < history_.Addresses().size(); ++s) {
-    SeriesLines lines;
-    lines.alone = new QScatterSeries(chart_);
-    lines.alone->setName(AddressText(history_.Addresses()[s]));
-    lines.alone->setColor(ColourOf(s));
-    lines.alone->setBorderColor(ColourOf(s));
-    lines.alone->setMarkerSize(5);
-    chart_->addSeries(lines.alone);
-    lines.alone->attachAxis(timeAxis_);
-    lines.alone->attachAxis(valueAxis_);
-    series_.push_back(lines);
+    lines_.push_back(std::make_unique<TrendLines>(
+        *chart_, *timeAxis_, *valueAxis_, AddressText(history_.Addresses()[s]), ColourOf(s)));
   }
 
   view_ = new TrendChartView(chart_, this);  // takes the chart
@@ -212,20 +178,6 @@ void TrendWindow::BuildChart() {
   view_->SetWheelZoom([this](double factor, double atMs) { ZoomTime(factor, atMs); });
   connect(timeAxis_, &QDateTimeAxis::rangeChanged, this, [this] { TimeAxisMoved(); });
   connect(valueAxis_, &QValueAxis::rangeChanged, this, [this] { ValueAxisMoved(); });
-}
-
-QLineSeries* TrendWindow::AddPiece(std::size_t series) {
-  auto* line = new QLineSeries(chart_);
-  line->setName(AddressText(history_.Addresses()[series]));
-  QPen pen(ColourOf(series), 1);
-  pen.setCosmetic(true);
-  line->setPen(pen);
-  chart_->addSeries(line);
-  line->attachAxis(timeAxis_);
-  line->attachAxis(valueAxis_);
-  series_[series].pieces.push_back(line);
-  series_[series].drawn.emplace_back();
-  return line;
 }
 
 bool TrendWindow::Following() const {
@@ -278,13 +230,13 @@ void TrendWindow::Redraw() {
   // peaks stay, and the chart is never handed more than it can show.
   const int columns = std::max(64, static_cast<int>(chart_->plotArea().width()) / 2);
   std::vector<TrendRuns> shown;
-  for (std::size_t s = 0; s < series_.size(); ++s) {
+  for (std::size_t s = 0; s < lines_.size(); ++s) {
     if (!boxes_[s]->isChecked()) {
-      HideSeries(s);
+      lines_[s]->Hide();
       continue;
     }
     shown.push_back(history_.View(s, fromMs_, toMs_, columns));
-    ShowRuns(s, shown.back());
+    lines_[s]->Show(shown.back());
   }
   if (autoscale_->isChecked())
     ScaleValues(shown);
@@ -300,56 +252,6 @@ void TrendWindow::ApplyTimeAxis() {
   applying_ = true;
   timeAxis_->setRange(from, to);
   applying_ = false;
-}
-
-void TrendWindow::ShowRuns(std::size_t series, const TrendRuns& runs) {
-  SeriesLines& lines = series_[series];
-  // Only the pieces that changed are handed to the chart, which redraws each one it is handed.
-  std::size_t piece = 0;
-  QList<QPointF> alone;
-  const auto show = [&](Stretch stretch) {
-    if (piece == lines.pieces.size())
-      AddPiece(series);
-    if (!SameAs(lines.drawn[piece], stretch)) {
-      lines.drawn[piece] = PointsOf(stretch);
-      lines.pieces[piece]->replace(lines.drawn[piece]);
-    }
-    if (!lines.pieces[piece]->isVisible())
-      lines.pieces[piece]->setVisible(true);
-    ++piece;
-  };
-  for (std::size_t run = 0; run < runs.RunCount(); ++run) {
-    const TrendRuns::Point* begin = runs.points.data() + runs.runStarts[run];
-    const auto size = static_cast<std::ptrdiff_t>(runs.RunSize(run));
-    if (size == 1) {
-      alone.append(QPointF(begin->x, begin->y));
-      continue;
-    }
-    // Each piece shares its last point with the next, so that the line runs on unbroken.
-    for (std::ptrdiff_t first = 0; first + 1 < size; first += kPiecePoints - 1)
-      show({begin + first, begin + std::min<std::ptrdiff_t>(size, first + kPiecePoints)});
-  }
-  for (std::size_t spare = piece; spare < lines.pieces.size(); ++spare) {
-    if (!lines.drawn[spare].isEmpty()) {
-      lines.pieces[spare]->clear();
-      lines.drawn[spare].clear();
-    }
-  }
-  if (lines.drawnAlone != alone) {
-    lines.drawnAlone = std::move(alone);
-    lines.alone->replace(lines.drawnAlone);
-  }
-  if (!lines.alone->isVisible())
-    lines.alone->setVisible(true);
-}
-
-void TrendWindow::HideSeries(std::size_t series) {
-  for (QLineSeries* piece : series_[series].pieces) {
-    if (piece->isVisible())
-      piece->setVisible(false);
-  }
-  if (series_[series].alone->isVisible())
-    series_[series].alone->setVisible(false);
 }
 
 void TrendWindow::ScaleValues(const std::vector<TrendRuns>& shown) {
@@ -432,6 +334,7 @@ void TrendWindow::WholeClick() {
 }
 
 void TrendWindow::SeriesClick() {
+  fitValues_ = true;
   Redraw();
 }
 

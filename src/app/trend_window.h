@@ -1,18 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
-#include <QPointF>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QChart;
 class QCheckBox;
 class QDateTimeAxis;
-class QLineSeries;
-class QScatterSeries;
 class QToolButton;
 class QValueAxis;
 
@@ -20,6 +17,7 @@ namespace zelto::app {
 
 class TrendChartView;
 class TrendHistory;
+class TrendLines;
 struct TrendRuns;
 
 // The window "График": the monitor's history as a line chart, one series per polled address
@@ -60,27 +58,14 @@ class TrendWindow final : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  // One address's lines: line series for the pieces of its runs, one for the points that stand
-  // alone, and what each holds.
-  struct SeriesLines {
-    std::vector<QLineSeries*> pieces;
-    std::vector<QList<QPointF>> drawn;
-    QScatterSeries* alone = nullptr;
-    QList<QPointF> drawnAlone;
-  };
-
   QWidget* BuildControls();
   QWidget* BuildSeriesBoxes();
   void BuildChart();
-  QLineSeries* AddPiece(std::size_t series);
   // The newest cycle in view: the whole history over a span it fits in, or the zoomed span
   // moved on once the newest cycle reaches its edge.
   void Follow();
   void ShowRange(double fromMs, double toMs);
   void Redraw();
-  // Puts the runs into the address's series, handing the chart only what changed.
-  void ShowRuns(std::size_t series, const TrendRuns& runs);
-  void HideSeries(std::size_t series);
   void ScaleValues(const std::vector<TrendRuns>& shown);
   void ApplyTimeAxis();
   // What the user did to the axes (rubber band, right click), told apart from the window's own
@@ -102,7 +87,7 @@ class TrendWindow final : public QWidget {
   TrendChartView* view_ = nullptr;
   QDateTimeAxis* timeAxis_ = nullptr;
   QValueAxis* valueAxis_ = nullptr;
-  std::vector<SeriesLines> series_;
+  std::vector<std::unique_ptr<TrendLines>> lines_;  // by address, as the history has them
 
   double fromMs_ = 0;
   double toMs_ = 0;

@@ -66,7 +66,6 @@ bool MonitorTrend::StartRecording(const std::string& path) {
 }
 
 void MonitorTrend::StopRecording() {
-  recording_.Close();
   RecordingStopped();
 }
 

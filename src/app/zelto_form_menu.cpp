@@ -101,12 +101,12 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
       AddItem(file, "PrintSetup", QStringLiteral("Настройки принтера..."), kHiddenAndDisabled);
   form.N1 = AddSeparator(file, "N1");
   form.Exit = AddItem(file, "Exit", QStringLiteral("Выход"));
-  // --- The memo to a file: the last entry before the separator above "Выход", after whatever
-  // else the menu offers, so it is placed against that separator rather than built in line.
+  // --- Saving the memo. Placed against the separator above "Выход" rather than in the order
+  // above, so that it stays the last entry before it whatever the menu gains.
   form.SaveMemo = new QAction(QStringLiteral("Сохранить журнал…"), file);
   form.SaveMemo->setObjectName(QStringLiteral("SaveMemo"));
   file->insertAction(form.N1, form.SaveMemo);
-  // --- End of the memo entry.
+  // --- End of saving the memo.
 
   QMenu* settings =
       AddMenu(bar, "Edit1", QStringLiteral("Настройки"), {.enabled = true, .visible = false});

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <thread>
 
@@ -91,7 +92,8 @@ int PollCycles(const MonitorOptions& options, DeviceSession& session, ConsoleRep
   MonitorValues values{};
   // The lines are printed here, after the exchanges, rather than by the poll.
   const TraceFlags noDump;
-  for (int cycle = 0; options.count == 0 || cycle < options.count; ++cycle) {
+  // Counted wide: a run until a signal may go on for weeks at any pace.
+  for (std::int64_t cycle = 0; options.count == 0 || cycle < options.count; ++cycle) {
     const std::chrono::milliseconds pause(cycle == 0 ? 0 : options.intervalMs);
     if (stop != nullptr) {
       if (stop->WaitFor(pause))

@@ -9,6 +9,8 @@ set -euo pipefail
 packages=(
   g++ cmake make
   qt6-base-dev qt6-serialport-dev libgl-dev
+  # The plot window; Qt Charts' CMake package needs Qt OpenGL's, which its package leaves out.
+  qt6-charts-dev libqt6opengl6-dev
   pkg-config libxcb1-dev
   file dpkg-dev desktop-file-utils man-db
   libgtest-dev libgmock-dev libbenchmark-dev

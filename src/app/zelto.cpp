@@ -63,7 +63,8 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       settings_(std::make_unique<WindowSettings>()),
       link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)),
       trace_(traceFlags_, *reporter_),
-      configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)) {
+      configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)),
+      trend_(std::make_unique<MonitorTrend>(*this, *reporter_)) {
   link_->SetTrace(&trace_);
   link_->SetPortScanner(std::move(linkSetup.scanPorts));
   extraPorts_ = std::move(linkSetup.extraPorts);
@@ -284,6 +285,9 @@ void TZelto::SetServiceViewShown(bool shown) {
   form_.Function->setTabVisible(kDebugPage, shown);
   form_.ServicePan->setVisible(shown);
   form_.WorkFiles->setVisible(shown);
+  // The plot belongs to the service panel; its history and any recording go on.
+  if (!shown)
+    trend_->CloseWindow();
 }
 
 void TZelto::SetSubmenuVisible(QMenu* submenu, bool visible) {

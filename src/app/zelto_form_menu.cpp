@@ -123,6 +123,12 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
   BuildSafetyItems(form, file);
   form.N1 = AddSeparator(file, "N1");
   form.Exit = AddItem(file, "Exit", QStringLiteral("Выход"));
+  // --- Saving the memo. Placed against the separator above "Выход" rather than in the order
+  // above, so that it stays the last entry before it whatever the menu gains.
+  form.SaveMemo = new QAction(QStringLiteral("Сохранить журнал…"), file);
+  form.SaveMemo->setObjectName(QStringLiteral("SaveMemo"));
+  file->insertAction(form.N1, form.SaveMemo);
+  // --- End of saving the memo.
 
   QMenu* settings =
       AddMenu(bar, "Edit1", QStringLiteral("Настройки"), {.enabled = true, .visible = false});

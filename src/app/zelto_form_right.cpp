@@ -69,9 +69,11 @@ void FillFileGroup(ZeltoForm& form) {
   QGroupBox* group = form.WorkFiles;
   form.OpenButton = MakeButton("OpenButton", QStringLiteral("Открыть"), group);
   form.SaveAsButton = MakeButton("SaveAsButton", QStringLiteral("Сохранить"), group);
+  form.SaveMemoButton = MakeButton("SaveMemoButton", QStringLiteral("Сохранить журнал…"), group);
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(form.OpenButton);
   layout->addWidget(form.SaveAsButton);
+  layout->addWidget(form.SaveMemoButton);
 }
 
 QGroupBox* BuildDeviceCommandGroup(ZeltoForm& form, QWidget* parent) {
@@ -121,6 +123,7 @@ void FillServicePanel(ZeltoForm& form) {
   form.SS = toggle("SS", "S", QStringLiteral("fSendToMemo"));
   form.CC = toggle("CC", "C", QStringLiteral("fComtoBuf"));
   form.FF = toggle("FF", "F", QStringLiteral("fCnftoMemo"));
+  form.Plot = plain("Plot", "Plot", QStringLiteral("График значений монитора"));
 
   // The test and the monitor poll share a group: one button down releases the other.
   auto* polling = new ReleasableButtonGroup(panel);
@@ -131,7 +134,7 @@ void FillServicePanel(ZeltoForm& form) {
   layout->setSpacing(2);
   const std::initializer_list<QToolButton*> buttons{
       form.Request,      form.ReadE,   form.ReadPol, form.TestPort, form.Monitor, form.SpeedButton2,
-      form.SpeedButton1, form.ECalibr, form.SS,      form.CC,       form.FF};
+      form.SpeedButton1, form.ECalibr, form.SS,      form.CC,       form.FF,      form.Plot};
   int index = 0;
   for (QToolButton* button : buttons) {
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -6,6 +6,7 @@
 #include "calib/calibration_files.h"
 #include "calib/calibration_transfers.h"
 #include "calib/ee_image_file.h"
+#include "calib/saved_file.h"
 #include "config/config_file.h"
 #include "config/conversion_self_test.h"
 #include "config/write_sequences.h"
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -29,6 +31,7 @@ namespace {
 const QString kConfigFiles = QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*");
 const QString kBinaryFiles = QStringLiteral("Binary files (*.bin)|*.bin");
 const QString kTextFiles = QStringLiteral("Text files (*.txt)|*.txt");
+const QString kMemoFiles = QStringLiteral("Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*");
 const QString kBin = QStringLiteral("bin");
 const QString kTxt = QStringLiteral("txt");
 const QString kUnrepresentableName =
@@ -39,6 +42,7 @@ const QString kUnrepresentableName =
 void TZelto::ConnectServiceHandlers() {
   Bind(form_.Open, &QAction::triggered, [this] { OpenClick(); });
   Bind(form_.SaveAs, &QAction::triggered, [this] { SaveAsClick(); });
+  Bind(form_.SaveMemo, &QAction::triggered, [this] { SaveMemoClick(); });
   BindCommand(form_.ReadEepromToRam, &QAction::triggered, [this] { ReadEClick(); });
   Bind(form_.TimerTest, &QTimer::timeout, [this] { TimerTestTimer(); });
   Bind(form_.TimerMonitor, &QTimer::timeout, [this] { TimerMonitorTimer(); });
@@ -65,6 +69,7 @@ void TZelto::ConnectServiceHandlers() {
 void TZelto::ConnectServiceControls() {
   Bind(form_.OpenButton, &QPushButton::clicked, [this] { OpenClick(); });
   Bind(form_.SaveAsButton, &QPushButton::clicked, [this] { SaveAsClick(); });
+  Bind(form_.SaveMemoButton, &QPushButton::clicked, [this] { SaveMemoClick(); });
   BindCommand(form_.Request, &QToolButton::clicked, [this] { RequestClick(); });
   Bind(form_.TestPort, &QToolButton::clicked, [this] { TestPortClick(); });
   Bind(form_.Monitor, &QToolButton::clicked, [this] { MonitorClick(); });
@@ -76,6 +81,7 @@ void TZelto::ConnectServiceControls() {
   Bind(form_.SS, &QToolButton::clicked, [this] { SSClick(); });
   Bind(form_.FF, &QToolButton::clicked, [this] { FFClick(); });
   Bind(form_.CC, &QToolButton::clicked, [this] { CCClick(); });
+  Bind(form_.Plot, &QToolButton::clicked, [this] { PlotClick(); });
   for (QLineEdit* field : {form_.SetTemp, form_.RezCalc, form_.Edit3, form_.Edit2})
     fieldEvents_->Watch(*field);
 }
@@ -156,6 +162,16 @@ void TZelto::SaveAsClick() {
     calib::SaveEEImage(*path, eeImage_, *reporter_);
 }
 
+void TZelto::SaveMemoClick() {
+  const auto path = ChooseFile(form_.SaveDialogEE, kMemoFiles, kTxt);
+  if (!path)
+    return;
+  std::string text = form_.InforF->toPlainText().toStdString();
+  if (!text.empty())
+    text += '\n';
+  calib::SaveReported(*path, text, *reporter_);
+}
+
 void TZelto::RequestClick() {
   ServiceRequest(*link_);
 }
@@ -173,7 +189,11 @@ void TZelto::TimerTestTimer() {
 }
 
 void TZelto::TimerMonitorTimer() {
-  PollMonitor(*link_, monitorValues_, MonitorSet::kFull, traceFlags_, *reporter_);
+  const auto start = std::chrono::system_clock::now();
+  const auto steadyStart = std::chrono::steady_clock::now();
+  const MonitorCycle cycle =
+      PollMonitorCycle(*link_, monitorValues_, MonitorSet::kFull, traceFlags_, *reporter_);
+  trend_->Add(start, steadyStart, cycle);
 }
 
 void TZelto::Timer_MgrTimer() {

@@ -76,9 +76,15 @@ constexpr std::array<OptionHelp, 7> kCalibOptions{{
     {"--save", "FILE", "saves the block to FILE (.bin or .txt) after the operation"},
 }};
 
-constexpr std::array<OptionHelp, 2> kMonitorOptions{{
-    {"--count", "N", "cycles to poll, at least 1; default 1"},
+constexpr std::array<OptionHelp, 3> kMonitorOptions{{
+    {"--count", "N",
+     "cycles to poll; default 1. 0 polls until SIGINT or SIGTERM, through\n"
+     "silence, then exits 0"},
     {"--interval", "MS", "pause between cycles in milliseconds; default 3000"},
+    {"--csv", "",
+     "a header line, then one comma-separated line per cycle: the cycle's\n"
+     "start (local ISO 8601 time with milliseconds and UTC offset), then\n"
+     "one column per address (0x0500 ...), empty where no reply came"},
 }};
 
 constexpr std::array<OptionHelp, 3> kConvertOptions{{
@@ -138,7 +144,8 @@ constexpr std::array<ExitHelp, 3> kRestoreExits{
       "a usage error, no such backup or none to undo, a backup of another model, or a\n"
       "     device that holds another configuration (without --force): nothing is sent"},
      {5, "the backup file could not be read, or the restore's own backup not saved"}}};
-constexpr std::array<ExitHelp, 2> kMonitorExits{{{0, "polled"}, {2, "a usage error"}}};
+constexpr std::array<ExitHelp, 2> kMonitorExits{
+    {{0, "polled, or stopped by SIGINT or SIGTERM with --count 0"}, {2, "a usage error"}}};
 constexpr std::array<ExitHelp, 2> kConvertExits{
     {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
 constexpr std::array<ExitHelp, 4> kSimulateExits{{{0, "stopped by SIGINT or SIGTERM"},
@@ -208,8 +215,11 @@ constexpr std::array kCommands{
     CommandHelp{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",
                 "the calibration block", kCalibOptions, true,
                 "The block's lines once the operation is done (none after clear).", kCalibExits},
-    CommandHelp{"monitor", "[--count N] [--interval MS]", "poll the live values", kMonitorOptions,
-                true, "One block of monitor lines per cycle.", kMonitorExits},
+    CommandHelp{"monitor", "[--count N] [--interval MS] [--csv]", "poll the live values",
+                kMonitorOptions, true,
+                "One block of monitor lines per cycle, or with --csv one line; each line is\n"
+                "flushed as it is finished.",
+                kMonitorExits},
     CommandHelp{"convert", "--sensor CODE (--temperature T | --signal S)",
                 "convert with the sensor's tables, no device needed", kConvertOptions, false,
                 "The converted value with four decimals and the decimal comma.", kConvertExits},

@@ -8,16 +8,22 @@
 #include "cli/port_commands.h"
 #include "cli/qt_core.h"
 #include "link/memory_reads.h"
-#include "link/monitor.h"
-
-#include <chrono>
-#include <thread>
 
 namespace zelto::cli {
 namespace {
 
-// The window polls the monitor every three seconds.
-constexpr int kDefaultIntervalMs = 3000;
+// Parses the command's options and checks that a device is given.
+std::variant<NamedOptions, std::string> DeviceCommandOptions(const Invocation& invocation,
+                                                             const std::set<std::string>& allowed) {
+  auto parsed = ParseNamedOptions(invocation.arguments, allowed, invocation.command);
+  if (std::holds_alternative<NamedOptions>(parsed)) {
+    if (const auto reason = MissingDevice(invocation.options))
+      return *reason;
+  }
+  return parsed;
+}
+
+}  // namespace
 
 int ServiceExit(ServiceOutcome outcome) {
   switch (outcome) {
@@ -31,31 +37,6 @@ int ServiceExit(ServiceOutcome outcome) {
   }
   return kExitUsage;
 }
-
-// Parses the command's options and checks that a device is given.
-std::variant<NamedOptions, std::string> DeviceCommandOptions(const Invocation& invocation,
-                                                             const std::set<std::string>& allowed) {
-  auto parsed = ParseNamedOptions(invocation.arguments, allowed, invocation.command);
-  if (std::holds_alternative<NamedOptions>(parsed)) {
-    if (const auto reason = MissingDevice(invocation.options))
-      return *reason;
-  }
-  return parsed;
-}
-
-// A whole number of at least `least` from an option, or the default when the option is absent.
-std::optional<int> CountOption(const NamedOptions& options, const std::string& name, int fallback,
-                               int least) {
-  const auto found = options.find(name);
-  if (found == options.end())
-    return fallback;
-  const auto value = ParseInteger(found->second);
-  if (!value || *value < least)
-    return std::nullopt;
-  return value;
-}
-
-}  // namespace
 
 int RunMemory(const Invocation& invocation) {
   const auto parsed = DeviceCommandOptions(invocation, {"--save"});
@@ -93,37 +74,6 @@ int RunTables(const Invocation& invocation) {
     return connected;
   EEImage image{};
   return session.ExitCode(ServiceExit(ReadTablesImage(session.GetLink(), image, reporter)));
-}
-
-int RunMonitor(const Invocation& invocation) {
-  const auto parsed = DeviceCommandOptions(invocation, {"--count", "--interval"});
-  if (const auto* reason = std::get_if<std::string>(&parsed))
-    return UsageError(*reason);
-  const auto& options = std::get<NamedOptions>(parsed);
-  const auto count = CountOption(options, "--count", 1, 1);
-  if (!count)
-    return UsageError("invalid value '" + options.at("--count") + "' for --count");
-  const auto interval = CountOption(options, "--interval", kDefaultIntervalMs, 0);
-  if (!interval)
-    return UsageError("invalid value '" + options.at("--interval") + "' for --interval");
-
-  const QtCore qt;
-  ConsoleReporter reporter;
-  DeviceSession session(invocation.options, reporter);
-  if (const int connected = session.Connect(); connected != kExitSuccess)
-    return connected;
-  // The monitor lines print whatever the trace switches say; the window gates them.
-  TraceFlags shown;
-  shown.Set(fCnftoMemo, true);
-  MonitorValues values{};
-  for (int cycle = 0; cycle < *count; ++cycle) {
-    if (cycle > 0)
-      std::this_thread::sleep_for(std::chrono::milliseconds(*interval));
-    const auto outcome = PollMonitor(session.GetLink(), values, MonitorSet::kFull, shown, reporter);
-    if (outcome != ServiceOutcome::kDone)
-      return session.ExitCode(ServiceExit(outcome));
-  }
-  return kExitSuccess;
 }
 
 }  // namespace zelto::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "link/service_outcome.h"
 
 namespace zelto::cli {
 
@@ -11,7 +12,7 @@ int RunMemory(const Invocation& invocation);
 // tables: reads the table area and prints the decoded dump.
 int RunTables(const Invocation& invocation);
 
-// monitor [--count N] [--interval MS]: N monitor polls, MS apart, each printing its lines.
-int RunMonitor(const Invocation& invocation);
+// The exit code of a service read or poll.
+int ServiceExit(ServiceOutcome outcome);
 
 }  // namespace zelto::cli

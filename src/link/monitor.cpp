@@ -31,27 +31,42 @@ std::span<const int> Slots(MonitorSet set) {
 
 }  // namespace
 
-ServiceOutcome PollMonitor(Link& link, MonitorValues& values, MonitorSet set,
-                           const TraceFlags& flags, Reporter& reporter) {
-  ServiceOutcome outcome = ServiceOutcome::kDone;
+std::vector<std::uint16_t> MonitorAddresses(MonitorSet set) {
+  std::vector<std::uint16_t> addresses;
+  for (const int slot : Slots(set))
+    addresses.push_back(static_cast<std::uint16_t>(kMonitorFirstAddress + slot));
+  return addresses;
+}
+
+MonitorCycle PollMonitorCycle(Link& link, MonitorValues& values, MonitorSet set,
+                              const TraceFlags& flags, Reporter& reporter) {
+  MonitorCycle cycle;
   for (const int slot : Slots(set)) {
     auto& value = values[static_cast<std::size_t>(slot)];
-    if (outcome == ServiceOutcome::kNoAnswer) {
+    MonitorReading& reading = cycle.readings.emplace_back();
+    reading.address = static_cast<std::uint16_t>(kMonitorFirstAddress + slot);
+    if (cycle.outcome == ServiceOutcome::kNoAnswer) {
       value = -1;
       continue;
     }
-    link.Request(static_cast<std::uint16_t>(kMonitorFirstAddress + slot), Payload{}, CmdReadRam);
+    link.Request(reading.address, Payload{}, CmdReadRam);
     if (link.ReadReply()) {
       value = ReplyValue(link.ReplyBuffer());
+      reading.value = value;
     } else {
       value = -1;
-      outcome = ServiceOutcome::kNoAnswer;
+      cycle.outcome = ServiceOutcome::kNoAnswer;
     }
   }
-  if (outcome == ServiceOutcome::kNoAnswer)
+  if (cycle.outcome == ServiceOutcome::kNoAnswer)
     ShowNoAnswer(link, reporter);
   DumpMonitor(values, flags, reporter);
-  return outcome;
+  return cycle;
+}
+
+ServiceOutcome PollMonitor(Link& link, MonitorValues& values, MonitorSet set,
+                           const TraceFlags& flags, Reporter& reporter) {
+  return PollMonitorCycle(link, values, set, flags, reporter).outcome;
 }
 
 std::vector<std::string> MonitorLines(const MonitorValues& values) {

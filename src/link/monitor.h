@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,31 @@ enum class MonitorSet {
   kShort,  // 0x500..0x507
 };
 
+// The set's addresses in poll order.
+std::vector<std::uint16_t> MonitorAddresses(MonitorSet set);
+
+// What one address gave in a poll: the value of its reply, or nothing when none came. Unlike
+// a slot, it tells a device value of -1 from silence.
+struct MonitorReading {
+  std::uint16_t address = 0;
+  std::optional<std::int32_t> value;
+
+  bool operator==(const MonitorReading&) const = default;
+};
+
+struct MonitorCycle {
+  ServiceOutcome outcome = ServiceOutcome::kDone;
+  std::vector<MonitorReading> readings;  // every address of the set, in poll order
+};
+
 // Reads each address of the set into its slot, in order, then dumps the values (gated by
 // fCnftoMemo). Slots 9..11 are in neither set and keep their values. The first address
 // without a reply ends the poll with "Прибор не отвечает": it and the addresses of the set
 // not reached become -1, as a poll of a silent device would leave them, without waiting out
-// each of them.
+// each of them; their readings have no value.
+MonitorCycle PollMonitorCycle(Link& link, MonitorValues& values, MonitorSet set,
+                              const TraceFlags& flags, Reporter& reporter);
+// The same poll for callers that want only its outcome.
 ServiceOutcome PollMonitor(Link& link, MonitorValues& values, MonitorSet set,
                            const TraceFlags& flags, Reporter& reporter);
 

@@ -93,6 +93,11 @@ void Simulator::SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord) {
   transmitter_.SetFirmware(versionWord, dateWord);
 }
 
+void Simulator::SetMonitorValue(int index, std::optional<std::int32_t> value) {
+  const std::lock_guard lock(mutex_);
+  transmitter_.SetMonitorValue(index, value);
+}
+
 MemoryImage Simulator::Memory() const {
   const std::lock_guard lock(mutex_);
   return transmitter_.Memory();

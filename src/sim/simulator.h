@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -46,6 +47,9 @@ class Simulator {
   // The firmware version and date words the device reports (see Transmitter::SetFirmware).
   void SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord);
   MemoryImage Memory() const;
+  // Holds a working-memory value at monitor address 0x500 + index, or lets it drift again
+  // (see Transmitter::SetMonitorValue).
+  void SetMonitorValue(int index, std::optional<std::int32_t> value);
   // Called on the serving thread after every word written, with the whole memory.
   void OnMemoryWritten(std::function<void(const MemoryImage&)> observer);
 

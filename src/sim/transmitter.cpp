@@ -149,7 +149,14 @@ std::uint32_t Transmitter::WorkingMemory(int address) const {
   return 0;  // address 0 answers identification through the type code alone
 }
 
+void Transmitter::SetMonitorValue(int index, std::optional<std::int32_t> value) {
+  if (index >= 0 && index < kMonitorCount)
+    heldMonitorValues_[index] = value;
+}
+
 std::int32_t Transmitter::MonitorValue(int index) const {
+  if (const auto held = heldMonitorValues_[index])
+    return *held;
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
   const double phase = 2.0 * std::numbers::pi * seconds / 20.0 + index;

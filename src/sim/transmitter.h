@@ -42,8 +42,12 @@ class Transmitter {
   // Flashes other firmware: the version and date words as a reader gets them.
   void SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord);
 
-  // The live value at a monitor address, which drifts with time as a measurement would.
+  // The live value at a monitor address, which drifts with time as a measurement would,
+  // unless a value is held there.
   std::int32_t MonitorValue(int index) const;
+  // Holds the value at monitor address 0x500 + index (0..13) in place of the drifting one;
+  // nothing lets it drift again. An index outside the monitor changes nothing.
+  void SetMonitorValue(int index, std::optional<std::int32_t> value);
 
  private:
   std::uint32_t WordAt(int address) const;
@@ -54,6 +58,7 @@ class Transmitter {
   std::uint32_t firmwareVersion_;
   std::uint32_t firmwareDate_;
   MemoryImage memory_{};
+  std::array<std::optional<std::int32_t>, kMonitorCount> heldMonitorValues_{};
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 

@@ -70,6 +70,23 @@ TEST(Transmitter, EveryReplyCarriesANonzeroByteNine) {
   }
 }
 
+TEST(Transmitter, AHeldMonitorValueStaysUntilReleased) {
+  Transmitter device(2);
+  const auto monitor = [&](int index) {
+    return static_cast<std::int32_t>(Data(
+        device.Answer(Request(static_cast<std::uint16_t>(0x500 + index), 0, kReadRam)).value()));
+  };
+  device.SetMonitorValue(13, -1);
+  device.SetMonitorValue(3, 123456);
+  device.SetMonitorValue(14, 7);  // past the monitor: nothing
+  EXPECT_EQ(monitor(13), -1);
+  EXPECT_EQ(monitor(3), 123456);
+  EXPECT_EQ(monitor(14), 0);
+  device.SetMonitorValue(3, std::nullopt);
+  EXPECT_NE(monitor(3), 123456);
+  EXPECT_EQ(monitor(13), -1);
+}
+
 TEST(Transmitter, IgnoresBrokenRequests) {
   Transmitter device(2);
   Frame request = Request(0, 0, kReadRam);

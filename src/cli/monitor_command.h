@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+namespace zelto::cli {
+
+// monitor [--count N] [--interval MS] [--csv]: N monitor polls, MS apart, each printing its
+// block of monitor lines, or with --csv a header and one comma-separated line per cycle.
+// --count 0 polls until SIGINT or SIGTERM, through silence, and then exits 0.
+int RunMonitor(const Invocation& invocation);
+
+}  // namespace zelto::cli

@@ -2,10 +2,13 @@
 
 #include "config/profile_diff.h"
 
+#include <QtGlobal>
+
 namespace zelto::app {
 namespace {
 
-constexpr std::string_view kStatusWriteCancelled = "Запись отменена";
+// A status text, translated where statuses are shown.
+constexpr const char* kStatusWriteCancelled = QT_TRANSLATE_NOOP("status", "Запись отменена");
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

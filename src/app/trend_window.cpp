@@ -3,6 +3,7 @@
 #include "app/trend_chart_view.h"
 #include "app/trend_history.h"
 #include "app/trend_lines.h"
+#include "app/window_texts.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -98,7 +99,7 @@ double WholeSpan(double historyMs) {
 TrendWindow::TrendWindow(const TrendHistory& history, QWidget* parent)
     : QWidget(parent, Qt::Window), history_(history) {
   setObjectName(QStringLiteral("TrendWindow"));
-  setWindowTitle(QStringLiteral("График"));
+  setWindowTitle(Zelto::tr("График"));
   BuildChart();
   auto* middle = new QHBoxLayout;
   middle->addWidget(view_, 1);
@@ -114,14 +115,14 @@ TrendWindow::~TrendWindow() = default;
 
 QWidget* TrendWindow::BuildControls() {
   auto* row = new QWidget(this);
-  pause_ = MakeButton("TrendPause", QStringLiteral("Пауза"), row, true);
-  autoscale_ = new QCheckBox(QStringLiteral("Автомасштаб"), row);
+  pause_ = MakeButton("TrendPause", Zelto::tr("Пауза"), row, true);
+  autoscale_ = new QCheckBox(Zelto::tr("Автомасштаб"), row);
   autoscale_->setObjectName(QStringLiteral("TrendAutoscale"));
   autoscale_->setChecked(true);
-  whole_ = MakeButton("TrendWhole", QStringLiteral("Весь график"), row);
-  savePng_ = MakeButton("TrendSavePng", QStringLiteral("Сохранить PNG…"), row);
-  record_ = MakeButton("TrendRecord", QStringLiteral("Записывать в CSV…"), row, true);
-  saveHistory_ = MakeButton("TrendSaveHistory", QStringLiteral("Сохранить историю в CSV…"), row);
+  whole_ = MakeButton("TrendWhole", Zelto::tr("Весь график"), row);
+  savePng_ = MakeButton("TrendSavePng", Zelto::tr("Сохранить PNG…"), row);
+  record_ = MakeButton("TrendRecord", Zelto::tr("Записывать в CSV…"), row, true);
+  saveHistory_ = MakeButton("TrendSaveHistory", Zelto::tr("Сохранить историю в CSV…"), row);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   for (QWidget* control : std::initializer_list<QWidget*>{pause_, autoscale_, whole_})

@@ -7,6 +7,7 @@
 #include "app/window_config_view.h"
 #include "app/window_connection_view.h"
 #include "app/window_reporter.h"
+#include "app/window_texts.h"
 #include "config/sensor_selection.h"
 #include "link/link.h"
 #include "link/port_number.h"
@@ -187,7 +188,7 @@ void TZelto::FormCreate() {
   form_.PanRangeD->show();
   form_.Function->setTabVisible(kPolynomPage, false);
   form_.Function->setTabVisible(kDebugPage, false);
-  form_.HeadProg->setText(QStringLiteral("Конфигуратор Velmor-7, Dastra-2"));
+  form_.HeadProg->setText(Zelto::tr("Конфигуратор Velmor-7, Dastra-2"));
   // The tool bar is empty; it offers no entry to hide it.
   form_.ToolBar1->toggleViewAction()->setVisible(false);
 }

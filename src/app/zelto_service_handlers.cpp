@@ -2,6 +2,7 @@
 // timers and trace switches, and the calibration menus. Each calls one operation of the core.
 #include "app/window_config_view.h"
 #include "app/window_reporter.h"
+#include "app/window_texts.h"
 #include "app/zelto.h"
 #include "calib/calibration_files.h"
 #include "calib/calibration_transfers.h"
@@ -28,14 +29,16 @@
 namespace zelto::app {
 namespace {
 
-const QString kConfigFiles = QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*");
-const QString kBinaryFiles = QStringLiteral("Binary files (*.bin)|*.bin");
-const QString kTextFiles = QStringLiteral("Text files (*.txt)|*.txt");
-const QString kMemoFiles = QStringLiteral("Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*");
+constexpr const char* kConfigFiles =
+    QT_TRANSLATE_NOOP("Zelto", "Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*");
+constexpr const char* kBinaryFiles = QT_TRANSLATE_NOOP("Zelto", "Binary files (*.bin)|*.bin");
+constexpr const char* kTextFiles = QT_TRANSLATE_NOOP("Zelto", "Text files (*.txt)|*.txt");
+constexpr const char* kMemoFiles =
+    QT_TRANSLATE_NOOP("Zelto", "Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*");
 const QString kBin = QStringLiteral("bin");
 const QString kTxt = QStringLiteral("txt");
 const QString kUnrepresentableName =
-    QStringLiteral("В имени файла есть знаки не в кодировке UTF-8: выберите другое имя");
+    Zelto::tr("В имени файла есть знаки не в кодировке UTF-8: выберите другое имя");
 
 }  // namespace
 
@@ -132,7 +135,7 @@ void TZelto::ToggleTimer(QTimer* timer, QToolButton* button) {
 void TZelto::OpenClick() {
   QFileDialog& dialog = form_.OpenDialogEE.Get();
   dialog.setDefaultSuffix(QString());
-  dialog.setNameFilters(NameFiltersFromPipeList(kConfigFiles));
+  dialog.setNameFilters(NameFiltersFromPipeList(Zelto::tr(kConfigFiles)));
   const auto chosen = AskForFile(dialog);
   if (!chosen || !FileSystemPath(*chosen))
     return;
@@ -158,12 +161,12 @@ void TZelto::ReadNameF() {
 }
 
 void TZelto::SaveAsClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kBinaryFiles, kBin))
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kBinaryFiles), kBin))
     calib::SaveEEImage(*path, eeImage_, *reporter_);
 }
 
 void TZelto::SaveMemoClick() {
-  const auto path = ChooseFile(form_.SaveDialogEE, kMemoFiles, kTxt);
+  const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kMemoFiles), kTxt);
   if (!path)
     return;
   std::string text = form_.InforF->toPlainText().toStdString();
@@ -239,25 +242,25 @@ void TZelto::ReadCalibrFromEepromClick() {
 }
 
 void TZelto::ReadCalibrFromFileClick() {
-  if (const auto path = ChooseFile(form_.OpenDialogEE, kBinaryFiles, kBin)) {
+  if (const auto path = ChooseFile(form_.OpenDialogEE, Zelto::tr(kBinaryFiles), kBin)) {
     calib::LoadCalibrationBin(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
   }
 }
 
 void TZelto::WriteCalibrToFileClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kBinaryFiles, kBin))
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kBinaryFiles), kBin))
     calib::SaveCalibrationBin(*path, calibBlock_, *reporter_);
 }
 
 void TZelto::ReadCalibrClick() {
-  if (const auto path = ChooseFile(form_.OpenDialogEE, kTextFiles, kTxt)) {
+  if (const auto path = ChooseFile(form_.OpenDialogEE, Zelto::tr(kTextFiles), kTxt)) {
     calib::LoadCalibrationText(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
   }
 }
 
 void TZelto::txt1Click() {
   // A save dialog: the file to write usually does not exist yet.
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kTextFiles, kTxt)) {
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kTextFiles), kTxt)) {
     calib::SaveCalibrationText(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
   }
 }

@@ -1,6 +1,7 @@
 // The window's handlers for the plot window: opening it, its view controls, the CSV recording
 // and the saves. The history and the recording are MonitorTrend's; these only ask for files.
 #include "app/trend_window.h"
+#include "app/window_texts.h"
 #include "app/zelto.h"
 
 #include <QCheckBox>
@@ -9,8 +10,9 @@
 namespace zelto::app {
 namespace {
 
-const QString kCsvFiles = QStringLiteral("Файлы CSV (*.csv)|*.csv|Все файлы (*.*)|*.*");
-const QString kPngFiles = QStringLiteral("Рисунки PNG (*.png)|*.png");
+constexpr const char* kCsvFiles =
+    QT_TRANSLATE_NOOP("Zelto", "Файлы CSV (*.csv)|*.csv|Все файлы (*.*)|*.*");
+constexpr const char* kPngFiles = QT_TRANSLATE_NOOP("Zelto", "Рисунки PNG (*.png)|*.png");
 const QString kCsv = QStringLiteral("csv");
 const QString kPng = QStringLiteral("png");
 
@@ -45,17 +47,17 @@ void TZelto::TrendRecordClick() {
   }
   // Down only once a file takes the recording.
   trend_->Window().SetRecording(false);
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kCsvFiles, kCsv))
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kCsvFiles), kCsv))
     trend_->StartRecording(*path);
 }
 
 void TZelto::TrendSavePngClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kPngFiles, kPng))
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kPngFiles), kPng))
     trend_->SaveChartPng(*path);
 }
 
 void TZelto::TrendSaveHistoryClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kCsvFiles, kCsv))
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kCsvFiles), kCsv))
     trend_->SaveHistory(*path);
 }
 

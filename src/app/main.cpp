@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
 
   try {
     const auto& options = std::get<ProgramOptions>(parsed);
+    zelto::InstallTranslations(options.language.value_or(zelto::SystemLanguage()));
     std::unique_ptr<zelto::sim::Simulator> simulator;
     TZelto window(BuildProductKey(), SetUpPorts(options, simulator));
     // The user asked for that model's simulator, so connecting must find the model selected.

@@ -14,6 +14,7 @@
 #include "config/restore.h"
 #include "config/write_sequences.h"
 #include "link/link.h"
+#include "link/status_translation.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -140,7 +141,7 @@ void TZelto::UndoWriteClick() {
   config::RestoreOutcome outcome = restorer.Restore(*backup, false);
   if (outcome == config::RestoreOutcome::kDeviceDiffers &&
       messages_->Confirm(
-          FromUtf8(config::kStatusDeviceDiffers) + Zelto::tr(". Восстановить всё равно?"),
+          TranslateStatus(config::kStatusDeviceDiffers) + Zelto::tr(". Восстановить всё равно?"),
           Zelto::tr("Восстановить"))) {
     outcome = restorer.Restore(*backup, true);
   }

@@ -14,6 +14,7 @@
 #include "link/link.h"
 #include "link/memory_reads.h"
 #include "link/service_requests.h"
+#include "link/status_translation.h"
 
 #include <QAction>
 #include <QFile>
@@ -153,7 +154,7 @@ void TZelto::ReadNameF() {
       messages_->ShowError(QString::fromUtf8(config::kConfigFileOpenError.data()));
       return;
     case config::ConfigFileOutcome::kBadFormat:
-      messages_->ShowError(QString::fromUtf8(config::kConfigFileFormatError.data()));
+      messages_->ShowError(TranslateStatus(config::kConfigFileFormatError));
       break;
   }
   // The user has read why the file was refused before the memo changes under the box.

@@ -9,6 +9,7 @@
 #include "config/profile_application.h"
 #include "config/profile_file.h"
 #include "link/link.h"
+#include "link/status_translation.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -46,7 +47,8 @@ QStringList RefusalLines(const std::vector<config::ProfileRefusal>& refused) {
   QStringList lines;
   for (const config::ProfileRefusal& refusal : refused) {
     const auto key = config::KeyNamed(refusal.key);
-    const QString name = key ? FromUtf8(config::KeyWindowName(*key)) : FromUtf8(refusal.key);
+    const QString name =
+        key ? TranslateMarked(config::KeyWindowName(*key), "Zelto") : FromUtf8(refusal.key);
     lines << name + QStringLiteral(": ") + FromUtf8(refusal.value);
   }
   return lines;

@@ -12,4 +12,8 @@ namespace zelto {
 // A text no translation knows is shown as it is.
 QString TranslateStatus(std::string_view text);
 
+// The same for a text of the core the window shows in its own words (scope "Zelto"): the names
+// and values in the compare dialog and in the list of refused profile values.
+QString TranslateMarked(std::string_view text, const char* scope);
+
 }  // namespace zelto

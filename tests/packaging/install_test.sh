@@ -15,7 +15,8 @@ for file in bin/zelto bin/zelto-cli \
   share/icons/hicolor/48x48/apps/$id.png \
   share/icons/hicolor/256x256/apps/$id.png \
   share/man/man1/zelto.1 share/man/man1/zelto-cli.1 \
-  share/doc/zelto/README.md share/doc/zelto/LICENSE; do
+  share/doc/zelto/README.md share/doc/zelto/LICENSE \
+  share/zelto/translations/zelto_en.qm; do
   if [ ! -s "$prefix/$file" ]; then
     echo "missing from the install: $file"
     failed=1

@@ -9,8 +9,14 @@ set -euo pipefail
 packages=(
   g++ cmake make
   qt6-base-dev qt6-serialport-dev libgl-dev
+  # The plot window; Qt Charts' CMake package needs Qt OpenGL's, which its package leaves out.
+  qt6-charts-dev libqt6opengl6-dev
+  # The English interface (lupdate, lrelease and their CMake package), and Qt's own Russian
+  # texts for the Russian one.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   pkg-config libxcb1-dev
   libcli11-dev
+  file dpkg-dev desktop-file-utils man-db
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

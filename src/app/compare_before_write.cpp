@@ -1,15 +1,15 @@
 #include "app/compare_before_write.h"
 
 #include "config/profile_diff.h"
+#include "link/status_translation.h"
+
+#include <QtGlobal>
 
 namespace zelto::app {
 namespace {
 
-constexpr std::string_view kStatusWriteCancelled = "Запись отменена";
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// A status text, translated where statuses are shown.
+constexpr const char* kStatusWriteCancelled = QT_TRANSLATE_NOOP("status", "Запись отменена");
 
 }  // namespace
 
@@ -23,10 +23,15 @@ Differences Compare(const std::vector<config::MemoryWord>& device,
   if (!comparison)
     return found;
   found.any = comparison->Differs();
-  for (const config::FieldDifference& difference : comparison->differences)
-    found.lines << FromUtf8(config::WindowLine(difference));
+  // "поле: прибор → окно", each part in the interface's words.
+  const auto words = [](const std::string& text) { return TranslateMarked(text, "Zelto"); };
+  for (const config::FieldDifference& difference : comparison->differences) {
+    found.lines << words(difference.windowField) + QStringLiteral(": ") +
+                       words(difference.windowDevice) + QStringLiteral(" → ") +
+                       words(difference.windowProfile);
+  }
   if (comparison->tables != config::TableComparison::kNone)
-    found.lines << FromUtf8(config::TablesWindowLine(comparison->tables));
+    found.lines << words(config::TablesWindowLine(comparison->tables));
   return found;
 }
 

@@ -1,5 +1,6 @@
 #include "app/product_mode.h"
 #include "app/program_options.h"
+#include "app/window_texts.h"
 #include "app/zelto.h"
 #include "app/zelto_application.h"
 #include "sim/simulator.h"
@@ -20,7 +21,8 @@ LinkSetup SetUpPorts(const ProgramOptions& options,
     setup.extraPorts.push_back({path, ""});
   if (options.simulateModel) {
     simulator = std::make_unique<zelto::sim::Simulator>(*options.simulateModel);
-    setup.extraPorts.push_back({simulator->Path(), "Встроенный имитатор преобразователя"});
+    setup.extraPorts.push_back(
+        {simulator->Path(), Zelto::tr("Встроенный имитатор преобразователя").toStdString()});
   }
   return setup;
 }
@@ -49,6 +51,7 @@ int main(int argc, char** argv) {
 
   try {
     const auto& options = std::get<ProgramOptions>(parsed);
+    zelto::InstallTranslations(options.language.value_or(zelto::SystemLanguage()));
     std::unique_ptr<zelto::sim::Simulator> simulator;
     TZelto window(BuildProductKey(), SetUpPorts(options, simulator));
     // The user asked for that model's simulator, so connecting must find the model selected.

@@ -1,5 +1,7 @@
 #include "app/message_boxes.h"
 
+#include "app/window_texts.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,7 +16,7 @@ bool ModalMessageBoxes::Confirm(const QString& text, const QString& go) {
   QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text,
                   QMessageBox::NoButton, &parent_);
   QPushButton* goButton = box.addButton(go, QMessageBox::AcceptRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+  QPushButton* cancel = box.addButton(Zelto::tr("Отмена"), QMessageBox::RejectRole);
   box.setDefaultButton(cancel);  // Enter alone must not write to a device
   box.exec();
   return box.clickedButton() == goButton;

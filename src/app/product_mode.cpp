@@ -1,5 +1,7 @@
 #include "app/product_mode.h"
 
+#include "app/window_texts.h"
+
 #include <array>
 #include <utility>
 
@@ -10,19 +12,21 @@
 namespace zelto::app {
 namespace {
 
-constexpr auto kStandardName = u"Конфигуратор Velmor-7, Dastra-2";
+// The caption of the standard modes is a text of the interface; the other product names are
+// names, the same in every language.
+constexpr const char* kStandardName = QT_TRANSLATE_NOOP("Zelto", "Конфигуратор Velmor-7, Dastra-2");
 
 struct ModeRow {
   const char16_t* key;
   ProductMode mode;
-  const char16_t* productName;
+  const char* productName;
 };
 
 // Compared in this order; the first match wins.
 constexpr std::array<ModeRow, 6> kModes{{
-    {u"Harlow3", ProductMode::kHarlow3, u"Harlow3"},
-    {u"Dastra", ProductMode::kDastra, u"Dastra"},
-    {u"SDastra", ProductMode::kSDastra, u"Dastra*"},
+    {u"Harlow3", ProductMode::kHarlow3, "Harlow3"},
+    {u"Dastra", ProductMode::kDastra, "Dastra"},
+    {u"SDastra", ProductMode::kSDastra, "Dastra*"},
     {u"Velmor7", ProductMode::kVelmor7, kStandardName},
     {u"Service", ProductMode::kService, kStandardName},
     {u"ServiceS", ProductMode::kServiceS, kStandardName},
@@ -45,7 +49,8 @@ ProductMode ProductModeForKey(QStringView key) {
 QString ProductName(ProductMode mode) {
   for (const ModeRow& row : kModes) {
     if (row.mode == mode)
-      return QString::fromUtf16(row.productName);
+      return row.productName == kStandardName ? Zelto::tr(kStandardName)
+                                              : QString::fromLatin1(row.productName);
   }
   return {};
 }

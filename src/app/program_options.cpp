@@ -30,6 +30,14 @@ std::variant<ProgramOptions, ProgramOptionsError> ParseProgramOptions(
       options.portPaths.push_back(arguments[++i]);
     } else if (argument.starts_with("--port=") && argument.size() > 7) {
       options.portPaths.push_back(argument.substr(7));
+    } else if (argument == "--lang" || argument.starts_with("--lang=")) {
+      const bool joined = argument.size() > 6;
+      if (!joined && i + 1 == arguments.size())
+        return ProgramOptionsError{"option --lang needs ru or en"};
+      const std::string name = joined ? argument.substr(7) : arguments[++i];
+      options.language = LanguageNamed(name);
+      if (!options.language)
+        return ProgramOptionsError{"invalid language '" + name + "' (ru or en)"};
     } else {
       return ProgramOptionsError{"unknown argument '" + argument + "'"};
     }
@@ -59,6 +67,8 @@ std::string ProgramUsage() {
          "                      in the device list: 0, 1 (dastra-2) or 2 (velmor-7, the default)\n"
          "  --port PATH         also list the serial device PATH; may be given more than once.\n"
          "                      A name without a slash is a device under /dev\n"
+         "  --lang ru|en        the interface's language; by default English where the\n"
+         "                      locale's language is neither Russian nor C/POSIX\n"
          "  -h, --help          show this help and exit\n"
          "  --version           show the version and exit\n"
          "\n"

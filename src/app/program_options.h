@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/interface_language.h"
+
 #include <optional>
 #include <string>
 #include <variant>
@@ -11,6 +13,7 @@ namespace zelto::app {
 struct ProgramOptions {
   std::optional<int> simulateModel;    // --simulate [MODEL]: the built-in simulated transmitter
   std::vector<std::string> portPaths;  // --port PATH, as often as given
+  std::optional<InterfaceLanguage> language;  // --lang ru|en; the locale's otherwise
 };
 
 struct ProgramOptionsError {

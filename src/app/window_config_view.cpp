@@ -5,6 +5,7 @@
 #include "config/config_dump.h"
 #include "config/field_assignment.h"
 #include "config/sensor_catalogue.h"
+#include "link/status_translation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,8 +43,7 @@ void WindowConfigView::ApplySensorView(int sensorCode) {
   form_.SetCoolJunk->setEnabled(thermocouple);
   if (sensor->sensorClass == SensorClass::kResistance)
     form_.SetCoolJunk->setChecked(false);
-  form_.LabelRange->setText(QString::fromUtf8(sensor->rangeCaption.data(),
-                                              static_cast<qsizetype>(sensor->rangeCaption.size())));
+  form_.LabelRange->setText(TranslateMarked(sensor->rangeCaption, "Zelto"));
   SetRangeFieldNames(form_);
 }
 

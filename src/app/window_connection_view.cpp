@@ -1,5 +1,6 @@
 #include "app/window_connection_view.h"
 
+#include "app/window_texts.h"
 #include "app/zelto_form.h"
 
 #include <QAction>
@@ -14,35 +15,35 @@
 namespace zelto::app {
 namespace {
 
-const QString kConnectPortCaption = QStringLiteral("Подключить COM-порт");
-const QString kReleasePortCaption = QStringLiteral("Освободить COM-порт");
-const QString kConnectDeviceCaption = QStringLiteral("Подключить прибор");
-const QString kDisconnectDeviceCaption = QStringLiteral("Отключить прибор");
-const QString kAwaitingCaption = QStringLiteral("Запрос. Ждите!!");
+constexpr const char* kConnectPortCaption = QT_TRANSLATE_NOOP("Zelto", "Подключить COM-порт");
+constexpr const char* kReleasePortCaption = QT_TRANSLATE_NOOP("Zelto", "Освободить COM-порт");
+constexpr const char* kConnectDeviceCaption = QT_TRANSLATE_NOOP("Zelto", "Подключить прибор");
+constexpr const char* kDisconnectDeviceCaption = QT_TRANSLATE_NOOP("Zelto", "Отключить прибор");
+constexpr const char* kAwaitingCaption = QT_TRANSLATE_NOOP("Zelto", "Запрос. Ждите!!");
 
 }  // namespace
 
 void WindowConnectionView::PortOpened(int) {
-  form_.Connect->setText(kReleasePortCaption);
-  form_.ConnectCom->setText(kReleasePortCaption);
+  form_.Connect->setText(Zelto::tr(kReleasePortCaption));
+  form_.ConnectCom->setText(Zelto::tr(kReleasePortCaption));
   form_.OpenDev->setEnabled(true);
   form_.Connect->setChecked(true);
 }
 
 void WindowConnectionView::PortOpenFailed(int, OpenFailure) {
   form_.Connect->setChecked(false);
-  form_.ConnectCom->setText(kConnectPortCaption);
+  form_.ConnectCom->setText(Zelto::tr(kConnectPortCaption));
 }
 
 void WindowConnectionView::PortReleased() {
-  form_.Connect->setText(kConnectPortCaption);
-  form_.ConnectCom->setText(kConnectPortCaption);
+  form_.Connect->setText(Zelto::tr(kConnectPortCaption));
+  form_.ConnectCom->setText(Zelto::tr(kConnectPortCaption));
   form_.OpenDev->setEnabled(false);
   form_.Connect->setChecked(false);
 }
 
 void WindowConnectionView::IdentifyStarted() {
-  form_.OpenDev->setText(kAwaitingCaption);
+  form_.OpenDev->setText(Zelto::tr(kAwaitingCaption));
   form_.OpenDev->repaint();  // the thread blocks in the exchange that follows
 }
 
@@ -50,7 +51,7 @@ void WindowConnectionView::DeviceConnected() {
   EnableDeviceCommands(true);
   form_.PanRangeD->setEnabled(true);
   form_.TimeConnect->start();
-  form_.OpenDev->setText(kDisconnectDeviceCaption);
+  form_.OpenDev->setText(Zelto::tr(kDisconnectDeviceCaption));
   form_.TypeDevice->setEnabled(false);  // the model cannot change under a connected device
   form_.OpenDev->setChecked(true);
   form_.CalibrTuner->menuAction()->setEnabled(true);
@@ -60,18 +61,18 @@ void WindowConnectionView::DeviceConnected() {
 
 void WindowConnectionView::DeviceConnectFailed() {
   form_.OpenDev->setChecked(false);
-  form_.OpenDev->setText(kConnectDeviceCaption);
+  form_.OpenDev->setText(Zelto::tr(kConnectDeviceCaption));
   form_.TypeDevice->setEnabled(true);
   form_.PanRange->setEnabled(false);
 }
 
 void WindowConnectionView::DeviceStillConnected() {
-  form_.OpenDev->setText(kDisconnectDeviceCaption);
+  form_.OpenDev->setText(Zelto::tr(kDisconnectDeviceCaption));
 }
 
 void WindowConnectionView::DeviceDisconnected() {
   form_.TimeConnect->stop();
-  form_.OpenDev->setText(kConnectDeviceCaption);
+  form_.OpenDev->setText(Zelto::tr(kConnectDeviceCaption));
   EnableDeviceCommands(false);  // PanRangeD keeps its state
   form_.TypeDevice->setEnabled(true);
   form_.OpenDev->setChecked(false);

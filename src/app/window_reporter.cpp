@@ -1,5 +1,7 @@
 #include "app/window_reporter.h"
 
+#include "link/status_translation.h"
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -15,7 +17,7 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 void WindowReporter::ShowStatus(std::string_view text) {
-  statusPanel_.setText(FromUtf8(text));
+  statusPanel_.setText(TranslateStatus(text));
   statusPanel_.repaint();
 }
 

@@ -7,6 +7,7 @@
 #include "app/window_config_view.h"
 #include "app/window_connection_view.h"
 #include "app/window_reporter.h"
+#include "app/window_texts.h"
 #include "config/sensor_selection.h"
 #include "link/link.h"
 #include "link/port_number.h"
@@ -63,7 +64,8 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       settings_(std::make_unique<WindowSettings>()),
       link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)),
       trace_(traceFlags_, *reporter_),
-      configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)) {
+      configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)),
+      trend_(std::make_unique<MonitorTrend>(*this, *reporter_)) {
   link_->SetTrace(&trace_);
   link_->SetPortScanner(std::move(linkSetup.scanPorts));
   extraPorts_ = std::move(linkSetup.extraPorts);
@@ -186,7 +188,7 @@ void TZelto::FormCreate() {
   form_.PanRangeD->show();
   form_.Function->setTabVisible(kPolynomPage, false);
   form_.Function->setTabVisible(kDebugPage, false);
-  form_.HeadProg->setText(QStringLiteral("Конфигуратор Velmor-7, Dastra-2"));
+  form_.HeadProg->setText(Zelto::tr("Конфигуратор Velmor-7, Dastra-2"));
   // The tool bar is empty; it offers no entry to hide it.
   form_.ToolBar1->toggleViewAction()->setVisible(false);
 }
@@ -284,6 +286,9 @@ void TZelto::SetServiceViewShown(bool shown) {
   form_.Function->setTabVisible(kDebugPage, shown);
   form_.ServicePan->setVisible(shown);
   form_.WorkFiles->setVisible(shown);
+  // The plot belongs to the service panel; its history and any recording go on.
+  if (!shown)
+    trend_->CloseWindow();
 }
 
 void TZelto::SetSubmenuVisible(QMenu* submenu, bool visible) {

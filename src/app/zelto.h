@@ -5,6 +5,7 @@
 #include "app/file_choice.h"
 #include "app/handler_gate.h"
 #include "app/message_boxes.h"
+#include "app/monitor_trend.h"
 #include "app/numeric_fields.h"
 #include "app/product_mode.h"
 #include "app/service_view.h"
@@ -45,6 +46,7 @@ class Link;
 namespace zelto::app {
 
 class HotKeyFilter;
+class TrendWindow;
 class WindowConfigView;
 class WindowConnectionView;
 class WindowReporter;
@@ -87,6 +89,8 @@ class TZelto final : public QMainWindow {
   const calib::CalibBlock& Calibration() const { return calibBlock_; }
   // Where input errors are shown; modal message boxes unless replaced.
   void SetMessageBoxes(std::unique_ptr<MessageBoxes> messages) { messages_ = std::move(messages); }
+  // The monitor's history and recording, which the plot window shows.
+  const MonitorTrend& Trend() const { return *trend_; }
   // Where files are chosen; the modal dialogs unless replaced.
   void SetFileChoice(std::unique_ptr<FileChoice> files) { files_ = std::move(files); }
 
@@ -162,6 +166,13 @@ class TZelto final : public QMainWindow {
   void OpenProfileClick();
   void SaveProfileClick();
 
+  // The memo to a file, from the File menu and the file group.
+  void SaveMemoClick();
+  // The plot window ("Plot" in the service panel) and its recording and saves.
+  void PlotClick();
+  void TrendRecordClick();
+  void TrendSavePngClick();
+  void TrendSaveHistoryClick();
   // Loads the device code, sensor code and range ends from the file named by CfgFileName.
   void ReadNameF();
 
@@ -190,6 +201,7 @@ class TZelto final : public QMainWindow {
   // Builds the service view's controls the first time they are shown, and binds them.
   void EnsureServiceView();
   void ConnectServiceControls();
+  void ConnectTrendControls(TrendWindow& window);
   void WatchNumericFields();
   void SetServiceViewShown(bool shown);
   void SetSubmenuVisible(QMenu* submenu, bool visible);
@@ -292,6 +304,7 @@ class TZelto final : public QMainWindow {
   calib::CalibBlock calibBlock_{};
   MemoTrace trace_;
   std::unique_ptr<WindowConfigView> configView_;
+  std::unique_ptr<MonitorTrend> trend_;
   NumericFieldEditing editing_;
   std::unique_ptr<StartFinisher> startFinisher_;
   // Last, so that it goes first: a field losing the focus while the window is torn down must

@@ -4,6 +4,7 @@
 #include "app/compare_before_write.h"
 #include "app/window_config_view.h"
 #include "app/window_reporter.h"
+#include "app/window_texts.h"
 #include "app/zelto.h"
 #include "calib/calibration_transfers.h"
 #include "config/backup_store.h"
@@ -13,6 +14,7 @@
 #include "config/restore.h"
 #include "config/write_sequences.h"
 #include "link/link.h"
+#include "link/status_translation.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,17 +33,17 @@ QString FromUtf8(std::string_view text) {
 QString OperationText(config::WriteOperation operation) {
   using config::WriteOperation;
   static const std::array<std::pair<WriteOperation, const char*>, 7> kTexts{{
-      {WriteOperation::kWrite, "запись конфигурации"},
-      {WriteOperation::kCorrect, "подстройка диапазона"},
-      {WriteOperation::kResetCorrection, "сброс подстройки диапазона"},
-      {WriteOperation::kCalibWrite, "запись калибровки"},
-      {WriteOperation::kCalibClear, "обнуление калибровки"},
-      {WriteOperation::kCalibClearFull, "полное обнуление калибровки"},
-      {WriteOperation::kRestore, "восстановление"},
+      {WriteOperation::kWrite, QT_TRANSLATE_NOOP("Zelto", "запись конфигурации")},
+      {WriteOperation::kCorrect, QT_TRANSLATE_NOOP("Zelto", "подстройка диапазона")},
+      {WriteOperation::kResetCorrection, QT_TRANSLATE_NOOP("Zelto", "сброс подстройки диапазона")},
+      {WriteOperation::kCalibWrite, QT_TRANSLATE_NOOP("Zelto", "запись калибровки")},
+      {WriteOperation::kCalibClear, QT_TRANSLATE_NOOP("Zelto", "обнуление калибровки")},
+      {WriteOperation::kCalibClearFull, QT_TRANSLATE_NOOP("Zelto", "полное обнуление калибровки")},
+      {WriteOperation::kRestore, QT_TRANSLATE_NOOP("Zelto", "восстановление")},
   }};
   for (const auto& [named, text] : kTexts) {
     if (named == operation)
-      return QString::fromUtf8(text);
+      return Zelto::tr(text);
   }
   return FromUtf8(config::OperationName(operation));
 }
@@ -55,11 +57,11 @@ config::BackupSettings TZelto::BackupSettingsNow() const {
 
 bool TZelto::ConfirmWrite(const Differences& differences) {
   const QString heading = differences.any
-                              ? QStringLiteral("Запись изменит в приборе (поле: прибор → окно):")
-                              : QStringLiteral("Прибор уже содержит то, что будет записано.");
+                              ? Zelto::tr("Запись изменит в приборе (поле: прибор → окно):")
+                              : Zelto::tr("Прибор уже содержит то, что будет записано.");
   QStringList text{heading};
   text << differences.lines;
-  return messages_->Confirm(text.join(QLatin1Char('\n')), QStringLiteral("Записать"));
+  return messages_->Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Записать"));
 }
 
 void TZelto::WriteToComClick() {
@@ -129,18 +131,18 @@ void TZelto::UndoWriteClick() {
   if (!backup)
     return;  // the restorer has said why
   QStringList text{
-      QStringLiteral("Отменить запись?"),
+      Zelto::tr("Отменить запись?"),
       FromUtf8(backup->time) + QStringLiteral(" — ") + OperationText(backup->operation),
-      QStringLiteral("Прибор содержал:")};
+      Zelto::tr("Прибор содержал:")};
   for (const std::string& line : backup->summary)
     text << FromUtf8(line);
-  if (!messages_->Confirm(text.join(QLatin1Char('\n')), QStringLiteral("Восстановить")))
+  if (!messages_->Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Восстановить")))
     return;
   config::RestoreOutcome outcome = restorer.Restore(*backup, false);
   if (outcome == config::RestoreOutcome::kDeviceDiffers &&
       messages_->Confirm(
-          FromUtf8(config::kStatusDeviceDiffers) + QStringLiteral(". Восстановить всё равно?"),
-          QStringLiteral("Восстановить"))) {
+          TranslateStatus(config::kStatusDeviceDiffers) + Zelto::tr(". Восстановить всё равно?"),
+          Zelto::tr("Восстановить"))) {
     outcome = restorer.Restore(*backup, true);
   }
   if (outcome == config::RestoreOutcome::kDone)

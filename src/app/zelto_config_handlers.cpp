@@ -1,6 +1,7 @@
 // The window's handlers for the device, sensor and output-range choices and the numeric fields:
 // each change goes through the configuration core, which calls back to show its effect.
 #include "app/window_config_view.h"
+#include "app/window_texts.h"
 #include "app/zelto.h"
 #include "config/field_assignment.h"
 #include "config/nominal_currents.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int kParametersPage = 0;
 constexpr int kCorrectionPage = 1;
 
-const QString kNumberFormatError = QStringLiteral("Неверный формат числа");
+constexpr const char* kNumberFormatError = QT_TRANSLATE_NOOP("Zelto", "Неверный формат числа");
 const QString kVelmorHeading = QStringLiteral("Velmor7");
 
 }  // namespace
@@ -144,7 +145,7 @@ void TZelto::RangeMinEnter(QLineEdit* field) {
 void TZelto::RangeMinExit(QLineEdit* field) {
   if (editing_.Commit(*field, config_, OutputRange(), *configView_))
     return;
-  messages_->ShowError(kNumberFormatError);
+  messages_->ShowError(Zelto::tr(kNumberFormatError));
   // A click on a button that takes the focus left the field before the button saw the press;
   // the box took the release, so the button would stay drawn down and its click never come.
   // The press reaches the button once this handler returns.

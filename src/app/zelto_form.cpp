@@ -1,6 +1,7 @@
 #include "app/zelto_form.h"
 
 #include "app/form_widgets.h"
+#include "app/window_texts.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -26,7 +27,7 @@ QFrame* BuildHeader(ZeltoForm& form, QWidget* parent) {
   header->setMinimumHeight(34);
   form.Panel2 = header;
 
-  form.HeadProg = MakeLabel(QStringLiteral("Конфигуратор Harlow-9, Harlow-3"), header, "HeadProg");
+  form.HeadProg = MakeLabel(Zelto::tr("Конфигуратор Harlow-9, Harlow-3"), header, "HeadProg");
   form.HeadDevice = MakeLabel(QStringLiteral("Dastra"), header, "HeadDevice");
   form.HeadDevice->hide();
   for (QLabel* heading : {form.HeadProg, form.HeadDevice}) {
@@ -81,7 +82,7 @@ QWidget* BuildWorkPanel(ZeltoForm& form, QWidget* parent) {
 QFrame* BuildMemoPanel(ZeltoForm& form, QWidget* parent) {
   auto* panel = form.Panel1 = MakeNamed<QFrame>("Panel1", parent);
   form.InforF = MakeNamed<QPlainTextEdit>("InforF", panel);
-  form.InforF->setAccessibleName(QStringLiteral("Информация"));
+  form.InforF->setAccessibleName(Zelto::tr("Информация"));
   form.InforF->setReadOnly(true);
   form.InforF->setLineWrapMode(QPlainTextEdit::NoWrap);
   // Polls and dumps add lines for as long as the program runs; the oldest go, so that a day's
@@ -144,7 +145,7 @@ bool BuildServiceView(ZeltoForm& form) {
 ZeltoForm BuildZeltoForm(QMainWindow& window) {
   ZeltoForm form{};
   window.setObjectName(QStringLiteral("Zelto"));
-  window.setWindowTitle(QStringLiteral("Конфигуратор Velmor-7, Dastra-2"));
+  window.setWindowTitle(Zelto::tr("Конфигуратор Velmor-7, Dastra-2"));
 
   form.ToolBar1 = new QToolBar(&window);
   form.ToolBar1->setObjectName(QStringLiteral("ToolBar1"));

@@ -82,6 +82,7 @@ struct ZeltoForm {
   QGroupBox* WorkFiles;
   QPushButton* OpenButton;
   QPushButton* SaveAsButton;
+  QPushButton* SaveMemoButton;
   QGroupBox* WorkDevUser;
   QPushButton* ReadFromCom;
   QPushButton* WriteToCom;
@@ -99,6 +100,7 @@ struct ZeltoForm {
   QToolButton* SS;
   QToolButton* CC;
   QToolButton* FF;
+  QToolButton* Plot;
 
   // Page control and its pages.
   QTabWidget* Function;
@@ -158,6 +160,7 @@ struct ZeltoForm {
   QAction* CompareBeforeWrite;
   QAction* N1;
   QAction* Exit;
+  QAction* SaveMemo;
   QMenu* Edit1;
   QAction* SelectCom;
   QAction* SpeedSetup;

@@ -1,4 +1,5 @@
 #include "app/form_widgets.h"
+#include "app/window_texts.h"
 #include "app/zelto_form.h"
 
 #include <QAbstractItemView>
@@ -66,7 +67,7 @@ QStringList Entries(const std::array<const char16_t*, N>& texts) {
 
 QComboBox* MakeSensorList(const char* name, const QStringList& entries, QWidget* parent) {
   QComboBox* list = MakeList(name, entries, parent);
-  list->setAccessibleName(QStringLiteral("Тип датчика"));
+  list->setAccessibleName(Zelto::tr("Тип датчика"));
   list->setCurrentIndex(10);
   // An entry ends with the sensor's range; the closed list and its drop-down show it whole.
   list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -76,7 +77,7 @@ QComboBox* MakeSensorList(const char* name, const QStringList& entries, QWidget*
 }  // namespace
 
 void BuildDeviceGroup(ZeltoForm& form, QWidget& parent) {
-  auto* group = new QGroupBox(QStringLiteral("Прибор и тип датчика"), &parent);
+  auto* group = new QGroupBox(Zelto::tr("Прибор и тип датчика"), &parent);
   group->setObjectName(QStringLiteral("GroupBox2"));
   form.GroupBox2 = group;
 
@@ -87,10 +88,10 @@ void BuildDeviceGroup(ZeltoForm& form, QWidget& parent) {
       {QStringLiteral("Harlow-3-1"), QStringLiteral("Harlow-3-2"), QStringLiteral("Velmor-7")},
       group);
   form.TypeDevice1->setEditable(true);
-  form.TypeDevice1->setEditText(QStringLiteral("Harlow3(Мини дизайн)"));
+  form.TypeDevice1->setEditText(Zelto::tr("Harlow3(Мини дизайн)"));
   form.TypeDevice1->hide();
   for (QComboBox* list : {form.TypeDevice, form.TypeDevice1}) {
-    list->setAccessibleName(QStringLiteral("Прибор"));
+    list->setAccessibleName(Zelto::tr("Прибор"));
     list->setMinimumContentsLength(12);
   }
 
@@ -103,7 +104,7 @@ void BuildDeviceGroup(ZeltoForm& form, QWidget& parent) {
   for (QComboBox* list : {form.TypeSensor_0, form.TypeSensor_1, form.TypeSensor_2})
     list->hide();
 
-  form.LineFunc = new QCheckBox(QStringLiteral("Линейная от ЭДС"), group);
+  form.LineFunc = new QCheckBox(Zelto::tr("Линейная от ЭДС"), group);
   form.LineFunc->setObjectName(QStringLiteral("LineFunc"));
 
   // The device lists share one place, and so do the sensor lists: exactly one of each is shown.

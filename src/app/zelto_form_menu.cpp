@@ -1,3 +1,4 @@
+#include "app/window_texts.h"
 #include "app/zelto_form.h"
 
 #include <QAction>
@@ -48,7 +49,7 @@ QMenu* AddMenu(QWidget* owner, const char* name, const QString& title, ItemState
 }
 
 void BuildCalibrationMenus(ZeltoForm& form) {
-  QMenu* calibr = AddMenu(form.Tools1, "Calibr", QStringLiteral("Работа с Флэш"),
+  QMenu* calibr = AddMenu(form.Tools1, "Calibr", Zelto::tr("Работа с Флэш"),
                           {.enabled = true, .visible = false});
   form.Calibr = calibr;
   form.ReadCalibrFromFile = AddItem(calibr, "ReadCalibrFromFile", "Read Calibr from *.bin");
@@ -66,8 +67,7 @@ void BuildCalibrationMenus(ZeltoForm& form) {
   form.WriteRamToEeprom = AddItem(calibr, "WriteRamToEeprom", "Запись EEPROM в прибор");
   form.ReadEepromToRam = AddItem(calibr, "ReadEepromToRam", "Чтение EEPROM из прибора");
 
-  QMenu* tuner =
-      AddMenu(form.Tools1, "CalibrTuner", QStringLiteral("Калибровка"), kHiddenAndDisabled);
+  QMenu* tuner = AddMenu(form.Tools1, "CalibrTuner", Zelto::tr("Калибровка"), kHiddenAndDisabled);
   form.CalibrTuner = tuner;
   form.N5 = AddItem(tuner, "N5", "Чтение из файла *.bin");
   form.N6 = AddItem(tuner, "N6", "Запись в файл *.bin");
@@ -85,16 +85,15 @@ QAction* AddSwitch(QMenu* menu, const char* name, const QString& text, bool on) 
 
 void BuildSafetyItems(ZeltoForm& form, QMenu* file) {
   AddSeparator(file, "ProfileSeparator");
-  form.OpenProfile = AddItem(file, "OpenProfile", QStringLiteral("Открыть профиль…"));
-  form.SaveProfile = AddItem(file, "SaveProfile", QStringLiteral("Сохранить профиль…"));
+  form.OpenProfile = AddItem(file, "OpenProfile", Zelto::tr("Открыть профиль…"));
+  form.SaveProfile = AddItem(file, "SaveProfile", Zelto::tr("Сохранить профиль…"));
   AddSeparator(file, "UndoSeparator");
   // Undo needs a device to write back to.
-  form.UndoWrite =
-      AddItem(file, "UndoWrite", QStringLiteral("Отменить последнюю запись…"), kDisabled);
+  form.UndoWrite = AddItem(file, "UndoWrite", Zelto::tr("Отменить последнюю запись…"), kDisabled);
   form.BackupBeforeWrite =
-      AddSwitch(file, "BackupBeforeWrite", QStringLiteral("Резервная копия перед записью"), true);
+      AddSwitch(file, "BackupBeforeWrite", Zelto::tr("Резервная копия перед записью"), true);
   form.CompareBeforeWrite =
-      AddSwitch(file, "CompareBeforeWrite", QStringLiteral("Сравнивать перед записью"), false);
+      AddSwitch(file, "CompareBeforeWrite", Zelto::tr("Сравнивать перед записью"), false);
 }
 
 QTimer* MakeTimer(QMainWindow& window, const char* name, int intervalMs) {
@@ -111,39 +110,43 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
   bar->setObjectName(QStringLiteral("MainMenu1"));
   form.MainMenu1 = bar;
 
-  QMenu* file = AddMenu(bar, "File1", QStringLiteral("Файл"));
+  QMenu* file = AddMenu(bar, "File1", Zelto::tr("Файл"));
   form.File1 = file;
-  form.Open = AddItem(file, "Open", QStringLiteral("Открыть"), kHiddenAndDisabled);
-  form.Save = AddItem(file, "Save", QStringLiteral("Сохранить"), kHiddenAndDisabled);
-  form.SaveAs = AddItem(file, "SaveAs", QStringLiteral("Сохранить как..."), kHiddenAndDisabled);
+  form.Open = AddItem(file, "Open", Zelto::tr("Открыть"), kHiddenAndDisabled);
+  form.Save = AddItem(file, "Save", Zelto::tr("Сохранить"), kHiddenAndDisabled);
+  form.SaveAs = AddItem(file, "SaveAs", Zelto::tr("Сохранить как..."), kHiddenAndDisabled);
   form.N2 = AddSeparator(file, "N2");
-  form.Print = AddItem(file, "Print", QStringLiteral("Печатать..."), kHiddenAndDisabled);
+  form.Print = AddItem(file, "Print", Zelto::tr("Печатать..."), kHiddenAndDisabled);
   form.PrintSetup =
-      AddItem(file, "PrintSetup", QStringLiteral("Настройки принтера..."), kHiddenAndDisabled);
+      AddItem(file, "PrintSetup", Zelto::tr("Настройки принтера..."), kHiddenAndDisabled);
   BuildSafetyItems(form, file);
   form.N1 = AddSeparator(file, "N1");
-  form.Exit = AddItem(file, "Exit", QStringLiteral("Выход"));
+  form.Exit = AddItem(file, "Exit", Zelto::tr("Выход"));
+  // --- Saving the memo. Placed against the separator above "Выход" rather than in the order
+  // above, so that it stays the last entry before it whatever the menu gains.
+  form.SaveMemo = new QAction(Zelto::tr("Сохранить журнал…"), file);
+  form.SaveMemo->setObjectName(QStringLiteral("SaveMemo"));
+  file->insertAction(form.N1, form.SaveMemo);
+  // --- End of saving the memo.
 
   QMenu* settings =
-      AddMenu(bar, "Edit1", QStringLiteral("Настройки"), {.enabled = true, .visible = false});
+      AddMenu(bar, "Edit1", Zelto::tr("Настройки"), {.enabled = true, .visible = false});
   form.Edit1 = settings;
-  form.SelectCom = AddItem(settings, "SelectCom", QStringLiteral("Выбор порта"), kDisabled);
-  form.SpeedSetup = AddItem(settings, "SpeedSetup", QStringLiteral("Скорость обмена"), kDisabled);
+  form.SelectCom = AddItem(settings, "SelectCom", Zelto::tr("Выбор порта"), kDisabled);
+  form.SpeedSetup = AddItem(settings, "SpeedSetup", Zelto::tr("Скорость обмена"), kDisabled);
 
-  QMenu* tools =
-      AddMenu(bar, "Tools1", QStringLiteral("Команды"), {.enabled = true, .visible = false});
+  QMenu* tools = AddMenu(bar, "Tools1", Zelto::tr("Команды"), {.enabled = true, .visible = false});
   form.Tools1 = tools;
-  form.ConnectCom = AddItem(tools, "ConnectCom", QStringLiteral("Подключить порт"));
-  form.Read = AddItem(tools, "Read", QStringLiteral("Чтение"), kDisabled);
-  form.Write = AddItem(tools, "Write", QStringLiteral("Запись"), kDisabled);
+  form.ConnectCom = AddItem(tools, "ConnectCom", Zelto::tr("Подключить порт"));
+  form.Read = AddItem(tools, "Read", Zelto::tr("Чтение"), kDisabled);
+  form.Write = AddItem(tools, "Write", Zelto::tr("Запись"), kDisabled);
   BuildCalibrationMenus(form);
 }
 
 void BuildDialogsAndTimers(ZeltoForm& form, QMainWindow& window) {
   form.OpenDialogEE = FileDialogOnDemand(
       window, "OpenDialogEE", QFileDialog::AcceptOpen,
-      NameFiltersFromPipeList(
-          QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*")));
+      NameFiltersFromPipeList(Zelto::tr("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*")));
   form.SaveDialogEE = FileDialogOnDemand(window, "SaveDialogEE", QFileDialog::AcceptSave);
   form.OpenProfileDialog = FileDialogOnDemand(window, "OpenProfileDialog", QFileDialog::AcceptOpen);
   form.SaveProfileDialog = FileDialogOnDemand(window, "SaveProfileDialog", QFileDialog::AcceptSave);

@@ -1,5 +1,6 @@
 #include "app/click_accessible.h"
 #include "app/form_widgets.h"
+#include "app/window_texts.h"
 #include "app/zelto_form.h"
 
 #include <QButtonGroup>
@@ -32,13 +33,12 @@ QCheckBox* MakeSwitch(const char* name, const QString& caption, QWidget* parent)
 }
 
 QGroupBox* BuildOutputTypeGroup(ZeltoForm& form, QWidget* parent) {
-  auto* group = new QGroupBox(QStringLiteral("Тип выхода"), parent);
+  auto* group = new QGroupBox(Zelto::tr("Тип выхода"), parent);
   group->setObjectName(QStringLiteral("SetOutCurrent"));
   form.SetOutCurrentItems = new QButtonGroup(group);
   form.SetOutCurrentItems->setObjectName(QStringLiteral("SetOutCurrentItems"));
   auto* layout = new QVBoxLayout(group);
-  const QStringList items{QStringLiteral("0...5 мА"), QStringLiteral("0...20 мА"),
-                          QStringLiteral("4...20 мА")};
+  const QStringList items{Zelto::tr("0...5 мА"), Zelto::tr("0...20 мА"), Zelto::tr("4...20 мА")};
   for (int i = 0; i < items.size(); ++i) {
     auto* item = new QRadioButton(items[i], group);
     MakeToggleClick(*item);
@@ -55,16 +55,16 @@ QFrame* BuildDastraPanel(ZeltoForm& form, QWidget* parent) {
   QFrame* panel = MakePanel("PanSetDastra", parent);
   panel->setFrameShape(QFrame::StyledPanel);
   panel->setEnabled(false);
-  form.LockCoolJunk = MakeButton("LockCoolJunk", QStringLiteral("Установить"), panel);
+  form.LockCoolJunk = MakeButton("LockCoolJunk", Zelto::tr("Установить"), panel);
   form.MeasageSetDastra = MakePanel("MeasageSetDastra", panel);
   auto* message = new QVBoxLayout(form.MeasageSetDastra);
-  message->addWidget(MakeLabel(QStringLiteral("У данного типа изделия"), form.MeasageSetDastra));
-  message->addWidget(MakeLabel(QStringLiteral("параметры не изменяются"), form.MeasageSetDastra));
+  message->addWidget(MakeLabel(Zelto::tr("У данного типа изделия"), form.MeasageSetDastra));
+  message->addWidget(MakeLabel(Zelto::tr("параметры не изменяются"), form.MeasageSetDastra));
 
   auto* layout = new QGridLayout(panel);
-  layout->addWidget(MakeLabel(QStringLiteral("Технологическая блокировка"), panel), 0, 0);
-  layout->addWidget(MakeLabel(QStringLiteral("компенсации холодного спая"), panel), 1, 0);
-  layout->addWidget(MakeLabel(QStringLiteral("(на 5 циклов вкл./выкл.)"), panel), 2, 0);
+  layout->addWidget(MakeLabel(Zelto::tr("Технологическая блокировка"), panel), 0, 0);
+  layout->addWidget(MakeLabel(Zelto::tr("компенсации холодного спая"), panel), 1, 0);
+  layout->addWidget(MakeLabel(Zelto::tr("(на 5 циклов вкл./выкл.)"), panel), 2, 0);
   layout->addWidget(form.LockCoolJunk, 0, 1, 3, 1, Qt::AlignVCenter);
   layout->addWidget(form.MeasageSetDastra, 3, 0, 1, 2);
   return panel;
@@ -77,14 +77,12 @@ QWidget* BuildParametersPage(ZeltoForm& form) {
   settings->hide();
   form.PanSetVelmor6 = settings;
   form.SetSheme = MakeList(
-      "SetSheme",
-      {QStringLiteral("4-проводная"), QStringLiteral("3-проводная"), QStringLiteral("2-проводная")},
+      "SetSheme", {Zelto::tr("4-проводная"), Zelto::tr("3-проводная"), Zelto::tr("2-проводная")},
       settings);
-  form.SetSheme->setAccessibleName(QStringLiteral("Схема подключения"));
-  form.SetCoolJunk =
-      MakeSwitch("SetCoolJunk", QStringLiteral("Компенсация холодного спая"), settings);
-  form.SetSqrt = MakeSwitch("SetSqrt", QStringLiteral("Корнеизвлечение"), settings);
-  form.SetSensorBreak = MakeSwitch("SetSensorBreak", QStringLiteral("Обрыв датчика"), settings);
+  form.SetSheme->setAccessibleName(Zelto::tr("Схема подключения"));
+  form.SetCoolJunk = MakeSwitch("SetCoolJunk", Zelto::tr("Компенсация холодного спая"), settings);
+  form.SetSqrt = MakeSwitch("SetSqrt", Zelto::tr("Корнеизвлечение"), settings);
+  form.SetSensorBreak = MakeSwitch("SetSensorBreak", Zelto::tr("Обрыв датчика"), settings);
   form.PanSetDastra = BuildDastraPanel(form, settings);
 
   auto* switches = new QVBoxLayout;
@@ -111,26 +109,26 @@ QWidget* BuildCorrectionPage(ZeltoForm& form) {
 
   QFrame* panel = MakePanel("PanRangeD", page);
   form.PanRangeD = panel;
-  const QString points = QStringLiteral("Точки коррекции");
-  const QString measured = QStringLiteral("Измеренные значения токов, мА");
+  const QString points = Zelto::tr("Точки коррекции");
+  const QString measured = Zelto::tr("Измеренные значения токов, мА");
   form.SetZero = MakeNumberField("SetZero", points + QStringLiteral(", T1,°C"), panel);
   form.SetFull = MakeNumberField("SetFull", points + QStringLiteral(", T2,°C"), panel);
-  form.SchiftZero = MakeNumberField("SchiftZero", measured + QStringLiteral(", Iи1"), panel);
-  form.SchiftFull = MakeNumberField("SchiftFull", measured + QStringLiteral(", Iи2"), panel);
+  form.SchiftZero = MakeNumberField("SchiftZero", measured + Zelto::tr(", Iи1"), panel);
+  form.SchiftFull = MakeNumberField("SchiftFull", measured + Zelto::tr(", Iи2"), panel);
   form.SetCurentZero = MakeLabel(QStringLiteral("0"), panel, "SetCurentZero");
   form.SetCurentFull = MakeLabel(QStringLiteral("0"), panel, "SetCurentFull");
   for (QLabel* nominal : {form.SetCurentZero, form.SetCurentFull}) {
     nominal->setFrameShape(QFrame::StyledPanel);
     nominal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
-  form.WriteUser = MakeButton("WriteUser", QStringLiteral("Запись"), panel);
-  form.WriteFabric = MakeButton("WriteFabric", QStringLiteral("Обнулить"), panel);
+  form.WriteUser = MakeButton("WriteUser", Zelto::tr("Запись"), panel);
+  form.WriteFabric = MakeButton("WriteFabric", Zelto::tr("Обнулить"), panel);
 
   auto* layout = new QGridLayout(panel);
   layout->addWidget(MakeLabel(points, panel), 0, 0, 1, 2, Qt::AlignBottom | Qt::AlignHCenter);
-  layout->addWidget(MakeLabel(QStringLiteral("Табличные\nзначения\nтоков, мА"), panel), 0, 2, 1, 2,
+  layout->addWidget(MakeLabel(Zelto::tr("Табличные\nзначения\nтоков, мА"), panel), 0, 2, 1, 2,
                     Qt::AlignHCenter);
-  layout->addWidget(MakeLabel(QStringLiteral("Измеренные\nзначения\nтоков, мА"), panel), 0, 4, 1, 2,
+  layout->addWidget(MakeLabel(Zelto::tr("Измеренные\nзначения\nтоков, мА"), panel), 0, 4, 1, 2,
                     Qt::AlignHCenter);
   const auto addRow = [&](int row, const QString& tLabel, QLineEdit* t, const QString& iLabel,
                           QLabel* nominal, const QString& mLabel, QLineEdit* measuredField) {
@@ -142,9 +140,9 @@ QWidget* BuildCorrectionPage(ZeltoForm& form) {
     layout->addWidget(measuredField, row, 5);
   };
   addRow(1, QStringLiteral("T1,°C"), form.SetZero, QStringLiteral("I1"), form.SetCurentZero,
-         QStringLiteral("Iи1"), form.SchiftZero);
+         Zelto::tr("Iи1"), form.SchiftZero);
   addRow(2, QStringLiteral("T2,°C"), form.SetFull, QStringLiteral("I2"), form.SetCurentFull,
-         QStringLiteral("Iи2"), form.SchiftFull);
+         Zelto::tr("Iи2"), form.SchiftFull);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(form.WriteUser);
@@ -162,16 +160,16 @@ QWidget* BuildCorrectionPage(ZeltoForm& form) {
 // A temperature field and a signal field side by side, as on the calculator and debug pages.
 void AddTemperatureSignalPair(QGridLayout* layout, QWidget* page, QLineEdit* temperature,
                               QLineEdit* signal) {
-  layout->addWidget(MakeLabel(QStringLiteral("Т, °C"), page), 0, 0, Qt::AlignRight);
+  layout->addWidget(MakeLabel(Zelto::tr("Т, °C"), page), 0, 0, Qt::AlignRight);
   layout->addWidget(temperature, 0, 1);
-  layout->addWidget(MakeLabel(QStringLiteral("U, мкВ"), page), 0, 2, Qt::AlignRight);
+  layout->addWidget(MakeLabel(Zelto::tr("U, мкВ"), page), 0, 2, Qt::AlignRight);
   layout->addWidget(signal, 0, 3);
 }
 
 void FillPolynomPage(ZeltoForm& form) {
   QWidget* page = form.Polynom;
-  form.SetTemp = MakeNumberField("SetTemp", QStringLiteral("Т, °C"), page);
-  form.RezCalc = MakeNumberField("RezCalc", QStringLiteral("U, мкВ"), page);
+  form.SetTemp = MakeNumberField("SetTemp", Zelto::tr("Т, °C"), page);
+  form.RezCalc = MakeNumberField("RezCalc", Zelto::tr("U, мкВ"), page);
   auto* layout = new QGridLayout(page);
   AddTemperatureSignalPair(layout, page, form.SetTemp, form.RezCalc);
   layout->setRowStretch(1, 1);
@@ -179,19 +177,19 @@ void FillPolynomPage(ZeltoForm& form) {
 
 void FillDebugPage(ZeltoForm& form) {
   QWidget* page = form.Debug;
-  form.Edit3 = MakeNumberField("Edit3", QStringLiteral("Т, °C"), page);
-  form.Edit2 = MakeNumberField("Edit2", QStringLiteral("U, мкВ"), page);
+  form.Edit3 = MakeNumberField("Edit3", Zelto::tr("Т, °C"), page);
+  form.Edit2 = MakeNumberField("Edit2", Zelto::tr("U, мкВ"), page);
 
   QFrame* simulation = MakePanel("PanelRgSim", page);
   form.PanelRgSim = simulation;
-  form.Start = MakeToggleButton("Start", QStringLiteral("Старт"), simulation,
-                                QStringLiteral("Непрерывное отображение измеренных значений"));
-  form.Stop = MakeToggleButton("Stop", QStringLiteral("Стоп"), simulation,
-                               QStringLiteral("Зафиксировать измеренное значение"));
+  form.Start = MakeToggleButton("Start", Zelto::tr("Старт"), simulation,
+                                Zelto::tr("Непрерывное отображение измеренных значений"));
+  form.Stop = MakeToggleButton("Stop", Zelto::tr("Стоп"), simulation,
+                               Zelto::tr("Зафиксировать измеренное значение"));
   for (QToolButton* button : {form.Start, form.Stop})
     button->setCheckable(false);
-  form.BitBtn1 = MakeButton("BitBtn1", QStringLiteral("Выход"), simulation);
-  form.BitBtn1->setToolTip(QStringLiteral("Закрыть окно"));
+  form.BitBtn1 = MakeButton("BitBtn1", Zelto::tr("Выход"), simulation);
+  form.BitBtn1->setToolTip(Zelto::tr("Закрыть окно"));
   form.DebugF = new QPlainTextEdit(simulation);
   form.DebugF->setObjectName(QStringLiteral("DebugF"));
   form.DebugF->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -218,8 +216,8 @@ void FillServicePages(ZeltoForm& form) {
 void BuildPages(ZeltoForm& form, QWidget& parent) {
   auto* pages = new QTabWidget(&parent);
   pages->setObjectName(QStringLiteral("Function"));
-  pages->addTab(BuildParametersPage(form), QStringLiteral("Параметры"));
-  pages->addTab(BuildCorrectionPage(form), QStringLiteral("Подстройка  диапазона"));
+  pages->addTab(BuildParametersPage(form), Zelto::tr("Параметры"));
+  pages->addTab(BuildCorrectionPage(form), Zelto::tr("Подстройка  диапазона"));
   // The service view's pages are filled when the view is first shown (BuildServiceView).
   form.Polynom = MakeNamed<QWidget>("Polynom", nullptr);
   form.Debug = MakeNamed<QWidget>("Debug", nullptr);

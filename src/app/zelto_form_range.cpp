@@ -1,4 +1,5 @@
 #include "app/form_widgets.h"
+#include "app/window_texts.h"
 #include "app/zelto_form.h"
 
 #include <QGridLayout>
@@ -9,15 +10,15 @@
 namespace zelto::app {
 
 void BuildRangeGroup(ZeltoForm& form, QWidget& parent) {
-  auto* group = new QGroupBox(QStringLiteral("Диапазон преобразования"), &parent);
+  auto* group = new QGroupBox(Zelto::tr("Диапазон преобразования"), &parent);
   group->setObjectName(QStringLiteral("PanRange"));
   group->setEnabled(false);  // reachable only while a device is connected
   form.PanRange = group;
 
-  form.LabelRange = MakeLabel(QStringLiteral("Температура, °C"), group, "LabelRange");
-  form.StaticText2 = MakeLabel(QStringLiteral("Выходной ток, мА"), group, "StaticText2");
-  form.MinLimit = MakeLabel(QStringLiteral("Минимум"), group, "MinLimit");
-  form.MaxLimit = MakeLabel(QStringLiteral("Максимум"), group, "MaxLimit");
+  form.LabelRange = MakeLabel(Zelto::tr("Температура, °C"), group, "LabelRange");
+  form.StaticText2 = MakeLabel(Zelto::tr("Выходной ток, мА"), group, "StaticText2");
+  form.MinLimit = MakeLabel(Zelto::tr("Минимум"), group, "MinLimit");
+  form.MaxLimit = MakeLabel(Zelto::tr("Максимум"), group, "MaxLimit");
 
   form.RangeMin = MakeNumberField("RangeMin", {}, group);
   form.RangeMax = MakeNumberField("RangeMax", {}, group);

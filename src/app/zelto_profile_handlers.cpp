@@ -2,12 +2,14 @@
 // user's own choices run, so that the views, the nominal currents and a following write agree.
 #include "app/window_config_view.h"
 #include "app/window_reporter.h"
+#include "app/window_texts.h"
 #include "app/zelto.h"
 #include "calib/file_outcome.h"
 #include "config/profile.h"
 #include "config/profile_application.h"
 #include "config/profile_file.h"
 #include "link/link.h"
+#include "link/status_translation.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -17,7 +19,7 @@
 namespace zelto::app {
 namespace {
 
-const QString kProfileFiles = QStringLiteral("Профили (*.json)|*.json");
+constexpr const char* kProfileFiles = QT_TRANSLATE_NOOP("Zelto", "Профили (*.json)|*.json");
 const QString kJson = QStringLiteral("json");
 
 QString FromUtf8(std::string_view text) {
@@ -27,15 +29,15 @@ QString FromUtf8(std::string_view text) {
 QString ProfileFileFaultText(config::ProfileFileFault fault) {
   switch (fault) {
     case config::ProfileFileFault::kCannotOpen:
-      return QStringLiteral("Не удалось открыть файл профиля");
+      return Zelto::tr("Не удалось открыть файл профиля");
     case config::ProfileFileFault::kNotJson:
-      return QStringLiteral("Файл профиля не в формате JSON");
+      return Zelto::tr("Файл профиля не в формате JSON");
     case config::ProfileFileFault::kNotAProfile:
-      return QStringLiteral("Файл не является профилем");
+      return Zelto::tr("Файл не является профилем");
     case config::ProfileFileFault::kNewerVersion:
-      return QStringLiteral("Профиль записан более новой версией программы");
+      return Zelto::tr("Профиль записан более новой версией программы");
     case config::ProfileFileFault::kIncomplete:
-      return QStringLiteral("В профиле нет прибора или датчика");
+      return Zelto::tr("В профиле нет прибора или датчика");
   }
   return {};
 }
@@ -45,7 +47,8 @@ QStringList RefusalLines(const std::vector<config::ProfileRefusal>& refused) {
   QStringList lines;
   for (const config::ProfileRefusal& refusal : refused) {
     const auto key = config::KeyNamed(refusal.key);
-    const QString name = key ? FromUtf8(config::KeyWindowName(*key)) : FromUtf8(refusal.key);
+    const QString name =
+        key ? TranslateMarked(config::KeyWindowName(*key), "Zelto") : FromUtf8(refusal.key);
     lines << name + QStringLiteral(": ") + FromUtf8(refusal.value);
   }
   return lines;
@@ -62,7 +65,7 @@ config::WriteSettings TZelto::CurrentWriteSettings() const {
 }
 
 void TZelto::SaveProfileClick() {
-  const auto path = ChooseFile(form_.SaveProfileDialog, kProfileFiles, kJson);
+  const auto path = ChooseFile(form_.SaveProfileDialog, Zelto::tr(kProfileFiles), kJson);
   if (!path)
     return;
   const config::Profile profile = config::ProfileFromSettings(CurrentWriteSettings());
@@ -72,7 +75,7 @@ void TZelto::SaveProfileClick() {
 }
 
 void TZelto::OpenProfileClick() {
-  const auto path = ChooseFile(form_.OpenProfileDialog, kProfileFiles, kJson);
+  const auto path = ChooseFile(form_.OpenProfileDialog, Zelto::tr(kProfileFiles), kJson);
   if (!path)
     return;
   const auto loaded = config::LoadProfile(*path);
@@ -82,7 +85,7 @@ void TZelto::OpenProfileClick() {
   }
   const config::ProfileText& text = std::get<config::ProfileText>(loaded);
   if (!text.Applicable()) {
-    messages_->ShowError(QStringLiteral("Профиль не подходит ни к одному прибору списка:\n") +
+    messages_->ShowError(Zelto::tr("Профиль не подходит ни к одному прибору списка:\n") +
                          RefusalLines(text.refused).join(QLatin1Char('\n')));
     return;
   }
@@ -90,7 +93,7 @@ void TZelto::OpenProfileClick() {
   if (profile.model != SelectedModel()) {
     if (link_->IsDeviceConnected()) {
       messages_->ShowError(
-          QStringLiteral("Профиль для другого прибора (%1); чтобы открыть его, отключите прибор")
+          Zelto::tr("Профиль для другого прибора (%1); чтобы открыть его, отключите прибор")
               .arg(form_.TypeDevice->itemText(profile.model)));
       return;
     }
@@ -107,7 +110,7 @@ void TZelto::OpenProfileClick() {
   }
   RefreshValueFields();
   if (!refused.empty()) {
-    messages_->ShowError(QStringLiteral("Не применено:\n") +
+    messages_->ShowError(Zelto::tr("Не применено:\n") +
                          RefusalLines(refused).join(QLatin1Char('\n')));
   }
 }

@@ -2,16 +2,19 @@
 // timers and trace switches, and the calibration menus. Each calls one operation of the core.
 #include "app/window_config_view.h"
 #include "app/window_reporter.h"
+#include "app/window_texts.h"
 #include "app/zelto.h"
 #include "calib/calibration_files.h"
 #include "calib/calibration_transfers.h"
 #include "calib/ee_image_file.h"
+#include "calib/saved_file.h"
 #include "config/config_file.h"
 #include "config/conversion_self_test.h"
 #include "config/write_sequences.h"
 #include "link/link.h"
 #include "link/memory_reads.h"
 #include "link/service_requests.h"
+#include "link/status_translation.h"
 
 #include <QAction>
 #include <QFile>
@@ -19,6 +22,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -26,19 +30,23 @@
 namespace zelto::app {
 namespace {
 
-const QString kConfigFiles = QStringLiteral("Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*");
-const QString kBinaryFiles = QStringLiteral("Binary files (*.bin)|*.bin");
-const QString kTextFiles = QStringLiteral("Text files (*.txt)|*.txt");
+constexpr const char* kConfigFiles =
+    QT_TRANSLATE_NOOP("Zelto", "Файлы конфигурации (*.cfg)|*.cfg|Все файлы (*.*)|*.*");
+constexpr const char* kBinaryFiles = QT_TRANSLATE_NOOP("Zelto", "Binary files (*.bin)|*.bin");
+constexpr const char* kTextFiles = QT_TRANSLATE_NOOP("Zelto", "Text files (*.txt)|*.txt");
+constexpr const char* kMemoFiles =
+    QT_TRANSLATE_NOOP("Zelto", "Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*");
 const QString kBin = QStringLiteral("bin");
 const QString kTxt = QStringLiteral("txt");
 const QString kUnrepresentableName =
-    QStringLiteral("В имени файла есть знаки не в кодировке UTF-8: выберите другое имя");
+    Zelto::tr("В имени файла есть знаки не в кодировке UTF-8: выберите другое имя");
 
 }  // namespace
 
 void TZelto::ConnectServiceHandlers() {
   Bind(form_.Open, &QAction::triggered, [this] { OpenClick(); });
   Bind(form_.SaveAs, &QAction::triggered, [this] { SaveAsClick(); });
+  Bind(form_.SaveMemo, &QAction::triggered, [this] { SaveMemoClick(); });
   BindCommand(form_.ReadEepromToRam, &QAction::triggered, [this] { ReadEClick(); });
   Bind(form_.TimerTest, &QTimer::timeout, [this] { TimerTestTimer(); });
   Bind(form_.TimerMonitor, &QTimer::timeout, [this] { TimerMonitorTimer(); });
@@ -65,6 +73,7 @@ void TZelto::ConnectServiceHandlers() {
 void TZelto::ConnectServiceControls() {
   Bind(form_.OpenButton, &QPushButton::clicked, [this] { OpenClick(); });
   Bind(form_.SaveAsButton, &QPushButton::clicked, [this] { SaveAsClick(); });
+  Bind(form_.SaveMemoButton, &QPushButton::clicked, [this] { SaveMemoClick(); });
   BindCommand(form_.Request, &QToolButton::clicked, [this] { RequestClick(); });
   Bind(form_.TestPort, &QToolButton::clicked, [this] { TestPortClick(); });
   Bind(form_.Monitor, &QToolButton::clicked, [this] { MonitorClick(); });
@@ -76,6 +85,7 @@ void TZelto::ConnectServiceControls() {
   Bind(form_.SS, &QToolButton::clicked, [this] { SSClick(); });
   Bind(form_.FF, &QToolButton::clicked, [this] { FFClick(); });
   Bind(form_.CC, &QToolButton::clicked, [this] { CCClick(); });
+  Bind(form_.Plot, &QToolButton::clicked, [this] { PlotClick(); });
   for (QLineEdit* field : {form_.SetTemp, form_.RezCalc, form_.Edit3, form_.Edit2})
     fieldEvents_->Watch(*field);
 }
@@ -126,7 +136,7 @@ void TZelto::ToggleTimer(QTimer* timer, QToolButton* button) {
 void TZelto::OpenClick() {
   QFileDialog& dialog = form_.OpenDialogEE.Get();
   dialog.setDefaultSuffix(QString());
-  dialog.setNameFilters(NameFiltersFromPipeList(kConfigFiles));
+  dialog.setNameFilters(NameFiltersFromPipeList(Zelto::tr(kConfigFiles)));
   const auto chosen = AskForFile(dialog);
   if (!chosen || !FileSystemPath(*chosen))
     return;
@@ -144,7 +154,7 @@ void TZelto::ReadNameF() {
       messages_->ShowError(QString::fromUtf8(config::kConfigFileOpenError.data()));
       return;
     case config::ConfigFileOutcome::kBadFormat:
-      messages_->ShowError(QString::fromUtf8(config::kConfigFileFormatError.data()));
+      messages_->ShowError(TranslateStatus(config::kConfigFileFormatError));
       break;
   }
   // The user has read why the file was refused before the memo changes under the box.
@@ -152,8 +162,18 @@ void TZelto::ReadNameF() {
 }
 
 void TZelto::SaveAsClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kBinaryFiles, kBin))
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kBinaryFiles), kBin))
     calib::SaveEEImage(*path, eeImage_, *reporter_);
+}
+
+void TZelto::SaveMemoClick() {
+  const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kMemoFiles), kTxt);
+  if (!path)
+    return;
+  std::string text = form_.InforF->toPlainText().toStdString();
+  if (!text.empty())
+    text += '\n';
+  calib::SaveReported(*path, text, *reporter_);
 }
 
 void TZelto::RequestClick() {
@@ -173,7 +193,11 @@ void TZelto::TimerTestTimer() {
 }
 
 void TZelto::TimerMonitorTimer() {
-  PollMonitor(*link_, monitorValues_, MonitorSet::kFull, traceFlags_, *reporter_);
+  const auto start = std::chrono::system_clock::now();
+  const auto steadyStart = std::chrono::steady_clock::now();
+  const MonitorCycle cycle =
+      PollMonitorCycle(*link_, monitorValues_, MonitorSet::kFull, traceFlags_, *reporter_);
+  trend_->Add(start, steadyStart, cycle);
 }
 
 void TZelto::Timer_MgrTimer() {
@@ -219,25 +243,25 @@ void TZelto::ReadCalibrFromEepromClick() {
 }
 
 void TZelto::ReadCalibrFromFileClick() {
-  if (const auto path = ChooseFile(form_.OpenDialogEE, kBinaryFiles, kBin)) {
+  if (const auto path = ChooseFile(form_.OpenDialogEE, Zelto::tr(kBinaryFiles), kBin)) {
     calib::LoadCalibrationBin(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
   }
 }
 
 void TZelto::WriteCalibrToFileClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kBinaryFiles, kBin))
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kBinaryFiles), kBin))
     calib::SaveCalibrationBin(*path, calibBlock_, *reporter_);
 }
 
 void TZelto::ReadCalibrClick() {
-  if (const auto path = ChooseFile(form_.OpenDialogEE, kTextFiles, kTxt)) {
+  if (const auto path = ChooseFile(form_.OpenDialogEE, Zelto::tr(kTextFiles), kTxt)) {
     calib::LoadCalibrationText(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
   }
 }
 
 void TZelto::txt1Click() {
   // A save dialog: the file to write usually does not exist yet.
-  if (const auto path = ChooseFile(form_.SaveDialogEE, kTextFiles, kTxt)) {
+  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kTextFiles), kTxt)) {
     calib::SaveCalibrationText(*path, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_);
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/translatable.h"
+
 #include <string_view>
 
 namespace zelto::calib {
@@ -13,10 +15,12 @@ enum class FileOutcome {
   kBadFormat,  // "Неверный формат файла": a short or malformed file, loaded as far as it went
 };
 
-inline constexpr std::string_view kStatusFileWritten = "Файл записан";
+inline constexpr std::string_view kStatusFileWritten = QT_TRANSLATE_NOOP("status", "Файл записан");
 inline constexpr std::string_view kStatusFileOpenError = "Error open file";
-inline constexpr std::string_view kStatusFileWriteError = "Ошибка записи файла";
-inline constexpr std::string_view kStatusFileFormatError = "Неверный формат файла";
+inline constexpr std::string_view kStatusFileWriteError =
+    QT_TRANSLATE_NOOP("status", "Ошибка записи файла");
+inline constexpr std::string_view kStatusFileFormatError =
+    QT_TRANSLATE_NOOP("status", "Неверный формат файла");
 
 // The status text of a failure; empty for kDone, whose text depends on the operation.
 std::string_view FileFailureStatus(FileOutcome outcome);

@@ -90,9 +90,15 @@ constexpr std::array<OptionHelp, 7> kCalibOptions{{
      "ports, one file each: cal.bin → cal-ttyUSB0.bin"},
 }};
 
-constexpr std::array<OptionHelp, 2> kMonitorOptions{{
-    {"--count", "N", "cycles to poll, at least 1; default 1"},
+constexpr std::array<OptionHelp, 3> kMonitorOptions{{
+    {"--count", "N",
+     "cycles to poll; default 1. 0 polls until SIGINT or SIGTERM, through\n"
+     "silence, then exits 0"},
     {"--interval", "MS", "pause between cycles in milliseconds; default 3000"},
+    {"--csv", "",
+     "a header line, then one comma-separated line per cycle: the cycle's\n"
+     "start (local ISO 8601 time with milliseconds and UTC offset), then\n"
+     "one column per address (0x0500 ...), empty where no reply came"},
 }};
 
 constexpr std::array<OptionHelp, 3> kConvertOptions{{
@@ -159,7 +165,9 @@ constexpr std::array<ExitHelp, 4> kRestoreExits{
       "a usage error, no such backup or none to undo, a backup of another model, or a\n"
       "     device that holds another configuration (without --force): nothing is sent"},
      {5, "the backup file could not be read, or the restore's own backup not saved"}}};
-constexpr std::array<ExitHelp, 2> kMonitorExits{{{0, "polled"}, {2, "a usage error"}}};
+constexpr std::array<ExitHelp, 2> kMonitorExits{
+    {{0, "polled, or stopped by SIGINT or SIGTERM with --count 0"},
+     {2, "a usage error, or --csv with --json"}}};
 // What the writing commands print with --json.
 constexpr std::string_view kWriteJson =
     "One object: \"status\" (the write's last status text), \"backup\" (its id, null\n"
@@ -275,14 +283,15 @@ constexpr std::array kCommands{
                 "model's family (a gain or offset that is NaN or infinite is null); write,\n"
                 "clear and clear-full: as 'write --help' says."},
     CommandHelp{"monitor",
-                "[--count N] [--interval MS]",
+                "[--count N] [--interval MS] [--csv]",
                 "poll the live values",
                 kMonitorOptions,
                 true,
-                "One block of monitor lines per cycle.",
+                "One block of monitor lines per cycle, or with --csv one line; each line is\n"
+                "flushed as it is finished. With several ports, --csv prints one header, and\n"
+                "each line starts with a column \"port\" in place of the prefix.",
                 kMonitorExits,
                 {},
-                // With --csv for a table of the cycles, --json becomes a usage error.
                 "One object per cycle: \"time\" (its start, local, ISO 8601) and \"values\",\n"
                 "by address (\"0x0500\": 1, ...; null for an address without a reply)."},
     CommandHelp{"convert",

@@ -4,6 +4,7 @@
 #include "cli/calib_command.h"
 #include "cli/command_convert.h"
 #include "cli/device_commands.h"
+#include "cli/monitor_command.h"
 #include "cli/port_commands.h"
 #include "cli/profile_commands.h"
 #include "cli/service_commands.h"

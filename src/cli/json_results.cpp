@@ -2,10 +2,10 @@
 
 #include "calib/calibration_layout.h"
 #include "cli/output.h"
-#include "config/backup_store.h"
 #include "config/memory_map.h"
 #include "config/profile_file.h"
 #include "config/summary_lines.h"
+#include "link/monitor_csv.h"
 
 #include <array>
 #include <charconv>
@@ -116,14 +116,14 @@ QJsonArray MismatchesArray(const std::vector<config::WordMismatch>& mismatches) 
   return array;
 }
 
-QJsonObject MonitorObject(const QDateTime& start, const MonitorCycle& cycle) {
+QJsonObject MonitorObject(std::chrono::system_clock::time_point start, const MonitorCycle& cycle) {
   QJsonObject values;
   for (const MonitorReading& reading : cycle.readings) {
     std::array<char, 8> name{};
     std::snprintf(name.data(), name.size(), "0x%04X", static_cast<unsigned>(reading.address));
     values.insert(name.data(), reading.value ? QJsonValue(*reading.value) : QJsonValue());
   }
-  return {{"time", JsonText(config::BackupTimeText(start))}, {"values", values}};
+  return {{"time", JsonText(LocalIsoTime(start))}, {"values", values}};
 }
 
 }  // namespace zelto::cli

@@ -6,11 +6,11 @@
 #include "config/write_verification.h"
 #include "link/monitor.h"
 
-#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -48,6 +48,6 @@ QJsonObject BackupObject(const config::Backup& backup);
 QJsonArray MismatchesArray(const std::vector<config::WordMismatch>& mismatches);
 
 // A monitor cycle: "time", its start, and "values" by address ("0x0500"), null for no reply.
-QJsonObject MonitorObject(const QDateTime& start, const MonitorCycle& cycle);
+QJsonObject MonitorObject(std::chrono::system_clock::time_point start, const MonitorCycle& cycle);
 
 }  // namespace zelto::cli

@@ -28,6 +28,14 @@ void Output::Line(std::string_view line) {
     Print(false, line);
 }
 
+void Output::TableHeader(std::string_view line) {
+  console_.Out(prefixed_ ? "port," + std::string(line) : std::string(line));
+}
+
+void Output::TableRow(std::string_view line) {
+  console_.Out(prefixed_ ? port_ + "," + std::string(line) : std::string(line));
+}
+
 void Output::Status(std::string_view text) {
   lastProblem_ = text;
   Print(true, text);

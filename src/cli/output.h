@@ -27,6 +27,11 @@ class Output {
 
   // A memo line on standard output; nothing with --json, where the objects say it all.
   void Line(std::string_view line);
+  // The lines of a table on standard output (a comma-separated recording): with several ports,
+  // the port is the table's first column, "port", rather than a prefix, so that it stays one
+  // table.
+  void TableHeader(std::string_view line);
+  void TableRow(std::string_view line);
   // A status text on standard error; the last one is what a failure's "error" says.
   void Status(std::string_view text);
   // "zelto-cli: " and the reason on standard error; remembered as a status is.

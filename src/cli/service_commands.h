@@ -2,6 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/output.h"
+#include "link/service_outcome.h"
 
 namespace zelto::cli {
 
@@ -12,7 +13,7 @@ int RunMemory(const Invocation& invocation, Output& output);
 // tables: reads the table area and prints the decoded dump.
 int RunTables(const Invocation& invocation, Output& output);
 
-// monitor [--count N] [--interval MS]: N monitor polls, MS apart, each printing its lines.
-int RunMonitor(const Invocation& invocation, Output& output);
+// The exit code of a service read or poll.
+int ServiceExit(ServiceOutcome outcome);
 
 }  // namespace zelto::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "link/translatable.h"
 
 #include <cstddef>
 #include <string>
@@ -21,7 +22,8 @@ inline constexpr std::size_t kLargestConfigFile = 64 * 1024;
 
 // The message boxes the window shows for the outcomes.
 inline constexpr std::string_view kConfigFileOpenError = "Error file Open";
-inline constexpr std::string_view kConfigFileFormatError = "Неверный формат входного файла!";
+inline constexpr std::string_view kConfigFileFormatError =
+    QT_TRANSLATE_NOOP("status", "Неверный формат входного файла!");
 
 // Loads the configuration text file: four records, each a label word (any length, ignored)
 // and a value, separated by any white space: the device code and the sensor code as integers,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "link/translatable.h"
 
 #include <array>
 #include <string>
@@ -11,9 +12,9 @@ namespace zelto::config {
 
 // Status texts of a correction that cannot be computed; the write is then refused.
 inline constexpr std::string_view kCorrectionSameSignalsText =
-    "Коррекция не вычислена: сигналы в двух точках совпадают";
+    QT_TRANSLATE_NOOP("status", "Коррекция не вычислена: сигналы в двух точках совпадают");
 inline constexpr std::string_view kCorrectionNotFiniteText =
-    "Коррекция не вычислена: недопустимый результат";
+    QT_TRANSLATE_NOOP("status", "Коррекция не вычислена: недопустимый результат");
 
 struct Correction {
   bool computed = false;

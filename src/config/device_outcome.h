@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/translatable.h"
+
 #include <string_view>
 
 namespace zelto::config {
@@ -16,13 +18,18 @@ enum class DeviceOutcome {
 };
 
 // The write handlers' own check, before any of these operations runs.
-inline constexpr std::string_view kStatusNotConnected = "Прибор не подключен";
-inline constexpr std::string_view kStatusReadDone = "Чтение завершено";
-inline constexpr std::string_view kStatusUnknownDevice = "Неизвестный тип прибора";
-inline constexpr std::string_view kStatusWriting = "Ждите завершения записи";
-inline constexpr std::string_view kStatusWriteDone = "Запись завершена";
-inline constexpr std::string_view kStatusNotAvailable = "В данной версии отсутствует";
+inline constexpr std::string_view kStatusNotConnected =
+    QT_TRANSLATE_NOOP("status", "Прибор не подключен");
+inline constexpr std::string_view kStatusReadDone = QT_TRANSLATE_NOOP("status", "Чтение завершено");
+inline constexpr std::string_view kStatusUnknownDevice =
+    QT_TRANSLATE_NOOP("status", "Неизвестный тип прибора");
+inline constexpr std::string_view kStatusWriting =
+    QT_TRANSLATE_NOOP("status", "Ждите завершения записи");
+inline constexpr std::string_view kStatusWriteDone =
+    QT_TRANSLATE_NOOP("status", "Запись завершена");
+inline constexpr std::string_view kStatusNotAvailable =
+    QT_TRANSLATE_NOOP("status", "В данной версии отсутствует");
 inline constexpr std::string_view kStatusInvalidRecord =
-    "Конфигурация не записана: недопустимые значения";
+    QT_TRANSLATE_NOOP("status", "Конфигурация не записана: недопустимые значения");
 
 }  // namespace zelto::config

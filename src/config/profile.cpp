@@ -1,6 +1,7 @@
 #include "config/profile.h"
 
 #include "config/sensor_catalogue.h"
+#include "link/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -15,15 +16,16 @@ struct KeyNames {
 };
 
 constexpr std::array kKeyNames{
-    KeyNames{ProfileKey::kModel, "model", "модель"},
-    KeyNames{ProfileKey::kSensor, "sensor", "датчик"},
-    KeyNames{ProfileKey::kRange, "range", "диапазон"},
-    KeyNames{ProfileKey::kOutput, "output", "выход"},
-    KeyNames{ProfileKey::kLinearEmf, "linear_emf", "линейная от ЭДС"},
-    KeyNames{ProfileKey::kColdJunction, "cold_junction", "компенсация холодного спая"},
-    KeyNames{ProfileKey::kScheme, "scheme", "схема подключения"},
-    KeyNames{ProfileKey::kSqrt, "sqrt", "корнеизвлечение"},
-    KeyNames{ProfileKey::kSensorBreak, "sensor_break", "обрыв датчика"},
+    KeyNames{ProfileKey::kModel, "model", QT_TRANSLATE_NOOP("Zelto", "модель")},
+    KeyNames{ProfileKey::kSensor, "sensor", QT_TRANSLATE_NOOP("Zelto", "датчик")},
+    KeyNames{ProfileKey::kRange, "range", QT_TRANSLATE_NOOP("Zelto", "диапазон")},
+    KeyNames{ProfileKey::kOutput, "output", QT_TRANSLATE_NOOP("Zelto", "выход")},
+    KeyNames{ProfileKey::kLinearEmf, "linear_emf", QT_TRANSLATE_NOOP("Zelto", "линейная от ЭДС")},
+    KeyNames{ProfileKey::kColdJunction, "cold_junction",
+             QT_TRANSLATE_NOOP("Zelto", "компенсация холодного спая")},
+    KeyNames{ProfileKey::kScheme, "scheme", QT_TRANSLATE_NOOP("Zelto", "схема подключения")},
+    KeyNames{ProfileKey::kSqrt, "sqrt", QT_TRANSLATE_NOOP("Zelto", "корнеизвлечение")},
+    KeyNames{ProfileKey::kSensorBreak, "sensor_break", QT_TRANSLATE_NOOP("Zelto", "обрыв датчика")},
 };
 
 constexpr std::array kKeys{

@@ -6,6 +6,7 @@
 #include "config/profile_application.h"
 #include "config/profile_texts.h"
 #include "config/record_validation.h"
+#include "link/translatable.h"
 
 namespace zelto::config {
 namespace {
@@ -64,12 +65,16 @@ FieldDifference KeyDifference(ProfileKey key, const Profile& device, const Profi
 FieldDifference WordDifference(uint16_t address, const std::array<uint8_t, 4>& held,
                                const std::array<uint8_t, 4>& sent) {
   const std::string number = std::to_string(address);
-  return {"word " + number, "слово " + number, WordHex(held),
-          WordHex(sent),    WordHex(held),     WordHex(sent)};
+  std::string windowField = QT_TRANSLATE_NOOP("Zelto", "слово %1");
+  windowField.replace(windowField.find("%1"), 2, number);
+  return {"word " + number, windowField,   WordHex(held),
+          WordHex(sent),    WordHex(held), WordHex(sent)};
 }
 
 FieldDifference NotConfigured() {
-  return {"configured", "конфигурация", "no", "yes", "нет", "есть"};
+  return {
+      "configured", QT_TRANSLATE_NOOP("Zelto", "конфигурация"), "no",
+      "yes",        QT_TRANSLATE_NOOP("Zelto", "нет"),          QT_TRANSLATE_NOOP("Zelto", "есть")};
 }
 
 // Each address as the write leaves it.
@@ -149,7 +154,8 @@ std::string TablesToolLine() {
 }
 
 std::string TablesWindowLine(TableComparison tables) {
-  return tables == TableComparison::kDifferent ? "таблицы: отличаются" : "таблицы: совпадают";
+  return tables == TableComparison::kDifferent ? QT_TRANSLATE_NOOP("Zelto", "таблицы: отличаются")
+                                               : QT_TRANSLATE_NOOP("Zelto", "таблицы: совпадают");
 }
 
 }  // namespace zelto::config

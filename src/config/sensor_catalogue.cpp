@@ -1,6 +1,7 @@
 #include "config/sensor_catalogue.h"
 
 #include "config/conversion_tables.h"
+#include "link/translatable.h"
 
 #include <array>
 
@@ -39,14 +40,15 @@ constexpr std::array<CatalogueEntry, kSensorCount> kCatalogue{{
     {0, 0, 320, 100, "сопротивление (0...320)Ом"},
 }};
 
+// The range column's heading, in the window's words.
 std::string_view RangeCaption(int code) {
   if (code < kFirstSignalInput)
-    return "Температура, °C";
+    return QT_TRANSLATE_NOOP("Zelto", "Температура, °C");
   if (code <= 16)
-    return "Напряжение,  мВ";
+    return QT_TRANSLATE_NOOP("Zelto", "Напряжение,  мВ");
   if (code <= 19)
-    return "Входной Ток, мА";
-  return "Сопротивление,Ом";
+    return QT_TRANSLATE_NOOP("Zelto", "Входной Ток, мА");
+  return QT_TRANSLATE_NOOP("Zelto", "Сопротивление,Ом");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "config/real_conversion.h"
 #include "config/sensor_catalogue.h"
 #include "config/sensor_conversion.h"
+#include "link/translatable.h"
 
 #include <array>
 #include <cstdio>
@@ -13,9 +14,16 @@ namespace zelto::config {
 namespace {
 
 constexpr std::array<std::string_view, 3> kModelNames{"      ", "Dastra-2", "Velmor-7"};
-constexpr std::array<std::string_view, 3> kSchemes{"4-проводная", "3-проводная", "2-проводная"};
-constexpr std::array<std::string_view, 3> kOutputRanges{"(0...5)мА", "(0...20)мА", "(4...20)мА"};
-constexpr std::array<std::string_view, 2> kSwitchStates{"выключено", "включено"};
+// Also the values the window's compare dialog shows, in the interface's words there; the memo's
+// lines keep them as they are.
+constexpr std::array<std::string_view, 3> kSchemes{QT_TRANSLATE_NOOP("Zelto", "4-проводная"),
+                                                   QT_TRANSLATE_NOOP("Zelto", "3-проводная"),
+                                                   QT_TRANSLATE_NOOP("Zelto", "2-проводная")};
+constexpr std::array<std::string_view, 3> kOutputRanges{QT_TRANSLATE_NOOP("Zelto", "(0...5)мА"),
+                                                        QT_TRANSLATE_NOOP("Zelto", "(0...20)мА"),
+                                                        QT_TRANSLATE_NOOP("Zelto", "(4...20)мА")};
+constexpr std::array<std::string_view, 2> kSwitchStates{QT_TRANSLATE_NOOP("Zelto", "выключено"),
+                                                        QT_TRANSLATE_NOOP("Zelto", "включено")};
 
 constexpr uint32_t kSensorCodeBits = 0x3F;
 constexpr uint32_t kLinearFromEmfBit = 0x80;

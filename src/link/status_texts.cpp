@@ -1,41 +1,67 @@
 #include "link/status_texts.h"
 
+#include <string_view>
+
 namespace zelto {
+namespace {
+
+// The text of a template with its one value put in place of %1; the template is what the
+// translators see, so the status reads the same in every language but for the value.
+std::string Fill(std::string_view statusTemplate, const std::string& value) {
+  std::string text(statusTemplate);
+  const std::size_t at = text.find("%1");
+  if (at != std::string::npos)
+    text.replace(at, 2, value);
+  return text;
+}
+
+std::string Fill(std::string_view statusTemplate, int number) {
+  return Fill(statusTemplate, std::to_string(number));
+}
+
+}  // namespace
 
 std::string SearchingStatus(int number) {
-  return "Поиск на Com" + std::to_string(number) + ". Ждите!";
+  return Fill(QT_TRANSLATE_NOOP("status", "Поиск на Com%1. Ждите!"), number);
 }
 
 std::string InvalidPortNumberStatus(int number) {
-  return "Неверный номер порта Com" + std::to_string(number);
+  return Fill(QT_TRANSLATE_NOOP("status", "Неверный номер порта Com%1"), number);
 }
 
 std::string PortGoneStatus(int number) {
-  return "Порт Com" + std::to_string(number) + " отключен";
+  return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 отключен"), number);
 }
 
 std::string OpenFailureStatus(int number, OpenFailure reason) {
-  const std::string port = "Com" + std::to_string(number);
   switch (reason) {
     case OpenFailure::kNoDevice:
-      return "Порт " + port + " не найден";
+      return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 не найден"), number);
     case OpenFailure::kBusy:
-      return "Порт " + port + " занят другой программой";
+      return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 занят другой программой"), number);
     case OpenFailure::kNoAccess:
-      return "Нет доступа к порту " + port + ": пользователь должен входить в группу dialout";
+      return Fill(QT_TRANSLATE_NOOP("status",
+                                    "Нет доступа к порту Com%1: добавьте пользователя в группу "
+                                    "dialout (sudo usermod -aG dialout $USER) и войдите в "
+                                    "систему снова"),
+                  number);
     case OpenFailure::kSettings:
-      return "Порт " + port + " не принимает настройки линии";
+      return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 не принимает настройки линии"), number);
     case OpenFailure::kBadName:
-      return "Недопустимое имя устройства порта " + port;
+      return Fill(QT_TRANSLATE_NOOP("status", "Недопустимое имя устройства порта Com%1"), number);
     case OpenFailure::kNotSerial:
-      return "Устройство порта " + port + " не является последовательным портом";
+      return Fill(
+          QT_TRANSLATE_NOOP("status", "Устройство порта Com%1 не является последовательным портом"),
+          number);
     case OpenFailure::kNoResources:
-      return "Порт " + port + " не открывается: не хватает ресурсов системы";
+      return Fill(
+          QT_TRANSLATE_NOOP("status", "Порт Com%1 не открывается: не хватает ресурсов системы"),
+          number);
     case OpenFailure::kNone:
     case OpenFailure::kOther:
       break;
   }
-  return "Порт " + port + " не открывается";
+  return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 не открывается"), number);
 }
 
 }  // namespace zelto

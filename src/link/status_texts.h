@@ -1,19 +1,21 @@
 #pragma once
 
 #include "link/serial_port.h"
+#include "link/translatable.h"
 
 #include <string>
 
 namespace zelto {
 
 // The link's outcomes as the user reads them in the status panel.
-inline constexpr const char* kStatusPortOpen = "Порт открыт";
-inline constexpr const char* kStatusPortClosed = "Порт закрыт";
-inline constexpr const char* kStatusNoAnswer = "Прибор не отвечает";
-inline constexpr const char* kStatusWrongModel = "Ошибка выбора прибора";
-inline constexpr const char* kStatusBadReply = "Ошибка приема";
-inline constexpr const char* kStatusConnected = "Прибор подключен";
-inline constexpr const char* kStatusDisconnected = "Прибор отключен";
+inline constexpr const char* kStatusPortOpen = QT_TRANSLATE_NOOP("status", "Порт открыт");
+inline constexpr const char* kStatusPortClosed = QT_TRANSLATE_NOOP("status", "Порт закрыт");
+inline constexpr const char* kStatusNoAnswer = QT_TRANSLATE_NOOP("status", "Прибор не отвечает");
+inline constexpr const char* kStatusWrongModel =
+    QT_TRANSLATE_NOOP("status", "Ошибка выбора прибора");
+inline constexpr const char* kStatusBadReply = QT_TRANSLATE_NOOP("status", "Ошибка приема");
+inline constexpr const char* kStatusConnected = QT_TRANSLATE_NOOP("status", "Прибор подключен");
+inline constexpr const char* kStatusDisconnected = QT_TRANSLATE_NOOP("status", "Прибор отключен");
 
 // "Поиск на Com3. Ждите!" while port 3 is being opened.
 std::string SearchingStatus(int number);

@@ -1,4 +1,5 @@
 #include "app/zelto_application.h"
+#include "link/interface_language.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
   qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
   zelto::app::ZeltoApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Velmor7"));
+  // The window speaks Russian, with Qt's own Russian texts, whatever the machine's locale says;
+  // the tests of the English interface switch and switch back.
+  zelto::InstallTranslations(zelto::InterfaceLanguage::kRussian);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

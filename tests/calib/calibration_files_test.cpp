@@ -3,6 +3,7 @@
 #include "../link/link_test_support.h"
 #include "calib/calibration_display.h"
 #include "calib/ee_image_file.h"
+#include "file_size_limit.h"
 #include "scratch_folder.h"
 
 #include <cmath>
@@ -23,6 +24,7 @@ namespace zelto::calib {
 namespace {
 
 using testing::Contents;
+using testing::FileSizeLimit;
 using testing::MemoReporter;
 using Lines = std::vector<std::string>;
 
@@ -196,26 +198,6 @@ TEST_F(Files, APipeOrADeviceIsNeitherWaitedOnNorReplaced) {
   EXPECT_EQ(memo.statuses, Lines(3, "Error open file"));
   EXPECT_EQ(block, Distinct());
 }
-
-// Files may not grow beyond a few bytes while it lives, so every write fails after the open.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_)(int) = nullptr;
-};
 
 TEST_F(Files, AFailedAtomicSaveLeavesTheOldFileIntactAndSaysSo) {
   const std::string image = Write("eeprom.bin", "the old image");

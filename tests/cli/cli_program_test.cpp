@@ -44,7 +44,7 @@ const std::map<std::string, std::vector<std::string>> kCommandOptions{
     {"memory", {"--save"}},
     {"tables", {}},
     {"calib", {"show", "read", "write", "clear", "clear-full", "--load", "--save"}},
-    {"monitor", {"--count", "--interval"}},
+    {"monitor", {"--count", "--interval", "--csv"}},
     {"convert", {"--sensor", "--temperature", "--signal"}},
     {"simulate", {"--model", "--memory", "--pace", "--count"}},
     {"backups", {}},

@@ -115,8 +115,9 @@ TEST_F(ServiceCommand, MonitorPrintsABlockPerCycleAndStopsAtSilence) {
   EXPECT_EQ(lines[2], "M02 = -00001");
   EXPECT_EQ(LinesOf(result.err).back(), "Прибор не отвечает");
 
-  for (const auto& bad : {Lines{"monitor", "--count", "0"}, Lines{"monitor", "--interval", "-1"},
-                          Lines{"monitor", "--count"}, Lines{"monitor", "extra"}}) {
+  for (const auto& bad : {Lines{"monitor", "--count", "-1"}, Lines{"monitor", "--interval", "-1"},
+                          Lines{"monitor", "--count"}, Lines{"monitor", "extra"},
+                          Lines{"monitor", "--csv=yes"}, Lines{"monitor", "--csv", "--csv"}}) {
     EXPECT_EQ(Run(bad).exitCode, 2) << bad.back();
   }
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <list>
 #include <map>
+#include <set>
 #include <signal.h>
 
 namespace zelto::cli {
@@ -180,6 +181,63 @@ TEST_F(SeveralPorts, RefusesAPortNamedTwiceAndARestoreOfSeveral) {
   EXPECT_EQ(restore.err, "zelto-cli: restore takes one port, not 3\n");
   for (const sim::Simulator& sim : sims_)
     EXPECT_TRUE(sim.Requests().empty()) << "nothing was sent";
+}
+
+TEST_F(SeveralPorts, MonitorCsvIsOneTableWithThePortAsItsFirstColumn) {
+  for (std::size_t i = 0; i < sims_.size(); ++i) {
+    for (int k = 0; k < 14; ++k)
+      Sim(i).SetMonitorValue(k, static_cast<int>(100 * i) + k);
+  }
+  const ProgramResult csv = Run({"monitor", "--csv", "--count", "2", "--interval", "0"});
+  ASSERT_EQ(csv.exitCode, 0) << csv.err;
+  const Lines lines = LinesOf(csv.out);
+  ASSERT_EQ(lines.size(), 1 + 2 * sims_.size()) << csv.out;
+  EXPECT_EQ(lines[0],
+            "port,time,0x0500,0x0501,0x0502,0x0503,0x0504,0x0505,0x0506,0x0507,0x0508,0x050C,"
+            "0x050D");
+  std::map<std::string, int> rows;
+  for (std::size_t line = 1; line < lines.size(); ++line) {
+    const std::string& row = lines[line];
+    const std::string port = row.substr(0, row.find(','));
+    ++rows[port];
+    const auto i = static_cast<std::size_t>(std::distance(
+        sims_.begin(), std::find_if(sims_.begin(), sims_.end(), [&](const sim::Simulator& sim) {
+          return sim.Path() == port;
+        })));
+    ASSERT_LT(i, sims_.size()) << row;
+    const int base = static_cast<int>(100 * i);
+    std::string values;
+    for (const int k : {0, 1, 2, 3, 4, 5, 6, 7, 8, 12, 13})
+      values += "," + std::to_string(base + k);
+    EXPECT_TRUE(row.ends_with(values)) << row;
+  }
+  for (const sim::Simulator& sim : sims_)
+    EXPECT_EQ(rows[sim.Path()], 2) << sim.Path();
+
+  const ProgramResult both = Run({"--json", "monitor", "--csv"});
+  EXPECT_EQ(both.exitCode, 2);
+  EXPECT_EQ(both.err, "zelto-cli: --csv and --json do not go together\n");
+}
+
+TEST_F(SeveralPorts, MonitorUntilASignalStopsEveryPortCleanly) {
+  Lines arguments{"--model", "dastra-2", "--json"};
+  const Lines ports = Ports();
+  arguments.insert(arguments.end(), ports.begin(), ports.end());
+  arguments.insert(arguments.end(), {"monitor", "--count", "0", "--interval", "10"});
+  testing::BackgroundProgram tool(kCli, arguments);
+  // A cycle of every port has come.
+  std::set<std::string> polled;
+  while (polled.size() < sims_.size()) {
+    const std::string line = tool.ReadLine();
+    ASSERT_FALSE(line.empty());
+    const auto port = line.find("\"port\":\"");
+    ASSERT_NE(port, std::string::npos) << line;
+    polled.insert(line.substr(port + 8, line.find('"', port + 8) - port - 8));
+  }
+  const ProgramResult stopped = tool.Stop(SIGTERM);
+  EXPECT_EQ(stopped.exitCode, 0) << stopped.err;
+  for (const std::string& line : LinesOf(stopped.out))
+    EXPECT_TRUE(line.starts_with("{") && line.ends_with("}")) << "no line cut short: " << line;
 }
 
 TEST(ExitOfSeveral, IsTheFirstFailureThenADifference) {

@@ -251,7 +251,8 @@ TEST(OpenFailure, OnlyARealPermissionFailureAsksForTheDialoutGroup) {
         << row.error << " " << row.diagnosis.pathError << " " << row.diagnosis.accessError;
   }
   EXPECT_EQ(OpenFailureStatus(4, OpenFailure::kNoAccess),
-            "Нет доступа к порту Com4: пользователь должен входить в группу dialout");
+            "Нет доступа к порту Com4: добавьте пользователя в группу dialout (sudo usermod -aG "
+            "dialout $USER) и войдите в систему снова");
 }
 
 TEST(OpenFailure, SaysWhatIsWrongWithThePath) {

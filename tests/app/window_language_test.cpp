@@ -1,0 +1,126 @@
+// The window in English and in Russian: its own texts follow the language, the memo's lines and
+// the sensor lists do not, and no caption is cut off in either.
+#include "link/interface_language.h"
+#include "sim/simulator.h"
+#include "window_test_support.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+
+constexpr int kDastra2 = 1;
+
+// The interface in a language for as long as it lives; Russian again afterwards, as the other
+// tests expect.
+class InLanguage {
+ public:
+  explicit InLanguage(InterfaceLanguage language) { EXPECT_TRUE(InstallTranslations(language)); }
+  ~InLanguage() { InstallTranslations(InterfaceLanguage::kRussian); }
+};
+
+// What the user reads of a connected Dastra-2 after "Чтение", in the given language.
+struct Seen {
+  QString caption;
+  QString readButton;
+  QString fileMenu;
+  QString correctionTab;
+  QString status;
+  QString memo;
+  QString firstSensor;
+  QStringList boxes;
+};
+
+Seen ReadADevice(InterfaceLanguage language) {
+  const InLanguage speaking(language);
+  sim::Simulator device(kDastra2);
+  TZelto window("Velmor7", testing::WithSimulator(device));
+  Seen seen;
+  testing::RecordMessages(window, seen.boxes);
+  window.show();
+  testing::Pick(*Find<QComboBox>(window, "TypeDevice"), kDastra2);
+  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+  QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(window, "ReadFromCom"), Qt::LeftButton);
+  seen.caption = window.windowTitle();
+  seen.readButton = Find<QPushButton>(window, "ReadFromCom")->text();
+  seen.fileMenu = Find<QMenu>(window, "File1")->title();
+  seen.correctionTab = Find<QTabWidget>(window, "Function")->tabText(1);
+  seen.status = testing::Status(window);
+  seen.memo = Find<QPlainTextEdit>(window, "InforF")->toPlainText();
+  seen.firstSensor = Find<QComboBox>(window, "TypeSensor_1")->itemText(0);
+  auto* range = Find<QLineEdit>(window, "RangeMax");
+  range->setFocus(Qt::TabFocusReason);
+  range->setText(QStringLiteral("1.5"));
+  QTest::keyClick(range, Qt::Key_Return);  // a box of the window's own
+  return seen;
+}
+
+TEST(Languages, TheWindowsOwnTextsFollowTheLanguageAndTheMemoDoesNot) {
+  const Seen russian = ReadADevice(InterfaceLanguage::kRussian);
+  const Seen english = ReadADevice(InterfaceLanguage::kEnglish);
+  EXPECT_EQ(russian.caption, "Конфигуратор Velmor-7, Dastra-2");
+  EXPECT_EQ(english.caption, "Velmor-7, Dastra-2 Configurator");
+  EXPECT_EQ(russian.readButton, "Чтение");
+  EXPECT_EQ(english.readButton, "Read");
+  EXPECT_EQ(english.fileMenu, "File");
+  EXPECT_EQ(english.correctionTab, "Range correction");
+  EXPECT_EQ(russian.status, "Чтение завершено");
+  EXPECT_EQ(english.status, "Read complete");
+  EXPECT_EQ(russian.boxes, QStringList{"Неверный формат числа"});
+  EXPECT_EQ(english.boxes, QStringList{"Invalid number format"});
+  // The summary, the sensor names: the same bytes in both.
+  ASSERT_FALSE(russian.memo.isEmpty());
+  EXPECT_EQ(english.memo, russian.memo);
+  EXPECT_EQ(english.firstSensor, russian.firstSensor);
+}
+
+TEST(Languages, APortStatusKeepsItsNumberInEitherLanguage) {
+  const InLanguage speaking(InterfaceLanguage::kEnglish);
+  TZelto window("Velmor7", testing::WithPorts({{"/dev/does-not-exist", ""}}));
+  window.show();
+  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+  EXPECT_EQ(testing::Status(window), "Port Com1 not found");
+}
+
+// Every caption the window shows whole, in both languages, with each model's view.
+TEST(Languages, NoCaptionIsCutOffInEitherLanguage) {
+  for (const InterfaceLanguage language :
+       {InterfaceLanguage::kRussian, InterfaceLanguage::kEnglish}) {
+    const InLanguage speaking(language);
+    for (const int model : {0, 1, 2}) {
+      TZelto window("Velmor7", testing::WithPorts({}));
+      window.ChooseDevice(model);
+      window.ApplicationEvents1Message(13);
+      window.ApplicationEvents1Message(12);  // the service view too
+      window.show();
+      QCoreApplication::processEvents();
+      const auto check = [&](QWidget* control, const QString& text) {
+        if (!control->isVisible() || text.isEmpty())
+          return;
+        EXPECT_GE(control->width(), control->minimumSizeHint().width())
+            << control->objectName().toStdString() << " '" << text.toStdString() << "' model "
+            << model << (language == InterfaceLanguage::kEnglish ? " en" : " ru");
+      };
+      for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        check(button, button->text());
+      for (QLabel* label : window.findChildren<QLabel*>())
+        check(label, label->text());
+      for (QGroupBox* group : window.findChildren<QGroupBox*>())
+        check(group, group->title());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zelto::app

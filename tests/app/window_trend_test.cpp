@@ -1,0 +1,351 @@
+// The plot window and the recording, fed by the monitor poll of a simulated Velmor-7 whose
+// working-memory values the tests hold still; and the memo saved to a file.
+#include "app/trend_window.h"
+#include "file_size_limit.h"
+#include "run_program.h"
+#include "sim/simulator.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QDateTimeAxis>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QLineSeries>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QValueAxis>
+#include <QWheelEvent>
+
+#include <regex>
+
+namespace zelto::app {
+namespace {
+
+using testing::Find;
+using Stroke = std::vector<QPointF>;
+
+constexpr int kVelmor = 2;
+const QString kHeader = QStringLiteral(
+    "time,0x0500,0x0501,0x0502,0x0503,0x0504,0x0505,0x0506,0x0507,0x0508,0x050C,0x050D");
+
+// The values after a CSV line's time.
+QStringList Values(const QString& line) {
+  return line.section(QLatin1Char(','), 1).split(QLatin1Char(','));
+}
+
+QStringList FileLines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return {};
+  return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The service view of a window connected to a simulated Velmor-7 whose monitor addresses hold
+// 3000 + k, and 0x505 holds -1.
+class Trend : public ::testing::Test {
+ protected:
+  Trend() {
+    for (int k = 0; k < 14; ++k)
+      sim.SetMonitorValue(k, k == 5 ? -1 : 3000 + k);
+    testing::RecordMessages(window, shown);
+    testing::AnswerFileDialogs(window, answers);
+    window.show();
+    window.ApplicationEvents1Message(13);
+    window.ApplicationEvents1Message(12);
+    Click(window, "Connect");
+    Click(window, "OpenDev");
+  }
+
+  static void Click(const QWidget& owner, const char* name) {
+    QTest::mouseClick(Find<QAbstractButton>(owner, name), Qt::LeftButton);
+  }
+  // Opens the plot window as the user does.
+  TrendWindow& Plot() {
+    Click(window, "Plot");
+    auto* plot = window.findChild<TrendWindow*>(QStringLiteral("TrendWindow"));
+    EXPECT_NE(plot, nullptr);
+    return *plot;
+  }
+  void Poll(int cycles = 1) {
+    for (int cycle = 0; cycle < cycles; ++cycle)
+      window.TimerMonitorTimer();
+  }
+  double TimeOf(std::size_t cycle) const { return window.Trend().History().TimeAt(cycle); }
+  QString Status() const { return testing::Status(window); }
+  QString File(const char* name) const { return files.filePath(QLatin1String(name)); }
+
+  sim::Simulator sim{kVelmor};
+  TZelto window{"Velmor7", testing::WithSimulator(sim)};
+  QStringList shown;
+  QStringList answers;
+  QTemporaryDir files;
+};
+
+QChart& ChartOf(const TrendWindow& plot) {
+  return *Find<QChartView>(plot, "TrendChart")->chart();
+}
+
+// What the chart draws for an address: its lines and lone points, in time order.
+std::vector<Stroke> RunsOf(const TrendWindow& plot, const char* address) {
+  std::vector<Stroke> runs;
+  for (QAbstractSeries* series : ChartOf(plot).series()) {
+    if (series->name() != QLatin1String(address) || !series->isVisible())
+      continue;
+    const auto points = static_cast<QXYSeries*>(series)->points();
+    if (qobject_cast<QScatterSeries*>(series) != nullptr) {
+      for (const QPointF& point : points)
+        runs.push_back({point});
+    } else if (!points.isEmpty()) {
+      runs.emplace_back(points.begin(), points.end());
+    }
+  }
+  std::sort(runs.begin(), runs.end(),
+            [](const Stroke& a, const Stroke& b) { return a[0].x() < b[0].x(); });
+  // A long line comes in pieces, each starting where the one before ends.
+  std::vector<Stroke> joined;
+  for (Stroke& run : runs) {
+    if (!joined.empty() && run.size() > 1 && joined.back().back() == run.front()) {
+      joined.back().insert(joined.back().end(), run.begin() + 1, run.end());
+    } else {
+      joined.push_back(std::move(run));
+    }
+  }
+  return joined;
+}
+
+Stroke Line(std::initializer_list<double> times, double value) {
+  Stroke run;
+  for (const double time : times)
+    run.emplace_back(time, value);
+  return run;
+}
+
+std::pair<double, double> TimeRange(const TrendWindow& plot) {
+  const auto* axis = qobject_cast<QDateTimeAxis*>(ChartOf(plot).axes(Qt::Horizontal).front());
+  return {static_cast<double>(axis->min().toMSecsSinceEpoch()),
+          static_cast<double>(axis->max().toMSecsSinceEpoch())};
+}
+
+TEST_F(Trend, TheSeriesFollowThePollAndAMissingReplyBreaksTheLine) {
+  TrendWindow& plot = Plot();
+  EXPECT_TRUE(plot.isVisible());
+  EXPECT_EQ(plot.windowTitle(), "График");
+  Poll(2);
+  sim.SetFault(sim::Fault::SilentFrom(4));  // 0x500..0x502 answer, the rest of the poll not
+  Poll();
+  EXPECT_EQ(Status(), "Прибор не отвечает");
+  sim.SetFault(sim::Fault::None());
+  Poll(2);
+
+  const double t0 = TimeOf(0), t1 = TimeOf(1), t2 = TimeOf(2), t3 = TimeOf(3), t4 = TimeOf(4);
+  EXPECT_EQ(RunsOf(plot, "0x0502"), (std::vector<Stroke>{Line({t0, t1, t2, t3, t4}, 3002)}));
+  EXPECT_EQ(RunsOf(plot, "0x0503"),
+            (std::vector<Stroke>{Line({t0, t1}, 3003), Line({t3, t4}, 3003)}));
+  // A device value of -1 is a point like any other; the slot cannot tell it from silence.
+  EXPECT_EQ(RunsOf(plot, "0x0505"), (std::vector<Stroke>{Line({t0, t1}, -1), Line({t3, t4}, -1)}));
+  EXPECT_EQ(window.Monitor()[5], -1);
+  // Only the seven monitor lines' addresses show at first.
+  EXPECT_TRUE(RunsOf(plot, "0x0500").empty());
+  QTest::mouseClick(Find<QCheckBox>(plot, "TrendSeries0500"), Qt::LeftButton);
+  EXPECT_EQ(RunsOf(plot, "0x0500"), (std::vector<Stroke>{Line({t0, t1, t2, t3, t4}, 3000)}));
+
+  // Following, and scaled to what shows.
+  EXPECT_EQ(TimeRange(plot).first, static_cast<double>(static_cast<qint64>(t0)));
+  const auto* values = qobject_cast<QValueAxis*>(ChartOf(plot).axes(Qt::Vertical).front());
+  EXPECT_LT(values->min(), -1);
+  EXPECT_GT(values->max(), 3007);
+  EXPECT_LE(values->max() - values->min(), 2 * 3008);
+}
+
+TEST_F(Trend, ANewCycleRedrawsOnlyTheEndOfEachLine) {
+  TrendWindow& plot = Plot();
+  constexpr int kCycles = 150;  // lines of several pieces
+  Poll(kCycles);
+  Stroke expected;
+  for (std::size_t cycle = 0; cycle < kCycles; ++cycle)
+    expected.emplace_back(TimeOf(cycle), 3001);
+  ASSERT_EQ(RunsOf(plot, "0x0501"), std::vector<Stroke>{expected});
+
+  int handed = 0;
+  for (QAbstractSeries* series : ChartOf(plot).series()) {
+    QObject::connect(static_cast<QXYSeries*>(series), &QXYSeries::pointsReplaced,
+                     [&handed] { ++handed; });
+  }
+  Poll();
+  EXPECT_EQ(handed, 7);  // the last piece of each line shown
+  EXPECT_EQ(RunsOf(plot, "0x0501").front().size(), kCycles + 1u);
+}
+
+TEST_F(Trend, PauseStopsFollowingWhileTheDataGoesOnArriving) {
+  TrendWindow& plot = Plot();
+  Poll(2);
+  Click(plot, "TrendPause");
+  const auto range = TimeRange(plot);
+  const auto runs = RunsOf(plot, "0x0501");
+  Poll(2);
+  EXPECT_EQ(window.Trend().History().Cycles(), 4u);
+  EXPECT_EQ(TimeRange(plot), range);
+  EXPECT_EQ(RunsOf(plot, "0x0501"), runs);
+
+  Click(plot, "TrendPause");  // resumed: the newest cycles show
+  EXPECT_EQ(RunsOf(plot, "0x0501"),
+            (std::vector<Stroke>{Line({TimeOf(0), TimeOf(1), TimeOf(2), TimeOf(3)}, 3001)}));
+}
+
+TEST_F(Trend, TheWheelZoomsTheTimeAxisAndPausesWholeFollowsAgain) {
+  TrendWindow& plot = Plot();
+  Poll(3);
+  auto* view = Find<QChartView>(plot, "TrendChart");
+  const auto before = TimeRange(plot);
+  const QPointF centre = view->viewport()->rect().center();
+  QWheelEvent wheel(centre, view->viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(view->viewport(), &wheel);
+  const auto zoomed = TimeRange(plot);
+  EXPECT_NEAR(zoomed.second - zoomed.first, 0.8 * (before.second - before.first), 2.0);
+  EXPECT_TRUE(Find<QToolButton>(plot, "TrendPause")->isChecked());
+
+  Poll();
+  EXPECT_EQ(TimeRange(plot), zoomed);
+  Click(plot, "TrendWhole");
+  EXPECT_FALSE(Find<QToolButton>(plot, "TrendPause")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(plot, "TrendAutoscale")->isChecked());
+  EXPECT_EQ(RunsOf(plot, "0x0501").front().size(), 4u);
+}
+
+TEST_F(Trend, APngOfTheChartIsTheChartsSize) {
+  TrendWindow& plot = Plot();
+  Poll(2);
+  answers << File("chart.png");
+  Click(plot, "TrendSavePng");
+  EXPECT_EQ(Status(), "Файл записан");
+  QImageReader reader(File("chart.png"));
+  EXPECT_EQ(reader.format(), "png");
+  const QImage image = reader.read();
+  EXPECT_EQ(image.size(), Find<QChartView>(plot, "TrendChart")->size() * plot.devicePixelRatio());
+}
+
+TEST_F(Trend, ThePlotStaysUsableOnceTheDeviceIsReleased) {
+  TrendWindow& plot = Plot();
+  Poll(2);
+  Click(window, "OpenDev");
+  Click(window, "Connect");
+  Poll();  // nothing to ask: a gap
+  EXPECT_EQ(window.Trend().History().Cycles(), 3u);
+  EXPECT_EQ(RunsOf(plot, "0x0501"), (std::vector<Stroke>{Line({TimeOf(0), TimeOf(1)}, 3001)}));
+  Click(plot, "TrendPause");
+  Click(plot, "TrendPause");
+  QTest::mouseClick(Find<QCheckBox>(plot, "TrendSeries0501"), Qt::LeftButton);
+  EXPECT_TRUE(RunsOf(plot, "0x0501").empty());
+  answers << File("after.png");
+  Click(plot, "TrendSavePng");
+  EXPECT_TRUE(QFile::exists(File("after.png")));
+  EXPECT_TRUE(plot.isVisible());
+}
+
+TEST_F(Trend, ThePlotClosesWithTheServiceViewAndTheHistoryGoesOn) {
+  TrendWindow& plot = Plot();
+  Poll();
+  window.ApplicationEvents1Message(12);  // the service view hides
+  EXPECT_FALSE(plot.isVisible());
+  Poll();
+  window.ApplicationEvents1Message(13);
+  window.ApplicationEvents1Message(12);
+  EXPECT_EQ(&Plot(), &plot);
+  EXPECT_EQ(RunsOf(plot, "0x0501"), (std::vector<Stroke>{Line({TimeOf(0), TimeOf(1)}, 3001)}));
+}
+
+TEST_F(Trend, TheWindowRecordsWhatTheToolPrintsForTheSameValues) {
+  TrendWindow& plot = Plot();
+  answers << File("window.csv");
+  Click(plot, "TrendRecord");
+  EXPECT_TRUE(Find<QToolButton>(plot, "TrendRecord")->isChecked());
+  Poll(2);
+  Click(plot, "TrendRecord");  // stopped: the next cycle is not recorded
+  EXPECT_FALSE(Find<QToolButton>(plot, "TrendRecord")->isChecked());
+  Poll();
+  const QStringList recorded = FileLines(File("window.csv"));
+
+  Click(window, "OpenDev");
+  Click(window, "Connect");  // the port is the tool's now
+  const auto tool = zelto::testing::RunProgram(
+      ZELTO_CLI_PATH,
+      {"--port", sim.Path(), "monitor", "--csv", "--count", "2", "--interval", "0"});
+  ASSERT_EQ(tool.exitCode, 0) << tool.err;
+  const QStringList printed = QString::fromStdString(tool.out).split('\n', Qt::SkipEmptyParts);
+
+  ASSERT_EQ(recorded.size(), 3);
+  ASSERT_EQ(printed.size(), 3);
+  EXPECT_EQ(recorded[0], kHeader);
+  EXPECT_EQ(printed[0], kHeader);
+  const std::regex time(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d)");
+  for (int line = 1; line < 3; ++line) {
+    EXPECT_EQ(Values(recorded[line]), Values(printed[line]));
+    EXPECT_TRUE(std::regex_match(recorded[line].section(',', 0, 0).toStdString(), time));
+  }
+  EXPECT_EQ(Values(recorded[1]).join(','), "3000,3001,3002,3003,3004,-1,3006,3007,3008,3012,3013");
+
+  // The history holds all three cycles, and saves as a recording would have.
+  answers << File("history.csv");
+  Click(plot, "TrendSaveHistory");
+  const QStringList history = FileLines(File("history.csv"));
+  ASSERT_EQ(history.size(), 4);
+  EXPECT_EQ(history.mid(0, 3), recorded);
+}
+
+TEST_F(Trend, ARecordingIntoAFileThatStopsGrowingEndsAndSaysSo) {
+  TrendWindow& plot = Plot();
+  answers << File("missing/trend.csv");
+  Click(plot, "TrendRecord");
+  EXPECT_EQ(Status(), "Error open file");
+  EXPECT_FALSE(Find<QToolButton>(plot, "TrendRecord")->isChecked());
+
+  answers << File("trend.csv");
+  Click(plot, "TrendRecord");
+  Poll();
+  ASSERT_EQ(FileLines(File("trend.csv")).size(), 2);
+  {
+    const zelto::testing::FileSizeLimit limit(QFileInfo(File("trend.csv")).size() + 10);
+    Poll();
+  }
+  EXPECT_EQ(Status(), "Ошибка записи файла");
+  EXPECT_FALSE(Find<QToolButton>(plot, "TrendRecord")->isChecked());
+  EXPECT_FALSE(window.Trend().Recording());
+  const auto size = QFileInfo(File("trend.csv")).size();
+  Poll();
+  EXPECT_EQ(QFileInfo(File("trend.csv")).size(), size);
+  EXPECT_EQ(window.Trend().History().Cycles(), 3u);
+}
+
+TEST_F(Trend, TheMemoSavesAsUtf8FromTheFileMenuAndTheFileGroup) {
+  Click(window, "SpeedButton1");  // the self-test's lines
+  const QString memo = Find<QPlainTextEdit>(window, "InforF")->toPlainText();
+  ASSERT_FALSE(memo.isEmpty());
+  answers << File("menu.txt") << File("button.txt");
+  Find<QAction>(window, "SaveMemo")->trigger();
+  Click(window, "SaveMemoButton");
+  EXPECT_EQ(Status(), "Файл записан");
+  for (const char* name : {"menu.txt", "button.txt"}) {
+    QFile saved(File(name));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), (memo + QLatin1Char('\n')).toUtf8());
+  }
+
+  // In the File menu just above the separator over "Выход".
+  const QList<QAction*> items = Find<QMenu>(window, "File1")->actions();
+  const auto at = [&](const char* name) { return items.indexOf(Find<QAction>(window, name)); };
+  EXPECT_EQ(at("SaveMemo") + 1, at("N1"));
+  EXPECT_EQ(at("N1") + 1, at("Exit"));
+  EXPECT_TRUE(Find<QAction>(window, "SaveMemo")->isVisible());
+}
+
+}  // namespace
+}  // namespace zelto::app

@@ -623,6 +623,10 @@ mA</translation>
         <source>Сопротивление,Ом</source>
         <translation>Resistance, Ω</translation>
     </message>
+    <message>
+        <source>Проверять после записи</source>
+        <translation>Verify after writing</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -785,6 +789,14 @@ mA</translation>
     <message>
         <source>Прибор отключен</source>
         <translation>Device disconnected</translation>
+    </message>
+    <message>
+        <source>Запись проверена</source>
+        <translation>Write verified</translation>
+    </message>
+    <message>
+        <source>Ошибка проверки записи</source>
+        <translation>Write verification failed</translation>
     </message>
 </context>
 </TS>

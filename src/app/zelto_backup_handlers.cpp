@@ -13,6 +13,7 @@
 #include "config/read_summary.h"
 #include "config/restore.h"
 #include "config/write_sequences.h"
+#include "config/write_verification.h"
 #include "link/link.h"
 #include "link/status_translation.h"
 
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace zelto::app {
@@ -64,62 +66,73 @@ bool TZelto::ConfirmWrite(const Differences& differences) {
   return messages_->Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Записать"));
 }
 
+void TZelto::WriteBehindBackup(const std::function<bool(config::WriteGuard&)>& write,
+                               const config::WriteSettings* compareWith) {
+  config::BackupStore store;
+  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  config::WriteGuard* guard = &backup;
+  std::optional<CompareBeforeWrite> compare;
+  if (compareWith != nullptr) {
+    compare.emplace(backup, form_.BackupBeforeWrite->isChecked(), *compareWith, *reporter_,
+                    [this](const Differences& found) { return ConfirmWrite(found); });
+    guard = &*compare;
+  }
+  config::VerifyingGuard verifying(*guard);
+  if (write(verifying) && form_.VerifyAfterWrite->isChecked())
+    verifying.Verify(*link_, *reporter_);
+}
+
 void TZelto::WriteToComClick() {
   if (!RequireConnectedDevice())
     return;
   const config::WriteSettings settings = CurrentWriteSettings();
-  config::BackupStore store;
-  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
-  const auto write = [&](config::WriteGuard& guard) {
-    config::WriteConfiguration(*link_, *reporter_, config_, SelectedModel(), settings.lineFunc,
-                               settings.switches, guard);
-  };
-  if (!form_.CompareBeforeWrite->isChecked()) {
-    write(backup);
-    return;
-  }
-  CompareBeforeWrite compare(backup, form_.BackupBeforeWrite->isChecked(), settings, *reporter_,
-                             [this](const Differences& found) { return ConfirmWrite(found); });
-  write(compare);
+  WriteBehindBackup(
+      [&](config::WriteGuard& guard) {
+        return config::WriteConfiguration(*link_, *reporter_, config_, SelectedModel(),
+                                          settings.lineFunc, settings.switches,
+                                          guard) == config::DeviceOutcome::kDone;
+      },
+      form_.CompareBeforeWrite->isChecked() ? &settings : nullptr);
 }
 
 void TZelto::WriteUserClick() {
   if (!RequireConnectedDevice())
     return;
-  config::BackupStore store;
-  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
-  config::WriteCorrection(*link_, *reporter_, config_, SelectedModel(), form_.LineFunc->isChecked(),
-                          traceFlags_, eeImage_, backup);
+  WriteBehindBackup([&](config::WriteGuard& guard) {
+    return config::WriteCorrection(*link_, *reporter_, config_, SelectedModel(),
+                                   form_.LineFunc->isChecked(), traceFlags_, eeImage_,
+                                   guard) == config::DeviceOutcome::kDone;
+  });
 }
 
 void TZelto::WriteFabricClick() {
   if (!RequireConnectedDevice())
     return;
-  config::BackupStore store;
-  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
-  config::ResetCorrection(*link_, *reporter_, config_, SelectedModel(), OutputRange(), *configView_,
-                          backup);
+  WriteBehindBackup([&](config::WriteGuard& guard) {
+    return config::ResetCorrection(*link_, *reporter_, config_, SelectedModel(), OutputRange(),
+                                   *configView_, guard) == config::DeviceOutcome::kDone;
+  });
   RefreshValueFields();
 }
 
 void TZelto::WriteCalibrToEepromClick() {
-  config::BackupStore store;
-  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
-  calib::WriteCalibration(*link_, calibBlock_, SelectedModel(), CalibrVisible(), *reporter_,
-                          backup);
+  WriteBehindBackup([&](config::WriteGuard& guard) {
+    return calib::WriteCalibration(*link_, calibBlock_, SelectedModel(), CalibrVisible(),
+                                   *reporter_, guard) == ServiceOutcome::kDone;
+  });
 }
 
 void TZelto::ZeroCalibrToDeviceClick() {
-  config::BackupStore store;
-  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
-  calib::ClearCalibration(*link_, config_, *reporter_, backup);
+  WriteBehindBackup([&](config::WriteGuard& guard) {
+    return calib::ClearCalibration(*link_, config_, *reporter_, guard) == ServiceOutcome::kDone;
+  });
 }
 
 void TZelto::ZeroFullCalibrToDeviceClick() {
-  config::BackupStore store;
-  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
-  calib::ClearCalibrationFull(*link_, calibBlock_, config_, SelectedModel(), CalibrVisible(),
-                              *reporter_, backup);
+  WriteBehindBackup([&](config::WriteGuard& guard) {
+    return calib::ClearCalibrationFull(*link_, calibBlock_, config_, SelectedModel(),
+                                       CalibrVisible(), *reporter_, guard) == ServiceOutcome::kDone;
+  });
 }
 
 void TZelto::UndoWriteClick() {
@@ -145,8 +158,12 @@ void TZelto::UndoWriteClick() {
           Zelto::tr("Восстановить"))) {
     outcome = restorer.Restore(*backup, true);
   }
-  if (outcome == config::RestoreOutcome::kDone)
-    config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
+  if (outcome != config::RestoreOutcome::kDone)
+    return;
+  config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
+  // The verdict last, where the user reads it.
+  if (form_.VerifyAfterWrite->isChecked())
+    config::VerifyWrittenWords(*link_, *reporter_, backup->before);
 }
 
 }  // namespace zelto::app

@@ -158,6 +158,7 @@ struct ZeltoForm {
   QAction* UndoWrite;
   QAction* BackupBeforeWrite;
   QAction* CompareBeforeWrite;
+  QAction* VerifyAfterWrite;
   QAction* N1;
   QAction* Exit;
   QAction* SaveMemo;

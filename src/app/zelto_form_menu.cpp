@@ -94,6 +94,8 @@ void BuildSafetyItems(ZeltoForm& form, QMenu* file) {
       AddSwitch(file, "BackupBeforeWrite", Zelto::tr("Резервная копия перед записью"), true);
   form.CompareBeforeWrite =
       AddSwitch(file, "CompareBeforeWrite", Zelto::tr("Сравнивать перед записью"), false);
+  form.VerifyAfterWrite =
+      AddSwitch(file, "VerifyAfterWrite", Zelto::tr("Проверять после записи"), false);
 }
 
 QTimer* MakeTimer(QMainWindow& window, const char* name, int intervalMs) {

@@ -70,6 +70,7 @@ struct GlobalParse {
   CLI::Option* noBackup;
   CLI::Option* json;
   CLI::Option* verify;
+  CLI::Option* lang;
 };
 
 GlobalParse AddGlobalOptions(CLI::App& app) {
@@ -81,7 +82,8 @@ GlobalParse AddGlobalOptions(CLI::App& app) {
           AddFlag(app, "--trace"),
           AddFlag(app, "--no-backup"),
           AddFlag(app, "--json"),
-          AddFlag(app, "--verify")};
+          AddFlag(app, "--verify"),
+          AddValueOption(app, "--lang")};
 }
 
 // The values of an option given with one, in order; the reason when one is missing.
@@ -147,8 +149,13 @@ std::optional<std::string> ReadGlobalOptions(const GlobalParse& parsed, GlobalOp
     options.timeoutScale = *scale;
     return true;
   };
+  const ValueReader lang = [&](const std::string& name) {
+    options.language = LanguageNamed(name);
+    return options.language.has_value();
+  };
   for (const auto& [option, read, allowed] :
        {std::tuple{parsed.port, port, ""},
+        {parsed.lang, lang, " (ru or en)"},
         {parsed.com, com, ""},
         {parsed.model, model, ""},
         {parsed.baud, baud, ""},

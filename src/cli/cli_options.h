@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/interface_language.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -23,6 +25,7 @@ struct GlobalOptions {
   bool backup = true;   // --no-backup clears it: the writing commands then keep no backup
   bool json = false;    // --json: one JSON object per result instead of the memo lines
   bool verify = false;  // --verify: a write that ended well is read back and compared
+  std::optional<InterfaceLanguage> language;  // --lang; the locale's when not given
 };
 
 // A command's options by name ("--save"), each with its value; a flag's value is empty.

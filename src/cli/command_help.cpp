@@ -30,6 +30,10 @@ constexpr std::array kGlobalOptions{
                "after a write that ended well, reads back every word it wrote:\n"
                "\"Запись проверена\", or \"Ошибка проверки записи\", the words on\n"
                "standard error and exit 3"},
+    OptionHelp{"--lang", "ru|en",
+               "the language of the status texts and messages; by default English\n"
+               "where the locale's language is neither Russian nor C/POSIX. Memo\n"
+               "lines, files and JSON keys are the same in both"},
     OptionHelp{"--help, --version", "", "'zelto-cli COMMAND --help' describes one command"},
 };
 

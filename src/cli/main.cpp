@@ -4,6 +4,8 @@
 #include "cli/console.h"
 #include "cli/exit_codes.h"
 #include "cli/output.h"
+#include "cli/qt_core.h"
+#include "link/interface_language.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +14,7 @@
 #include <cstring>
 #include <exception>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,9 @@
 namespace {
 
 using namespace zelto::cli;
+using zelto::InstallTranslations;
+using zelto::InterfaceLanguage;
+using zelto::SystemLanguage;
 
 int SystemFailure(Output& output, const char* reason) {
   output.Problem(reason);
@@ -81,6 +87,13 @@ int main(int argc, char** argv) {
   }
 
   const auto& invocation = std::get<Invocation>(parsed);
+  // Russian is the source of every status text; English takes the translations, and so an
+  // application object to hold them.
+  std::optional<QtCore> qt;
+  if (invocation.options.language.value_or(SystemLanguage()) == InterfaceLanguage::kEnglish) {
+    qt.emplace();
+    InstallTranslations(InterfaceLanguage::kEnglish);
+  }
   Output output(console, invocation.options.json);
   const auto commands = Commands();
   const auto command = std::find_if(commands.begin(), commands.end(),

@@ -1,6 +1,7 @@
 #include "cli/output.h"
 
 #include "cli/exit_codes.h"
+#include "link/status_translation.h"
 
 #include <QJsonDocument>
 
@@ -37,8 +38,10 @@ void Output::TableRow(std::string_view line) {
 }
 
 void Output::Status(std::string_view text) {
-  lastProblem_ = text;
-  Print(true, text);
+  // In the interface's language; a failure's "error" says what was shown.
+  const std::string shown = TranslateStatus(text).toStdString();
+  lastProblem_ = shown;
+  Print(true, shown);
 }
 
 void Output::Problem(std::string_view reason) {

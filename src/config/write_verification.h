@@ -5,6 +5,7 @@
 #include "config/write_plan.h"
 #include "link/link.h"
 #include "link/reporter.h"
+#include "link/translatable.h"
 
 #include <string_view>
 #include <vector>
@@ -12,8 +13,10 @@
 namespace zelto::config {
 
 // What the check after a write shows in the status panel.
-inline constexpr std::string_view kStatusWriteVerified = "Запись проверена";
-inline constexpr std::string_view kStatusVerifyFailed = "Ошибка проверки записи";
+inline constexpr std::string_view kStatusWriteVerified =
+    QT_TRANSLATE_NOOP("status", "Запись проверена");
+inline constexpr std::string_view kStatusVerifyFailed =
+    QT_TRANSLATE_NOOP("status", "Ошибка проверки записи");
 
 // A word the device holds otherwise than it was last written.
 struct WordMismatch {

@@ -1,19 +1,12 @@
 #include "app/zelto_application.h"
 #include "link/interface_language.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 // One application object for every window test; the window needs it before any widget exists.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  // What the window keeps for the user (settings, backups) goes to a folder of the tests' own.
-  const QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-  qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
   zelto::app::ZeltoApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Velmor7"));
   // The window speaks Russian, with Qt's own Russian texts, whatever the machine's locale says;

@@ -199,5 +199,20 @@ TEST_F(Backups, ADeviceSilentDuringTheBackupGetsNothingAndTheSwitchTurnsBackupsO
   Find<QAction>(Window(), "BackupBeforeWrite")->setChecked(true);  // remembered: put it back
 }
 
+TEST_F(Backups, AVerifiedWriteReadsBackWhatItWroteAndSaysWhenTheDeviceKeptSomethingElse) {
+  Start(kDastra2);
+  Find<QAction>(Window(), "VerifyAfterWrite")->setChecked(true);
+  const sim::MemoryImage before = Device().Memory();
+  Device().SetFault(sim::Fault::WordNotKept(0));  // answers the write, keeps nothing
+  Click<QPushButton>("WriteToCom");
+  ASSERT_NE(Device().Memory(), before);
+  EXPECT_EQ(testing::Status(Window()), "Ошибка проверки записи");
+
+  Device().SetFault(sim::Fault::None());
+  Click<QPushButton>("WriteToCom");
+  EXPECT_EQ(testing::Status(Window()), "Запись проверена");
+  Find<QAction>(Window(), "VerifyAfterWrite")->setChecked(false);  // remembered: put it back
+}
+
 }  // namespace
 }  // namespace zelto::app

@@ -187,3 +187,28 @@ TEST(ToolDevice, SilenceExitsThreeAnotherModelFourAndAMissingPortSix) {
 
 }  // namespace
 }  // namespace zelto::cli
+
+namespace zelto::cli {
+namespace {
+
+// The tool's language: the status texts follow --lang, the memo's lines do not.
+TEST(ToolLanguages, StatusesFollowTheLanguageAndTheSummaryStaysTheSame) {
+  sim::Simulator device(1);
+  const auto read = [&](const char* language) {
+    return RunProgram(kCli, {"--lang", language, "--port", device.Path(), "--model", "1", "read"});
+  };
+  const ProgramResult russian = read("ru");
+  const ProgramResult english = read("en");
+  ASSERT_EQ(russian.exitCode, 0) << russian.err;
+  ASSERT_EQ(english.exitCode, 0) << english.err;
+  EXPECT_EQ(LastLine(russian.err), "Чтение завершено");
+  EXPECT_EQ(LastLine(english.err), "Read complete");
+  EXPECT_FALSE(russian.out.empty());
+  EXPECT_EQ(english.out, russian.out);
+
+  const ProgramResult refused = RunProgram(kCli, {"--lang", "fr", "ports"});
+  EXPECT_EQ(refused.exitCode, 2);
+}
+
+}  // namespace
+}  // namespace zelto::cli

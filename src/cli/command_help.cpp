@@ -403,8 +403,10 @@ std::string ProgramHelpText() {
   std::string text = "Usage: zelto-cli [OPTIONS] COMMAND [ARGS]\n\nOptions:\n" +
                      OptionLines({kGlobalOptions.begin(), kGlobalOptions.end()}) + "\nCommands:\n";
   for (const CommandHelp& command : kCommands) {
-    text += "  " + std::string(command.name) + " " + std::string(command.synopsis) + "\n      " +
-            std::string(command.summary) + "\n";
+    std::string usage = "  " + std::string(command.name);
+    if (!command.synopsis.empty())
+      usage += " " + std::string(command.synopsis);
+    text += usage + "\n      " + std::string(command.summary) + "\n";
   }
   return text +
          "\n"

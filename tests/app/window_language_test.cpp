@@ -85,6 +85,22 @@ TEST(Languages, TheWindowsOwnTextsFollowTheLanguageAndTheMemoDoesNot) {
   EXPECT_EQ(english.firstSensor, russian.firstSensor);
 }
 
+TEST(Languages, TheLocaleChoosesRussianForRussianAndForCAndEnglishForTheRest) {
+  EXPECT_EQ(LanguageOfUiLanguages({"ru-RU", "ru"}), InterfaceLanguage::kRussian);
+  EXPECT_EQ(LanguageOfUiLanguages({"C"}), InterfaceLanguage::kRussian);
+  EXPECT_EQ(LanguageOfUiLanguages({}), InterfaceLanguage::kRussian);
+  EXPECT_EQ(LanguageOfUiLanguages({"de-DE", "de"}), InterfaceLanguage::kEnglish);
+  EXPECT_EQ(LanguageOfUiLanguages({"en-US"}), InterfaceLanguage::kEnglish);
+  EXPECT_EQ(LanguageOfUiLanguages({"fr", "ru-RU"}), InterfaceLanguage::kEnglish);  // the first
+}
+
+// The dialogs' and boxes' own buttons speak the interface's language too.
+TEST(Languages, QtsOwnTextsAreRussianInTheRussianInterface) {
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отмена");
+  const InLanguage speaking(InterfaceLanguage::kEnglish);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+}
+
 TEST(Languages, APortStatusKeepsItsNumberInEitherLanguage) {
   const InLanguage speaking(InterfaceLanguage::kEnglish);
   TZelto window("Velmor7", testing::WithPorts({{"/dev/does-not-exist", ""}}));

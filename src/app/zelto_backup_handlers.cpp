@@ -140,30 +140,34 @@ void TZelto::UndoWriteClick() {
     return;
   config::BackupStore store;
   config::Restorer restorer(*link_, *reporter_, store, BackupSettingsNow());
-  const auto backup = restorer.FindUndo();
-  if (!backup)
+  const auto choice = restorer.FindUndo();
+  if (!choice)
     return;  // the restorer has said why
-  QStringList text{
-      Zelto::tr("Отменить запись?"),
-      FromUtf8(backup->time) + QStringLiteral(" — ") + OperationText(backup->operation),
-      Zelto::tr("Прибор содержал:")};
-  for (const std::string& line : backup->summary)
+  const config::Backup& backup = choice->backup;
+  QStringList text;
+  if (!choice->deviceHoldsIt)
+    text << TranslateStatus(config::kStatusDeviceDiffers) + QLatin1Char('.');
+  text << Zelto::tr("Отменить запись?")
+       << FromUtf8(backup.time) + QStringLiteral(" — ") + OperationText(backup.operation)
+       << Zelto::tr("Прибор содержал:");
+  for (const std::string& line : backup.summary)
     text << FromUtf8(line);
   if (!messages_->Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Восстановить")))
     return;
-  config::RestoreOutcome outcome = restorer.Restore(*backup, false);
+  // A device that was not the write's own is restored only on the answer just given.
+  config::RestoreOutcome outcome = restorer.Restore(backup, !choice->deviceHoldsIt);
   if (outcome == config::RestoreOutcome::kDeviceDiffers &&
       messages_->Confirm(
           TranslateStatus(config::kStatusDeviceDiffers) + Zelto::tr(". Восстановить всё равно?"),
           Zelto::tr("Восстановить"))) {
-    outcome = restorer.Restore(*backup, true);
+    outcome = restorer.Restore(backup, true);
   }
   if (outcome != config::RestoreOutcome::kDone)
     return;
   config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
   // The verdict last, where the user reads it.
   if (form_.VerifyAfterWrite->isChecked())
-    config::VerifyWrittenWords(*link_, *reporter_, backup->before);
+    config::VerifyWrittenWords(*link_, *reporter_, backup.before);
 }
 
 }  // namespace zelto::app

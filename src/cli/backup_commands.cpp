@@ -58,14 +58,19 @@ int RestoreOnDevice(const PortRun& run, DeviceSession& session, Reporter& report
                     bool force, int model) {
   config::Restorer restorer(session.GetLink(), reporter, store, session.Backups());
   std::optional<config::Backup> backup = chosen;
+  bool deviceHoldsIt = true;
   if (!backup) {
-    backup = restorer.FindUndo();
-    if (!backup) {
+    const auto choice = restorer.FindUndo();
+    if (!choice) {
       const auto failure = restorer.Failure();
       return failure == config::BackupFailure::kNone ? kExitUsage : BackupExitCode(failure);
     }
+    backup = choice->backup;
+    deviceHoldsIt = choice->deviceHoldsIt;
   }
   run.output.Result().insert("restored", JsonText(backup->id));
+  if (!deviceHoldsIt && !force)  // the restorer has said why
+    return RecordWrite(run, session.ExitCode(kExitUsage), run.output.LastStatus(), {}, {});
   reporter.ShowStatus(config::RestoringStatus(backup->id));
   const config::RestoreOutcome outcome = restorer.Restore(*backup, force);
   if (outcome != config::RestoreOutcome::kDone)

@@ -331,7 +331,8 @@ constexpr std::array kCommands{
                 "The words the backup's write changed get what they held before it, and its\n"
                 "closing action goes out again; a backup of its own comes first. Without ID, the\n"
                 "newest backup that is not a restore's and whose written words the device still\n"
-                "holds. Then the configuration summary, as 'read' prints it. One port only.",
+                "holds; when none is and the device was changed since, the newest, with --force.\n"
+                "Then the configuration summary, as 'read' prints it. One port only.",
                 kRestoreExits, "ID", kWriteJson},
 };
 

@@ -28,8 +28,10 @@ bool Restorer::ReadDevice(const std::vector<std::uint16_t>& addresses) {
   return failure_ == BackupFailure::kNone;
 }
 
-std::optional<Backup> Restorer::FindUndo() {
+std::optional<UndoChoice> Restorer::FindUndo() {
   failure_ = BackupFailure::kNone;
+  std::optional<Backup> changedSince;
+  bool undoneWriteFound = false;
   for (const Backup& backup : store_.List().backups) {
     // A restore is undone by restoring its own backup, by id. A write that changed nothing has
     // nothing to undo: were it chosen, every undo after would choose it again.
@@ -40,7 +42,17 @@ std::optional<Backup> Restorer::FindUndo() {
     if (!ReadDevice(AddressesOf(backup.after)))
       return std::nullopt;
     if (device_.Holds(backup.after))
-      return backup;
+      return UndoChoice{backup, true};
+    // Holding what a write found means the undos have walked back past it, so an older write
+    // may still be the one to take back; holding neither, the device was changed since.
+    if (device_.Holds(backup.before))
+      undoneWriteFound = true;
+    else if (!changedSince)
+      changedSince = backup;
+  }
+  if (changedSince && !undoneWriteFound) {
+    reporter_.ShowStatus(kStatusDeviceDiffers);
+    return UndoChoice{*changedSince, false};
   }
   reporter_.ShowStatus(kStatusNothingToUndo);
   return std::nullopt;

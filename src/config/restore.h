@@ -21,6 +21,14 @@ enum class RestoreOutcome {
   kNoAnswer,       // a word of the restore got no reply; the restore stopped there
 };
 
+// The write an undo would take back.
+struct UndoChoice {
+  Backup backup;
+  // False when the device holds neither what that write left nor what it found: another unit,
+  // or one changed since. Restoring it then needs the user's explicit word (a forced restore).
+  bool deviceHoldsIt = true;
+};
+
 // Writes backups back. A restore first reads, with checked reads, the words the backup's
 // operation wrote: only a device that still holds them (the same unit, as that operation left
 // it) is restored. Then it keeps its own backup (operation "restore", unless backups are off),
@@ -31,9 +39,11 @@ class Restorer {
   Restorer(Link& link, Reporter& reporter, BackupStore& store, BackupSettings settings);
 
   // The undo: the newest backup of the model that is not a restore's, wrote something, and whose
-  // written words the device still holds. Reads the device as far as it must; nothing when
-  // there is none ("Нет записи для отмены") or a read failed (Failure() says which).
-  std::optional<Backup> FindUndo();
+  // written words the device still holds. When no backup's are held and the device is not
+  // back where an undone write found it either, the newest such backup, marked as not held.
+  // Reads the device as far as it must; nothing when there is nothing to undo ("Нет записи для
+  // отмены") or a read failed (Failure() says which).
+  std::optional<UndoChoice> FindUndo();
 
   // Whether the device holds the words the backup's operation wrote; nothing when it could not
   // be read.

@@ -147,18 +147,27 @@ TEST_F(Backups, UndoingTwiceWalksBackTwoWritesAndThenThereIsNothingLeft) {
   EXPECT_EQ(testing::Status(Window()), "Нет записи для отмены");
 }
 
-TEST_F(Backups, UndoFindsNothingOnADeviceThatWasChangedSince) {
+TEST_F(Backups, UndoOnADeviceChangedSinceSaysSoAndRestoresOnlyWhenTold) {
   Start(kDastra2);
+  const sim::MemoryImage original = Device().Memory();
   Click<QPushButton>("WriteToCom");
   sim::MemoryImage changed = Device().Memory();
   changed[24] ^= 0x01;  // a word the write wrote, changed by someone else
   Device().LoadMemory(changed);
-  shown.clear();
+
+  testing::RecordMessages(Window(), shown, false);
   Device().ClearRequests();
   Trigger("UndoWrite");
-  EXPECT_TRUE(shown.isEmpty());
-  EXPECT_EQ(testing::Status(Window()), "Нет записи для отмены");
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_TRUE(shown[0].startsWith("Прибор содержит другую конфигурацию.\nОтменить запись?\n"))
+      << shown[0].toStdString();
+  EXPECT_EQ(testing::Status(Window()), "Прибор содержит другую конфигурацию");
   EXPECT_FALSE(AnyWordWritten());
+
+  testing::RecordMessages(Window(), shown, true);
+  Trigger("UndoWrite");
+  EXPECT_EQ(Device().Memory(), original);
+  EXPECT_EQ(testing::Status(Window()), "Чтение завершено");
 }
 
 TEST_F(Backups, ACancelledCompareSendsNothingAfterItsReadsAndAnAcceptedOneWrites) {

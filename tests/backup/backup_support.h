@@ -61,10 +61,10 @@ struct BackupBench : DeviceBench {
   // The undo: the backup it chose and how its restore ended, or nothing when it chose none.
   std::optional<std::pair<config::Backup, config::RestoreOutcome>> Undo() {
     config::Restorer restorer(link, reporter, store, Settings());
-    const auto backup = restorer.FindUndo();
-    if (!backup)
+    const auto choice = restorer.FindUndo();
+    if (!choice)
       return std::nullopt;
-    return std::make_pair(*backup, restorer.Restore(*backup, false));
+    return std::make_pair(choice->backup, restorer.Restore(choice->backup, false));
   }
 
   int model;

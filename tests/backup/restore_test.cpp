@@ -82,7 +82,12 @@ TEST(Restore, RefusesADeviceThatHoldsSomethingElseUnlessForced) {
   EXPECT_TRUE(OnlyReads(Sent(bench.sim)));
   EXPECT_EQ(bench.sim.Memory(), changed);
   EXPECT_EQ(bench.store.List().backups.size(), 1u);  // no restore's backup either
-  EXPECT_FALSE(bench.Undo());
+  // The undo offers the write all the same, for the user to decide, and refuses it unforced.
+  const auto undo = bench.Undo();
+  ASSERT_TRUE(undo);
+  EXPECT_EQ(undo->first.id, written.id);
+  EXPECT_EQ(undo->second, RestoreOutcome::kDeviceDiffers);
+  EXPECT_EQ(bench.sim.Memory(), changed);
 
   EXPECT_EQ(bench.Restore(written, true), RestoreOutcome::kDone);
   EXPECT_EQ(bench.sim.Memory(), original);

@@ -158,6 +158,22 @@ TEST_F(ToolBackups, RestoreRefusesADeviceThatHoldsAnotherConfigurationUnlessForc
   }
 }
 
+TEST_F(ToolBackups, RestoreWithoutAnIdOnADeviceChangedSinceNeedsForce) {
+  const sim::MemoryImage original = sim_.Memory();
+  ASSERT_EQ(Run(kWriteK).exitCode, 0);
+  sim::MemoryImage changed = sim_.Memory();
+  changed[16] ^= 0x01;  // the range, changed by someone else
+  sim_.LoadMemory(changed);
+
+  const ProgramResult refused = Run({"restore"});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(LastLine(refused.err), "Прибор содержит другую конфигурацию");
+  EXPECT_EQ(sim_.Memory(), changed);
+  const ProgramResult forced = Run({"restore", "--force"});
+  EXPECT_EQ(forced.exitCode, 0) << forced.err;
+  EXPECT_EQ(sim_.Memory(), original);
+}
+
 TEST_F(ToolBackups, RestoreRefusesWhatItCannotRestoreBeforeTouchingTheDevice) {
   const std::string id = SavedId(Run(kWriteK));
   sim_.ClearRequests();

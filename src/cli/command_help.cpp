@@ -349,7 +349,7 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
   for (const OptionHelp& option : options) {
     std::string head(option.name);
     if (!option.value.empty())
-      head += " " + std::string(option.value);
+      head.append(" ").append(option.value);
     if (option.meaning.empty()) {
       text += "  " + head + "\n";
       continue;
@@ -406,7 +406,7 @@ std::string ProgramHelpText() {
   for (const CommandHelp& command : kCommands) {
     std::string usage = "  " + std::string(command.name);
     if (!command.synopsis.empty())
-      usage += " " + std::string(command.synopsis);
+      usage.append(" ").append(command.synopsis);
     text += usage + "\n      " + std::string(command.summary) + "\n";
   }
   return text +
@@ -425,7 +425,7 @@ std::string ProgramHelpText() {
 std::string CommandHelpText(const CommandHelp& help) {
   std::string text = "Usage: zelto-cli [OPTIONS] " + std::string(help.name);
   if (!help.synopsis.empty())
-    text += " " + std::string(help.synopsis);
+    text.append(" ").append(help.synopsis);
   text += "\n\n" + std::string(help.summary) + "\n";
   if (help.needsDevice)
     text += "The device: --port PATH or --com N before the command, once per port for several.\n";
@@ -433,7 +433,7 @@ std::string CommandHelpText(const CommandHelp& help) {
     text += "\nOperations:\n" + OptionLines(operations);
   if (const auto options = Selected(help.options, false); !options.empty())
     text += "\nOptions:\n" + OptionLines(options);
-  text += "\n" + std::string(help.prints) + "\n";
+  text.append("\n").append(help.prints).append("\n");
   if (!help.json.empty())
     text += "\nWith --json:\n" + std::string(help.json) + "\n";
   return text + "\nExit codes:\n" + ExitLines(help) +

@@ -2,18 +2,9 @@
 
 #include "config/backup_texts.h"
 #include "config/write_session.h"
+#include "config/write_settings.h"
 
 namespace zelto::config {
-namespace {
-
-std::vector<std::uint16_t> AddressesOf(const std::vector<MemoryWord>& words) {
-  std::vector<std::uint16_t> addresses;
-  for (const MemoryWord& word : words)
-    addresses.push_back(word.address);
-  return addresses;
-}
-
-}  // namespace
 
 Restorer::Restorer(Link& link, Reporter& reporter, BackupStore& store, BackupSettings settings)
     : link_(link),

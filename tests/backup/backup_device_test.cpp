@@ -1,6 +1,7 @@
 // Every writing operation backed up and restored against the simulated transmitter.
 #include "backup_support.h"
 #include "config/backup_texts.h"
+#include "config/write_settings.h"
 #include "link/status_texts.h"
 
 #include <fstream>
@@ -11,6 +12,7 @@ namespace {
 
 using testing::BackupBench;
 using testing::Sent;
+using testing::WrittenAddresses;
 using testing::WritingOperation;
 using Lines = std::vector<std::string>;
 
@@ -26,26 +28,6 @@ std::vector<MemoryWord> WordsOf(const sim::MemoryImage& memory, const std::vecto
   for (const MemoryWord& word : at)
     words.push_back(WordOf(memory, word.address));
   return words;
-}
-
-// The addresses the device saw written, each once where first written.
-std::vector<std::uint16_t> WrittenAddresses(const sim::Simulator& simulator) {
-  std::vector<std::uint16_t> addresses;
-  for (const sim::Frame& frame : simulator.Requests()) {
-    const auto address = sim::AddressOf(frame);
-    if (frame[sim::kCommandOffset] == sim::kWriteWord &&
-        std::find(addresses.begin(), addresses.end(), address) == addresses.end()) {
-      addresses.push_back(address);
-    }
-  }
-  return addresses;
-}
-
-std::vector<std::uint16_t> AddressesOf(const std::vector<MemoryWord>& words) {
-  std::vector<std::uint16_t> addresses;
-  for (const MemoryWord& word : words)
-    addresses.push_back(word.address);
-  return addresses;
 }
 
 // The action codes the device received, in order.

@@ -10,6 +10,7 @@
 
 #include <QTimeZone>
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -171,6 +172,19 @@ inline std::vector<WritingOperation> WritingOperations() {
                           }});
   }
   return operations;
+}
+
+inline // The addresses the device saw written, each once where first written.
+std::vector<std::uint16_t> WrittenAddresses(const sim::Simulator& simulator) {
+  std::vector<std::uint16_t> addresses;
+  for (const sim::Frame& frame : simulator.Requests()) {
+    const auto address = sim::AddressOf(frame);
+    if (frame[sim::kCommandOffset] == sim::kWriteWord &&
+        std::find(addresses.begin(), addresses.end(), address) == addresses.end()) {
+      addresses.push_back(address);
+    }
+  }
+  return addresses;
 }
 
 }  // namespace zelto::testing

@@ -11,21 +11,8 @@ namespace {
 
 using testing::BackupBench;
 using testing::WritingOperation;
+using testing::WrittenAddresses;
 using Lines = std::vector<std::string>;
-
-// The addresses the device saw written, each once where first written, and how often it was
-// asked for a word.
-std::vector<std::uint16_t> WrittenAddresses(const sim::Simulator& simulator) {
-  std::vector<std::uint16_t> addresses;
-  for (const sim::Frame& frame : simulator.Requests()) {
-    const auto address = sim::AddressOf(frame);
-    if (frame[sim::kCommandOffset] == sim::kWriteWord &&
-        std::find(addresses.begin(), addresses.end(), address) == addresses.end()) {
-      addresses.push_back(address);
-    }
-  }
-  return addresses;
-}
 
 Lines Reads(const sim::Simulator& simulator) {
   Lines reads;

@@ -12,8 +12,8 @@ namespace {
 
 using testing::BackupBench;
 using testing::Sent;
-using testing::WrittenAddresses;
 using testing::WritingOperation;
+using testing::WrittenAddresses;
 using Lines = std::vector<std::string>;
 
 // The word of a memory image at an address, as a backup holds it.

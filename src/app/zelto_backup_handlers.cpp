@@ -15,6 +15,7 @@
 #include "config/write_sequences.h"
 #include "config/write_verification.h"
 #include "link/link.h"
+#include "link/status_texts.h"
 #include "link/status_translation.h"
 
 #include <QAction>
@@ -144,6 +145,9 @@ void TZelto::UndoWriteClick() {
   if (!choice)
     return;  // the restorer has said why
   const config::Backup& backup = choice->backup;
+  // The check is over: while the user decides, and after a "no", the device is just connected.
+  if (choice->deviceHoldsIt)
+    reporter_->ShowStatus(kStatusConnected);
   QStringList text;
   if (!choice->deviceHoldsIt)
     text << TranslateStatus(config::kStatusDeviceDiffers) + QLatin1Char('.');

@@ -13,8 +13,8 @@ Restorer::Restorer(Link& link, Reporter& reporter, BackupStore& store, BackupSet
       settings_(std::move(settings)),
       device_(link) {}
 
-bool Restorer::ReadDevice(const std::vector<std::uint16_t>& addresses) {
-  reporter_.ShowStatus(settings_.enabled ? kStatusBackingUp : kStatusCheckingDevice);
+bool Restorer::ReadDevice(const std::vector<std::uint16_t>& addresses, std::string_view status) {
+  reporter_.ShowStatus(status);
   failure_ = device_.Read(addresses, reporter_);
   return failure_ == BackupFailure::kNone;
 }
@@ -30,7 +30,7 @@ std::optional<UndoChoice> Restorer::FindUndo() {
         backup.before == backup.after) {
       continue;
     }
-    if (!ReadDevice(AddressesOf(backup.after)))
+    if (!ReadDevice(AddressesOf(backup.after), kStatusCheckingDevice))
       return std::nullopt;
     if (device_.Holds(backup.after))
       return UndoChoice{backup, true};
@@ -50,7 +50,7 @@ std::optional<UndoChoice> Restorer::FindUndo() {
 }
 
 std::optional<bool> Restorer::DeviceHolds(const Backup& backup) {
-  if (!ReadDevice(AddressesOf(backup.after)))
+  if (!ReadDevice(AddressesOf(backup.after), kStatusCheckingDevice))
     return std::nullopt;
   return device_.Holds(backup.after);
 }
@@ -65,7 +65,7 @@ RestoreOutcome Restorer::Restore(const Backup& backup, bool force) {
   // The reads that check the device are the restore's own backup as well.
   const auto addresses =
       settings_.enabled ? BackupAddresses(plan.words) : AddressesOf(backup.after);
-  if (!ReadDevice(addresses))
+  if (!ReadDevice(addresses, settings_.enabled ? kStatusBackingUp : kStatusCheckingDevice))
     return RestoreOutcome::kStopped;
   if (!force && !device_.Holds(backup.after)) {
     reporter_.ShowStatus(kStatusDeviceDiffers);

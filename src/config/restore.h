@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zelto::config {
 
@@ -59,7 +60,7 @@ class Restorer {
   const std::string& SavedId() const { return savedId_; }
 
  private:
-  bool ReadDevice(const std::vector<std::uint16_t>& addresses);
+  bool ReadDevice(const std::vector<std::uint16_t>& addresses, std::string_view status);
 
   Link& link_;
   Reporter& reporter_;

@@ -137,6 +137,14 @@ TEST_F(Backups, UndoingTwiceWalksBackTwoWritesAndThenThereIsNothingLeft) {
   Click<QPushButton>("WriteToCom");
   ASSERT_NE(Device().Memory(), first);
 
+  // A "no" leaves the device as it is, and no "wait" behind it.
+  const sim::MemoryImage second = Device().Memory();
+  testing::RecordMessages(Window(), shown, false);
+  Trigger("UndoWrite");
+  EXPECT_EQ(Device().Memory(), second);
+  EXPECT_EQ(testing::Status(Window()), "Прибор подключен");
+
+  testing::RecordMessages(Window(), shown, true);
   Trigger("UndoWrite");
   EXPECT_EQ(Device().Memory(), first);
   Trigger("UndoWrite");

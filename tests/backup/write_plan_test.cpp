@@ -153,16 +153,5 @@ TEST(CalibrationPlans, PairsThenReferencesThenTheFamilysAction) {
   EXPECT_FALSE(calib::CalibrationClearPlan(-1));
 }
 
-TEST(WriteOperation, NamesRoundTrip) {
-  for (const auto operation :
-       {WriteOperation::kWrite, WriteOperation::kCorrect, WriteOperation::kResetCorrection,
-        WriteOperation::kCalibWrite, WriteOperation::kCalibClear, WriteOperation::kCalibClearFull,
-        WriteOperation::kRestore}) {
-    EXPECT_EQ(OperationNamed(OperationName(operation)), operation);
-  }
-  EXPECT_EQ(OperationName(WriteOperation::kCalibClearFull), "calib-clear-full");
-  EXPECT_EQ(OperationNamed("erase"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace zelto::config

@@ -1,6 +1,6 @@
-#include "run_program.h"
 #include "scratch_folder.h"
 #include "sim/simulator.h"
+#include "tool_test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,11 +10,7 @@ namespace {
 
 using sim::Fault;
 using zelto::testing::Contents;
-using zelto::testing::LinesOf;
-using zelto::testing::RunProgram;
-using Lines = std::vector<std::string>;
 
-const std::string kCli = ZELTO_CLI_PATH;
 // Short read time-outs, so that a silent device costs well under a second.
 const std::vector<std::string> kFast = {"--timeout-scale", "0.05"};
 
@@ -26,18 +22,15 @@ bool Contains(const Lines& lines, const std::string& line) {
 // question afterwards.
 class ServiceCommand : public ::testing::Test, protected zelto::testing::ScratchFolder {
  protected:
-  explicit ServiceCommand(int model = 1) : sim_(model), model_(std::to_string(model)) {}
-
   zelto::testing::ProgramResult Run(const std::vector<std::string>& command,
                                     const std::vector<std::string>& options = {}) {
-    std::vector<std::string> arguments{"--port", sim_.Path(), "--model", model_};
+    std::vector<std::string> arguments{"--port", sim_.Path(), "--model", "1"};
     arguments.insert(arguments.end(), options.begin(), options.end());
     arguments.insert(arguments.end(), command.begin(), command.end());
     return RunProgram(kCli, arguments);
   }
 
-  sim::Simulator sim_;
-  std::string model_;
+  sim::Simulator sim_{1};
 };
 
 TEST_F(ServiceCommand, MemoryDumpsTheDeviceAndSavesItsImage) {

@@ -1,13 +1,9 @@
-#include "run_program.h"
+#include "tool_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace zelto::cli {
 namespace {
-
-using zelto::testing::RunProgram;
-
-const std::string kCli = ZELTO_CLI_PATH;
 
 std::vector<std::string> Convert(const std::vector<std::string>& arguments) {
   std::vector<std::string> full{"convert"};

@@ -43,18 +43,6 @@ TEST(CommandLine, OptionsBeforeTheCommandAndItsOwnAfterIt) {
             (OptionValues{{"--sensor", "11"}, {"--range", "-50..600"}, {"--linear-emf", ""}}));
 }
 
-TEST(CommandLine, DefaultsAreVelmorAt4800) {
-  const Invocation invocation = Parsed({"ports"});
-  EXPECT_EQ(invocation.options.model, 2);
-  EXPECT_FALSE(invocation.options.modelGiven);
-  EXPECT_EQ(invocation.options.baud, 4800);
-  EXPECT_DOUBLE_EQ(invocation.options.timeoutScale, 1.0);
-  EXPECT_TRUE(invocation.options.portPaths.empty());
-  EXPECT_TRUE(invocation.options.comNumbers.empty());
-  EXPECT_FALSE(invocation.options.json || invocation.options.verify || invocation.options.trace);
-  EXPECT_TRUE(invocation.options.backup);
-}
-
 TEST(CommandLine, EachPortOnceInTheOrderGiven) {
   const Invocation ports = Parsed({"--port", "/dev/pts/3", "--port=ttyUSB0", "--com", "4", "--port",
                                    "/dev/pts/1", "--com", "2", "read"});
@@ -83,8 +71,6 @@ TEST(CommandLine, RefusesWhatTheToolDoesNotOffer) {
   EXPECT_EQ(UsageReason({"--com", "0", "ports"}), "invalid value '0' for --com");
   EXPECT_EQ(UsageReason({"--com", "7x", "ports"}), "invalid value '7x' for --com");
   EXPECT_EQ(UsageReason({"--port=", "read"}), "option --port needs a value");
-  EXPECT_EQ(UsageReason({"--timeout-scale", "0,5", "ports"}),
-            "invalid value '0,5' for --timeout-scale (0.01..100)");
   EXPECT_EQ(UsageReason({"--port"}), "option --port needs a value");
   EXPECT_EQ(UsageReason({}), "no command given (see --help)");
   // The command's own.
@@ -110,7 +96,7 @@ TEST(CommandLine, AUsageErrorKnowsWhetherJsonWasAskedFor) {
 TEST(CommandLine, TimeoutScaleStaysWhereTheTimeoutsMeanSomething) {
   for (const char* scale : {"0.01", "1", "2.5", "100"})
     EXPECT_EQ(UsageReason({"--timeout-scale", scale, "ports"}), "(accepted)") << scale;
-  for (const char* scale : {"0", "-1", "0.009", "100.5", "3e5", "1e-4", "nan", "inf"}) {
+  for (const char* scale : {"0", "-1", "0.009", "100.5", "3e5", "1e-4", "nan", "inf", "0,5"}) {
     EXPECT_EQ(UsageReason({"--timeout-scale", scale, "ports"}),
               "invalid value '" + std::string(scale) + "' for --timeout-scale (0.01..100)");
   }

@@ -1,6 +1,6 @@
 #include "background_program.h"
-#include "run_program.h"
 #include "scratch_folder.h"
+#include "tool_test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -13,10 +13,6 @@ namespace {
 
 using zelto::testing::BackgroundProgram;
 using zelto::testing::Contents;
-using zelto::testing::LinesOf;
-using zelto::testing::RunProgram;
-
-const std::string kCli = ZELTO_CLI_PATH;
 
 // A simulator run by the tool itself, and the path it serves on.
 struct SimulateCommand {
@@ -71,10 +67,19 @@ TEST(SimulateCommand, PacedAtTheLineRateStillAnswers) {
   EXPECT_EQ(RunProgram(kCli, {"--baud", "19200", "--port", fast.path, "identify"}).exitCode, 0);
 }
 
-TEST(SimulateCommand, RefusesBadArguments) {
-  EXPECT_EQ(RunProgram(kCli, {"simulate", "--model", "7"}).exitCode, 2);
-  EXPECT_EQ(RunProgram(kCli, {"simulate", "--memory"}).exitCode, 2);
-  EXPECT_EQ(RunProgram(kCli, {"simulate", "--loud"}).exitCode, 2);
+TEST(SimulateCommand, RefusesBadArgumentsAndJson) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"simulate", "--model", "7"},
+        {"simulate", "--memory"},
+        {"simulate", "--loud"},
+        {"simulate", "--count", "0"},
+        {"simulate", "--count", "257"},
+        {"simulate", "--count", "x"}}) {
+    EXPECT_EQ(RunProgram(kCli, arguments).exitCode, 2) << ::testing::PrintToString(arguments);
+  }
+  const auto json = RunProgram(kCli, {"--json", "simulate"});
+  EXPECT_EQ(json.exitCode, 2);
+  EXPECT_EQ(json.err, "zelto-cli: simulate has no JSON output\n");
 }
 
 TEST(BusyPort, IsRefusedUnderAnotherNameWhileTheToolPollsIt) {
@@ -99,23 +104,19 @@ TEST(BusyPort, IsRefusedUnderAnotherNameWhileTheToolPollsIt) {
 
 class MemoryFile : public ::testing::Test, protected zelto::testing::ScratchFolder {};
 
-TEST_F(MemoryFile, OfTheWrongSizeExitsFive) {
-  const auto result =
-      RunProgram(kCli, {"simulate", "--memory", Write("short.bin", "not an image")});
-  EXPECT_EQ(result.exitCode, 5);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(RunProgram(kCli, {"simulate", "--memory", PathOf("no/folder.bin")}).exitCode, 5);
-}
-
-TEST_F(MemoryFile, ThatIsNoRegularFileIsRefusedWithoutWaitingOnIt) {
+TEST_F(MemoryFile, ThatCannotHoldAnImageExitsFiveWithoutWaitingOnIt) {
   const std::string pipe = PathOf("pipe.bin");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  std::filesystem::create_directory(PathOf("folder.bin"));
-  for (const std::string& path : {pipe, PathOf("folder.bin")}) {
+  const std::string folder = PathOf("folder.bin");
+  std::filesystem::create_directory(folder);
+  for (const std::string& path :
+       {Write("short.bin", "not an image"), PathOf("no/folder.bin"), pipe, folder}) {
     const auto result = RunProgram(kCli, {"simulate", "--memory", path});
-    EXPECT_EQ(result.exitCode, 5);
-    EXPECT_EQ(result.err, "zelto-cli: memory image '" + path + "' is not a regular file\n");
+    EXPECT_EQ(result.exitCode, 5) << path;
     EXPECT_EQ(result.out, "");
+    if (path == pipe || path == folder) {
+      EXPECT_EQ(result.err, "zelto-cli: memory image '" + path + "' is not a regular file\n");
+    }
   }
 }
 
@@ -151,12 +152,6 @@ TEST_F(MemoryFile, IsSavedThroughALinkToItsTargetWithItsPermissions) {
   EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
-}  // namespace
-}  // namespace zelto::cli
-
-namespace zelto::cli {
-namespace {
-
 TEST_F(MemoryFile, ASimulatorCountServesThatManyPortsEachWithAnImageOfItsOwn) {
   const std::string folder = PathOf("rack");  // made when missing
   std::vector<std::string> paths;
@@ -175,14 +170,6 @@ TEST_F(MemoryFile, ASimulatorCountServesThatManyPortsEachWithAnImageOfItsOwn) {
     EXPECT_EQ(Contents(folder + "/" + name).size(), 512u) << name;
   EXPECT_EQ(Contents(folder + "/2.bin")[8], 11) << "the second simulator's state word";
   EXPECT_NE(Contents(folder + "/1.bin")[8], 11);
-}
-
-TEST(SimulateCommand, RefusesACountItCannotServeAndJson) {
-  for (const char* count : {"0", "257", "x"})
-    EXPECT_EQ(RunProgram(kCli, {"simulate", "--count", count}).exitCode, 2) << count;
-  const auto json = RunProgram(kCli, {"--json", "simulate"});
-  EXPECT_EQ(json.exitCode, 2);
-  EXPECT_EQ(json.err, "zelto-cli: simulate has no JSON output\n");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The monitor as comma-separated lines, and a poll that runs until a signal stops it.
 #include "background_program.h"
-#include "run_program.h"
 #include "sim/simulator.h"
+#include "tool_test_support.h"
 
 #include <chrono>
 #include <csignal>
@@ -13,11 +13,7 @@ namespace {
 
 using sim::Fault;
 using zelto::testing::BackgroundProgram;
-using zelto::testing::LinesOf;
-using zelto::testing::RunProgram;
-using Lines = std::vector<std::string>;
 
-const std::string kCli = ZELTO_CLI_PATH;
 const std::string kHeader =
     "time,0x0500,0x0501,0x0502,0x0503,0x0504,0x0505,0x0506,0x0507,0x0508,0x050C,0x050D";
 const std::regex kCycleStart(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d)");

@@ -1,6 +1,6 @@
-#include "run_program.h"
 #include "scratch_folder.h"
 #include "sim/simulator.h"
+#include "tool_test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,11 +10,7 @@ namespace {
 
 using sim::Fault;
 using zelto::testing::Contents;
-using zelto::testing::LinesOf;
-using zelto::testing::RunProgram;
-using Lines = std::vector<std::string>;
 
-const std::string kCli = ZELTO_CLI_PATH;
 // Short read time-outs, so that a silent device costs well under a second.
 const std::vector<std::string> kFast = {"--timeout-scale", "0.05"};
 
@@ -26,18 +22,15 @@ bool Contains(const Lines& lines, const std::string& line) {
 // question afterwards.
 class ServiceCommand : public ::testing::Test, protected zelto::testing::ScratchFolder {
  protected:
-  explicit ServiceCommand(int model = 1) : sim_(model), model_(std::to_string(model)) {}
-
   zelto::testing::ProgramResult Run(const std::vector<std::string>& command,
                                     const std::vector<std::string>& options = {}) {
-    std::vector<std::string> arguments{"--port", sim_.Path(), "--model", model_};
+    std::vector<std::string> arguments{"--port", sim_.Path(), "--model", "1"};
     arguments.insert(arguments.end(), options.begin(), options.end());
     arguments.insert(arguments.end(), command.begin(), command.end());
     return RunProgram(kCli, arguments);
   }
 
-  sim::Simulator sim_;
-  std::string model_;
+  sim::Simulator sim_{1};
 };
 
 TEST_F(ServiceCommand, MemoryDumpsTheDeviceAndSavesItsImage) {
@@ -99,18 +92,12 @@ TEST_F(ServiceCommand, TablesPrintsTheDecodedDump) {
   EXPECT_EQ(lines[33], "000000, 000000, 000000, 000000");  // below the table area: not read
 }
 
-TEST_F(ServiceCommand, MonitorPrintsABlockPerCycleAndStopsAtSilence) {
-  auto result = Run({"monitor", "--count", "2", "--interval", "0"});
-  ASSERT_EQ(result.exitCode, 0) << result.err;
-  Lines lines = LinesOf(result.out);
-  ASSERT_EQ(lines.size(), 14u);
-  EXPECT_TRUE(lines[0].starts_with("M00 = 0"));
-  EXPECT_TRUE(lines[13].starts_with("M12 = 0"));
-
+// Its blocks and --count: the monitor tests.
+TEST_F(ServiceCommand, MonitorShowsTheUnansweredAsMinusOneAndStopsAtSilence) {
   sim_.SetFault(Fault::SilentFrom(4));
-  result = Run({"monitor"}, kFast);
+  const auto result = Run({"monitor"}, kFast);
   EXPECT_EQ(result.exitCode, 3);
-  lines = LinesOf(result.out);
+  const Lines lines = LinesOf(result.out);
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[2], "M02 = -00001");
   EXPECT_EQ(LinesOf(result.err).back(), "Прибор не отвечает");

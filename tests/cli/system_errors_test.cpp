@@ -1,7 +1,7 @@
 // What the tool makes of a device that goes away and of what the system refuses: words on
 // standard error and an exit code, never an abort.
-#include "run_program.h"
 #include "sim/simulator.h"
+#include "tool_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,6 @@ namespace zelto::cli {
 namespace {
 
 using sim::Fault;
-using zelto::testing::LinesOf;
-using zelto::testing::ProgramResult;
-using zelto::testing::RunProgram;
-using Lines = std::vector<std::string>;
-
-const std::string kCli = ZELTO_CLI_PATH;
 
 // The tool run by a shell that first runs `setup`, with the output redirections of `redirect`.
 ProgramResult RunThroughShell(const std::string& setup, const std::vector<std::string>& arguments,

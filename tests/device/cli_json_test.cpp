@@ -1,8 +1,7 @@
 // zelto-cli --json: every object read with Qt's JSON parser and held against what the simulator
 // holds.
-#include "run_program.h"
-#include "scratch_folder.h"
 #include "sim/simulator.h"
+#include "tool_test_support.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -13,19 +12,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
-#include <stdlib.h>
 
 namespace zelto::cli {
 namespace {
-
-using testing::LastLine;
-using testing::LinesOf;
-using testing::ProgramResult;
-using testing::RunProgram;
-using Lines = std::vector<std::string>;
-
-const std::string kCli = ZELTO_CLI_PATH;
-constexpr int kDastra = 1;
 
 // The objects of a run's standard output, one a line; a line that is no object fails.
 std::vector<QJsonObject> Objects(const ProgramResult& result) {
@@ -64,26 +53,15 @@ void PutFloat(sim::MemoryImage& memory, int address, float value) {
 }
 
 // A Dastra-2 simulator, with a data folder of the test's own for the backups.
-class Json : public ::testing::Test {
+class Json : public ::testing::Test, protected OwnDataFolder {
  protected:
-  Json() : sim_(kDastra) {
-    if (const char* previous = getenv("XDG_DATA_HOME"))
-      previous_ = previous;
-    setenv("XDG_DATA_HOME", folder_.PathOf("data").c_str(), 1);
-  }
-  ~Json() override { setenv("XDG_DATA_HOME", previous_.c_str(), 1); }
-
   ProgramResult Run(Lines arguments) {
     arguments.insert(arguments.begin(), {"--json", "--port", sim_.Path(), "--model", "dastra-2",
                                          "--timeout-scale", "0.05"});
     return RunProgram(kCli, arguments);
   }
 
-  sim::Simulator sim_;
-  testing::ScratchFolder folder_;
-
- private:
-  std::string previous_;
+  sim::Simulator sim_{kDastra};
 };
 
 TEST_F(Json, IdentifyAndReadSayWhatTheDeviceHolds) {
@@ -236,7 +214,7 @@ TEST_F(Json, ARestoreIsVerifiedLikeAWrite) {
 }
 
 TEST_F(Json, DiffGivesAnObjectPerField) {
-  const std::string profile = folder_.Write(
+  const std::string profile = Write(
       "k.json", R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 11,
                     "range": [-50, 600]})");
   ASSERT_EQ(Run({"--no-backup", "write", "--sensor", "11", "--range", "0..600"}).exitCode, 0);
@@ -265,8 +243,6 @@ TEST_F(Json, FailuresSayTheirExitCodeAndStatus) {
   EXPECT_EQ(refused["exit"], 2);
   EXPECT_EQ(Text(refused["error"]),
             "invalid value '99' for --sensor (not in the model's sensor list)");
-
-  EXPECT_EQ(RunProgram(kCli, {"--json", "simulate"}).exitCode, 2);
 }
 
 TEST(JsonWithoutDevice, ConvertAndPortsGiveNumbersAndPaths) {

@@ -78,6 +78,20 @@ class PortsThatComeAndGo : public ::testing::Test {
 
   PortComboBox* Ports() const { return Find<PortComboBox>(window, "SetComN"); }
   void Open() { QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton); }
+  void TypePort(const char* text) {
+    Ports()->lineEdit()->selectAll();
+    QTest::keyClicks(Ports()->lineEdit(), text);
+  }
+  // The second adapter plugged in, and the list opened and closed, which scans again.
+  void PlugInSecond() {
+    present.push_back({second.Path(), "second"});
+    Ports()->showPopup();
+    Ports()->hidePopup();
+  }
+  void ExpectSecondOpen() {
+    EXPECT_EQ(Status(window), "Порт открыт");
+    EXPECT_EQ(window.Link().State().PortNo, 2);
+  }
 
   sim::Simulator first{kVelmor};
   sim::Simulator second{kVelmor};
@@ -88,35 +102,31 @@ class PortsThatComeAndGo : public ::testing::Test {
 
 TEST_F(PortsThatComeAndGo, OpeningTheListShowsANewAdapterAndKeepsTheChoice) {
   ASSERT_EQ(Ports()->count(), 1);
-  present.push_back({second.Path(), "second"});
-  Ports()->showPopup();
-  Ports()->hidePopup();
+  PlugInSecond();
   ASSERT_EQ(Ports()->count(), 2);
   EXPECT_EQ(Ports()->itemText(1), "COM2");
   EXPECT_EQ(Ports()->currentText(), "COM1");
-
   testing::Pick(*Ports(), 1);
   Open();
-  EXPECT_EQ(Status(window), "Порт открыт");
-  EXPECT_EQ(window.Link().State().PortNo, 2);
+  ExpectSecondOpen();
 }
 
 // An adapter plugged in after the last scan opens by its number typed (the link's own tests).
 TEST_F(PortsThatComeAndGo, ATypedNumberStaysWhenTheListIsRefreshedAndOpens) {
-  Ports()->lineEdit()->selectAll();
-  QTest::keyClicks(Ports()->lineEdit(), "COM2");
-  present.push_back({second.Path(), "second"});
-  Ports()->showPopup();
-  Ports()->hidePopup();
+  TypePort("COM2");
+  PlugInSecond();
   EXPECT_EQ(Ports()->currentText(), "COM2");
   Open();
-  EXPECT_EQ(Status(window), "Порт открыт");
-  EXPECT_EQ(window.Link().State().PortNo, 2);
+  ExpectSecondOpen();
 }
 
-TEST_F(PortsThatComeAndGo, ANumberNoPortCanHaveIsRefusedInWords) {
-  Ports()->lineEdit()->selectAll();
-  QTest::keyClicks(Ports()->lineEdit(), "COM300");
+TEST_F(PortsThatComeAndGo, ATypedTextThatIsNoNumberIsReportedOnceAndANumberNoPortCanHaveInWords) {
+  TypePort("COMx");
+  QTest::keyClick(Ports()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(shown, QStringList{"'x' is not a valid integer value"});
+  shown.clear();
+
+  TypePort("COM300");
   QTest::keyClick(Ports()->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(Status(window), "Неверный номер порта Com300");
   Find<QLabel>(window, "StatusPanel3")->clear();

@@ -145,14 +145,6 @@ TEST_F(WindowWithDevice, PortBusyElsewhereSaysSo) {
   EXPECT_EQ(Status(), "Порт открыт");
 }
 
-TEST_F(WindowWithDevice, TypedTextThatIsNoNumberIsReportedOnce) {
-  auto* ports = Find<QComboBox>(window, "SetComN");
-  ports->lineEdit()->selectAll();
-  QTest::keyClicks(ports->lineEdit(), "COMx");
-  QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(shown, QStringList{"'x' is not a valid integer value"});
-}
-
 TEST_F(WindowWithDevice, SpeedListSelectsFromTheBaudTable) {
   auto* speeds = Find<QComboBox>(window, "TSpeedD");
   EXPECT_EQ(window.Link().State().SpeedIndex, 1);

@@ -70,6 +70,16 @@ class Trend : public ::testing::Test, public testing::OnSimulator {
       window.TimerMonitorTimer();
   }
   double TimeOf(std::size_t cycle) const { return window.Trend().History().TimeAt(cycle); }
+  // Lines at a value, each through the cycles from `first` to `last`.
+  std::vector<Stroke> Lines(std::vector<std::pair<std::size_t, std::size_t>> cycles, double value) {
+    std::vector<Stroke> lines;
+    for (const auto& [first, last] : cycles) {
+      lines.emplace_back();
+      for (std::size_t cycle = first; cycle <= last; ++cycle)
+        lines.back().emplace_back(TimeOf(cycle), value);
+    }
+    return lines;
+  }
 };
 
 QChart& ChartOf(const TrendWindow& plot) {
@@ -104,13 +114,6 @@ std::vector<Stroke> RunsOf(const TrendWindow& plot, const char* address) {
   return joined;
 }
 
-Stroke Line(std::initializer_list<double> times, double value) {
-  Stroke run;
-  for (const double time : times)
-    run.emplace_back(time, value);
-  return run;
-}
-
 std::pair<double, double> TimeRange(const TrendWindow& plot) {
   const auto* axis = qobject_cast<QDateTimeAxis*>(ChartOf(plot).axes(Qt::Horizontal).front());
   return {static_cast<double>(axis->min().toMSecsSinceEpoch()),
@@ -127,20 +130,18 @@ TEST_F(Trend, TheSeriesFollowThePollAndAMissingReplyBreaksTheLine) {
   sim.SetFault(sim::Fault::None());
   Poll(2);
 
-  const double t0 = TimeOf(0), t1 = TimeOf(1), t2 = TimeOf(2), t3 = TimeOf(3), t4 = TimeOf(4);
-  EXPECT_EQ(RunsOf(plot, "0x0502"), (std::vector<Stroke>{Line({t0, t1, t2, t3, t4}, 3002)}));
-  EXPECT_EQ(RunsOf(plot, "0x0503"),
-            (std::vector<Stroke>{Line({t0, t1}, 3003), Line({t3, t4}, 3003)}));
+  EXPECT_EQ(RunsOf(plot, "0x0502"), Lines({{0, 4}}, 3002));
+  EXPECT_EQ(RunsOf(plot, "0x0503"), Lines({{0, 1}, {3, 4}}, 3003));
   // A device value of -1 is a point like any other; the slot cannot tell it from silence.
-  EXPECT_EQ(RunsOf(plot, "0x0505"), (std::vector<Stroke>{Line({t0, t1}, -1), Line({t3, t4}, -1)}));
+  EXPECT_EQ(RunsOf(plot, "0x0505"), Lines({{0, 1}, {3, 4}}, -1));
   EXPECT_EQ(window.Monitor()[5], -1);
   // Only the seven monitor lines' addresses show at first.
   EXPECT_TRUE(RunsOf(plot, "0x0500").empty());
   Click(plot, "TrendSeries0500");
-  EXPECT_EQ(RunsOf(plot, "0x0500"), (std::vector<Stroke>{Line({t0, t1, t2, t3, t4}, 3000)}));
+  EXPECT_EQ(RunsOf(plot, "0x0500"), Lines({{0, 4}}, 3000));
 
   // Following, and scaled to what shows.
-  EXPECT_EQ(TimeRange(plot).first, static_cast<double>(static_cast<qint64>(t0)));
+  EXPECT_EQ(TimeRange(plot).first, static_cast<double>(static_cast<qint64>(TimeOf(0))));
   const auto* values = qobject_cast<QValueAxis*>(ChartOf(plot).axes(Qt::Vertical).front());
   EXPECT_LT(values->min(), -1);
   EXPECT_GT(values->max(), 3007);
@@ -151,10 +152,7 @@ TEST_F(Trend, ANewCycleRedrawsOnlyTheEndOfEachLine) {
   TrendWindow& plot = Plot();
   constexpr int kCycles = 150;  // lines of several pieces
   Poll(kCycles);
-  Stroke expected;
-  for (std::size_t cycle = 0; cycle < kCycles; ++cycle)
-    expected.emplace_back(TimeOf(cycle), 3001);
-  ASSERT_EQ(RunsOf(plot, "0x0501"), std::vector<Stroke>{expected});
+  ASSERT_EQ(RunsOf(plot, "0x0501"), Lines({{0, kCycles - 1}}, 3001));
 
   int handed = 0;
   for (QAbstractSeries* series : ChartOf(plot).series()) {
@@ -178,8 +176,7 @@ TEST_F(Trend, PauseStopsFollowingWhileTheDataGoesOnArriving) {
   EXPECT_EQ(RunsOf(plot, "0x0501"), runs);
 
   Click(plot, "TrendPause");  // resumed: the newest cycles show
-  EXPECT_EQ(RunsOf(plot, "0x0501"),
-            (std::vector<Stroke>{Line({TimeOf(0), TimeOf(1), TimeOf(2), TimeOf(3)}, 3001)}));
+  EXPECT_EQ(RunsOf(plot, "0x0501"), Lines({{0, 3}}, 3001));
 }
 
 TEST_F(Trend, TheWheelZoomsTheTimeAxisAndPausesWholeFollowsAgain) {
@@ -222,7 +219,7 @@ TEST_F(Trend, ThePlotStaysUsableOnceTheDeviceIsReleased) {
   Click("Connect");
   Poll();  // nothing to ask: a gap
   EXPECT_EQ(window.Trend().History().Cycles(), 3u);
-  EXPECT_EQ(RunsOf(plot, "0x0501"), (std::vector<Stroke>{Line({TimeOf(0), TimeOf(1)}, 3001)}));
+  EXPECT_EQ(RunsOf(plot, "0x0501"), Lines({{0, 1}}, 3001));
   Click(plot, "TrendPause");
   Click(plot, "TrendPause");
   Click(plot, "TrendSeries0501");
@@ -241,7 +238,7 @@ TEST_F(Trend, ThePlotClosesWithTheServiceViewAndTheHistoryGoesOn) {
   Poll();
   testing::ShowServiceView(window);
   EXPECT_EQ(&Plot(), &plot);
-  EXPECT_EQ(RunsOf(plot, "0x0501"), (std::vector<Stroke>{Line({TimeOf(0), TimeOf(1)}, 3001)}));
+  EXPECT_EQ(RunsOf(plot, "0x0501"), Lines({{0, 1}}, 3001));
 }
 
 TEST_F(Trend, TheWindowRecordsWhatTheToolPrintsForTheSameValues) {

@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 
 namespace zelto::app {
@@ -33,8 +32,6 @@ class Backups : public ::testing::Test {
   }
   ~Backups() override { qputenv("XDG_DATA_HOME", previous_); }
 
- public:
-  // What a user does, for the writes of the table below.
   void Click(const char* button) { on_->Click(button); }
   void Trigger(const char* item) { Find<QAction>(Window(), item)->trigger(); }
   void Type(const char* field, const char* text) { on_->Type(field, text); }
@@ -42,8 +39,6 @@ class Backups : public ::testing::Test {
     return QDir(data_.filePath(QStringLiteral("zelto/backups")))
         .entryList({QStringLiteral("*.json")}, QDir::Files);
   }
-
- protected:
   // Whether any request since the last ClearRequests wrote a word.
   bool AnyWordWritten() const {
     const auto requests = on_->sim.Requests();
@@ -63,18 +58,27 @@ class Backups : public ::testing::Test {
   std::optional<testing::OnSimulator> on_;
 };
 
+// A write as the user makes it: a value typed, when there is one, then a button or menu item.
 struct UndoneWrite {
   const char* name;
   int model;
-  std::function<void(Backups&)> write;
+  const char* field;
+  const char* text;
+  const char* command;
 };
 
 class EveryWrite : public Backups, public ::testing::WithParamInterface<UndoneWrite> {};
 
 TEST_P(EveryWrite, IsUndoneFromTheFileMenuToTheByte) {
-  Start(GetParam().model);
+  const UndoneWrite& write = GetParam();
+  Start(write.model);
   const sim::MemoryImage before = Device().Memory();
-  GetParam().write(*this);
+  if (write.field != nullptr)
+    Type(write.field, write.text);
+  if (Window().findChild<QAbstractButton*>(QLatin1String(write.command)) != nullptr)
+    Click(write.command);
+  else
+    Trigger(write.command);
   ASSERT_NE(Device().Memory(), before) << Status().toStdString();
   EXPECT_EQ(BackupFiles().size(), 1);
 
@@ -89,23 +93,12 @@ TEST_P(EveryWrite, IsUndoneFromTheFileMenuToTheByte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Window, EveryWrite,
-    ::testing::Values(UndoneWrite{"VelmorConfiguration", kVelmor,
-                                  [](Backups& test) {
-                                    test.Type("RangeMax", "150");
-                                    test.Click("WriteToCom");
-                                  }},
-                      UndoneWrite{"DastraConfiguration", kDastra2,
-                                  [](Backups& test) { test.Click("WriteToCom"); }},
-                      UndoneWrite{"DastraCorrection", kDastra2,
-                                  [](Backups& test) {
-                                    test.Type("SchiftZero", "7,3");
-                                    test.Click("WriteUser");
-                                  }},
-                      UndoneWrite{"VelmorCalibration", kVelmor,
-                                  [](Backups& test) {
-                                    test.Trigger(
-                                        "WriteCalibrToEeprom");  // a block of zeros, as at start
-                                  }}),
+    ::testing::Values(UndoneWrite{"VelmorConfiguration", kVelmor, "RangeMax", "150", "WriteToCom"},
+                      UndoneWrite{"DastraConfiguration", kDastra2, nullptr, nullptr, "WriteToCom"},
+                      UndoneWrite{"DastraCorrection", kDastra2, "SchiftZero", "7,3", "WriteUser"},
+                      // A block of zeros, as at start.
+                      UndoneWrite{"VelmorCalibration", kVelmor, nullptr, nullptr,
+                                  "WriteCalibrToEeprom"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Backups, UndoingTwiceWalksBackTwoWritesAndThenThereIsNothingLeft) {

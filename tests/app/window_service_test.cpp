@@ -200,9 +200,21 @@ TEST_F(ServicePanel, ANameTheDialogCouldNotShowExactlyIsRefusedNotReplaced) {
   EXPECT_EQ(other.readAll(), "keep");
 }
 
-TEST_F(ServicePanel, TheSelfTestShowsItsFourRuns) {
+TEST_F(ServicePanel, TheSelfTestFillsTheMemoWhichSavesAsUtf8FromTheFileMenuAndTheFileGroup) {
   Click("SpeedButton1");
-  EXPECT_EQ(Memo().count("i0 ="), 4) << Memo().toStdString();  // the figures: Evaluator tests
+  const QString memo = Memo();
+  EXPECT_EQ(memo.count("i0 ="), 4) << memo.toStdString();  // the figures: Evaluator tests
+  answers << File("menu.txt") << File("button.txt");
+  Find<QAction>(window, "SaveMemo")->trigger();
+  Click("SaveMemoButton");
+  EXPECT_EQ(Status(), "Файл записан");
+  for (const char* name : {"menu.txt", "button.txt"}) {
+    QFile saved(File(name));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), (memo + QLatin1Char('\n')).toUtf8());
+  }
+  const auto* item = Find<QAction>(window, "SaveMemo");
+  EXPECT_TRUE(item->isVisible() && Find<QMenu>(window, "File1")->actions().contains(item));
 }
 
 }  // namespace

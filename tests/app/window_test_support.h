@@ -163,11 +163,9 @@ class OnSimulator {
   QTemporaryDir files;
 };
 
-// Closes the next modal message box once it shows, and hands back its text; for code that
-// reports through a modal box, which would otherwise wait for a user. It keeps looking until a
-// box shows, since input sent by QTest runs the event loop before the box comes. As on a desktop
-// whose window manager activates the window behind the box only after the box has gone, no
-// window is active when the catcher has closed it; the test activates it again.
+// Closes the next modal message box once it shows and keeps its text. It keeps looking, since
+// input sent by QTest runs the event loop before the box comes. As on a desktop whose window
+// manager activates the window behind a box only after it has gone, no window is active then.
 class MessageBoxCatcher {
  public:
   MessageBoxCatcher() {

@@ -1,11 +1,10 @@
 // The plot window and the recording, fed by the monitor poll of a simulated Velmor-7 whose
-// working-memory values the tests hold still; and the memo saved to a file.
+// working-memory values the tests hold still.
 #include "app/trend_window.h"
 #include "file_size_limit.h"
 #include "run_program.h"
 #include "window_test_support.h"
 
-#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -14,8 +13,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLineSeries>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QTest>
@@ -300,23 +297,6 @@ TEST_F(Trend, ARecordingIntoAFileThatStopsGrowingEndsAndSaysSo) {
   Poll();
   EXPECT_EQ(QFileInfo(File("trend.csv")).size(), size);
   EXPECT_EQ(window.Trend().History().Cycles(), 3u);
-}
-
-TEST_F(Trend, TheMemoSavesAsUtf8FromTheFileMenuAndTheFileGroup) {
-  Click("SpeedButton1");  // the self-test's lines
-  const QString memo = Find<QPlainTextEdit>(window, "InforF")->toPlainText();
-  ASSERT_FALSE(memo.isEmpty());
-  answers << File("menu.txt") << File("button.txt");
-  Find<QAction>(window, "SaveMemo")->trigger();
-  Click("SaveMemoButton");
-  EXPECT_EQ(Status(), "Файл записан");
-  for (const char* name : {"menu.txt", "button.txt"}) {
-    QFile saved(File(name));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), (memo + QLatin1Char('\n')).toUtf8());
-  }
-  const auto* item = Find<QAction>(window, "SaveMemo");
-  EXPECT_TRUE(item->isVisible() && Find<QMenu>(window, "File1")->actions().contains(item));
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
 #include "app/port_combo_box.h"
-#include "link/link.h"
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
 #include <QAbstractItemView>
@@ -25,33 +23,28 @@ namespace {
 using testing::Find;
 using testing::Status;
 
-constexpr int kVelmor = 2;
+using testing::kVelmor;
 
-TEST(Commands, WritesWithoutAConnectedDeviceSendNothing) {
-  sim::Simulator sim(kVelmor);
-  TZelto window{"Velmor7", testing::WithSimulator(sim)};
-  window.show();
-  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-  ASSERT_EQ(Status(window), "Порт открыт");
+class Commands : public ::testing::Test, public testing::OnSimulator {};
+
+TEST_F(Commands, WritesWithoutAConnectedDeviceSendNothing) {
+  Click("Connect");
+  ASSERT_EQ(Status(), "Порт открыт");
   sim.ClearRequests();
   // The write button waits for a device; the correction page's buttons are always there.
   EXPECT_FALSE(Find<QPushButton>(window, "WriteToCom")->isEnabled());
   window.WriteToComClick();
-  EXPECT_EQ(Status(window), "Прибор не подключен");
+  EXPECT_EQ(Status(), "Прибор не подключен");
   for (const char* button : {"WriteUser", "WriteFabric"}) {
     Find<QLabel>(window, "StatusPanel3")->clear();
     Find<QPushButton>(window, button)->click();
-    EXPECT_EQ(Status(window), "Прибор не подключен") << button;
+    EXPECT_EQ(Status(), "Прибор не подключен") << button;
   }
   EXPECT_TRUE(sim.Requests().empty());
 }
 
-TEST(Commands, TheBusyCursorShowsWhileACommandTalksToTheDeviceAndNotForATimerTick) {
-  sim::Simulator sim(kVelmor);
-  TZelto window{"Velmor7", testing::WithSimulator(sim)};
-  window.show();
-  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-  QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
+TEST_F(Commands, TheBusyCursorShowsWhileACommandTalksToTheDeviceAndNotForATimerTick) {
+  Connect();
   // The memo grows while the exchanges run; what the cursor is then is what the user sees.
   QStringList cursors;
   QObject::connect(Find<QPlainTextEdit>(window, "InforF"), &QPlainTextEdit::textChanged, [&] {
@@ -59,7 +52,7 @@ TEST(Commands, TheBusyCursorShowsWhileACommandTalksToTheDeviceAndNotForATimerTic
     cursors << (cursor != nullptr && cursor->shape() == Qt::WaitCursor ? "busy" : "normal");
   });
 
-  QTest::mouseClick(Find<QPushButton>(window, "ReadFromCom"), Qt::LeftButton);
+  Click("ReadFromCom");
   ASSERT_FALSE(cursors.isEmpty());
   EXPECT_FALSE(cursors.contains("normal"));
   Find<QAction>(window, "Read")->trigger();
@@ -67,9 +60,8 @@ TEST(Commands, TheBusyCursorShowsWhileACommandTalksToTheDeviceAndNotForATimerTic
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
   cursors.clear();
-  window.ApplicationEvents1Message(13);
-  window.ApplicationEvents1Message(12);
-  QTest::mouseClick(Find<QToolButton>(window, "FF"), Qt::LeftButton);  // the poll's lines show
+  testing::ShowServiceView(window);
+  Click("FF");  // the poll's lines show
   QMetaObject::invokeMethod(Find<QTimer>(window, "TimerMonitor"), "timeout");
   ASSERT_FALSE(cursors.isEmpty());
   EXPECT_FALSE(cursors.contains("busy"));
@@ -86,6 +78,20 @@ class PortsThatComeAndGo : public ::testing::Test {
 
   PortComboBox* Ports() const { return Find<PortComboBox>(window, "SetComN"); }
   void Open() { QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton); }
+  void TypePort(const char* text) {
+    Ports()->lineEdit()->selectAll();
+    QTest::keyClicks(Ports()->lineEdit(), text);
+  }
+  // The second adapter plugged in, and the list opened and closed, which scans again.
+  void PlugInSecond() {
+    present.push_back({second.Path(), "second"});
+    Ports()->showPopup();
+    Ports()->hidePopup();
+  }
+  void ExpectSecondOpen() {
+    EXPECT_EQ(Status(window), "Порт открыт");
+    EXPECT_EQ(window.Link().State().PortNo, 2);
+  }
 
   sim::Simulator first{kVelmor};
   sim::Simulator second{kVelmor};
@@ -96,35 +102,31 @@ class PortsThatComeAndGo : public ::testing::Test {
 
 TEST_F(PortsThatComeAndGo, OpeningTheListShowsANewAdapterAndKeepsTheChoice) {
   ASSERT_EQ(Ports()->count(), 1);
-  present.push_back({second.Path(), "second"});
-  Ports()->showPopup();
-  Ports()->hidePopup();
+  PlugInSecond();
   ASSERT_EQ(Ports()->count(), 2);
   EXPECT_EQ(Ports()->itemText(1), "COM2");
   EXPECT_EQ(Ports()->currentText(), "COM1");
-
   testing::Pick(*Ports(), 1);
   Open();
-  EXPECT_EQ(Status(window), "Порт открыт");
-  EXPECT_EQ(window.Link().State().PortNo, 2);
+  ExpectSecondOpen();
 }
 
 // An adapter plugged in after the last scan opens by its number typed (the link's own tests).
 TEST_F(PortsThatComeAndGo, ATypedNumberStaysWhenTheListIsRefreshedAndOpens) {
-  Ports()->lineEdit()->selectAll();
-  QTest::keyClicks(Ports()->lineEdit(), "COM2");
-  present.push_back({second.Path(), "second"});
-  Ports()->showPopup();
-  Ports()->hidePopup();
+  TypePort("COM2");
+  PlugInSecond();
   EXPECT_EQ(Ports()->currentText(), "COM2");
   Open();
-  EXPECT_EQ(Status(window), "Порт открыт");
-  EXPECT_EQ(window.Link().State().PortNo, 2);
+  ExpectSecondOpen();
 }
 
-TEST_F(PortsThatComeAndGo, ANumberNoPortCanHaveIsRefusedInWords) {
-  Ports()->lineEdit()->selectAll();
-  QTest::keyClicks(Ports()->lineEdit(), "COM300");
+TEST_F(PortsThatComeAndGo, ATypedTextThatIsNoNumberIsReportedOnceAndANumberNoPortCanHaveInWords) {
+  TypePort("COMx");
+  QTest::keyClick(Ports()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(shown, QStringList{"'x' is not a valid integer value"});
+  shown.clear();
+
+  TypePort("COM300");
   QTest::keyClick(Ports()->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(Status(window), "Неверный номер порта Com300");
   Find<QLabel>(window, "StatusPanel3")->clear();
@@ -134,10 +136,9 @@ TEST_F(PortsThatComeAndGo, ANumberNoPortCanHaveIsRefusedInWords) {
   EXPECT_TRUE(shown.isEmpty());
 }
 
-TEST(Accessibility, TheToggleActionOfAButtonDoesWhatAClickDoes) {
-  sim::Simulator sim(kVelmor);
-  TZelto window{"Velmor7", testing::WithSimulator(sim)};
-  window.show();
+class Accessibility : public ::testing::Test, public testing::OnSimulator {};
+
+TEST_F(Accessibility, TheToggleActionOfAButtonDoesWhatAClickDoes) {
   auto* connect = Find<QToolButton>(window, "Connect");
   QAccessibleInterface* button = QAccessible::queryAccessibleInterface(connect);
   ASSERT_NE(button, nullptr);
@@ -147,11 +148,11 @@ TEST(Accessibility, TheToggleActionOfAButtonDoesWhatAClickDoes) {
       QAccessibleActionInterface::toggleAction()));
 
   button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-  EXPECT_EQ(Status(window), "Порт открыт");
+  EXPECT_EQ(Status(), "Порт открыт");
   EXPECT_TRUE(connect->isChecked());
   EXPECT_TRUE(button->state().checked);
   button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(Status(window), "Порт закрыт");
+  EXPECT_EQ(Status(), "Порт закрыт");
   EXPECT_FALSE(connect->isChecked());
 
   // An output range chosen by a screen reader changes the currents as a click does.

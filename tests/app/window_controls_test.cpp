@@ -6,15 +6,11 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -32,9 +28,7 @@ class StandardWindow : public ::testing::Test {
   TZelto window{"Velmor7"};
 };
 
-TEST_F(StandardWindow, StatusBarShowsTheVersionAndHasRoomForTheStatus) {
-  EXPECT_EQ(Find<QLabel>(window, "StatusPanel0")->text(), "01.05.0000");
-  EXPECT_EQ(Find<QLabel>(window, "StatusPanel2")->text(), "Linux");
+TEST_F(StandardWindow, StatusBarHasRoomForTheLongestStatus) {
   EXPECT_GE(Find<QLabel>(window, "StatusPanel3")->width(), 400);
 }
 
@@ -49,42 +43,19 @@ TEST_F(StandardWindow, TheMemoKeepsTheNewestHundredThousandLines) {
 }
 
 TEST_F(StandardWindow, DeviceControlsWaitForAConnection) {
-  for (const char* name : {"PanRange", "RangeMin", "ReadFromCom", "WriteToCom"})
+  for (const char* name : {"PanRange", "RangeMin", "ReadFromCom", "WriteToCom", "OpenDev"})
     EXPECT_FALSE(Find<QWidget>(window, name)->isEnabled()) << name;
   for (const char* name : {"Read", "Write"})
     EXPECT_FALSE(Find<QAction>(window, name)->isEnabled()) << name;
-
-  const auto* connect = Find<QToolButton>(window, "Connect");
-  EXPECT_EQ(connect->text(), "Подключить COM-порт");
-  EXPECT_TRUE(connect->isEnabled());
-  EXPECT_FALSE(connect->isChecked());
-  const auto* device = Find<QToolButton>(window, "OpenDev");
-  EXPECT_EQ(device->text(), "Подключить Прибор");
-  EXPECT_FALSE(device->isEnabled());
-  EXPECT_FALSE(Find<QToolButton>(window, "SpeedButton3")->isVisible());
+  EXPECT_TRUE(Find<QToolButton>(window, "Connect")->isEnabled());
 }
 
-TEST_F(StandardWindow, ListsAndFieldsStartAsTheFormSays) {
-  // Each model's list offers exactly the sensors a record of it may hold.
+// Each model's list offers exactly the sensors a record of it may hold.
+TEST_F(StandardWindow, SensorListsMatchWhatARecordMayHold) {
   for (int model = 0; model < 3; ++model) {
     const std::string name = "TypeSensor_" + std::to_string(model);
     EXPECT_EQ(Find<QComboBox>(window, name.c_str())->count(), config::SensorListSize(model));
   }
-  const auto* listC = Find<QComboBox>(window, "TypeSensor_2");
-  EXPECT_EQ(listC->itemText(11), "12 Термопара  ТХА (K)   (-50...+1300) °C");
-  EXPECT_EQ(listC->itemText(20), "21 Сопротивление 0...320 Ом");
-
-  EXPECT_EQ(Find<QComboBox>(window, "TSpeedD")->currentText(), "4800");
-  window.FinishStart();
-  const auto* ports = Find<QComboBox>(window, "SetComN");  // the ports this machine has
-  for (int i = 0; i < ports->count(); ++i) {
-    EXPECT_TRUE(ports->itemText(i).startsWith("COM"));
-  }
-  EXPECT_EQ(Find<QComboBox>(window, "SetSheme")->currentIndex(), 0);
-  EXPECT_TRUE(Find<QLineEdit>(window, "CurrentMin")->isReadOnly());
-  EXPECT_FALSE(Find<QLineEdit>(window, "RangeMin")->isReadOnly());
-  EXPECT_EQ(Find<QProgressBar>(window, "TransferBar")->value(), 0);
-  EXPECT_EQ(Find<QLabel>(window, "LabelRange")->text(), "Температура, °C");
 }
 
 TEST_F(StandardWindow, MenusHideWhatIsNotBuilt) {
@@ -100,7 +71,6 @@ TEST_F(StandardWindow, MenusHideWhatIsNotBuilt) {
 TEST_F(StandardWindow, NoTimerRunsBeforeItsCommand) {
   for (const char* name : {"TimerTest", "TimerMonitor", "TimeConnect", "Timer_Mgr", "Timer1"})
     EXPECT_FALSE(Find<QTimer>(window, name)->isActive()) << name;
-  EXPECT_EQ(Find<QTimer>(window, "TimeConnect")->interval(), 30000);  // the keep-alive's period
 }
 
 TEST_F(StandardWindow, MemoLinesUpInColumns) {
@@ -123,7 +93,6 @@ TEST_F(StandardWindow, EveryFieldAndListHasASpokenName) {
   for (const auto* list : form->findChildren<QComboBox*>()) {
     EXPECT_FALSE(list->accessibleName().isEmpty()) << list->objectName().toStdString();
   }
-  EXPECT_EQ(Find<QLineEdit>(window, "RangeMin")->accessibleName(), "Минимум, Температура, °C");
   EXPECT_EQ(Find<QLineEdit>(window, "CurrentMax")->accessibleName(), "Максимум, Выходной ток, мА");
 }
 

@@ -1,16 +1,12 @@
-#include "link/link.h"
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 #include <bit>
 
@@ -21,47 +17,32 @@ using testing::Find;
 using testing::Pick;
 
 // The window connected to a simulated transmitter of the model it starts with.
-class WindowConnected : public ::testing::TestWithParam<int> {
+class WindowConnected : public ::testing::Test, public testing::OnSimulator {
  protected:
-  explicit WindowConnected(int model = 2) : sim(model) {
-    window.show();
-    QApplication::setActiveWindow(&window);  // the fields take the focus as the user moves it
-    if (model != 2)
-      Pick(*Find<QComboBox>(window, "TypeDevice"), model);
-    QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-    QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
+  explicit WindowConnected(int model) : OnSimulator(model) {
+    Connect();
     sim.ClearRequests();
   }
 
-  QString Status() const { return testing::Status(window); }
   QString Memo() const { return Find<QPlainTextEdit>(window, "InforF")->toPlainText(); }
-  void Click(const char* button) {
-    QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
-  }
   // A click on the box itself; the check box is wider than its caption.
   void Tick(const char* name) {
     auto* box = Find<QCheckBox>(window, name);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
   }
-  void Type(const char* field, const QString& text) {
-    auto* edit = Find<QLineEdit>(window, field);
-    edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-  }
   std::array<std::uint8_t, 4> Word(int address) const {
     const auto memory = sim.Memory();
     return {memory[address], memory[address + 1], memory[address + 2], memory[address + 3]};
   }
-
-  sim::Simulator sim;
-  TZelto window{"Velmor7", testing::WithSimulator(sim)};
 };
 
-class VelmorConnected : public WindowConnected {};
+class VelmorConnected : public WindowConnected {
+ protected:
+  VelmorConnected() : WindowConnected(testing::kVelmor) {}
+};
 class DastraConnected : public WindowConnected {
  protected:
-  DastraConnected() : WindowConnected(1) {}
+  DastraConnected() : WindowConnected(testing::kDastra2) {}
 };
 
 TEST(StartedWithASimulator, ConnectsToTheModelChosenAtStartAndShowsItsView) {
@@ -72,13 +53,11 @@ TEST(StartedWithASimulator, ConnectsToTheModelChosenAtStartAndShowsItsView) {
   EXPECT_EQ(Find<QComboBox>(window, "TypeDevice")->currentText(), "Dastra-2");
   EXPECT_TRUE(Find<QComboBox>(window, "TypeSensor_1")->isVisible());
   EXPECT_FALSE(Find<QComboBox>(window, "TypeSensor_2")->isVisible());
-  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-  QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
+  testing::ConnectDevice(window);
   EXPECT_TRUE(window.Link().IsDeviceConnected()) << testing::Status(window).toStdString();
 }
 
 TEST_F(VelmorConnected, WritesWhatTheWindowShowsAndReadsItBack) {
-  ASSERT_TRUE(window.Link().IsDeviceConnected());
   Pick(*Find<QComboBox>(window, "TypeSensor_2"), 9);  // type J
   Type("RangeMax", "600");
   Tick("SetCoolJunk");
@@ -97,23 +76,13 @@ TEST_F(VelmorConnected, WritesWhatTheWindowShowsAndReadsItBack) {
 
   Click("ReadFromCom");
   EXPECT_EQ(Status(), "Чтение завершено");
-  const QString memo = Memo();
-  EXPECT_TRUE(memo.contains("Схема подключения:3-проводная")) << memo.toStdString();
-  EXPECT_TRUE(memo.contains("Диапазон выхода:(0...20)мА")) << memo.toStdString();
-  EXPECT_TRUE(memo.contains("Тип датчика:термопара ТЖК (J)(-50...+1100)°C")) << memo.toStdString();
-  EXPECT_TRUE(memo.contains("Диапазон:(-50...+600)°C")) << memo.toStdString();
-}
-
-TEST_F(VelmorConnected, ADeviceThatFallsSilentStopsTheWrite) {
-  sim.SetFault(sim::Fault::SilentFrom(2));
-  Click("WriteToCom");
-  EXPECT_EQ(Status(), "Прибор не отвечает");
-  EXPECT_EQ(sim.Requests().size(), 2u);
-  EXPECT_FALSE(window.Link().State().LinkFlags & fWriting);
+  for (const char* line :
+       {"Схема подключения:3-проводная", "Диапазон выхода:(0...20)мА",
+        "Тип датчика:термопара ТЖК (J)(-50...+1100)°C", "Диапазон:(-50...+600)°C"})
+    EXPECT_TRUE(Memo().contains(line)) << Memo().toStdString();
 }
 
 TEST_F(DastraConnected, CorrectsTheRangeAndResetsTheCorrection) {
-  ASSERT_TRUE(window.Link().IsDeviceConnected());
   Type("SchiftFull", "13,8");  // 0,2 mA above the nominal 13,6
   Click("WriteUser");
   EXPECT_EQ(Status(), "Запись завершена");

@@ -1,15 +1,10 @@
-#include "link/link.h"
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
-#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
 
 namespace zelto::app {
 namespace {
@@ -17,47 +12,18 @@ namespace {
 using testing::FieldTexts;
 using testing::Find;
 
-constexpr int kDastra2 = 1;
-
-// A Dastra-2 connected to a simulated transmitter, so that the range fields can be reached,
-// with message boxes recorded instead of shown.
-class Fields : public ::testing::Test {
+// A Dastra-2 connected to a simulated transmitter, so that the range fields can be reached.
+class Fields : public ::testing::Test, public testing::OnSimulator {
  protected:
-  Fields() {
-    testing::RecordMessages(window, shown);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    testing::Pick(*Find<QComboBox>(window, "TypeDevice"), kDastra2);
-    QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-    QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
-  }
+  Fields() : OnSimulator(testing::kDastra2) { Connect(); }
 
   QLineEdit* Field(const char* name) const { return Find<QLineEdit>(window, name); }
-
-  // Tabs into the field, as the keyboard does, and types over its selected text.
-  void TypeInto(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(field, text);
-  }
   void Enter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
   void Leave() { Find<QWidget>(window, "WriteUser")->setFocus(Qt::TabFocusReason); }
-
-  sim::Simulator sim{kDastra2};
-  TZelto window{"Velmor7", testing::WithSimulator(sim)};
-  QStringList shown;
 };
 
-TEST_F(Fields, ACommaNumberIsStoredAndShown) {
-  TypeInto(Field("SetZero"), "12,5");
-  Enter(Field("SetZero"));
-  EXPECT_FLOAT_EQ(window.Config().TmpZero, 12.5f);
-  EXPECT_EQ(Field("SetZero")->text(), "12,5");
-  EXPECT_TRUE(shown.isEmpty());
-}
-
 TEST_F(Fields, APointEmptyOrGroupedNumberIsRefusedAndNothingStored) {
-  TypeInto(Field("SetZero"), "12.5");
-  Enter(Field("SetZero"));
+  Type("SetZero", "12.5");
   EXPECT_EQ(shown, QStringList{"Неверный формат числа"});
   EXPECT_FLOAT_EQ(window.Config().TmpZero, 0.0f);
   EXPECT_EQ(Field("SetZero")->text(), "12.5");  // until the field is entered again
@@ -78,12 +44,12 @@ TEST_F(Fields, APointEmptyOrGroupedNumberIsRefusedAndNothingStored) {
 }
 
 TEST_F(Fields, TheRangeIsKeptInWholeNumbersAndRefusalsShowTheKeptValue) {
-  TypeInto(Field("RangeMax"), "100,7");
-  Enter(Field("RangeMax"));
+  Type("RangeMax", "100,7");
   EXPECT_EQ(window.Config().RngMax, 100);
   EXPECT_EQ(Field("RangeMax")->text(), "100");
 
-  TypeInto(Field("RangeMax"), "5000");  // beyond the sensor's 200
+  Field("RangeMax")->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(Field("RangeMax"), "5000");  // beyond the sensor's 200
   Leave();
   EXPECT_EQ(window.Config().RngMax, 100);
   EXPECT_EQ(Field("RangeMax")->text(), "100");
@@ -91,28 +57,27 @@ TEST_F(Fields, TheRangeIsKeptInWholeNumbersAndRefusalsShowTheKeptValue) {
 }
 
 TEST_F(Fields, EveryCommitRefreshesAllEightFields) {
-  TypeInto(Field("RangeMin"), "0");
-  Enter(Field("RangeMin"));
+  Type("RangeMin", "0");
   // The span is now 0..200: T1 0 and T2 100 lie at 4 and 12 mA, taken over as measured.
   EXPECT_EQ(FieldTexts(window), (QStringList{"0", "200", "4", "20", "0", "4", "100", "12"}));
   EXPECT_EQ(Find<QLabel>(window, "SetCurentFull")->text(), "12,000");
 
-  TypeInto(Field("SchiftFull"), "12,5");
-  Enter(Field("SchiftFull"));
+  Type("SchiftFull", "12,5");
   EXPECT_EQ(FieldTexts(window), (QStringList{"0", "200", "4", "20", "0", "4", "100", "12,5"}));
 }
 
-TEST_F(Fields, LeavingAfterEnterCommitsTheShownTextOnceMore) {
-  TypeInto(Field("SetZero"), "12,345");
-  Enter(Field("SetZero"));
+TEST_F(Fields, ACommaNumberIsStoredAndLeavingAfterEnterCommitsTheShownTextOnceMore) {
+  Type("SetZero", "12,345");
   EXPECT_FLOAT_EQ(window.Config().TmpZero, 12.345f);
   EXPECT_EQ(Field("SetZero")->text(), "12,35");
   Leave();
   EXPECT_FLOAT_EQ(window.Config().TmpZero, 12.35f);
+  EXPECT_TRUE(shown.isEmpty());
 }
 
 TEST_F(Fields, TheReadOnlyCurrentsShowSelectedAndCommitUnchanged) {
   QLineEdit* current = Field("CurrentMax");
+  EXPECT_TRUE(current->isReadOnly());
   current->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(current->text(), "20");
   EXPECT_EQ(current->selectedText(), "20");
@@ -122,14 +87,12 @@ TEST_F(Fields, TheReadOnlyCurrentsShowSelectedAndCommitUnchanged) {
 }
 
 TEST_F(Fields, TheCalculatorShowsZeroOnEntryAndFillsTheOtherField) {
-  window.ApplicationEvents1Message(13);
-  window.ApplicationEvents1Message(12);
+  testing::ShowServiceView(window);
   Find<QTabWidget>(window, "Function")->setCurrentIndex(2);
   QLineEdit* temperature = Field("SetTemp");
   QLineEdit* signal = Field("RezCalc");
 
-  TypeInto(temperature, "100");
-  Enter(temperature);
+  Type("SetTemp", "100");
   // Copper thermometers have no EMF tables of their own; the calculator uses type K's.
   EXPECT_EQ(signal->text(), "4,096");
 
@@ -143,8 +106,7 @@ TEST_F(Fields, TheCalculatorShowsZeroOnEntryAndFillsTheOtherField) {
 }
 
 TEST_F(Fields, ADebugFieldWorksTheQuantityOfTheFieldEnteredBeforeIt) {
-  window.ApplicationEvents1Message(13);
-  window.ApplicationEvents1Message(12);
+  testing::ShowServiceView(window);
   Field("RangeMax")->setFocus(Qt::TabFocusReason);
   Find<QTabWidget>(window, "Function")->setCurrentIndex(3);
   QLineEdit* debug = Field("Edit2");

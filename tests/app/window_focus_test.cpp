@@ -1,6 +1,5 @@
 // How the numeric fields follow the focus when it moves in ways other than the plain Tab: by
 // the mouse, back from a real modal box, and away because a command disabled the field's group.
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -10,27 +9,21 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
+
 namespace zelto::app {
 namespace {
 
 using testing::Find;
 using testing::MessageBoxCatcher;
 
-constexpr int kDastra2 = 1;
-constexpr int kVelmor = 2;
-constexpr int kTypeK = 11;
-
 // A connected transmitter with real modal boxes, answered by a catcher where a test expects one.
-class FieldFocus : public ::testing::Test {
+class FieldFocus : public ::testing::Test, public testing::OnSimulator {
  protected:
-  explicit FieldFocus(int model = kDastra2) : sim(model), window("Velmor7", WithSim()) {
-    window.show();
-    QApplication::setActiveWindow(&window);
-    testing::Pick(*Find<QComboBox>(window, "TypeDevice"), model);
-    Click(Find<QToolButton>(window, "Connect"));
-    Click(Find<QToolButton>(window, "OpenDev"));
+  explicit FieldFocus(int model = testing::kDastra2) : OnSimulator(model) {
+    window.SetMessageBoxes(std::make_unique<ModalMessageBoxes>(window));
+    Connect();
   }
-  LinkSetup WithSim() const { return testing::WithSimulator(sim); }
 
   QLineEdit* Field(const char* name) const { return Find<QLineEdit>(window, name); }
   void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
@@ -40,27 +33,30 @@ class FieldFocus : public ::testing::Test {
     QTest::keyClicks(field, QString::fromUtf8(text));
   }
   void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-  // What the window manager does once a box has gone: the focus comes back to the window.
-  void Reactivate() { QApplication::setActiveWindow(&window); }
-
-  sim::Simulator sim;
-  TZelto window;
+  // Does what raises a box, which the catcher closes, and hands back its text; then does what
+  // the window manager does once the box has gone: the focus comes back to the window.
+  QString Refused(const std::function<void()>& action) {
+    QString text;
+    {
+      const MessageBoxCatcher box;
+      action();
+      EXPECT_TRUE(box.Shown());
+      text = box.Text();
+    }
+    QApplication::setActiveWindow(&window);
+    return text;
+  }
 };
 
 class VelmorFieldFocus : public FieldFocus {
  protected:
-  VelmorFieldFocus() : FieldFocus(kVelmor) {}
+  VelmorFieldFocus() : FieldFocus(testing::kVelmor) {}
 };
 
 TEST_F(FieldFocus, AfterARefusedTextTheFieldClickedIntoStoresItsOwnQuantity) {
   Click(Field("RangeMin"));
   TypeOver(Field("RangeMin"), "5.5");
-  {
-    const MessageBoxCatcher box;
-    Click(Field("RangeMax"));
-    EXPECT_EQ(box.Text(), "Неверный формат числа");
-  }
-  Reactivate();
+  EXPECT_EQ(Refused([&] { Click(Field("RangeMax")); }), "Неверный формат числа");
   ASSERT_EQ(QApplication::focusWidget(), Field("RangeMax"));
   TypeOver(Field("RangeMax"), "150");
   Key(Qt::Key_Return);
@@ -71,18 +67,8 @@ TEST_F(FieldFocus, AfterARefusedTextTheFieldClickedIntoStoresItsOwnQuantity) {
 TEST_F(FieldFocus, AfterTwoRefusalsTheNextCorrectionPointStoresItsOwnQuantity) {
   Click(Field("SetZero"));
   TypeOver(Field("SetZero"), "12.5");
-  {
-    const MessageBoxCatcher box;
-    Key(Qt::Key_Return);
-    EXPECT_TRUE(box.Shown());
-  }
-  Reactivate();
-  {
-    const MessageBoxCatcher box;
-    Key(Qt::Key_Tab);
-    EXPECT_TRUE(box.Shown());
-  }
-  Reactivate();
+  Refused([&] { Key(Qt::Key_Return); });
+  Refused([&] { Key(Qt::Key_Tab); });
   ASSERT_EQ(QApplication::focusWidget(), Field("SetFull"));
   TypeOver(Field("SetFull"), "50");
   Key(Qt::Key_Return);
@@ -91,16 +77,11 @@ TEST_F(FieldFocus, AfterTwoRefusalsTheNextCorrectionPointStoresItsOwnQuantity) {
 }
 
 TEST_F(VelmorFieldFocus, TabbingPastAReadOnlyCurrentAfterARefusalLeavesTheRangeAlone) {
-  testing::Pick(*Find<QComboBox>(window, "TypeSensor_2"), kTypeK);
+  testing::Pick(*Find<QComboBox>(window, "TypeSensor_2"), testing::kTypeK);
   const int high = window.Config().RngMax;
   Click(Field("RangeMax"));
   TypeOver(Field("RangeMax"), "700.5");
-  {
-    const MessageBoxCatcher box;
-    Key(Qt::Key_Tab);
-    EXPECT_TRUE(box.Shown());
-  }
-  Reactivate();
+  Refused([&] { Key(Qt::Key_Tab); });
   ASSERT_EQ(QApplication::focusWidget(), Field("CurrentMin"));
   Key(Qt::Key_Tab);
   EXPECT_EQ(window.Config().RngMax, high);
@@ -121,12 +102,7 @@ TEST_F(FieldFocus, AButtonWhosePressRaisedTheBoxIsNotLeftDown) {
   Click(Field("RangeMax"));
   TypeOver(Field("RangeMax"), "5.5");
   auto* write = Find<QPushButton>(window, "WriteToCom");
-  {
-    const MessageBoxCatcher box;
-    QTest::mousePress(write, Qt::LeftButton);  // the box takes the release
-    EXPECT_TRUE(box.Shown());
-  }
-  Reactivate();
+  Refused([&] { QTest::mousePress(write, Qt::LeftButton); });  // the box takes the release
   QCoreApplication::processEvents();
   EXPECT_FALSE(write->isDown());
 }
@@ -142,7 +118,6 @@ TEST_F(FieldFocus, TypingLeftBehindByADisconnectIsStoredOrGivesWayToTheStoredVal
   Click(device);
   Click(Field("RangeMax"));
   TypeOver(Field("RangeMax"), "1.5");
-  QStringList shown;
   testing::RecordMessages(window, shown);
   Click(device);
   EXPECT_TRUE(shown.isEmpty());  // nobody asked for this commit, so nobody is told

@@ -1,7 +1,6 @@
 // The window in English and in Russian: its own texts follow the language, the memo's lines and
 // the sensor lists do not, and no caption is cut off in either.
 #include "link/interface_language.h"
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
 #include <QAbstractButton>
@@ -18,8 +17,7 @@ namespace zelto::app {
 namespace {
 
 using testing::Find;
-
-constexpr int kDastra2 = 1;
+using testing::kDastra2;
 
 // The interface in a language for as long as it lives; Russian again afterwards, as the other
 // tests expect.
@@ -43,26 +41,20 @@ struct Seen {
 
 Seen ReadADevice(InterfaceLanguage language) {
   const InLanguage speaking(language);
-  sim::Simulator device(kDastra2);
-  TZelto window("Velmor7", testing::WithSimulator(device));
-  Seen seen;
-  testing::RecordMessages(window, seen.boxes);
-  window.show();
-  testing::Pick(*Find<QComboBox>(window, "TypeDevice"), kDastra2);
-  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-  QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
-  QTest::mouseClick(Find<QPushButton>(window, "ReadFromCom"), Qt::LeftButton);
-  seen.caption = window.windowTitle();
-  seen.readButton = Find<QPushButton>(window, "ReadFromCom")->text();
-  seen.fileMenu = Find<QMenu>(window, "File1")->title();
-  seen.correctionTab = Find<QTabWidget>(window, "Function")->tabText(1);
-  seen.status = testing::Status(window);
-  seen.memo = Find<QPlainTextEdit>(window, "InforF")->toPlainText();
-  seen.firstSensor = Find<QComboBox>(window, "TypeSensor_1")->itemText(0);
-  auto* range = Find<QLineEdit>(window, "RangeMax");
-  range->setFocus(Qt::TabFocusReason);
-  range->setText(QStringLiteral("1.5"));
-  QTest::keyClick(range, Qt::Key_Return);  // a box of the window's own
+  testing::OnSimulator on(kDastra2);
+  const TZelto& window = on.window;
+  on.Connect();
+  on.Click("ReadFromCom");
+  Seen seen{window.windowTitle(),
+            Find<QPushButton>(window, "ReadFromCom")->text(),
+            Find<QMenu>(window, "File1")->title(),
+            Find<QTabWidget>(window, "Function")->tabText(1),
+            on.Status(),
+            Find<QPlainTextEdit>(window, "InforF")->toPlainText(),
+            Find<QComboBox>(window, "TypeSensor_1")->itemText(0),
+            {}};
+  on.Type("RangeMax", "1.5");  // a box of the window's own
+  seen.boxes = on.shown;
   return seen;
 }
 
@@ -117,8 +109,7 @@ TEST(Languages, NoCaptionIsCutOffInEitherLanguage) {
     for (const int model : {0, 1, 2}) {
       TZelto window("Velmor7", testing::WithPorts({}));
       window.ChooseDevice(model);
-      window.ApplicationEvents1Message(13);
-      window.ApplicationEvents1Message(12);  // the service view too
+      testing::ShowServiceView(window);  // its captions too
       window.show();
       QCoreApplication::processEvents();
       const auto check = [&](QWidget* control, const QString& text) {

@@ -1,17 +1,12 @@
 #include "app/zelto_form.h"
-#include "link/link.h"
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSerialPort>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -21,17 +16,13 @@ namespace {
 
 using testing::Find;
 
-constexpr int kVelmor = 2;
+using testing::kVelmor;
 
 // The window with a simulated transmitter as its only port.
-class WindowWithDevice : public ::testing::Test {
+class WindowWithDevice : public ::testing::Test, public testing::OnSimulator {
  protected:
-  WindowWithDevice() {
-    window.show();
-    window.FinishStart();
-  }
+  WindowWithDevice() { window.FinishStart(); }
 
-  QString Status() const { return testing::Status(window); }
   QToolButton* Connect() const { return Find<QToolButton>(window, "Connect"); }
   QToolButton* OpenDev() const { return Find<QToolButton>(window, "OpenDev"); }
   bool Enabled(const char* name) const { return Find<QWidget>(window, name)->isEnabled(); }
@@ -60,9 +51,6 @@ class WindowWithDevice : public ::testing::Test {
     EXPECT_EQ(Find<QTimer>(window, "TimeConnect")->isActive(), connected);
   }
   void Click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-  sim::Simulator sim{kVelmor};
-  TZelto window{"Velmor7", testing::WithSimulator(sim)};
 };
 
 TEST_F(WindowWithDevice, ListsTheSimulatorWithItsPath) {
@@ -74,25 +62,23 @@ TEST_F(WindowWithDevice, ListsTheSimulatorWithItsPath) {
 }
 
 TEST_F(WindowWithDevice, PortButtonAndMenuItemOpenAndReleaseThePort) {
+  const auto expectPort = [&](bool open) {
+    const char* offer = open ? "Освободить COM-порт" : "Подключить COM-порт";
+    EXPECT_EQ(Status(), open ? "Порт открыт" : "Порт закрыт");
+    EXPECT_EQ(Connect()->isChecked(), open);
+    EXPECT_EQ(Connect()->text(), offer);
+    EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), offer);
+    EXPECT_EQ(OpenDev()->isEnabled(), open);
+  };
   Click(Connect());
-  EXPECT_EQ(Status(), "Порт открыт");
-  EXPECT_TRUE(Connect()->isChecked());
-  EXPECT_EQ(Connect()->text(), "Освободить COM-порт");
-  EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), "Освободить COM-порт");
-  EXPECT_TRUE(OpenDev()->isEnabled());
+  expectPort(true);
   EXPECT_EQ(window.Link().State().PortNo, 1);
-
   Find<QAction>(window, "ConnectCom")->trigger();
-  EXPECT_EQ(Status(), "Порт закрыт");
-  EXPECT_FALSE(Connect()->isChecked());
-  EXPECT_EQ(Connect()->text(), "Подключить COM-порт");
-  EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), "Подключить COM-порт");
-  EXPECT_FALSE(OpenDev()->isEnabled());
+  expectPort(false);
 }
 
 TEST_F(WindowWithDevice, DeviceButtonConnectsAndDisconnectsAsDoesReleasingThePort) {
-  Click(Connect());
-  Click(OpenDev());
+  testing::ConnectDevice(window);
   EXPECT_EQ(Status(), "Прибор подключен");
   ExpectDeviceFace(true);
   EXPECT_TRUE(Enabled("PanRangeD"));
@@ -113,8 +99,7 @@ TEST_F(WindowWithDevice, DeviceButtonConnectsAndDisconnectsAsDoesReleasingThePor
 
 TEST_F(WindowWithDevice, AnotherModelIsRefused) {
   Find<QComboBox>(window, "TypeDevice")->setCurrentIndex(1);
-  Click(Connect());
-  Click(OpenDev());
+  testing::ConnectDevice(window);
   EXPECT_EQ(Status(), "Ошибка выбора прибора");
   EXPECT_FALSE(OpenDev()->isChecked());
   EXPECT_EQ(OpenDev()->text(), "Подключить прибор");
@@ -124,8 +109,7 @@ TEST_F(WindowWithDevice, AnotherModelIsRefused) {
 }
 
 TEST_F(WindowWithDevice, KeepAliveDisconnectsASilentDevice) {
-  Click(Connect());
-  Click(OpenDev());
+  testing::ConnectDevice(window);
   window.TimeConnectTimer();
   EXPECT_EQ(Status(), "Прибор подключен");
   EXPECT_TRUE(window.Link().IsDeviceConnected());
@@ -139,8 +123,7 @@ TEST_F(WindowWithDevice, KeepAliveDisconnectsASilentDevice) {
 }
 
 TEST_F(WindowWithDevice, KeepAliveWaitsForAWrite) {
-  Click(Connect());
-  Click(OpenDev());
+  testing::ConnectDevice(window);
   sim.ClearRequests();
   const_cast<zelto::Link&>(window.Link()).SetWriting(true);
   window.TimeConnectTimer();
@@ -154,22 +137,11 @@ TEST_F(WindowWithDevice, PortBusyElsewhereSaysSo) {
   Click(Connect());
   EXPECT_EQ(Status(), "Порт Com1 занят другой программой");
   EXPECT_FALSE(Connect()->isChecked());
-  EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), "Подключить COM-порт");
   EXPECT_FALSE(OpenDev()->isEnabled());
 
   other.close();
   Click(Connect());  // the same port again, at once
   EXPECT_EQ(Status(), "Порт открыт");
-}
-
-TEST_F(WindowWithDevice, TypedTextThatIsNoNumberIsReportedOnce) {
-  QStringList shown;
-  testing::RecordMessages(window, shown);
-  auto* ports = Find<QComboBox>(window, "SetComN");
-  ports->lineEdit()->selectAll();
-  QTest::keyClicks(ports->lineEdit(), "COMx");
-  QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(shown, QStringList{"'x' is not a valid integer value"});
 }
 
 TEST_F(WindowWithDevice, SpeedListSelectsFromTheBaudTable) {
@@ -190,13 +162,9 @@ TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
                               return std::vector<SystemPort>{{sim.Path(), "adapter"}};
                             }});
   window.show();
-  const auto click = [&](const char* name) {
-    QTest::mouseClick(Find<QAbstractButton>(window, name), Qt::LeftButton);
-  };
-  click("Connect");
-  click("OpenDev");
+  testing::ConnectDevice(window);
   sim.Unplug();
-  click("ReadFromCom");
+  QTest::mouseClick(Find<QPushButton>(window, "ReadFromCom"), Qt::LeftButton);
   EXPECT_EQ(testing::Status(window), "Порт Com1 отключен");
   EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
   EXPECT_FALSE(Find<QToolButton>(window, "OpenDev")->isEnabled());
@@ -209,8 +177,7 @@ TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
   ports->showPopup();
   ports->hidePopup();
   testing::Pick(*ports, ports->count() - 1);
-  click("Connect");
-  click("OpenDev");
+  testing::ConnectDevice(window);
   EXPECT_EQ(testing::Status(window), "Прибор подключен");
 }
 
@@ -258,16 +225,9 @@ TEST(WindowAtStart, ListsThePortsOnceItsFirstFrameIsDrawnOrBeforeTheFirstInput) 
     QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);  // before any frame
     EXPECT_EQ(scans, 2);
     EXPECT_EQ(testing::Status(window), "Порт Com2 не найден");
+    EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
+    EXPECT_EQ(window.Link().State().PortNo, 0);
   }
-}
-
-TEST(WindowWithMissingDevice, SaysWhyThePortDidNotOpen) {
-  TZelto window("Velmor7", testing::WithPorts({{"/dev/does-not-exist", ""}}));
-  window.show();
-  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-  EXPECT_EQ(testing::Status(window), "Порт Com1 не найден");
-  EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
-  EXPECT_EQ(window.Link().State().PortNo, 0);
 }
 
 }  // namespace

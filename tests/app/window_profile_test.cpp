@@ -2,17 +2,13 @@
 // user's choices run, and on the device the same words as the tool writes from the same file.
 #include "config/profile_file.h"
 #include "run_program.h"
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 
 namespace zelto::app {
 namespace {
@@ -20,19 +16,9 @@ namespace {
 using testing::Find;
 using testing::Pick;
 
-constexpr int kDastra2 = 1;
-constexpr int kVelmor = 2;
-constexpr int kTypeK = 11;
-
-QString FileIn(const QTemporaryDir& folder, const char* name) {
-  return folder.filePath(QLatin1String(name));
-}
-
-void WriteText(const QString& path, const QByteArray& text) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(text);
-}
+using testing::kDastra2;
+using testing::kTypeK;
+using testing::kVelmor;
 
 // What the tool writes to a fresh transmitter of the model from the profile file; with
 // `readBack`, the profile the tool then reads from it is saved there.
@@ -58,37 +44,13 @@ config::Profile ProfileIn(const QString& path) {
              : config::Profile{};
 }
 
-// A window with a transmitter of the model as its only port.
-class WindowOn {
- public:
-  explicit WindowOn(int model) : device(model), window("Velmor7", testing::WithSimulator(device)) {
-    testing::AnswerFileDialogs(window, answers);
-    testing::RecordMessages(window, shown);
-    window.show();
-    QApplication::setActiveWindow(&window);
-  }
-  void Connect() {
-    QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-    QTest::mouseClick(Find<QToolButton>(window, "OpenDev"), Qt::LeftButton);
-    ASSERT_TRUE(window.Link().IsDeviceConnected());
-  }
-  void Write() { QTest::mouseClick(Find<QPushButton>(window, "WriteToCom"), Qt::LeftButton); }
-  void Type(const char* field, const char* text) {
-    auto* edit = Find<QLineEdit>(window, field);
-    edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(edit, QString::fromUtf8(text));
-    QTest::keyClick(edit, Qt::Key_Return);
-  }
-  QString Text(const char* field) const { return Find<QLineEdit>(window, field)->text(); }
+using WindowOn = testing::OnSimulator;
 
-  sim::Simulator device;
-  TZelto window;
-  QStringList answers;
-  QStringList shown;
-};
+QString Text(const WindowOn& on, const char* field) {
+  return Find<QLineEdit>(on.window, field)->text();
+}
 
 TEST(Profiles, WhatTheWindowSavesTheToolWritesToTheSameWords) {
-  QTemporaryDir folder;
   WindowOn velmor(kVelmor);
   velmor.Connect();
   Pick(*Find<QComboBox>(velmor.window, "TypeSensor_2"), kTypeK);
@@ -97,61 +59,62 @@ TEST(Profiles, WhatTheWindowSavesTheToolWritesToTheSameWords) {
   QTest::mouseClick(Find<QButtonGroup>(velmor.window, "SetOutCurrentItems")->button(1),
                     Qt::LeftButton);
   Find<QCheckBox>(velmor.window, "SetSqrt")->setChecked(true);
-  velmor.Write();
-  velmor.answers << FileIn(folder, "velmor.json");
+  velmor.Click("WriteToCom");
+  velmor.answers << velmor.File("velmor.json");
   velmor.window.SaveProfileClick();
-  EXPECT_EQ(testing::Status(velmor.window), "Файл записан");
+  EXPECT_EQ(velmor.Status(), "Файл записан");
 
-  EXPECT_NE(velmor.device.Memory(), sim::Simulator(kVelmor).Memory());  // the write took
-  EXPECT_EQ(WrittenByTheTool(kVelmor, FileIn(folder, "velmor.json"), FileIn(folder, "back.json")),
-            velmor.device.Memory());
-  EXPECT_EQ(ProfileIn(FileIn(folder, "back.json")), ProfileIn(FileIn(folder, "velmor.json")));
+  EXPECT_NE(velmor.sim.Memory(), sim::Simulator(kVelmor).Memory());  // the write took
+  EXPECT_EQ(WrittenByTheTool(kVelmor, velmor.File("velmor.json"), velmor.File("back.json")),
+            velmor.sim.Memory());
+  EXPECT_EQ(ProfileIn(velmor.File("back.json")), ProfileIn(velmor.File("velmor.json")));
 }
 
 TEST(Profiles, AnOpenedProfileSetsTheViewsAndWritesWhatTheToolWrites) {
-  QTemporaryDir folder;
-  const QString profile = FileIn(folder, "dastra.json");
-  WriteText(profile,
-            R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 11,
-                "range": [-50, 600], "linear_emf": true})");
   WindowOn dastra(kDastra2);
+  Pick(*Find<QComboBox>(dastra.window, "TypeDevice"), kVelmor);  // as the window starts
+  const QString profile = dastra.File("dastra.json");
+  testing::WriteFile(profile,
+                     R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 11,
+                "range": [-50, 600], "linear_emf": true})");
   dastra.answers << profile;
-  dastra.window.OpenProfileClick();  // the window starts on Velmor-7, with no device
+  dastra.window.OpenProfileClick();  // with no device connected
   EXPECT_TRUE(dastra.shown.isEmpty()) << dastra.shown.join('\n').toStdString();
   EXPECT_EQ(Find<QComboBox>(dastra.window, "TypeDevice")->currentIndex(), kDastra2);
   EXPECT_TRUE(Find<QComboBox>(dastra.window, "TypeSensor_1")->isVisible());
   EXPECT_EQ(Find<QComboBox>(dastra.window, "TypeSensor_1")->currentIndex(), kTypeK);
   EXPECT_TRUE(Find<QCheckBox>(dastra.window, "LineFunc")->isChecked());
-  EXPECT_EQ(dastra.Text("RangeMin"), "-50");
-  EXPECT_EQ(dastra.Text("RangeMax"), "600");
+  EXPECT_EQ(Text(dastra, "RangeMin"), "-50");
+  EXPECT_EQ(Text(dastra, "RangeMax"), "600");
 
   dastra.Connect();
-  dastra.Write();
-  EXPECT_NE(dastra.device.Memory(), sim::Simulator(kDastra2).Memory());
-  EXPECT_EQ(WrittenByTheTool(kDastra2, profile), dastra.device.Memory());
+  dastra.Click("WriteToCom");
+  EXPECT_NE(dastra.sim.Memory(), sim::Simulator(kDastra2).Memory());
+  EXPECT_EQ(WrittenByTheTool(kDastra2, profile), dastra.sim.Memory());
 }
 
 TEST(Profiles, RefusedValuesAreListedOnceAndAnotherModelWaitsForTheDeviceToGo) {
-  QTemporaryDir folder;
-  WriteText(FileIn(folder, "wide.json"),
-            R"({"format": "zelto-profile", "version": 1, "model": "velmor-7", "sensor": 11,
-                "range": [-50, 5000]})");
-  WriteText(FileIn(folder, "dastra.json"),
-            R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 3})");
-  WriteText(FileIn(folder, "newer.json"),
-            R"({"format": "zelto-profile", "version": 2, "model": "dastra-2", "sensor": 3})");
   WindowOn velmor(kVelmor);
-  velmor.answers << FileIn(folder, "wide.json");
+  testing::WriteFile(velmor.File("wide.json"),
+                     R"({"format": "zelto-profile", "version": 1, "model": "velmor-7", "sensor": 11,
+                "range": [-50, 5000]})");
+  testing::WriteFile(
+      velmor.File("dastra.json"),
+      R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 3})");
+  testing::WriteFile(
+      velmor.File("newer.json"),
+      R"({"format": "zelto-profile", "version": 2, "model": "dastra-2", "sensor": 3})");
+  velmor.answers << velmor.File("wide.json");
   velmor.window.OpenProfileClick();
   EXPECT_EQ(Find<QComboBox>(velmor.window, "TypeSensor_2")->currentIndex(), kTypeK);
   ASSERT_EQ(velmor.shown.size(), 1);
   EXPECT_TRUE(velmor.shown[0].startsWith("Не применено:\n")) << velmor.shown[0].toStdString();
   EXPECT_TRUE(velmor.shown[0].contains("-50..5000")) << velmor.shown[0].toStdString();
-  EXPECT_NE(velmor.Text("RangeMax"), "5000");
+  EXPECT_NE(Text(velmor, "RangeMax"), "5000");
 
   velmor.Connect();
   velmor.shown.clear();
-  velmor.answers << FileIn(folder, "dastra.json") << FileIn(folder, "newer.json");
+  velmor.answers << velmor.File("dastra.json") << velmor.File("newer.json");
   velmor.window.OpenProfileClick();
   velmor.window.OpenProfileClick();
   EXPECT_EQ(velmor.shown,

@@ -43,6 +43,7 @@ TEST_F(Selection, EachModelKeepsItsSensorListSelectionAndItsTab) {
   EXPECT_EQ(Pages()->currentIndex(), kCorrection);
   EXPECT_FALSE(Pages()->isTabVisible(kParametrs));
   EXPECT_FALSE(Find<QWidget>(window, "PanSetVelmor6")->isVisible());
+  EXPECT_TRUE(Find<QWidget>(window, "PanRangeD")->isVisible());
   EXPECT_EQ(Find<QLabel>(window, "HeadDevice")->text(), "Конфигуратор Velmor-7, Dastra-2");
 
   Pick(*List("TypeSensor_1"), 8);  // Pt100
@@ -54,6 +55,7 @@ TEST_F(Selection, EachModelKeepsItsSensorListSelectionAndItsTab) {
   EXPECT_EQ(Pages()->currentIndex(), kParametrs);
   EXPECT_FALSE(Pages()->isTabVisible(kCorrection));
   EXPECT_TRUE(Find<QWidget>(window, "PanSetVelmor6")->isVisible());
+  EXPECT_FALSE(Find<QWidget>(window, "PanSetDastra")->isVisible());
   EXPECT_EQ(Find<QLabel>(window, "HeadDevice")->text(), "Velmor7");
 
   Pick(*List("TypeDevice"), kDastra2);

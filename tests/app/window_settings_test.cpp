@@ -1,6 +1,5 @@
 // What the window remembers from one run to the next: each test has a configuration folder of
 // its own, shared by the windows it starts one after the other.
-#include "sim/simulator.h"
 #include "window_test_support.h"
 
 #include <QFile>

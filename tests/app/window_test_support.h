@@ -3,17 +3,28 @@
 #include "../link/link_test_support.h"
 #include "app/message_boxes.h"
 #include "app/zelto.h"
+#include "link/link.h"
+#include "sim/simulator.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace zelto::app::testing {
+
+// The models' places in the device list, and type K in each model's sensor list.
+constexpr int kDastra2 = 1;
+constexpr int kVelmor = 2;
+constexpr int kTypeK = 11;
 
 // Only the given ports, none of the machine's, on the short test time-outs.
 inline LinkSetup WithPorts(std::vector<ExtraPort> ports) {
@@ -46,6 +57,32 @@ inline QStringList FieldTexts(const QWidget& window) {
                            "SchiftZero", "SetFull", "SchiftFull"})
     texts << Find<QLineEdit>(window, name)->text();
   return texts;
+}
+
+// Opens the port and connects the device with the two tool buttons, as the user does.
+inline void ConnectDevice(const QWidget& window) {
+  for (const char* button : {"Connect", "OpenDev"})
+    QTest::mouseClick(Find<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+// Shows the service view, as its two hot keys do.
+inline void ShowServiceView(TZelto& window) {
+  window.ApplicationEvents1Message(13);
+  window.ApplicationEvents1Message(12);
+}
+
+// Tabs into the field, which selects its text, types over it and commits with Enter.
+inline void TypeAndEnter(const QWidget& window, const char* field, const QString& text) {
+  auto* edit = Find<QLineEdit>(window, field);
+  edit->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(edit, text);
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
 }
 
 // Keeps what the window would have shown in message boxes, in order.
@@ -95,11 +132,40 @@ inline void Pick(QComboBox& list, int index) {
   emit list.activated(index);
 }
 
-// Closes the next modal message box once it shows, and hands back its text; for code that
-// reports through a modal box, which would otherwise wait for a user. It keeps looking until a
-// box shows, since input sent by QTest runs the event loop before the box comes. As on a desktop
-// whose window manager activates the window behind the box only after the box has gone, no
-// window is active when the catcher has closed it; the test activates it again.
+// A window with a simulated transmitter of the model as its only port and that model chosen,
+// its message boxes recorded and its file dialogs answered from a list.
+class OnSimulator {
+ public:
+  explicit OnSimulator(int model = kVelmor) : sim(model), window("Velmor7", WithSimulator(sim)) {
+    RecordMessages(window, shown);
+    AnswerFileDialogs(window, answers);
+    window.show();
+    QApplication::setActiveWindow(&window);  // the fields take the focus as the user moves it
+    if (model != kVelmor)
+      Pick(*Find<QComboBox>(window, "TypeDevice"), model);
+  }
+
+  void Connect() {
+    ConnectDevice(window);
+    ASSERT_TRUE(window.Link().IsDeviceConnected()) << Status().toStdString();
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(Find<QAbstractButton>(window, button), Qt::LeftButton);
+  }
+  void Type(const char* field, const QString& text) { TypeAndEnter(window, field, text); }
+  QString Status() const { return testing::Status(window); }
+  QString File(const char* name) const { return files.filePath(QLatin1String(name)); }
+
+  sim::Simulator sim;
+  TZelto window;
+  QStringList shown;
+  QStringList answers;
+  QTemporaryDir files;
+};
+
+// Closes the next modal message box once it shows and keeps its text. It keeps looking, since
+// input sent by QTest runs the event loop before the box comes. As on a desktop whose window
+// manager activates the window behind a box only after it has gone, no window is active then.
 class MessageBoxCatcher {
  public:
   MessageBoxCatcher() {

@@ -106,33 +106,28 @@ struct WritingOperation {
   friend void PrintTo(const WritingOperation& c, std::ostream* out) { *out << c.name; }
 };
 
-inline config::ConfigRecord RecordOfDevice(int model) {
-  config::ConfigRecord record;
-  record.Device = static_cast<std::uint8_t>(model);
-  return record;
-}
-
 inline std::vector<WritingOperation> WritingOperations() {
   using config::DeviceOutcome;
   using config::WriteOperation;
+  using Guard = config::WriteGuard;
+  const std::string suffixes[] = {"TableModel", "Dastra", "Velmor"};
   std::vector<WritingOperation> operations;
   const auto write = [&](std::string name, int model, int sensor, bool lineFunc,
                          config::VelmorSwitches switches) {
-    operations.push_back({std::move(name), model, WriteOperation::kWrite,
-                          [=](SimulatedLink& bench, config::WriteGuard& guard) {
-                            config::ConfigRecord record = Configured(model, sensor);
-                            return config::WriteConfiguration(bench.link, bench.reporter, record,
-                                                              model, lineFunc, switches,
-                                                              guard) == DeviceOutcome::kDone;
-                          }});
+    operations.push_back(
+        {std::move(name), model, WriteOperation::kWrite, [=](SimulatedLink& bench, Guard& guard) {
+           config::ConfigRecord record = Configured(model, sensor);
+           return config::WriteConfiguration(bench.link, bench.reporter, record, model, lineFunc,
+                                             switches, guard) == DeviceOutcome::kDone;
+         }});
   };
   write("WriteCopperTableModel", kTableModel, 4, false, {});
   write("WriteTypeKLinearDastra", kDastra, 11, true, {});
   write("WriteVelmor", kVelmor, 9, false, {true, 1, false, 2, true});
   for (const int model : {kTableModel, kDastra}) {
-    const std::string suffix = model == kDastra ? "Dastra" : "TableModel";
+    const std::string& suffix = suffixes[model];
     operations.push_back({"Correct" + suffix, model, WriteOperation::kCorrect,
-                          [=](SimulatedLink& bench, config::WriteGuard& guard) {
+                          [=](SimulatedLink& bench, Guard& guard) {
                             config::ConfigRecord record = CorrectionRecord(model);
                             EEImage image{};
                             return config::WriteCorrection(bench.link, bench.reporter, record,
@@ -140,7 +135,7 @@ inline std::vector<WritingOperation> WritingOperations() {
                                                            guard) == DeviceOutcome::kDone;
                           }});
     operations.push_back({"ResetCorrection" + suffix, model, WriteOperation::kResetCorrection,
-                          [=](SimulatedLink& bench, config::WriteGuard& guard) {
+                          [=](SimulatedLink& bench, Guard& guard) {
                             config::ConfigRecord record = CorrectionRecord(model);
                             config::SilentConfigView view;
                             return config::ResetCorrection(bench.link, bench.reporter, record,
@@ -149,33 +144,33 @@ inline std::vector<WritingOperation> WritingOperations() {
                           }});
   }
   for (const int model : {kTableModel, kDastra, kVelmor}) {
-    const std::string suffix =
-        model == kVelmor ? "Velmor" : (model == kDastra ? "Dastra" : "TableModel");
+    config::ConfigRecord device;
+    device.Device = static_cast<std::uint8_t>(model);
+    const std::string& suffix = suffixes[model];
     operations.push_back({"CalibWrite" + suffix, model, WriteOperation::kCalibWrite,
-                          [=](SimulatedLink& bench, config::WriteGuard& guard) {
+                          [=](SimulatedLink& bench, Guard& guard) {
                             return calib::WriteCalibration(bench.link, DistinctBlock(), model,
                                                            false, bench.reporter,
                                                            guard) == ServiceOutcome::kDone;
                           }});
     operations.push_back({"CalibClear" + suffix, model, WriteOperation::kCalibClear,
-                          [=](SimulatedLink& bench, config::WriteGuard& guard) {
-                            return calib::ClearCalibration(bench.link, RecordOfDevice(model),
-                                                           bench.reporter,
+                          [=](SimulatedLink& bench, Guard& guard) {
+                            return calib::ClearCalibration(bench.link, device, bench.reporter,
                                                            guard) == ServiceOutcome::kDone;
                           }});
     operations.push_back({"CalibClearFull" + suffix, model, WriteOperation::kCalibClearFull,
-                          [=](SimulatedLink& bench, config::WriteGuard& guard) {
+                          [=](SimulatedLink& bench, Guard& guard) {
                             calib::CalibBlock block{};
-                            return calib::ClearCalibrationFull(
-                                       bench.link, block, RecordOfDevice(model), model, false,
-                                       bench.reporter, guard) == ServiceOutcome::kDone;
+                            return calib::ClearCalibrationFull(bench.link, block, device, model,
+                                                               false, bench.reporter,
+                                                               guard) == ServiceOutcome::kDone;
                           }});
   }
   return operations;
 }
 
-inline // The addresses the device saw written, each once where first written.
-std::vector<std::uint16_t> WrittenAddresses(const sim::Simulator& simulator) {
+// The addresses the device saw written, each once where first written.
+inline std::vector<std::uint16_t> WrittenAddresses(const sim::Simulator& simulator) {
   std::vector<std::uint16_t> addresses;
   for (const sim::Frame& frame : simulator.Requests()) {
     const auto address = sim::AddressOf(frame);

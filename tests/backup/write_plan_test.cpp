@@ -1,26 +1,25 @@
 // The words each writing operation sends, in order, with its closing action: plain data, known
 // before anything goes out.
+#include "backup_support.h"
 #include "calib/calibration_words.h"
 #include "config/backup_words.h"
 #include "config/device_range.h"
-#include "device_test_support.h"
 
-#include <bit>
 #include <gtest/gtest.h>
 
 namespace zelto::config {
 namespace {
 
 using testing::Configured;
-using testing::SetRange;
-using Addresses = std::vector<int>;
+using testing::kDastra;
+using testing::kTableModel;
+using testing::kVelmor;
+using Addresses = std::vector<std::uint16_t>;
 
-constexpr int kTableModel = 0;
-constexpr int kDastra = 1;
-constexpr int kVelmor = 2;
 constexpr int kCopperW1428 = 4;
 constexpr int kTypeK = 11;
 
+// Every address the plan sends, repeats and all.
 Addresses AddressesOf(const std::vector<MemoryWord>& words) {
   Addresses addresses;
   for (const MemoryWord& word : words)
@@ -32,15 +31,13 @@ Addresses AddressesOf(const std::vector<MemoryWord>& words) {
 Addresses WordsFrom(int first, int last) {
   Addresses addresses;
   for (int address = first; address <= last; address += 4)
-    addresses.push_back(address);
+    addresses.push_back(static_cast<std::uint16_t>(address));
   return addresses;
 }
 
-Addresses Joined(std::initializer_list<Addresses> parts) {
-  Addresses joined;
-  for (const Addresses& part : parts)
-    joined.insert(joined.end(), part.begin(), part.end());
-  return joined;
+Addresses Joined(Addresses first, const Addresses& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
 }
 
 WritePlan ConfigurationPlan(int model, int sensor, bool lineFunc) {
@@ -57,38 +54,25 @@ TEST(ConfigurationWritePlan, TableLoadingModelsSendTheStateThenTheTablesAndTheEn
     ASSERT_EQ(sent.size(), 96u) << model;
     EXPECT_EQ(Addresses(sent.begin(), sent.begin() + 8), (Addresses{0, 8, 16, 20, 24, 28, 84, 88}));
     EXPECT_EQ(sent.back(), 124);
-    EXPECT_EQ(sent[8], 128);                                          // table 1's full image
-    EXPECT_NE(std::find(sent.begin(), sent.end(), 288), sent.end());  // table 2, compact
-    EXPECT_NE(std::find(sent.begin(), sent.end(), 304), sent.end());
-    EXPECT_NE(std::find(sent.begin(), sent.end(), 400), sent.end());  // table 3
+    EXPECT_EQ(sent[8], 128);                   // table 1's full image
+    for (const int address : {288, 304, 400})  // table 2, compact, then table 3
+      EXPECT_NE(std::find(sent.begin(), sent.end(), address), sent.end()) << address;
     EXPECT_EQ(plan.operation, WriteOperation::kWrite);
     EXPECT_EQ(plan.action, std::nullopt);
   }
 }
 
-TEST(ConfigurationWritePlan, VelmorSendsItsTenWordsAndClosesWithConfigDone) {
-  const WritePlan plan = ConfigurationPlan(kVelmor, kTypeK, true);
-  EXPECT_EQ(AddressesOf(plan.words), (Addresses{0, 4, 12, 116, 16, 20, 24, 28, 56, 60}));
-  EXPECT_EQ(plan.action, 0x21);
-}
-
 TEST(FinalWords, AWordWrittenTwiceIsKeptOnceWhereFirstWrittenWithWhatWasWrittenLast) {
   const WritePlan plan = ConfigurationPlan(kDastra, kTypeK, false);
   const auto final = FinalWords(plan.words);
-  const Addresses addresses = AddressesOf(final);
   // Table 2's compact form writes 292 as a count and then as its first knot.
-  EXPECT_EQ(std::count(addresses.begin(), addresses.end(), 292), 1);
-  EXPECT_EQ(final.size(), plan.words.size() - 1);
-  EXPECT_EQ(Addresses(addresses.begin(), addresses.begin() + 8),
-            (Addresses{0, 8, 16, 20, 24, 28, 84, 88}));
-  const auto last292 = std::find_if(plan.words.rbegin(), plan.words.rend(),
-                                    [](const MemoryWord& w) { return w.address == 292; });
-  const auto kept = std::find_if(final.begin(), final.end(),
-                                 [](const MemoryWord& w) { return w.address == 292; });
-  EXPECT_EQ(kept->bytes, last292->bytes);
-  const auto first292 = std::find_if(plan.words.begin(), plan.words.end(),
-                                     [](const MemoryWord& w) { return w.address == 292; });
-  EXPECT_EQ(kept - final.begin(), first292 - plan.words.begin());
+  const auto at292 = [](const MemoryWord& w) { return w.address == 292; };
+  ASSERT_EQ(final.size(), plan.words.size() - 1);
+  EXPECT_EQ(std::count_if(final.begin(), final.end(), at292), 1);
+  const auto kept = std::find_if(final.begin(), final.end(), at292);
+  EXPECT_EQ(kept->bytes, std::find_if(plan.words.rbegin(), plan.words.rend(), at292)->bytes);
+  EXPECT_EQ(kept - final.begin(),
+            std::find_if(plan.words.begin(), plan.words.end(), at292) - plan.words.begin());
 }
 
 TEST(CorrectionPlan, GainAndOffsetOnTheTableLoadingModelsOnlyTheActionOnVelmor) {
@@ -105,15 +89,6 @@ TEST(CorrectionPlan, GainAndOffsetOnTheTableLoadingModelsOnlyTheActionOnVelmor) 
   }
 }
 
-calib::CalibBlock Distinct() {
-  calib::CalibBlock block;
-  for (std::size_t i = 0; i < block.Pairs.size(); ++i)
-    block.Pairs[i] = 2.5f + static_cast<float>(i);
-  for (std::size_t i = 0; i < block.Ref.size(); ++i)
-    block.Ref[i] = static_cast<std::uint16_t>(1000 + 111 * i);
-  return block;
-}
-
 TEST(CalibrationPlans, PairsThenReferencesThenTheFamilysAction) {
   struct Case {
     int model;
@@ -127,9 +102,9 @@ TEST(CalibrationPlans, PairsThenReferencesThenTheFamilysAction) {
       {kVelmor, WordsFrom(32, 60), WordsFrom(64, 88), 0x22},
   };
   for (const Case& c : cases) {
-    const auto write = calib::CalibrationWritePlan(Distinct(), c.model);
+    const auto write = calib::CalibrationWritePlan(testing::DistinctBlock(), c.model);
     ASSERT_TRUE(write);
-    EXPECT_EQ(AddressesOf(write->words), Joined({c.pairs, c.references})) << c.model;
+    EXPECT_EQ(AddressesOf(write->words), Joined(c.pairs, c.references)) << c.model;
     EXPECT_EQ(write->action, c.action);
     EXPECT_EQ(write->operation, WriteOperation::kCalibWrite);
     // Ref[0] low, Ref[1] high in the first reference word.
@@ -144,12 +119,12 @@ TEST(CalibrationPlans, PairsThenReferencesThenTheFamilysAction) {
     EXPECT_EQ(clear->action, c.action);
 
     const auto full = calib::CalibrationClearFullPlan(c.model);
-    EXPECT_EQ(AddressesOf(full->words), Joined({c.pairs, c.references}));
+    EXPECT_EQ(AddressesOf(full->words), Joined(c.pairs, c.references));
     EXPECT_EQ(full->operation, WriteOperation::kCalibClearFull);
   }
   EXPECT_EQ(calib::CalibrationClearFullPlan(kTableModel)->words[6].bytes,
             PayloadFromWord(6301 | 8091u << 16));
-  EXPECT_FALSE(calib::CalibrationWritePlan(Distinct(), 3));
+  EXPECT_FALSE(calib::CalibrationWritePlan(testing::DistinctBlock(), 3));
   EXPECT_FALSE(calib::CalibrationClearPlan(-1));
 }
 

@@ -14,15 +14,6 @@ using testing::WritingOperation;
 using testing::WrittenAddresses;
 using Lines = std::vector<std::string>;
 
-Lines Reads(const sim::Simulator& simulator) {
-  Lines reads;
-  for (const std::string& sent : testing::Sent(simulator)) {
-    if (sent.starts_with("R "))
-      reads.push_back(sent);
-  }
-  return reads;
-}
-
 class Verified : public ::testing::TestWithParam<WritingOperation> {};
 
 TEST_P(Verified, ReadsBackEveryWordWrittenOnceAfterTheSequenceAndFindsItAsSent) {
@@ -75,26 +66,20 @@ INSTANTIATE_TEST_SUITE_P(EveryWritingOperation, Verified,
                          ::testing::ValuesIn(testing::WritingOperations()),
                          [](const auto& info) { return info.param.name; });
 
-TEST(Verification, ASilentDeviceIsNotVerifiedAndTheLastTextSaysWhy) {
-  BackupBench bench(testing::kDastra);
-  VerifyingGuard verifying;
-  ASSERT_TRUE(testing::WritingOperations()[1].run(bench, verifying));
-  bench.sim.SetFault(sim::Fault::SilentFrom(1));
-  const Verification verification = verifying.Verify(bench.link, bench.reporter);
-  EXPECT_EQ(verification.outcome, VerifyOutcome::kNotRead);
-  EXPECT_EQ(verification.failure, BackupFailure::kNoAnswer);
-  EXPECT_EQ(bench.reporter.LastStatus(), kStatusNoAnswer);
-}
-
-TEST(Verification, AReplyThatNeverAddsUpIsNoVerdict) {
-  BackupBench bench(testing::kDastra);
-  VerifyingGuard verifying;
-  ASSERT_TRUE(testing::WritingOperations()[1].run(bench, verifying));
-  bench.sim.SetFault(sim::Fault::BadChecksum(1));
-  const Verification verification = verifying.Verify(bench.link, bench.reporter);
-  EXPECT_EQ(verification.outcome, VerifyOutcome::kNotRead);
-  EXPECT_EQ(verification.failure, BackupFailure::kBadReply);
-  EXPECT_EQ(bench.reporter.LastStatus(), kStatusBadReply);
+TEST(Verification, ADeviceThatCannotBeReadIsNoVerdictAndTheLastTextSaysWhy) {
+  const std::tuple<sim::Fault, BackupFailure, std::string_view> faults[] = {
+      {sim::Fault::SilentFrom(1), BackupFailure::kNoAnswer, kStatusNoAnswer},
+      {sim::Fault::BadChecksum(1), BackupFailure::kBadReply, kStatusBadReply}};
+  for (const auto& [fault, failure, status] : faults) {
+    BackupBench bench(testing::kDastra);
+    VerifyingGuard verifying;
+    ASSERT_TRUE(testing::WritingOperations()[1].run(bench, verifying));
+    bench.sim.SetFault(fault);
+    const Verification verification = verifying.Verify(bench.link, bench.reporter);
+    EXPECT_EQ(verification.outcome, VerifyOutcome::kNotRead);
+    EXPECT_EQ(verification.failure, failure);
+    EXPECT_EQ(bench.reporter.LastStatus(), status);
+  }
 }
 
 TEST(Verification, AWriteItsBackupStoppedLeavesNothingToReadBack) {
@@ -106,7 +91,7 @@ TEST(Verification, AWriteItsBackupStoppedLeavesNothingToReadBack) {
   bench.sim.SetFault(sim::Fault::None());
   bench.sim.ClearRequests();
   EXPECT_EQ(verifying.Verify(bench.link, bench.reporter).outcome, VerifyOutcome::kVerified);
-  EXPECT_TRUE(Reads(bench.sim).empty());
+  EXPECT_TRUE(testing::Sent(bench.sim).empty());
 }
 
 TEST(Verification, OfARestoreReadsBackTheWordsItWroteBack) {

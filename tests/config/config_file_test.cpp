@@ -22,6 +22,11 @@ namespace {
 using testing::RecordingView;
 using Lines = std::vector<std::string>;
 
+// The four fields a configuration file holds.
+std::tuple<int, int, int, int> Fields(const ConfigRecord& r) {
+  return {r.Device, r.Sensor, r.RngMin, r.RngMax};
+}
+
 class ConfigFile : public ::testing::Test {
  protected:
   // Reads the text, from a file of its own, into a record that starts from `start`.
@@ -45,20 +50,8 @@ TEST_F(ConfigFile, FourRecordsLoadAlikeOnFourLinesOrOne) {
   ASSERT_EQ(Read("Device\t2 Sensor 11   RngMin -5.0e1 RngMax 1300.5 and then anything"),
             ConfigFileOutcome::kRead);
   EXPECT_EQ(record, fourLines);
-  ConfigRecord expected;
-  expected.Device = 2;
-  expected.Sensor = 11;
-  expected.RngMin = -50;
-  expected.RngMax = 1300;
+  ConfigRecord expected{.Device = 2, .Sensor = 11, .RngMin = -50, .RngMax = 1300};
   EXPECT_EQ(record, expected);  // nothing else changed, nothing recomputed
-}
-
-TEST_F(ConfigFile, StoresTheLowByteOfACodeAndTruncatesRangeEnds) {
-  ASSERT_EQ(Read("d 300 s -1 lo -49.9 hi 49.9"), ConfigFileOutcome::kRead);
-  EXPECT_EQ(record.Device, 44);
-  EXPECT_EQ(record.Sensor, 255);
-  EXPECT_EQ(record.RngMin, -49);
-  EXPECT_EQ(record.RngMax, 49);
 }
 
 TEST_F(ConfigFile, KeepsWhatWasReadWhenRecordsAreMissingOrMalformed) {
@@ -66,52 +59,41 @@ TEST_F(ConfigFile, KeepsWhatWasReadWhenRecordsAreMissingOrMalformed) {
   start.RngMin = -7;
   start.RngMax = 77;
   EXPECT_EQ(Read("Device 1\nSensor 8\n", start), ConfigFileOutcome::kBadFormat);
-  EXPECT_EQ(record.Device, 1);
-  EXPECT_EQ(record.Sensor, 8);
-  EXPECT_EQ(record.RngMin, -7);
-  EXPECT_EQ(record.RngMax, 77);
+  EXPECT_EQ(Fields(record), std::tuple(1, 8, -7, 77));
 
   // A value that does not read leaves its field; the next record starts where it stopped, so
   // a record read after the fault is stored too.
   EXPECT_EQ(Read("Device x Sensor 5 RngMin 10 RngMax 20", start), ConfigFileOutcome::kBadFormat);
-  EXPECT_EQ(record.Device, 0);   // "x" is no integer
-  EXPECT_EQ(record.Sensor, 0);   // "x" was its label, "Sensor" no integer
-  EXPECT_EQ(record.RngMin, 5);   // label "Sensor"
-  EXPECT_EQ(record.RngMax, 10);  // label "RngMin"
+  // Device: "x" is no integer; Sensor: "x" was its label and "Sensor" no integer; RngMin and
+  // RngMax: read under the labels "Sensor" and "RngMin".
+  EXPECT_EQ(Fields(record), std::tuple(0, 0, 5, 10));
 }
 
-TEST_F(ConfigFile, ReadsLabelsOfAnyLengthSafely) {
+TEST_F(ConfigFile, ReadsLabelsOfAnyLengthAndValuesOnlyAsFarAsTheFieldsTakeThem) {
   const std::string longLabel(5000, 'L');
   ASSERT_EQ(Read(longLabel + " 1 " + longLabel + " 2 " + longLabel + " 3.5 " + longLabel + " 4"),
             ConfigFileOutcome::kRead);
-  EXPECT_EQ(record.Device, 1);
-  EXPECT_EQ(record.RngMax, 4);
+  EXPECT_EQ(Fields(record), std::tuple(1, 2, 3, 4));
+  // A code keeps its low byte; range ends are truncated.
+  ASSERT_EQ(Read("d 300 s -1 lo -49.9 hi 49.9"), ConfigFileOutcome::kRead);
+  EXPECT_EQ(Fields(record), std::tuple(44, 255, -49, 49));
   // Values beyond what the fields can take are not read at all.
   EXPECT_EQ(Read("d 99999999999 s 1 lo 1e39 hi nan"), ConfigFileOutcome::kBadFormat);
-  EXPECT_EQ(record.Device, 0);
-  EXPECT_EQ(record.Sensor, 1);
-  EXPECT_EQ(record.RngMin, 0);
+  EXPECT_EQ(Fields(record), std::tuple(0, 1, 0, 100));
 }
 
-TEST_F(ConfigFile, AFileThatCannotBeOpenedChangesNothing) {
-  ConfigRecord untouched;
-  untouched.Device = 2;
-  record = untouched;
-  EXPECT_EQ(ReadNameF("", record), ConfigFileOutcome::kCannotOpen);
-  EXPECT_EQ(ReadNameF("/nonexistent/zelto.cfg", record), ConfigFileOutcome::kCannotOpen);
-  EXPECT_EQ(ReadNameF(std::filesystem::temp_directory_path().string(), record),
-            ConfigFileOutcome::kCannotOpen);
-  EXPECT_EQ(record, untouched);
-}
-
-TEST_F(ConfigFile, APipeOrADeviceIsNeitherWaitedOnNorReadForEver) {
+// A pipe or a device is neither waited on nor read for ever.
+TEST_F(ConfigFile, AFileThatCannotBeOpenedOrIsNoRegularFileChangesNothing) {
   const std::string pipe = folder_.PathOf("pipe.cfg");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   const std::string zero = folder_.PathOf("zero.cfg");
   std::filesystem::create_symlink("/dev/zero", zero);
-  for (const std::string& path : {pipe, zero})
+  record.Device = 2;
+  const ConfigRecord untouched = record;
+  for (const std::string& path : {std::string(), std::string("/nonexistent/zelto.cfg"),
+                                  std::filesystem::temp_directory_path().string(), pipe, zero})
     EXPECT_EQ(ReadNameF(path, record), ConfigFileOutcome::kCannotOpen) << path;
-  EXPECT_EQ(record, ConfigRecord{});
+  EXPECT_EQ(record, untouched);
 }
 
 TEST_F(ConfigFile, AFileLargerThanAnyConfigurationIsRefusedBeforeARecordIsStored) {

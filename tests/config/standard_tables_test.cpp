@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace zelto::config {
 namespace {
@@ -22,18 +23,33 @@ struct CallendarVanDusen {
 // The W -> temperature tables are fitted polynomials, made to read back within 0.03 °C.
 constexpr double kInverseTolerance = 0.03;
 
-// IEC 60751, W100 = 1.385. At these temperatures it gives the standard's printed Pt100 values
-// (18.52 Ω at -200 °C, 138.51 Ω at 100 °C, 390.48 Ω at 850 °C).
-TEST(PlatinumIec60751, BothDirections) {
-  constexpr CallendarVanDusen kIec60751{3.9083e-3, -5.775e-7, -4.183e-12};
-  for (const float t : {-200.0f, -100.0f, -50.0f, 0.0f, 100.0f, 200.0f, 400.0f, 600.0f, 850.0f}) {
-    const double w = kIec60751(t);
-    // The equation written out term for term: only float rounding (1e-6 is 0.1 mΩ) between them.
-    for (const int rezist : {0, 1}) {
-      EXPECT_NEAR(Evaluate(TemperatureToRatioTable(rezist), t), w, 1e-6) << rezist << " at " << t;
+// Tables that are the law itself, written out term for term: only float rounding (1e-6 is
+// 0.1 mΩ) between them. IEC 60751, W100 = 1.385, gives the standard's printed Pt100 values at
+// these temperatures (18.52 Ω at -200 °C, 138.51 Ω at 100 °C, 390.48 Ω at 850 °C); GOST 6651-2009
+// copper with W100 = 1.4260 (50M, 53M, 100M) is W = 1 + 4.26e-3·t over -50..200 °C.
+TEST(ExactRatioLaws, BothDirections) {
+  struct Law {
+    CallendarVanDusen w;
+    std::vector<int> forwardTables;
+    int inverseTable;
+    std::vector<float> temperatures;
+  };
+  const Law laws[] = {
+      {{3.9083e-3, -5.775e-7, -4.183e-12},
+       {0, 1},
+       1,
+       {-200, -100, -50, 0, 100, 200, 400, 600, 850}},
+      {{4.26e-3, 0, 0}, {3}, 3, {-50, 0, 50, 100, 200}},
+  };
+  for (const Law& law : laws) {
+    for (const float t : law.temperatures) {
+      for (const int table : law.forwardTables)
+        EXPECT_NEAR(Evaluate(TemperatureToRatioTable(table), t), law.w(t), 1e-6)
+            << table << " at " << t;
+      EXPECT_NEAR(Evaluate(RatioToTemperatureTable(law.inverseTable), static_cast<float>(law.w(t))),
+                  t, kInverseTolerance)
+          << law.inverseTable << " at " << t;
     }
-    EXPECT_NEAR(Evaluate(RatioToTemperatureTable(1), static_cast<float>(w)), t, kInverseTolerance)
-        << "at " << t;
   }
 }
 
@@ -55,52 +71,52 @@ TEST(PlatinumGost6651, BothDirections) {
   }
 }
 
-// GOST 6651-2009, copper with W100 = 1.4260 (50M, 53M, 100M): W = 1 + 4.26e-3·t, -50..200 °C.
-TEST(CopperGost6651, BothDirections) {
-  constexpr CallendarVanDusen kCopper{4.26e-3, 0, 0};
-  for (const float t : {-50.0f, 0.0f, 50.0f, 100.0f, 200.0f}) {
-    const double w = kCopper(t);
-    // The table is the law itself: float rounding only.
-    EXPECT_NEAR(Evaluate(TemperatureToRatioTable(3), t), w, 1e-6) << "at " << t;
-    EXPECT_NEAR(Evaluate(RatioToTemperatureTable(3), static_cast<float>(w)), t, kInverseTolerance)
-        << "at " << t;
-  }
-}
-
 struct EmfPoint {
   double temperature;  // °C
   double emf;          // mV, cold junction at 0 °C
 };
 
-// GOST R 8.585-2001, the table of type L (chromel-copel) values. -200 and -100 °C lie below the
-// sensor's range but on the standard's polynomial that the table's end segment carries, which is
-// where its higher terms show.
-TEST(ThermocoupleL, BothDirections) {
-  constexpr EmfPoint kTable[] = {{-200, -9.488}, {-100, -5.641}, {-50, -3.005},
-                                 {100, 6.862},   {200, 14.560},  {300, 22.843},
-                                 {400, 31.492},  {600, 49.108},  {800, 66.466}};
-  for (const EmfPoint& point : kTable) {
-    const auto t = static_cast<float>(point.temperature);
-    const auto emf = static_cast<float>(point.emf);
-    // The standard's polynomial reproduces its table to the table's last digit, 1 µV.
-    EXPECT_NEAR(Evaluate(TemperatureToEmfTable(kThermocoupleL), t), point.emf, 0.001) << "at " << t;
-    // Half a printed µV is up to 0.02 °C where type L is least sensitive.
-    EXPECT_NEAR(Evaluate(EmfToTemperatureTable(kThermocoupleL), emf), t, 0.02) << "at " << t;
-  }
-}
-
-// GOST R 8.585-2001, the table of type A-1 (tungsten-rhenium) values, up to its last entry.
-TEST(ThermocoupleA1, BothDirections) {
-  constexpr EmfPoint kTable[] = {{100, 1.337},   {300, 4.514},   {500, 7.908},
-                                 {1000, 16.127}, {1400, 21.977}, {2500, 33.640}};
-  for (const EmfPoint& point : kTable) {
-    const auto t = static_cast<float>(point.temperature);
-    const auto emf = static_cast<float>(point.emf);
-    // One polynomial spans 0..2500 °C and departs from the standard's table by up to 2 µV.
-    EXPECT_NEAR(Evaluate(TemperatureToEmfTable(kThermocoupleA1), t), point.emf, 0.003)
-        << "at " << t;
-    // Its inverse, also one polynomial, is coarser: it reads the table back to about 0.9 °C.
-    EXPECT_NEAR(Evaluate(EmfToTemperatureTable(kThermocoupleA1), emf), t, 1.0) << "at " << t;
+// GOST R 8.585-2001, the tables of type L (chromel-copel) and A-1 (tungsten-rhenium) values.
+TEST(GostThermocouples, BothDirections) {
+  struct Type {
+    int termoC;
+    std::vector<EmfPoint> points;
+    double emfTolerance;          // mV
+    double temperatureTolerance;  // °C
+  };
+  const Type types[] = {
+      // -200 and -100 °C lie below the sensor's range but on the standard's polynomial that the
+      // table's end segment carries, which is where its higher terms show. That polynomial
+      // reproduces the table to its last digit, 1 µV; half a printed µV is up to 0.02 °C where
+      // type L is least sensitive.
+      {kThermocoupleL,
+       {{-200, -9.488},
+        {-100, -5.641},
+        {-50, -3.005},
+        {100, 6.862},
+        {200, 14.560},
+        {300, 22.843},
+        {400, 31.492},
+        {600, 49.108},
+        {800, 66.466}},
+       0.001,
+       0.02},
+      // Up to the table's last entry. One polynomial spans 0..2500 °C and departs from the table
+      // by up to 2 µV; its inverse, also one polynomial, reads the table back to about 0.9 °C.
+      {kThermocoupleA1,
+       {{100, 1.337}, {300, 4.514}, {500, 7.908}, {1000, 16.127}, {1400, 21.977}, {2500, 33.640}},
+       0.003,
+       1.0},
+  };
+  for (const Type& type : types) {
+    for (const EmfPoint& point : type.points) {
+      const auto t = static_cast<float>(point.temperature);
+      EXPECT_NEAR(Evaluate(TemperatureToEmfTable(type.termoC), t), point.emf, type.emfTolerance)
+          << type.termoC << " at " << t;
+      EXPECT_NEAR(Evaluate(EmfToTemperatureTable(type.termoC), static_cast<float>(point.emf)), t,
+                  type.temperatureTolerance)
+          << type.termoC << " at " << t;
+    }
   }
 }
 

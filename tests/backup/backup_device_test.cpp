@@ -157,8 +157,7 @@ TEST(FailedBackup, WritesNothingAndSaysWhy) {
                 c.status.empty() ? PortGoneStatus(bench.simPort) : c.status);
       const Lines sent = Sent(bench.sim);
       EXPECT_EQ(static_cast<int>(sent.size()), c.requests);
-      EXPECT_TRUE(std::all_of(sent.begin(), sent.end(),
-                              [](const std::string& s) { return s.starts_with("R "); }));
+      EXPECT_TRUE(testing::OnlyReads(sent));
       EXPECT_FALSE(bench.IsWriting());
       EXPECT_EQ(bench.sim.Memory(), before);
       EXPECT_TRUE(bench.store.List().backups.empty());

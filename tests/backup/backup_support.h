@@ -169,6 +169,11 @@ inline std::vector<WritingOperation> WritingOperations() {
   return operations;
 }
 
+inline bool OnlyReads(const std::vector<std::string>& sent) {
+  return std::all_of(sent.begin(), sent.end(),
+                     [](const std::string& s) { return s.starts_with("R "); });
+}
+
 // The addresses the device saw written, each once where first written.
 inline std::vector<std::uint16_t> WrittenAddresses(const sim::Simulator& simulator) {
   std::vector<std::uint16_t> addresses;

@@ -9,6 +9,7 @@ namespace {
 
 using testing::BackupBench;
 using testing::Configured;
+using testing::OnlyReads;
 using testing::Sent;
 using Lines = std::vector<std::string>;
 
@@ -21,11 +22,6 @@ std::string WriteSensor(BackupBench& bench, int sensor) {
   EXPECT_EQ(WriteConfiguration(bench.link, bench.reporter, record, kDastra, false, {}, backup),
             DeviceOutcome::kDone);
   return backup.SavedId();
-}
-
-bool OnlyReads(const Lines& sent) {
-  return std::all_of(sent.begin(), sent.end(),
-                     [](const std::string& s) { return s.starts_with("R "); });
 }
 
 TEST(Undo, WalksBackOneWriteAtATimeAndARestoreOfTheRestoreRedoes) {

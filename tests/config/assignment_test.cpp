@@ -16,11 +16,7 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 // The 0..100 mV input: range and limits 0..100, T1 0, T2 100, nominal currents 4 and 20 mA.
 ConfigRecord ZeroToHundred(int device = kDeviceDastra2) {
-  ConfigRecord record;
-  SilentConfigView view;
-  SetDeviceOrSensor(record, Selection::kDevice, device, kOutput4To20, view);
-  SetDeviceOrSensor(record, Selection::kSensor, 15, kOutput4To20, view);
-  return record;
+  return testing::Selected(device, 15);
 }
 
 float Assign(ConfigRecord& record, int code, float value, int outputRange = kOutput4To20) {

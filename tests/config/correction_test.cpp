@@ -5,6 +5,7 @@
 #include "config/nominal_currents.h"
 #include "config/sensor_selection.h"
 #include "config/trace_lines.h"
+#include "recording_view.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,8 @@ namespace zelto::config {
 namespace {
 
 ConfigRecord Configured(int sensor, int rngMin, int rngMax, float t1, float t2) {
-  ConfigRecord record;
+  ConfigRecord record = testing::Selected(kDeviceDastra2, sensor);
   SilentConfigView view;
-  SetDeviceOrSensor(record, Selection::kDevice, kDeviceDastra2, kOutput4To20, view);
-  SetDeviceOrSensor(record, Selection::kSensor, sensor, kOutput4To20, view);
   for (const auto& [code, value] : {std::pair{kQuantityRangeMax, static_cast<float>(rngMax)},
                                     {kQuantityRangeMin, static_cast<float>(rngMin)},
                                     {kQuantityTmpFull, t2},

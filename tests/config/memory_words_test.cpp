@@ -2,9 +2,8 @@
 
 #include "config/conversion_tables.h"
 #include "config/memory_map.h"
-#include "config/nominal_currents.h"
-#include "config/sensor_selection.h"
 #include "config/table_image.h"
+#include "recording_view.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,14 +14,7 @@ namespace zelto::config {
 namespace {
 
 using Bytes = std::array<uint8_t, 4>;
-
-ConfigRecord Selected(int device, int sensor) {
-  ConfigRecord record;
-  SilentConfigView view;
-  SetDeviceOrSensor(record, Selection::kDevice, device, kOutput4To20, view);
-  SetDeviceOrSensor(record, Selection::kSensor, sensor, kOutput4To20, view);
-  return record;
-}
+using testing::Selected;
 
 // Applies the writes in order, as the device does.
 std::array<uint8_t, kMemorySize> Memory(const std::vector<MemoryWord>& words) {

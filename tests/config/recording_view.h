@@ -1,6 +1,8 @@
 #pragma once
 
 #include "config/config_view.h"
+#include "config/nominal_currents.h"
+#include "config/sensor_selection.h"
 
 #include <string>
 #include <vector>
@@ -28,5 +30,14 @@ class RecordingView final : public ConfigView {
   int calculatorCode = 0;
   float calculatorValue = 0;
 };
+
+// A record with the device and then the sensor chosen, as the window's lists choose them.
+inline ConfigRecord Selected(int device, int sensor) {
+  ConfigRecord record;
+  SilentConfigView view;
+  SetDeviceOrSensor(record, Selection::kDevice, device, kOutput4To20, view);
+  SetDeviceOrSensor(record, Selection::kSensor, sensor, kOutput4To20, view);
+  return record;
+}
 
 }  // namespace zelto::config::testing

@@ -33,7 +33,8 @@ config::ConfigRecord RecordOf(int device) {
   return record;
 }
 
-TEST(ShowCalibration, ShowsEachFamilyInItsOwnLayoutAndNothingWhileHidden) {
+// Whether the memo shows them at all is seen with the reads below.
+TEST(ShowCalibration, ShowsEachFamilyInItsOwnLayout) {
   const CalibBlock block = Distinct();
   EXPECT_EQ(CalibrationLines(block, kDastra),
             (Lines{"Ae =  2.50000, Ar =  4.50000, Au =  6.50000",
@@ -51,12 +52,6 @@ TEST(ShowCalibration, ShowsEachFamilyInItsOwnLayoutAndNothingWhileHidden) {
                    "  1000,  1111,  1222,  1333,  1444,  1555,  1666,  1777",
                    "  1888,  1999,  2110,  2221,  2332,  2443,  2554, 65535"}));
   EXPECT_TRUE(CalibrationLines(block, 3).empty());
-
-  MemoReporter memo;
-  ShowCalibration(block, kVelmor, false, memo);
-  EXPECT_TRUE(memo.memo.empty());
-  ShowCalibration(block, kVelmor, true, memo);
-  EXPECT_EQ(memo.memo.size(), 4u);
 }
 
 class Calibration : public ::testing::TestWithParam<int> {

@@ -194,22 +194,15 @@ std::vector<std::uint8_t> Bytes(const Container& container) {
 // "M 1281" for a working-memory read, "A 21" for an action.
 inline std::string Describe(const sim::Frame& frame) {
   const int address = sim::AddressOf(frame);
+  const auto command = frame[sim::kCommandOffset];
   char text[64];
-  switch (frame[sim::kCommandOffset]) {
-    case sim::kWriteWord:
-      std::snprintf(text, sizeof text, "W %d: %02x %02x %02x %02x", address, frame[4], frame[5],
-                    frame[6], frame[7]);
-      break;
-    case sim::kReadWord:
-      std::snprintf(text, sizeof text, "R %d", address);
-      break;
-    case sim::kReadRam:
-      std::snprintf(text, sizeof text, "M %d", address);
-      break;
-    default:
-      std::snprintf(text, sizeof text, "A %02x", frame[4]);
-      break;
-  }
+  if (command == sim::kWriteWord)
+    std::snprintf(text, sizeof text, "W %d: %02x %02x %02x %02x", address, frame[4], frame[5],
+                  frame[6], frame[7]);
+  else if (command == sim::kReadWord || command == sim::kReadRam)
+    std::snprintf(text, sizeof text, "%s %d", command == sim::kReadWord ? "R" : "M", address);
+  else
+    std::snprintf(text, sizeof text, "A %02x", frame[4]);
   return text;
 }
 

@@ -179,10 +179,7 @@ std::vector<int> SlotsOutOfBand(const Values& values) {
 }
 
 inline std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
-  std::vector<std::uint8_t> bytes;
-  for (const int value : values)
-    bytes.push_back(static_cast<std::uint8_t>(value));
-  return bytes;
+  return {values.begin(), values.end()};
 }
 
 template <class Container>

@@ -52,6 +52,21 @@ CalibBlock Distinct() {
 
 class Files : public ::testing::Test, protected testing::ScratchFolder {
  protected:
+  // Loads a file that is not whole into a distinct block, which it must say; the block as the
+  // load left it.
+  CalibBlock LoadBad(const char* name, const std::string& contents, bool show = false) {
+    memo = {};
+    CalibBlock block = Distinct();
+    const std::string path = Write(name, contents);
+    EXPECT_EQ(std::string_view(name).ends_with(".bin")
+                  ? LoadCalibrationBin(path, block, kVelmor, show, memo)
+                  : LoadCalibrationText(path, block, kVelmor, show, memo),
+              FileOutcome::kBadFormat)
+        << name;
+    EXPECT_EQ(memo.statuses, (Lines{"Неверный формат файла"})) << name;
+    return block;
+  }
+
   MemoReporter memo;
 };
 
@@ -117,85 +132,51 @@ TEST_F(Files, ATextFileWithNaNsAndInfinitiesLoadsBack) {
   EXPECT_TRUE(memo.statuses.empty());
 
   // Read as formatted input reads them: any case, the long form of infinity, a sign either way.
-  loaded = Distinct();
-  ASSERT_EQ(LoadCalibrationText(Write("cases.txt", "NaN +INF Infinity -Nan 0 0 0 0" +
-                                                       std::string(20 * 2, ' ') + "1"),
-                                loaded, kVelmor, false, memo),
-            FileOutcome::kBadFormat);  // one integer for twenty
+  loaded = LoadBad("cases.txt", "NaN +INF Infinity -Nan 0 0 0 0" + std::string(20 * 2, ' ') + "1");
   EXPECT_TRUE(std::isnan(loaded.Pairs[0]) && !std::signbit(loaded.Pairs[0]));
   EXPECT_EQ(loaded.Pairs[1], std::numeric_limits<float>::infinity());
   EXPECT_EQ(loaded.Pairs[2], std::numeric_limits<float>::infinity());
   EXPECT_TRUE(std::isnan(loaded.Pairs[3]) && std::signbit(loaded.Pairs[3]));
-  EXPECT_EQ(loaded.Ref[0], 1);
+  EXPECT_EQ(loaded.Ref[0], 1);  // one integer for twenty
   // A word that only begins one of them is no number.
-  loaded = Distinct();
-  EXPECT_EQ(LoadCalibrationText(Write("word.txt", "infinite 0"), loaded, kVelmor, false, memo),
-            FileOutcome::kBadFormat);
-  EXPECT_EQ(loaded, Distinct());
+  EXPECT_EQ(LoadBad("word.txt", "infinite 0"), Distinct());
 }
 
 TEST_F(Files, AShortOrMalformedFileLoadsAsFarAsItGoesAndIsReported) {
-  CalibBlock block = Distinct();
-  EXPECT_EQ(
-      LoadCalibrationBin(Write("short.bin", std::string(8, '\0')), block, kVelmor, true, memo),
-      FileOutcome::kBadFormat);
-  EXPECT_EQ(memo.statuses, (Lines{"Неверный формат файла"}));
   CalibBlock expected = Distinct();
   expected.Pairs[0] = expected.Pairs[1] = 0.0f;
-  EXPECT_EQ(block, expected);
+  EXPECT_EQ(LoadBad("short.bin", std::string(8, '\0'), true), expected);
   EXPECT_EQ(memo.memo.size(), 4u);  // shown all the same
+  EXPECT_EQ(LoadBad("empty.bin", ""), Distinct());
 
-  memo = {};
-  block = Distinct();
-  EXPECT_EQ(LoadCalibrationBin(Write("empty.bin", ""), block, kVelmor, false, memo),
-            FileOutcome::kBadFormat);
-  EXPECT_EQ(block, Distinct());
-
-  memo = {};
-  block = Distinct();
-  EXPECT_EQ(
-      LoadCalibrationText(Write("bad.txt", "1.5 2.5 3.5 x 9 9 9 9"), block, kVelmor, false, memo),
-      FileOutcome::kBadFormat);
   expected = Distinct();
   expected.Pairs[0] = 1.5f;
   expected.Pairs[1] = 2.5f;
   expected.Pairs[2] = 3.5f;
-  EXPECT_EQ(block, expected);
-  EXPECT_EQ(memo.statuses, (Lines{"Неверный формат файла"}));
-
-  memo = {};
-  block = Distinct();
-  EXPECT_EQ(
-      LoadCalibrationText(Write("cut.txt", "1 0 1 0 1 0 1 0 5 6"), block, kVelmor, false, memo),
-      FileOutcome::kBadFormat);
-  EXPECT_EQ(block.Ref[1], 6);
-  EXPECT_EQ(block.Ref[2], Distinct().Ref[2]);
+  EXPECT_EQ(LoadBad("bad.txt", "1.5 2.5 3.5 x 9 9 9 9"), expected);
+  const CalibBlock cut = LoadBad("cut.txt", "1 0 1 0 1 0 1 0 5 6");
+  EXPECT_EQ(cut.Ref[1], 6);
+  EXPECT_EQ(cut.Ref[2], Distinct().Ref[2]);
 }
 
-TEST_F(Files, AFileThatCannotBeOpenedChangesNothing) {
+// A pipe opened for reading would wait for a writer for ever; a save must not replace it.
+TEST_F(Files, WhatCannotBeOpenedOrIsNoFileChangesNothing) {
+  const std::string pipe = PathOf("pipe.bin");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   CalibBlock block = Distinct();
   EXPECT_EQ(LoadCalibrationBin(PathOf("missing.bin"), block, kVelmor, false, memo),
             FileOutcome::kCannotOpen);
   EXPECT_EQ(LoadCalibrationText("", block, kVelmor, false, memo), FileOutcome::kCannotOpen);
+  EXPECT_EQ(LoadCalibrationBin(pipe, block, kVelmor, false, memo), FileOutcome::kCannotOpen);
   EXPECT_EQ(SaveCalibrationBin(PathOf("no/such/folder.bin"), block, memo),
             FileOutcome::kCannotOpen);
-  EXPECT_EQ(SaveEEImage("", EEImage{}, memo), FileOutcome::kCannotOpen);
-  EXPECT_EQ(memo.statuses, Lines(4, "Error open file"));
-  EXPECT_EQ(block, Distinct());
-}
-
-TEST_F(Files, APipeOrADeviceIsNeitherWaitedOnNorReplaced) {
-  const std::string pipe = PathOf("pipe.bin");
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  CalibBlock block = Distinct();
-  // Opened for reading, the pipe would wait for a writer for ever.
-  EXPECT_EQ(LoadCalibrationBin(pipe, block, kVelmor, false, memo), FileOutcome::kCannotOpen);
   EXPECT_EQ(SaveCalibrationBin(pipe, block, memo), FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveEEImage("", EEImage{}, memo), FileOutcome::kCannotOpen);
   EXPECT_EQ(SaveEEImage(PathOf(""), EEImage{}, memo), FileOutcome::kCannotOpen);  // a folder
   struct stat status {};
   ASSERT_EQ(stat(pipe.c_str(), &status), 0);
   EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "replaced by a plain file";
-  EXPECT_EQ(memo.statuses, Lines(3, "Error open file"));
+  EXPECT_EQ(memo.statuses, Lines(7, "Error open file"));
   EXPECT_EQ(block, Distinct());
 }
 
@@ -223,30 +204,14 @@ TEST_F(Files, AFailedAtomicSaveLeavesTheOldFileIntactAndSaysSo) {
 class FolderThatTakesNoNewFile {
  public:
   explicit FolderThatTakesNoNewFile(const std::string& path) : path_(path) {
-    const int folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int flags = 0;
-    if (folder >= 0 && ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0) {
-      const int immutable = flags | FS_IMMUTABLE_FL;
-      immutable_ = ioctl(folder, FS_IOC_SETFLAGS, &immutable) == 0;
-    }
-    if (folder >= 0)
-      close(folder);
-    if (!immutable_ && geteuid() != 0) {
-      chmod(path.c_str(), 0555);
-      readOnly_ = true;
-    }
+    immutable_ = SetImmutable(true);
+    readOnly_ = !immutable_ && geteuid() != 0 && chmod(path.c_str(), 0555) == 0;
   }
   ~FolderThatTakesNoNewFile() {
     if (readOnly_)
       chmod(path_.c_str(), 0700);
-    const int folder = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int flags = 0;
-    if (immutable_ && ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0) {
-      flags &= ~FS_IMMUTABLE_FL;
-      ioctl(folder, FS_IOC_SETFLAGS, &flags);
-    }
-    if (folder >= 0)
-      close(folder);
+    if (immutable_)
+      SetImmutable(false);
   }
   FolderThatTakesNoNewFile(const FolderThatTakesNoNewFile&) = delete;
   FolderThatTakesNoNewFile& operator=(const FolderThatTakesNoNewFile&) = delete;
@@ -264,6 +229,17 @@ class FolderThatTakesNoNewFile {
   }
 
  private:
+  bool SetImmutable(bool on) const {
+    const int folder = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int flags = 0;
+    bool done = folder >= 0 && ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ioctl(folder, FS_IOC_SETFLAGS, &flags) == 0;
+    if (folder >= 0)
+      close(folder);
+    return done;
+  }
+
   std::string path_;
   bool immutable_ = false;
   bool readOnly_ = false;

@@ -50,15 +50,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckedCase{"Silent", Fault::SilentFrom(1), CheckedReadOutcome::kNoAnswer, 1}),
     [](const auto& info) { return info.param.name; });
 
-TEST(CheckedReply, IsTwelveBytesWithTheReplyHeaderAndAChecksumThatAddsUp) {
+// Cut, broken and mis-summed replies are asked for again above; an echo is no reply either.
+TEST(CheckedReply, IsNoEchoOfTheRequest) {
   Frame reply{0xCA, 0x53, 0x10, 0, 1, 2, 3, 4, 0, 2, 1, 0};
   SealFrame(reply);
   EXPECT_TRUE(IsCleanReply(reply, kFrameSize));
-  EXPECT_FALSE(IsCleanReply(reply, kFrameSize - 1));
-  Frame request = reply;
-  request[1] = kRequestTag;
-  EXPECT_FALSE(IsCleanReply(request, kFrameSize));
-  reply[6] ^= 0x40;
+  reply[1] = kRequestTag;  // a request echoed back
+  SealFrame(reply);
   EXPECT_FALSE(IsCleanReply(reply, kFrameSize));
 }
 

@@ -179,10 +179,7 @@ std::vector<int> SlotsOutOfBand(const Values& values) {
 }
 
 inline std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
-  std::vector<std::uint8_t> bytes;
-  for (const int value : values)
-    bytes.push_back(static_cast<std::uint8_t>(value));
-  return bytes;
+  return {values.begin(), values.end()};
 }
 
 template <class Container>
@@ -194,22 +191,15 @@ std::vector<std::uint8_t> Bytes(const Container& container) {
 // "M 1281" for a working-memory read, "A 21" for an action.
 inline std::string Describe(const sim::Frame& frame) {
   const int address = sim::AddressOf(frame);
+  const auto command = frame[sim::kCommandOffset];
   char text[64];
-  switch (frame[sim::kCommandOffset]) {
-    case sim::kWriteWord:
-      std::snprintf(text, sizeof text, "W %d: %02x %02x %02x %02x", address, frame[4], frame[5],
-                    frame[6], frame[7]);
-      break;
-    case sim::kReadWord:
-      std::snprintf(text, sizeof text, "R %d", address);
-      break;
-    case sim::kReadRam:
-      std::snprintf(text, sizeof text, "M %d", address);
-      break;
-    default:
-      std::snprintf(text, sizeof text, "A %02x", frame[4]);
-      break;
-  }
+  if (command == sim::kWriteWord)
+    std::snprintf(text, sizeof text, "W %d: %02x %02x %02x %02x", address, frame[4], frame[5],
+                  frame[6], frame[7]);
+  else if (command == sim::kReadWord || command == sim::kReadRam)
+    std::snprintf(text, sizeof text, "%s %d", command == sim::kReadWord ? "R" : "M", address);
+  else
+    std::snprintf(text, sizeof text, "A %02x", frame[4]);
   return text;
 }
 

@@ -26,11 +26,7 @@ class TimeZone {
     tzset();
   }
   ~TimeZone() {
-    if (old_) {
-      setenv("TZ", old_->c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
+    old_ ? setenv("TZ", old_->c_str(), 1) : unsetenv("TZ");
     tzset();
   }
 

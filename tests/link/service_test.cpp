@@ -70,14 +70,14 @@ TEST_F(Service, ReadTablesImageFillsTheTableAreaFromTheMirror) {
   EXPECT_EQ(memo.memo, TablesDumpLines(image, 32, 24, 20));
 }
 
-TEST_F(Service, MemoryReadsStopAtTheFirstSilenceAndDumpWhatCame) {
+// Where a sequence stops, and what it says then, the hostile-line tests check for every read.
+TEST_F(Service, MemoryReadsStoppedBySilenceDumpWhatCame) {
   bench.sim.LoadMemory(Pattern());
   bench.sim.SetFault(Fault::SilentFrom(4));
   EEImage image{};
   image.fill(0xEE);
   EXPECT_EQ(ReadEEImage(bench.link, image, memo), ServiceOutcome::kNoAnswer);
   EXPECT_EQ(Addresses(bench.sim.Requests()), (std::vector<std::uint16_t>{0, 4, 8, 12}));
-  EXPECT_EQ(memo.statuses, (Lines{"Прибор не отвечает"}));
   EXPECT_EQ(memo.progress, (std::vector<int>{0, 0, 0, 1}));
   const sim::MemoryImage device = bench.sim.Memory();
   EXPECT_TRUE(std::equal(image.begin(), image.begin() + 12, device.begin()));
@@ -88,11 +88,9 @@ TEST_F(Service, MemoryReadsStopAtTheFirstSilenceAndDumpWhatCame) {
   memo = {};
   bench.sim.SetFault(Fault::SilentFrom(3));
   EXPECT_EQ(ReadTablesImage(bench.link, image, memo), ServiceOutcome::kNoAnswer);
-  EXPECT_EQ(bench.sim.Requests().size(), 3u);
   EXPECT_EQ(image[0x7F], device[0x7F]);
   EXPECT_EQ(image[0x80], device[0x80]);
   EXPECT_EQ(image[0x81], 0xEE);
-  EXPECT_EQ(memo.statuses, (Lines{"Прибор не отвечает"}));
   EXPECT_EQ(memo.memo.size(), TablesDumpLines(image, 32, 24, 20).size());
 }
 
@@ -132,14 +130,9 @@ TEST_F(Service, ASilentMonitorPollStopsAndMarksTheSlotsItDidNotReach) {
   flags.Set(fCnftoMemo, true);
   EXPECT_EQ(PollMonitor(bench.link, values, MonitorSet::kFull, flags, memo),
             ServiceOutcome::kNoAnswer);
-  EXPECT_EQ(bench.sim.Requests().size(), 3u);
-  EXPECT_EQ(values[0], 1);
   EXPECT_NE(values[1], -1);
   EXPECT_EQ(values, (MonitorValues{1, values[1], -1, -1, -1, -1, -1, -1, -1, 5, 5, 5, -1, -1}));
-  EXPECT_EQ(memo.statuses, (Lines{"Прибор не отвечает"}));
-  ASSERT_EQ(memo.memo.size(), 7u);
-  EXPECT_EQ(memo.memo[1], "M01 = -00001");
-  EXPECT_EQ(memo.memo[6], "M12 = -00001");
+  EXPECT_EQ(memo.memo, MonitorLines(values));
 }
 
 TEST_F(Service, TheNextRequestDoesNotTakeTheTestRequestsUnreadReply) {
@@ -149,15 +142,6 @@ TEST_F(Service, TheNextRequestDoesNotTakeTheTestRequestsUnreadReply) {
   ASSERT_TRUE(bench.link.Query(32, reply, CmdReadWord));
   EXPECT_EQ(std::bit_cast<float>(ReplyValue(reply)), 1.0f);  // Ae, not the stale 0
   EXPECT_EQ(bench.sim.Requests().size(), 2u);
-
-  // A whole memory read right after a test request is not shifted by one word either.
-  bench.Forget();
-  TestRequest(bench.link);
-  ASSERT_TRUE(bench.sim.WaitForReplies(1, kReplyWait));
-  EEImage image{};
-  ASSERT_EQ(ReadEEImage(bench.link, image, memo), ServiceOutcome::kDone);
-  const sim::MemoryImage device = bench.sim.Memory();
-  EXPECT_TRUE(std::equal(image.begin(), image.end(), device.begin()));
 }
 
 TEST(MemoryDumps, ShowEveryRowAndEveryTableLineAsTheDeviceHoldsIt) {

@@ -46,12 +46,8 @@ class Client {
   int fd_;
 };
 
-Frame RequestFor(Command command, std::uint16_t address) {
-  return testing::Request(address, 0, command);
-}
-
 Frame Identification() {
-  return RequestFor(kReadRam, kIdentifyAddress);
+  return testing::Request(kIdentifyAddress, 0, kReadRam);
 }
 
 // Enough requests to fill the line with replies, and not so many that the rest would not fit
@@ -100,7 +96,7 @@ TEST(Simulator, KeepsOnlyTheMostRecentRequests) {
   for (int first = 0; first < total; first += kBatch) {
     std::vector<std::uint8_t> batch;
     for (int i = first; i < first + kBatch; ++i) {
-      const Frame request = RequestFor(kReadRam, static_cast<std::uint16_t>(i));
+      const Frame request = testing::Request(static_cast<std::uint16_t>(i), 0, kReadRam);
       batch.insert(batch.end(), request.begin(), request.end());
     }
     ASSERT_EQ(write(client.Descriptor(), batch.data(), batch.size()),
@@ -130,7 +126,7 @@ TEST(Simulator, AReplyDroppedOnAFullLineLeavesNoPartOfItBehind) {
   for (int i = 0; i < kRequests; ++i)
     client.Send(Identification());
   ASSERT_TRUE(simulator.WaitUntilLineFull(kGenerously));
-  client.Send(RequestFor(kReadWord, kFirmwareVersionWord));
+  client.Send(testing::Request(kFirmwareVersionWord, 0, kReadWord));
   ASSERT_TRUE(simulator.WaitForRequests(kRequests + 1, kGenerously));
   EXPECT_EQ(simulator.DroppedReplies(), 1u);
 

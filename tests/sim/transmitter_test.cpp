@@ -29,19 +29,6 @@ TEST(Transmitter, IgnoresWritesOutsideTheWordsAndToTheFirmware) {
   EXPECT_EQ(ReadWord(device, 512), 0u);
 }
 
-TEST(Transmitter, ComesWithFirmwareWordsAndNeutralCalibration) {
-  Transmitter velmor(2);
-  EXPECT_NE(ReadWord(velmor, 104), 0u);
-  EXPECT_EQ(velmor.Memory()[112 + 1], 3);  // month
-  EXPECT_EQ(std::bit_cast<float>(ReadWord(velmor, 56)), 1.0f);
-  EXPECT_EQ(std::bit_cast<float>(ReadWord(velmor, 60)), 0.0f);
-  EXPECT_EQ(ReadWord(velmor, 64), 2635u | 15058u << 16);
-
-  Transmitter dastra(1);
-  EXPECT_EQ(std::bit_cast<float>(ReadWord(dastra, 84)), 1.0f);
-  EXPECT_EQ(ReadWord(dastra, 80), 54257u);  // Ref[16], Ref[17] = 0
-}
-
 TEST(Transmitter, LoadedMemoryKeepsTheFirmwareWords) {
   Transmitter device(2);
   MemoryImage image{};
@@ -51,12 +38,6 @@ TEST(Transmitter, LoadedMemoryKeepsTheFirmwareWords) {
   Transmitter fresh(2);
   EXPECT_EQ(ReadWord(device, 104), ReadWord(fresh, 104));
   EXPECT_EQ(ReadWord(device, 112), ReadWord(fresh, 112));
-}
-
-// The three it knows are acknowledged through the link in the request tests.
-TEST(Transmitter, LeavesAnUnknownActionUnanswered) {
-  Transmitter device(2);
-  EXPECT_FALSE(device.Answer(Request(0, 0x23, kAction)));
 }
 
 TEST(Transmitter, EveryReplyCarriesANonzeroByteNine) {
@@ -87,12 +68,14 @@ TEST(Transmitter, AHeldMonitorValueStaysUntilReleased) {
   EXPECT_EQ(monitor(13), -1);
 }
 
-TEST(Transmitter, IgnoresBrokenRequests) {
+// The three actions it knows are acknowledged through the link in the request tests.
+TEST(Transmitter, IgnoresBrokenRequestsAndUnknownActions) {
   Transmitter device(2);
   Frame request = Request(0, 0, kReadRam);
   request[11] ^= 1;
   EXPECT_FALSE(device.Answer(request));
   EXPECT_FALSE(device.Answer(Request(0, 0, static_cast<Command>(7))));
+  EXPECT_FALSE(device.Answer(Request(0, 0x23, kAction)));
   Frame reply = Request(0, 0, kReadRam);
   reply[1] = kReplyTag;  // its own reply echoed back is no request
   Seal(reply);

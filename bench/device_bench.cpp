@@ -3,13 +3,13 @@
 // beside the time its frames need on the wire, a request and a reply of twelve bytes per word;
 // and the same write with the backup that goes before it, against the wire time of the write
 // alone.
-#include "config/backup_store.h"
 #include "config/config_view.h"
 #include "config/configuration_words.h"
-#include "config/device_backup.h"
 #include "config/device_range.h"
 #include "config/sensor_selection.h"
 #include "config/write_sequences.h"
+#include "keep/backup_store.h"
+#include "keep/device_backup.h"
 #include "link/link.h"
 #include "sim/simulator.h"
 
@@ -94,8 +94,8 @@ void BM_LargestConfigurationWriteWithBackupPaced(benchmark::State& state) {
   link.SelectSpeed(kBaud);
   link.SelectPort(link.Ports().Add(simulator.Path(), "simulator"));
   const TemporaryFolder folder;
-  config::BackupStore store(folder.Path());
-  config::BackupSettings settings;
+  keep::BackupStore store(folder.Path());
+  keep::BackupSettings settings;
   settings.model = kDastra;
   settings.port = simulator.Path();
 
@@ -104,11 +104,11 @@ void BM_LargestConfigurationWriteWithBackupPaced(benchmark::State& state) {
   const auto words = config::LoadingConfigurationWords(record, false);
   const double writeWireMs =
       static_cast<double>(words.size()) * 2.0 * kFrameSize * kBitsPerByte * 1000.0 / kBaud;
-  const auto reads = config::BackupAddresses(words).size();
+  const auto reads = keep::BackupAddresses(words).size();
 
   double totalMs = 0;
   for (auto _ : state) {
-    config::DeviceBackup backup(link, reporter, store, settings);
+    keep::DeviceBackup backup(link, reporter, store, settings);
     const auto start = std::chrono::steady_clock::now();
     if (config::WriteConfiguration(link, reporter, record, kDastra, false, {}, backup) !=
         config::DeviceOutcome::kDone) {

@@ -1,12 +1,12 @@
 // A backup file as it may lie in the folder: edited by hand, cut short, or of another program.
-#include "config/backup.h"
 #include "fuzz_check.h"
+#include "keep/backup.h"
 
 #include <cstdint>
 
 namespace {
 
-using namespace zelto::config;
+using namespace zelto::keep;
 
 }  // namespace
 

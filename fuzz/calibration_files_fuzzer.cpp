@@ -16,10 +16,10 @@ using namespace zelto::fuzz;
 
 // The loaded bytes are the file's, as far as it goes.
 void CheckBinary(const std::uint8_t* bytes, std::size_t size, const calib::CalibBlock& block,
-                 calib::FileOutcome outcome) {
+                 files::FileOutcome outcome) {
   const std::size_t loaded = std::min(size, calib::kCalibBlockBytes);
   ZELTO_FUZZ_CHECK(std::memcmp(&block, bytes, loaded) == 0);
-  ZELTO_FUZZ_CHECK((outcome == calib::FileOutcome::kDone) == (size >= calib::kCalibBlockBytes));
+  ZELTO_FUZZ_CHECK((outcome == files::FileOutcome::kDone) == (size >= calib::kCalibBlockBytes));
 }
 
 // What the text save writes, the text load takes back: saving the loaded block again gives the
@@ -29,7 +29,7 @@ void CheckTextRoundTrip(const calib::CalibBlock& block, const ScratchFile& file)
   calib::CalibBlock again{};
   CheckingReporter reporter;
   const auto outcome = calib::LoadCalibrationText(file.Write(text), again, 2, false, reporter);
-  ZELTO_FUZZ_CHECK(outcome == calib::FileOutcome::kDone);
+  ZELTO_FUZZ_CHECK(outcome == files::FileOutcome::kDone);
   ZELTO_FUZZ_CHECK(again.Ref == block.Ref);
   ZELTO_FUZZ_CHECK(calib::CalibrationText(again) == text);
 }
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Any bits a device may hold, erased words included, go through the text file as well.
     CheckTextRoundTrip(block, file);
   } else if (calib::LoadCalibrationText(path, block, model, calibrVisible, reporter) ==
-             calib::FileOutcome::kDone) {
+             files::FileOutcome::kDone) {
     CheckTextRoundTrip(block, file);
   }
   return 0;

@@ -1,15 +1,16 @@
 // A profile file as anyone may hand it over, and the device words a profile is read back from.
-#include "config/device_profile.h"
-#include "config/profile_diff.h"
-#include "config/profile_file.h"
 #include "fuzz_check.h"
+#include "keep/device_profile.h"
+#include "keep/profile_diff.h"
+#include "keep/profile_file.h"
 
 #include <cstdint>
 #include <span>
 
 namespace {
 
-using namespace zelto::config;
+using namespace zelto::keep;
+namespace config = zelto::config;
 
 // The words of the model's profile addresses, filled from the input as far as it goes.
 WordMap WordsFrom(std::span<const std::uint8_t> bytes, int model) {
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ProfileRefusal& refusal : text.refused)
       ZELTO_FUZZ_CHECK(zelto::fuzz::IsValidUtf8(refusal.reason));
     if (text.refused.empty()) {
-      SilentConfigView view;
+      config::SilentConfigView view;
       const ProfileSettings applied = SettingsOfProfile(text.profile, view);
       // What the rules let through, a write takes; and the file it saves reads back the same.
       if (applied.refused.empty()) {
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int model = size > 0 ? data[0] % 3 : 0;
   const WordMap words = WordsFrom({data, size}, model);
   const DeviceProfile decoded = DecodeDeviceProfile(model, words);
-  SilentConfigView view;
+  config::SilentConfigView view;
   const ProfileSettings settings = SettingsOfProfile(decoded.profile, view);
   if (decoded.unexpressed.empty()) {
     ZELTO_FUZZ_CHECK(settings.refused.empty());

@@ -1,6 +1,6 @@
 #include "app/compare_before_write.h"
 
-#include "config/profile_diff.h"
+#include "keep/profile_diff.h"
 #include "link/status_translation.h"
 
 #include <QtGlobal>
@@ -15,23 +15,23 @@ constexpr const char* kStatusWriteCancelled = QT_TRANSLATE_NOOP("status", "За�
 
 Differences Compare(const std::vector<config::MemoryWord>& device,
                     const config::WriteSettings& window) {
-  config::WordMap read;
+  keep::WordMap read;
   for (const config::MemoryWord& word : device)
     read[word.address] = word.bytes;
   Differences found;
-  const auto comparison = config::CompareWithDevice(read, window);
+  const auto comparison = keep::CompareWithDevice(read, window);
   if (!comparison)
     return found;
   found.any = comparison->Differs();
   // "поле: прибор → окно", each part in the interface's words.
   const auto words = [](const std::string& text) { return TranslateMarked(text, "Zelto"); };
-  for (const config::FieldDifference& difference : comparison->differences) {
+  for (const keep::FieldDifference& difference : comparison->differences) {
     found.lines << words(difference.windowField) + QStringLiteral(": ") +
                        words(difference.windowDevice) + QStringLiteral(" → ") +
                        words(difference.windowProfile);
   }
-  if (comparison->tables != config::TableComparison::kNone)
-    found.lines << words(config::TablesWindowLine(comparison->tables));
+  if (comparison->tables != keep::TableComparison::kNone)
+    found.lines << words(keep::TablesWindowLine(comparison->tables));
   return found;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/device_backup.h"
 #include "config/write_plan.h"
 #include "config/write_settings.h"
+#include "keep/device_backup.h"
 #include "link/reporter.h"
 
 #include <QStringList>
@@ -31,7 +31,7 @@ class CompareBeforeWrite final : public config::WriteGuard {
   // True to write.
   using Ask = std::function<bool(const Differences& differences)>;
 
-  CompareBeforeWrite(config::DeviceBackup& backup, bool keepBackup, config::WriteSettings window,
+  CompareBeforeWrite(keep::DeviceBackup& backup, bool keepBackup, config::WriteSettings window,
                      Reporter& reporter, Ask ask)
       : backup_(backup),
         keepBackup_(keepBackup),
@@ -42,7 +42,7 @@ class CompareBeforeWrite final : public config::WriteGuard {
   bool Approve(const config::WritePlan& plan) override;
 
  private:
-  config::DeviceBackup& backup_;
+  keep::DeviceBackup& backup_;
   bool keepBackup_;
   config::WriteSettings window_;
   Reporter& reporter_;

@@ -1,7 +1,7 @@
 #include "app/monitor_trend.h"
 
 #include "app/trend_window.h"
-#include "calib/saved_file.h"
+#include "files/saved_file.h"
 #include "link/monitor_csv.h"
 
 #include <span>
@@ -28,7 +28,7 @@ void MonitorTrend::Add(std::chrono::system_clock::time_point start,
                        const MonitorCycle& cycle) {
   history_.Append(start, steadyStart, cycle.readings);
   if (recording_.IsOpen() && !recording_.Append(MonitorCsvLine(start, cycle.readings))) {
-    reporter_.ShowStatus(calib::kStatusFileWriteError);
+    reporter_.ShowStatus(files::kStatusFileWriteError);
     RecordingStopped();
   }
   if (window_)
@@ -49,14 +49,14 @@ void MonitorTrend::CloseWindow() {
 }
 
 bool MonitorTrend::StartRecording(const std::string& path) {
-  const calib::FileOutcome opened = recording_.Open(path);
-  if (opened != calib::FileOutcome::kDone) {
-    reporter_.ShowStatus(calib::FileFailureStatus(opened));
+  const files::FileOutcome opened = recording_.Open(path);
+  if (opened != files::FileOutcome::kDone) {
+    reporter_.ShowStatus(files::FileFailureStatus(opened));
     RecordingStopped();
     return false;
   }
   if (!recording_.Append(MonitorCsvHeader(kPlottedSet))) {
-    reporter_.ShowStatus(calib::kStatusFileWriteError);
+    reporter_.ShowStatus(files::kStatusFileWriteError);
     RecordingStopped();
     return false;
   }
@@ -75,17 +75,17 @@ void MonitorTrend::RecordingStopped() {
     window_->SetRecording(false);
 }
 
-calib::FileOutcome MonitorTrend::SaveChartPng(const std::string& path) {
+files::FileOutcome MonitorTrend::SaveChartPng(const std::string& path) {
   const QByteArray png = Window().ChartPng();
-  return calib::SaveReported(path, std::span(png.constData(), static_cast<std::size_t>(png.size())),
+  return files::SaveReported(path, std::span(png.constData(), static_cast<std::size_t>(png.size())),
                              reporter_);
 }
 
-calib::FileOutcome MonitorTrend::SaveHistory(const std::string& path) {
+files::FileOutcome MonitorTrend::SaveHistory(const std::string& path) {
   std::string text = MonitorCsvHeader(kPlottedSet) + '\n';
   for (std::size_t cycle = 0; cycle < history_.Cycles(); ++cycle)
     text += MonitorCsvLine(history_.WallTimeAt(cycle), history_.ReadingsAt(cycle)) + '\n';
-  return calib::SaveReported(path, text, reporter_);
+  return files::SaveReported(path, text, reporter_);
 }
 
 }  // namespace zelto::app

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/trend_history.h"
-#include "calib/file_outcome.h"
-#include "calib/recording_file.h"
+#include "files/file_outcome.h"
+#include "files/recording_file.h"
 #include "link/monitor.h"
 #include "link/reporter.h"
 
@@ -46,8 +46,8 @@ class MonitorTrend {
   bool Recording() const { return recording_.IsOpen(); }
 
   // The chart as a PNG image, and the whole history as a recording would have written it.
-  calib::FileOutcome SaveChartPng(const std::string& path);
-  calib::FileOutcome SaveHistory(const std::string& path);
+  files::FileOutcome SaveChartPng(const std::string& path);
+  files::FileOutcome SaveHistory(const std::string& path);
 
  private:
   void RecordingStopped();
@@ -55,7 +55,7 @@ class MonitorTrend {
   QWidget& owner_;
   Reporter& reporter_;
   TrendHistory history_;
-  calib::RecordingFile recording_;
+  files::RecordingFile recording_;
   QPointer<TrendWindow> window_;
 };
 

@@ -1,6 +1,6 @@
 #include "app/window_settings.h"
 
-#include "config/kept_files.h"
+#include "files/kept_files.h"
 
 #include <QFile>
 
@@ -22,7 +22,7 @@ QString SwitchKey(const QString& name) {
 }  // namespace
 
 WindowSettings::WindowSettings()
-    : settings_(QFile::decodeName(QByteArray::fromStdString(config::SettingsFile())),
+    : settings_(QFile::decodeName(QByteArray::fromStdString(files::SettingsFile())),
                 QSettings::IniFormat) {}
 
 std::optional<std::string> WindowSettings::LastPortPath() const {

@@ -14,9 +14,9 @@
 #include "app/zelto_form.h"
 #include "calib/calib_block.h"
 #include "config/config_record.h"
-#include "config/device_backup.h"
-#include "config/profile.h"
 #include "config/write_settings.h"
+#include "keep/device_backup.h"
+#include "keep/profile.h"
 #include "link/ee_image.h"
 #include "link/link_timeouts.h"
 #include "link/memo_trace.h"
@@ -227,14 +227,14 @@ class TZelto final : public QMainWindow {
   void WriteBehindBackup(const std::function<bool(config::WriteGuard&)>& write,
                          const config::WriteSettings* compareWith = nullptr);
   // How the writes keep their backups, for the device connected now.
-  config::BackupSettings BackupSettingsNow() const;
+  keep::BackupSettings BackupSettingsNow() const;
   // The compare dialog before "Запись"; true to write.
   bool ConfirmWrite(const Differences& differences);
   // The record and the controls a configuration write takes, as they are now.
   config::WriteSettings CurrentWriteSettings() const;
   // A profile's sensor, linear flag, output range and switches, each through its control's own
   // handler; the range is the caller's.
-  void ApplyProfileControls(const config::Profile& profile);
+  void ApplyProfileControls(const keep::Profile& profile);
   // "Прибор не подключен" and false when no device is connected.
   bool RequireConnectedDevice();
   // Sets up the dialog for one kind of file (filter in the "Text|*.ext" form, default suffix)

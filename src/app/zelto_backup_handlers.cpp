@@ -7,13 +7,13 @@
 #include "app/window_texts.h"
 #include "app/zelto.h"
 #include "calib/calibration_transfers.h"
-#include "config/backup_store.h"
-#include "config/backup_texts.h"
-#include "config/device_backup.h"
 #include "config/read_summary.h"
-#include "config/restore.h"
 #include "config/write_sequences.h"
-#include "config/write_verification.h"
+#include "keep/backup_store.h"
+#include "keep/backup_texts.h"
+#include "keep/device_backup.h"
+#include "keep/restore.h"
+#include "keep/write_verification.h"
 #include "link/link.h"
 #include "link/status_texts.h"
 #include "link/status_translation.h"
@@ -53,7 +53,7 @@ QString OperationText(config::WriteOperation operation) {
 
 }  // namespace
 
-config::BackupSettings TZelto::BackupSettingsNow() const {
+keep::BackupSettings TZelto::BackupSettingsNow() const {
   return {form_.BackupBeforeWrite->isChecked(), SelectedModel(),
           link_->Ports().PathOf(link_->State().PortNo)};
 }
@@ -69,8 +69,8 @@ bool TZelto::ConfirmWrite(const Differences& differences) {
 
 void TZelto::WriteBehindBackup(const std::function<bool(config::WriteGuard&)>& write,
                                const config::WriteSettings* compareWith) {
-  config::BackupStore store;
-  config::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
+  keep::BackupStore store;
+  keep::DeviceBackup backup(*link_, *reporter_, store, BackupSettingsNow());
   config::WriteGuard* guard = &backup;
   std::optional<CompareBeforeWrite> compare;
   if (compareWith != nullptr) {
@@ -78,7 +78,7 @@ void TZelto::WriteBehindBackup(const std::function<bool(config::WriteGuard&)>& w
                     [this](const Differences& found) { return ConfirmWrite(found); });
     guard = &*compare;
   }
-  config::VerifyingGuard verifying(*guard);
+  keep::VerifyingGuard verifying(*guard);
   if (write(verifying) && form_.VerifyAfterWrite->isChecked())
     verifying.Verify(*link_, *reporter_);
 }
@@ -139,18 +139,18 @@ void TZelto::ZeroFullCalibrToDeviceClick() {
 void TZelto::UndoWriteClick() {
   if (!RequireConnectedDevice())
     return;
-  config::BackupStore store;
-  config::Restorer restorer(*link_, *reporter_, store, BackupSettingsNow());
+  keep::BackupStore store;
+  keep::Restorer restorer(*link_, *reporter_, store, BackupSettingsNow());
   const auto choice = restorer.FindUndo();
   if (!choice)
     return;  // the restorer has said why
-  const config::Backup& backup = choice->backup;
+  const keep::Backup& backup = choice->backup;
   // The check is over: while the user decides, and after a "no", the device is just connected.
   if (choice->deviceHoldsIt)
     reporter_->ShowStatus(kStatusConnected);
   QStringList text;
   if (!choice->deviceHoldsIt)
-    text << TranslateStatus(config::kStatusDeviceDiffers) + QLatin1Char('.');
+    text << TranslateStatus(keep::kStatusDeviceDiffers) + QLatin1Char('.');
   text << Zelto::tr("Отменить запись?")
        << FromUtf8(backup.time) + QStringLiteral(" — ") + OperationText(backup.operation)
        << Zelto::tr("Прибор содержал:");
@@ -159,19 +159,19 @@ void TZelto::UndoWriteClick() {
   if (!messages_->Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Восстановить")))
     return;
   // A device that was not the write's own is restored only on the answer just given.
-  config::RestoreOutcome outcome = restorer.Restore(backup, !choice->deviceHoldsIt);
-  if (outcome == config::RestoreOutcome::kDeviceDiffers &&
+  keep::RestoreOutcome outcome = restorer.Restore(backup, !choice->deviceHoldsIt);
+  if (outcome == keep::RestoreOutcome::kDeviceDiffers &&
       messages_->Confirm(
-          TranslateStatus(config::kStatusDeviceDiffers) + Zelto::tr(". Восстановить всё равно?"),
+          TranslateStatus(keep::kStatusDeviceDiffers) + Zelto::tr(". Восстановить всё равно?"),
           Zelto::tr("Восстановить"))) {
     outcome = restorer.Restore(backup, true);
   }
-  if (outcome != config::RestoreOutcome::kDone)
+  if (outcome != keep::RestoreOutcome::kDone)
     return;
   config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
   // The verdict last, where the user reads it.
   if (form_.VerifyAfterWrite->isChecked())
-    config::VerifyWrittenWords(*link_, *reporter_, backup.before);
+    keep::VerifyWrittenWords(*link_, *reporter_, backup.before);
 }
 
 }  // namespace zelto::app

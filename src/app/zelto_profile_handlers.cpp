@@ -4,10 +4,10 @@
 #include "app/window_reporter.h"
 #include "app/window_texts.h"
 #include "app/zelto.h"
-#include "calib/file_outcome.h"
-#include "config/profile.h"
-#include "config/profile_application.h"
-#include "config/profile_file.h"
+#include "files/file_outcome.h"
+#include "keep/profile.h"
+#include "keep/profile_application.h"
+#include "keep/profile_file.h"
 #include "link/link.h"
 #include "link/status_translation.h"
 
@@ -26,29 +26,29 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString ProfileFileFaultText(config::ProfileFileFault fault) {
+QString ProfileFileFaultText(keep::ProfileFileFault fault) {
   switch (fault) {
-    case config::ProfileFileFault::kCannotOpen:
+    case keep::ProfileFileFault::kCannotOpen:
       return Zelto::tr("Не удалось открыть файл профиля");
-    case config::ProfileFileFault::kNotJson:
+    case keep::ProfileFileFault::kNotJson:
       return Zelto::tr("Файл профиля не в формате JSON");
-    case config::ProfileFileFault::kNotAProfile:
+    case keep::ProfileFileFault::kNotAProfile:
       return Zelto::tr("Файл не является профилем");
-    case config::ProfileFileFault::kNewerVersion:
+    case keep::ProfileFileFault::kNewerVersion:
       return Zelto::tr("Профиль записан более новой версией программы");
-    case config::ProfileFileFault::kIncomplete:
+    case keep::ProfileFileFault::kIncomplete:
       return Zelto::tr("В профиле нет прибора или датчика");
   }
   return {};
 }
 
 // "диапазон: -50..2000", one line a refused value.
-QStringList RefusalLines(const std::vector<config::ProfileRefusal>& refused) {
+QStringList RefusalLines(const std::vector<keep::ProfileRefusal>& refused) {
   QStringList lines;
-  for (const config::ProfileRefusal& refusal : refused) {
-    const auto key = config::KeyNamed(refusal.key);
+  for (const keep::ProfileRefusal& refusal : refused) {
+    const auto key = keep::KeyNamed(refusal.key);
     const QString name =
-        key ? TranslateMarked(config::KeyWindowName(*key), "Zelto") : FromUtf8(refusal.key);
+        key ? TranslateMarked(keep::KeyWindowName(*key), "Zelto") : FromUtf8(refusal.key);
     lines << name + QStringLiteral(": ") + FromUtf8(refusal.value);
   }
   return lines;
@@ -68,28 +68,28 @@ void TZelto::SaveProfileClick() {
   const auto path = ChooseFile(form_.SaveProfileDialog, Zelto::tr(kProfileFiles), kJson);
   if (!path)
     return;
-  const config::Profile profile = config::ProfileFromSettings(CurrentWriteSettings());
-  const calib::FileOutcome saved = config::SaveProfile(*path, profile);
-  reporter_->ShowStatus(saved == calib::FileOutcome::kDone ? calib::kStatusFileWritten
-                                                           : calib::FileFailureStatus(saved));
+  const keep::Profile profile = keep::ProfileFromSettings(CurrentWriteSettings());
+  const files::FileOutcome saved = keep::SaveProfile(*path, profile);
+  reporter_->ShowStatus(saved == files::FileOutcome::kDone ? files::kStatusFileWritten
+                                                           : files::FileFailureStatus(saved));
 }
 
 void TZelto::OpenProfileClick() {
   const auto path = ChooseFile(form_.OpenProfileDialog, Zelto::tr(kProfileFiles), kJson);
   if (!path)
     return;
-  const auto loaded = config::LoadProfile(*path);
-  if (const auto* error = std::get_if<config::ProfileFileError>(&loaded)) {
+  const auto loaded = keep::LoadProfile(*path);
+  if (const auto* error = std::get_if<keep::ProfileFileError>(&loaded)) {
     messages_->ShowError(ProfileFileFaultText(error->fault));
     return;
   }
-  const config::ProfileText& text = std::get<config::ProfileText>(loaded);
+  const keep::ProfileText& text = std::get<keep::ProfileText>(loaded);
   if (!text.Applicable()) {
     messages_->ShowError(Zelto::tr("Профиль не подходит ни к одному прибору списка:\n") +
                          RefusalLines(text.refused).join(QLatin1Char('\n')));
     return;
   }
-  const config::Profile& profile = text.profile;
+  const keep::Profile& profile = text.profile;
   if (profile.model != SelectedModel()) {
     if (link_->IsDeviceConnected()) {
       messages_->ShowError(
@@ -100,11 +100,11 @@ void TZelto::OpenProfileClick() {
     ChooseDevice(profile.model);
   }
   ApplyProfileControls(profile);
-  std::vector<config::ProfileRefusal> refused = text.refused;
-  if (const auto range = config::EffectiveRange(profile)) {
-    if (const auto reason = config::AssignRange(config_, *range, OutputRange(), *configView_)) {
-      refused.push_back(config::ProfileRefusal{
-          std::string(config::KeyName(config::ProfileKey::kRange)),
+  std::vector<keep::ProfileRefusal> refused = text.refused;
+  if (const auto range = keep::EffectiveRange(profile)) {
+    if (const auto reason = keep::AssignRange(config_, *range, OutputRange(), *configView_)) {
+      refused.push_back(keep::ProfileRefusal{
+          std::string(keep::KeyName(keep::ProfileKey::kRange)),
           std::to_string(range->low) + ".." + std::to_string(range->high), *reason});
     }
   }
@@ -115,7 +115,7 @@ void TZelto::OpenProfileClick() {
   }
 }
 
-void TZelto::ApplyProfileControls(const config::Profile& profile) {
+void TZelto::ApplyProfileControls(const keep::Profile& profile) {
   // The model's list and its handler, as a pick from it.
   QComboBox* sensors = SensorListOf(profile.model);
   sensors->setCurrentIndex(profile.sensor);

@@ -7,10 +7,10 @@
 #include "calib/calibration_files.h"
 #include "calib/calibration_transfers.h"
 #include "calib/ee_image_file.h"
-#include "calib/saved_file.h"
 #include "config/config_file.h"
 #include "config/conversion_self_test.h"
 #include "config/write_sequences.h"
+#include "files/saved_file.h"
 #include "link/link.h"
 #include "link/memory_reads.h"
 #include "link/service_requests.h"
@@ -173,7 +173,7 @@ void TZelto::SaveMemoClick() {
   std::string text = form_.InforF->toPlainText().toStdString();
   if (!text.empty())
     text += '\n';
-  calib::SaveReported(*path, text, *reporter_);
+  files::SaveReported(*path, text, *reporter_);
 }
 
 void TZelto::RequestClick() {

@@ -1,9 +1,9 @@
 #include "calib/calibration_files.h"
 
 #include "calib/calibration_display.h"
-#include "calib/safe_file.h"
-#include "config/formatted_input.h"
-#include "config/regular_file.h"
+#include "files/formatted_input.h"
+#include "files/regular_file.h"
+#include "files/safe_file.h"
 
 #include <algorithm>
 #include <array>
@@ -19,15 +19,15 @@ constexpr int kReferencesPerLine = 4;
 // A calibration text file has nine short lines; anything beyond this is not read.
 constexpr std::size_t kTextFileLimit = 64 * 1024;
 
-void ReportFailure(FileOutcome outcome, Reporter& reporter) {
-  if (outcome != FileOutcome::kDone)
-    reporter.ShowStatus(FileFailureStatus(outcome));
+void ReportFailure(files::FileOutcome outcome, Reporter& reporter) {
+  if (outcome != files::FileOutcome::kDone)
+    reporter.ShowStatus(files::FileFailureStatus(outcome));
 }
 
 // Reads the text form into the block, field by field; false at the first item that does not
 // read.
 bool ParseCalibrationText(std::istream& in, CalibBlock& block) {
-  config::FormattedInput input(in);
+  files::FormattedInput input(in);
   for (float& value : block.Pairs) {
     const auto read = input.Real();
     if (!read)
@@ -62,50 +62,52 @@ std::string CalibrationText(const CalibBlock& block) {
   return text;
 }
 
-FileOutcome SaveCalibrationBin(const std::string& path, const CalibBlock& block,
-                               Reporter& reporter) {
+files::FileOutcome SaveCalibrationBin(const std::string& path, const CalibBlock& block,
+                                      Reporter& reporter) {
   std::array<char, kCalibBlockBytes> bytes{};
   std::memcpy(bytes.data(), &block, bytes.size());
-  const FileOutcome outcome = WriteFileSafely(path, bytes);
-  if (outcome == FileOutcome::kDone)
-    reporter.ShowStatus(kStatusFileWritten);
+  const files::FileOutcome outcome = files::WriteFileSafely(path, bytes);
+  if (outcome == files::FileOutcome::kDone)
+    reporter.ShowStatus(files::kStatusFileWritten);
   ReportFailure(outcome, reporter);
   return outcome;
 }
 
-FileOutcome LoadCalibrationBin(const std::string& path, CalibBlock& block, int model,
-                               bool calibrVisible, Reporter& reporter) {
-  FileOutcome outcome = FileOutcome::kCannotOpen;
-  if (const auto bytes = config::ReadFileStart(path, kCalibBlockBytes)) {
+files::FileOutcome LoadCalibrationBin(const std::string& path, CalibBlock& block, int model,
+                                      bool calibrVisible, Reporter& reporter) {
+  files::FileOutcome outcome = files::FileOutcome::kCannotOpen;
+  if (const auto bytes = files::ReadFileStart(path, kCalibBlockBytes)) {
     // A short file replaces the leading bytes only; files saved that way load as they always
     // did, but the user learns that the rest did not come from the file.
     // Copied byte by byte: an empty file gives no data pointer at all, which memcpy may not
     // be handed even for no bytes.
     std::copy(bytes->begin(), bytes->end(), reinterpret_cast<char*>(&block));
-    outcome = bytes->size() == kCalibBlockBytes ? FileOutcome::kDone : FileOutcome::kBadFormat;
+    outcome = bytes->size() == kCalibBlockBytes ? files::FileOutcome::kDone
+                                                : files::FileOutcome::kBadFormat;
   }
-  if (outcome == FileOutcome::kDone)
-    reporter.ShowStatus(kStatusFileWritten);
+  if (outcome == files::FileOutcome::kDone)
+    reporter.ShowStatus(files::kStatusFileWritten);
   ReportFailure(outcome, reporter);
   ShowCalibration(block, model, calibrVisible, reporter);
   return outcome;
 }
 
-FileOutcome SaveCalibrationText(const std::string& path, const CalibBlock& block, int model,
-                                bool calibrVisible, Reporter& reporter) {
+files::FileOutcome SaveCalibrationText(const std::string& path, const CalibBlock& block, int model,
+                                       bool calibrVisible, Reporter& reporter) {
   const std::string text = CalibrationText(block);
-  const FileOutcome outcome = WriteFileSafely(path, text);
+  const files::FileOutcome outcome = files::WriteFileSafely(path, text);
   ReportFailure(outcome, reporter);
   ShowCalibration(block, model, calibrVisible, reporter);
   return outcome;
 }
 
-FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& block, int model,
-                                bool calibrVisible, Reporter& reporter) {
-  FileOutcome outcome = FileOutcome::kCannotOpen;
-  if (const auto bytes = config::ReadFileStart(path, kTextFileLimit)) {
+files::FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& block, int model,
+                                       bool calibrVisible, Reporter& reporter) {
+  files::FileOutcome outcome = files::FileOutcome::kCannotOpen;
+  if (const auto bytes = files::ReadFileStart(path, kTextFileLimit)) {
     std::istringstream in(std::string(bytes->begin(), bytes->end()));
-    outcome = ParseCalibrationText(in, block) ? FileOutcome::kDone : FileOutcome::kBadFormat;
+    outcome = ParseCalibrationText(in, block) ? files::FileOutcome::kDone
+                                              : files::FileOutcome::kBadFormat;
   }
   ReportFailure(outcome, reporter);
   ShowCalibration(block, model, calibrVisible, reporter);

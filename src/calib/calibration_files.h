@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calib/calib_block.h"
-#include "calib/file_outcome.h"
+#include "files/file_outcome.h"
 #include "link/reporter.h"
 
 #include <string>
@@ -14,28 +14,28 @@ namespace zelto::calib {
 // operations after which the block is shown.
 
 // The block's 72 bytes as they are. "Файл записан"; no display follows.
-FileOutcome SaveCalibrationBin(const std::string& path, const CalibBlock& block,
-                               Reporter& reporter);
+files::FileOutcome SaveCalibrationBin(const std::string& path, const CalibBlock& block,
+                                      Reporter& reporter);
 
 // Up to 72 bytes over the block from its first byte. "Файл записан" (the text the save shows as
 // well); a shorter file replaces only its leading bytes and is reported as a bad format
 // instead. The block is shown in any case.
-FileOutcome LoadCalibrationBin(const std::string& path, CalibBlock& block, int model,
-                               bool calibrVisible, Reporter& reporter);
+files::FileOutcome LoadCalibrationBin(const std::string& path, CalibBlock& block, int model,
+                                      bool calibrVisible, Reporter& reporter);
 
 // Nine lines: each pair as "%f  %f", then the reference values four to a line, "%d  %d  %d  %d".
 // A pair value that is no finite number shows as "nan", "-nan", "inf" or "-inf", which the text
 // load reads back. No text on success. The block is shown in any case.
-FileOutcome SaveCalibrationText(const std::string& path, const CalibBlock& block, int model,
-                                bool calibrVisible, Reporter& reporter);
+files::FileOutcome SaveCalibrationText(const std::string& path, const CalibBlock& block, int model,
+                                       bool calibrVisible, Reporter& reporter);
 
 // The 8 reals and 20 integers of the text form, separated by any white space; each integer is
 // stored as its low 16 bits, so -1 loads as 65535. A real may be "nan" or "inf" with a sign, so
 // every file the text save writes loads back: a NaN keeps its sign, its other bits do not. The
 // first item that does not read ends the loading: it and the later fields keep their values,
 // and it is reported as a bad format. No text on success. The block is shown in any case.
-FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& block, int model,
-                                bool calibrVisible, Reporter& reporter);
+files::FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& block, int model,
+                                       bool calibrVisible, Reporter& reporter);
 
 // The text form of a block, as SaveCalibrationText writes it.
 std::string CalibrationText(const CalibBlock& block);

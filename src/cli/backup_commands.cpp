@@ -6,10 +6,10 @@
 #include "cli/exit_codes.h"
 #include "cli/json_results.h"
 #include "cli/port_runs.h"
-#include "config/backup_texts.h"
 #include "config/read_summary.h"
-#include "config/restore.h"
-#include "config/write_verification.h"
+#include "keep/backup_texts.h"
+#include "keep/restore.h"
+#include "keep/write_verification.h"
 
 #include <optional>
 
@@ -35,17 +35,17 @@ std::variant<RestoreRequest, std::string> ParseRestore(const Invocation& invocat
   return request;
 }
 
-int RestoreExit(config::RestoreOutcome outcome, const config::Restorer& restorer) {
+int RestoreExit(keep::RestoreOutcome outcome, const keep::Restorer& restorer) {
   switch (outcome) {
-    case config::RestoreOutcome::kDone:
+    case keep::RestoreOutcome::kDone:
       return kExitSuccess;
-    case config::RestoreOutcome::kNoAnswer:
+    case keep::RestoreOutcome::kNoAnswer:
       return kExitNoAnswer;
-    case config::RestoreOutcome::kStopped:
+    case keep::RestoreOutcome::kStopped:
       return BackupExitCode(restorer.Failure());
-    case config::RestoreOutcome::kNothingToUndo:
-    case config::RestoreOutcome::kOtherModel:
-    case config::RestoreOutcome::kDeviceDiffers:
+    case keep::RestoreOutcome::kNothingToUndo:
+    case keep::RestoreOutcome::kOtherModel:
+    case keep::RestoreOutcome::kDeviceDiffers:
       break;
   }
   return kExitUsage;
@@ -54,16 +54,16 @@ int RestoreExit(config::RestoreOutcome outcome, const config::Restorer& restorer
 // The restore against the identified device, and the summary of what it now holds; with
 // --verify, then the words it wrote back, read back.
 int RestoreOnDevice(const PortRun& run, DeviceSession& session, Reporter& reporter,
-                    config::BackupStore& store, const std::optional<config::Backup>& chosen,
-                    bool force, int model) {
-  config::Restorer restorer(session.GetLink(), reporter, store, session.Backups());
-  std::optional<config::Backup> backup = chosen;
+                    keep::BackupStore& store, const std::optional<keep::Backup>& chosen, bool force,
+                    int model) {
+  keep::Restorer restorer(session.GetLink(), reporter, store, session.Backups());
+  std::optional<keep::Backup> backup = chosen;
   bool deviceHoldsIt = true;
   if (!backup) {
     const auto choice = restorer.FindUndo();
     if (!choice) {
       const auto failure = restorer.Failure();
-      return failure == config::BackupFailure::kNone ? kExitUsage : BackupExitCode(failure);
+      return failure == keep::BackupFailure::kNone ? kExitUsage : BackupExitCode(failure);
     }
     backup = choice->backup;
     deviceHoldsIt = choice->deviceHoldsIt;
@@ -71,9 +71,9 @@ int RestoreOnDevice(const PortRun& run, DeviceSession& session, Reporter& report
   run.output.Result().insert("restored", JsonText(backup->id));
   if (!deviceHoldsIt && !force)  // the restorer has said why
     return RecordWrite(run, session.ExitCode(kExitUsage), run.output.LastStatus(), {}, {});
-  reporter.ShowStatus(config::RestoringStatus(backup->id));
-  const config::RestoreOutcome outcome = restorer.Restore(*backup, force);
-  if (outcome != config::RestoreOutcome::kDone)
+  reporter.ShowStatus(keep::RestoringStatus(backup->id));
+  const keep::RestoreOutcome outcome = restorer.Restore(*backup, force);
+  if (outcome != keep::RestoreOutcome::kDone)
     return RecordWrite(run, session.ExitCode(RestoreExit(outcome, restorer)),
                        run.output.LastStatus(), restorer.SavedId(), {});
   const std::string status = run.output.LastStatus();
@@ -83,38 +83,38 @@ int RestoreOnDevice(const PortRun& run, DeviceSession& session, Reporter& report
   const int exitCode =
       session.ExitCode(read == config::DeviceOutcome::kDone ? kExitSuccess : kExitNoAnswer);
   return RecordWrite(run, exitCode, status, restorer.SavedId(), [&] {
-    return config::VerifyWrittenWords(session.GetLink(), reporter, backup->before);
+    return keep::VerifyWrittenWords(session.GetLink(), reporter, backup->before);
   });
 }
 
 }  // namespace
 
-int BackupExitCode(config::BackupFailure failure) {
+int BackupExitCode(keep::BackupFailure failure) {
   switch (failure) {
-    case config::BackupFailure::kNoAnswer:
-    case config::BackupFailure::kBadReply:
+    case keep::BackupFailure::kNoAnswer:
+    case keep::BackupFailure::kBadReply:
       return kExitNoAnswer;
-    case config::BackupFailure::kPortGone:
+    case keep::BackupFailure::kPortGone:
       return kExitPortError;
-    case config::BackupFailure::kNotSaved:
+    case keep::BackupFailure::kNotSaved:
       return kExitFileError;
-    case config::BackupFailure::kNone:
+    case keep::BackupFailure::kNone:
       break;
   }
   return kExitSuccess;
 }
 
 int RunBackups(const Invocation&, Output& output) {
-  const config::BackupStore store;
+  const keep::BackupStore store;
   const auto listing = store.List();
-  for (const config::Backup& backup : listing.backups) {
+  for (const keep::Backup& backup : listing.backups) {
     if (output.Json()) {
       output.Emit(BackupObject(backup));
       continue;
     }
     const std::string first = backup.summary.empty() ? std::string() : backup.summary.front();
-    output.Line(backup.id + "\t" + backup.time + "\t" + config::BackupModelName(backup.model) +
-                "\t" + std::string(config::OperationName(backup.operation)) + "\t" + first);
+    output.Line(backup.id + "\t" + backup.time + "\t" + keep::BackupModelName(backup.model) + "\t" +
+                std::string(config::OperationName(backup.operation)) + "\t" + first);
   }
   for (const std::string& file : listing.unreadable)
     output.Problem("skipped " + file);
@@ -128,21 +128,21 @@ int RunRestore(const Invocation& invocation, Output& output) {
   const auto& request = std::get<RestoreRequest>(parsed);
   const int model = invocation.options.model;
 
-  config::BackupStore store;
-  std::optional<config::Backup> chosen;
+  keep::BackupStore store;
+  std::optional<keep::Backup> chosen;
   if (request.id) {
     auto loaded = store.Load(*request.id);
-    if (const auto* failure = std::get_if<config::BackupStore::LoadFailure>(&loaded)) {
+    if (const auto* failure = std::get_if<keep::BackupStore::LoadFailure>(&loaded)) {
       if (failure->missing)
         return UsageError(output, failure->reason);
       output.Problem("backup " + *request.id + ": " + failure->reason);
       return kExitFileError;
     }
-    chosen = std::get<config::Backup>(loaded);
+    chosen = std::get<keep::Backup>(loaded);
     if (chosen->model != model) {
       return UsageError(output, "backup " + chosen->id + " is of the model " +
-                                    config::BackupModelName(chosen->model) + ", not " +
-                                    config::BackupModelName(model));
+                                    keep::BackupModelName(chosen->model) + ", not " +
+                                    keep::BackupModelName(model));
     }
   }
 

@@ -2,7 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/output.h"
-#include "config/device_backup.h"
+#include "keep/device_backup.h"
 
 namespace zelto::cli {
 
@@ -16,6 +16,6 @@ int RunRestore(const Invocation& invocation, Output& output);
 
 // The exit code of a write that its backup stopped: 3 for silence or replies that never added
 // up, 6 for a port that went away, 5 for a backup file that could not be written.
-int BackupExitCode(config::BackupFailure failure);
+int BackupExitCode(keep::BackupFailure failure);
 
 }  // namespace zelto::cli

@@ -10,7 +10,7 @@
 #include "cli/exit_codes.h"
 #include "cli/json_results.h"
 #include "cli/port_runs.h"
-#include "config/write_verification.h"
+#include "keep/write_verification.h"
 
 #include <algorithm>
 #include <array>
@@ -82,14 +82,14 @@ std::variant<CalibRequest, std::string> ParseCalib(const Invocation& invocation)
 }
 
 // The file operations print no block: the tool shows it once, after the operation.
-calib::FileOutcome Load(const CalibFile& file, calib::CalibBlock& block, int model,
+files::FileOutcome Load(const CalibFile& file, calib::CalibBlock& block, int model,
                         Reporter& reporter) {
   if (file.kind == FileKind::kBinary)
     return calib::LoadCalibrationBin(file.path, block, model, false, reporter);
   return calib::LoadCalibrationText(file.path, block, model, false, reporter);
 }
 
-calib::FileOutcome Save(const CalibFile& file, const calib::CalibBlock& block, int model,
+files::FileOutcome Save(const CalibFile& file, const calib::CalibBlock& block, int model,
                         Reporter& reporter) {
   if (file.kind == FileKind::kBinary)
     return calib::SaveCalibrationBin(file.path, block, reporter);
@@ -115,7 +115,7 @@ ServiceOutcome RunOnDevice(Operation operation, Link& link, calib::CalibBlock& b
   return ServiceOutcome::kDone;
 }
 
-int ExitOf(ServiceOutcome outcome, const config::DeviceBackup& backup) {
+int ExitOf(ServiceOutcome outcome, const keep::DeviceBackup& backup) {
   switch (outcome) {
     case ServiceOutcome::kNoAnswer:
       return kExitNoAnswer;
@@ -136,9 +136,9 @@ bool Writes(Operation operation) {
 // well is checked with --verify.
 int OnDevice(const PortRun& run, DeviceSession& session, Reporter& reporter, Operation operation,
              calib::CalibBlock& block, int model) {
-  config::BackupStore store;
-  config::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
-  config::VerifyingGuard verifying(backup);
+  keep::BackupStore store;
+  keep::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
+  keep::VerifyingGuard verifying(backup);
   const ServiceOutcome outcome =
       RunOnDevice(operation, session.GetLink(), block, model, reporter, verifying);
   const int exitCode = session.ExitCode(ExitOf(outcome, backup));
@@ -157,7 +157,7 @@ int KeepBlock(const PortRun* run, Output& output, const CalibRequest& request,
     return kExitSuccess;
   const CalibFile file{run ? run->FileFor(request.save->path) : request.save->path,
                        request.save->kind};
-  if (Save(file, block, model, reporter) != calib::FileOutcome::kDone)
+  if (Save(file, block, model, reporter) != files::FileOutcome::kDone)
     return kExitFileError;
   output.Result().insert("saved", JsonText(file.path));
   return kExitSuccess;
@@ -176,7 +176,7 @@ int RunCalib(const Invocation& invocation, Output& output) {
   {
     ConsoleReporter reporter(output);
     // A file that does not load whole is not sent to a device.
-    if (request.load && Load(*request.load, loaded, model, reporter) != calib::FileOutcome::kDone)
+    if (request.load && Load(*request.load, loaded, model, reporter) != files::FileOutcome::kDone)
       return kExitFileError;
     if (request.operation == Operation::kShow) {
       calib::ShowCalibration(loaded, model, true, reporter);

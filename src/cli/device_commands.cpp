@@ -6,11 +6,11 @@
 #include "cli/trace_config_view.h"
 #include "cli/window_entries.h"
 #include "cli/write_options.h"
-#include "config/device_words.h"
 #include "config/nominal_currents.h"
 #include "config/read_summary.h"
 #include "config/sensor_selection.h"
 #include "config/write_sequences.h"
+#include "keep/device_words.h"
 
 #include <cstdio>
 
@@ -24,16 +24,16 @@ std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {
 }
 
 // What the words a mismatch names held and were sent, as a backup writes words.
-std::string MismatchLine(const config::WordMismatch& mismatch) {
+std::string MismatchLine(const keep::WordMismatch& mismatch) {
   return "zelto-cli: word " + std::to_string(mismatch.address) + " reads " +
-         config::WordHex(mismatch.held) + ", written " + config::WordHex(mismatch.written);
+         keep::WordHex(mismatch.held) + ", written " + keep::WordHex(mismatch.written);
 }
 
 // read --json: the words the summary came from, read once more, as values.
 int ReadResult(Link& link, ConsoleReporter& reporter, Output& output, int model) {
-  config::WordMap words;
+  keep::WordMap words;
   const auto addresses = ConfigurationAddresses(model);
-  if (const auto read = config::ReadDeviceWords(link, reporter, addresses, words);
+  if (const auto read = keep::ReadDeviceWords(link, reporter, addresses, words);
       read != config::DeviceOutcome::kDone) {
     return ExitCodeFor(read);
   }
@@ -48,24 +48,24 @@ int ReadResult(Link& link, ConsoleReporter& reporter, Output& output, int model)
 
 int RecordWrite(const PortRun& run, int exitCode, const std::string& status,
                 const std::string& backupId,
-                const std::function<config::Verification()>& verification) {
+                const std::function<keep::Verification()>& verification) {
   QJsonObject& result = run.output.Result();
   result.insert("status", JsonText(status));
   result.insert("backup", backupId.empty() ? QJsonValue() : QJsonValue(JsonText(backupId)));
   if (exitCode != kExitSuccess || !run.options.verify)
     return exitCode;
 
-  const config::Verification checked = verification();
-  result.insert("verified", checked.outcome == config::VerifyOutcome::kVerified);
+  const keep::Verification checked = verification();
+  result.insert("verified", checked.outcome == keep::VerifyOutcome::kVerified);
   switch (checked.outcome) {
-    case config::VerifyOutcome::kVerified:
+    case keep::VerifyOutcome::kVerified:
       return kExitSuccess;
-    case config::VerifyOutcome::kDiffers:
-      for (const config::WordMismatch& mismatch : checked.mismatches)
+    case keep::VerifyOutcome::kDiffers:
+      for (const keep::WordMismatch& mismatch : checked.mismatches)
         run.output.Note(MismatchLine(mismatch));
       result.insert("mismatches", MismatchesArray(checked.mismatches));
       return kExitNoAnswer;
-    case config::VerifyOutcome::kNotRead:
+    case keep::VerifyOutcome::kNotRead:
       break;
   }
   return BackupExitCode(checked.failure);
@@ -73,9 +73,9 @@ int RecordWrite(const PortRun& run, int exitCode, const std::string& status,
 
 int GuardedWrite(const PortRun& run, DeviceSession& session, Reporter& reporter,
                  const GuardedOperation& operation) {
-  config::BackupStore store;
-  config::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
-  config::VerifyingGuard verifying(backup);
+  keep::BackupStore store;
+  keep::DeviceBackup backup(session.GetLink(), reporter, store, session.Backups());
+  keep::VerifyingGuard verifying(backup);
   const config::DeviceOutcome outcome = operation(session.GetLink(), verifying);
   const int exitCode = outcome == config::DeviceOutcome::kStopped
                            ? BackupExitCode(backup.Failure())

@@ -8,7 +8,7 @@
 #include "cli/port_runs.h"
 #include "config/device_outcome.h"
 #include "config/write_plan.h"
-#include "config/write_verification.h"
+#include "keep/write_verification.h"
 #include "link/link.h"
 
 #include <functional>
@@ -43,7 +43,7 @@ int GuardedWrite(const PortRun& run, DeviceSession& session, Reporter& reporter,
 // standard error and exits 3.
 int RecordWrite(const PortRun& run, int exitCode, const std::string& status,
                 const std::string& backupId,
-                const std::function<config::Verification()>& verification);
+                const std::function<keep::Verification()>& verification);
 
 // read: the configuration summary, as the window's memo shows it.
 int RunRead(const Invocation& invocation, Output& output);

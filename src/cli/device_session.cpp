@@ -42,8 +42,8 @@ std::string DeviceSession::PortPath() const {
   return DevicePath(link_.Ports().PathOf(portNumber_));
 }
 
-config::BackupSettings DeviceSession::Backups() const {
-  config::BackupSettings settings;
+keep::BackupSettings DeviceSession::Backups() const {
+  keep::BackupSettings settings;
   settings.enabled = options_.backup;
   settings.model = options_.model;
   settings.port = PortPath();

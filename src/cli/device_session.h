@@ -2,7 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/trace_console.h"
-#include "config/device_backup.h"
+#include "keep/device_backup.h"
 #include "link/link.h"
 #include "link/memo_trace.h"
 #include "link/trace_flags.h"
@@ -28,7 +28,7 @@ class DeviceSession {
   // The device path of the port, as a user names it: /dev/ttyUSB0 for --port ttyUSB0.
   std::string PortPath() const;
   // What the backups of a writing command are told: --no-backup, the model and the port.
-  config::BackupSettings Backups() const;
+  keep::BackupSettings Backups() const;
   // The exit code of a command that ran on the link: the port error when the port went away
   // meanwhile, whatever the operation made of the silence that followed.
   int ExitCode(int operationExit) const;

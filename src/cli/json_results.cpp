@@ -3,8 +3,8 @@
 #include "calib/calibration_layout.h"
 #include "cli/output.h"
 #include "config/memory_map.h"
-#include "config/profile_file.h"
 #include "config/summary_lines.h"
+#include "keep/profile_file.h"
 #include "link/monitor_csv.h"
 
 #include <array>
@@ -16,7 +16,7 @@
 namespace zelto::cli {
 namespace {
 
-std::optional<std::uint32_t> WordValue(const config::WordMap& words, std::uint16_t address) {
+std::optional<std::uint32_t> WordValue(const keep::WordMap& words, std::uint16_t address) {
   const auto found = words.find(address);
   if (found == words.end())
     return std::nullopt;
@@ -26,7 +26,7 @@ std::optional<std::uint32_t> WordValue(const config::WordMap& words, std::uint16
 }
 
 QString Hex(const std::array<std::uint8_t, 4>& bytes) {
-  return JsonText(config::WordHex(bytes));
+  return JsonText(keep::WordHex(bytes));
 }
 
 }  // namespace
@@ -54,25 +54,25 @@ std::vector<std::uint16_t> FirmwareAddresses() {
 
 std::vector<std::uint16_t> ConfigurationAddresses(int model) {
   std::vector<std::uint16_t> addresses = FirmwareAddresses();
-  const auto profile = config::ProfileWordAddresses(model);
+  const auto profile = keep::ProfileWordAddresses(model);
   addresses.insert(addresses.end(), profile.begin(), profile.end());
   return addresses;
 }
 
-void AddFirmware(QJsonObject& object, int model, const config::WordMap& words) {
+void AddFirmware(QJsonObject& object, int model, const keep::WordMap& words) {
   if (const auto version = WordValue(words, config::kFirmwareVersionWord))
     object.insert("firmware", JsonText(config::FirmwareVersionText(model, *version)));
   if (const auto date = WordValue(words, config::kFirmwareDateWord))
     object.insert("firmware_date", JsonText(config::FirmwareDateIso(*date)));
 }
 
-void AddConfiguration(QJsonObject& object, int model, const config::WordMap& words) {
-  const config::DeviceProfile decoded = config::DecodeDeviceProfile(model, words);
-  object.insert("model", config::ModelJson(model));
+void AddConfiguration(QJsonObject& object, int model, const keep::WordMap& words) {
+  const keep::DeviceProfile decoded = keep::DecodeDeviceProfile(model, words);
+  object.insert("model", keep::ModelJson(model));
   object.insert("configured", decoded.configured);
   if (!decoded.configured)
     return;
-  const QJsonObject settings = config::ProfileObject(decoded.profile);
+  const QJsonObject settings = keep::ProfileObject(decoded.profile);
   for (auto key = settings.begin(); key != settings.end(); ++key)
     object.insert(key.key(), key.value());
   object.insert("sensor_name", JsonText(config::SensorName(decoded.profile.sensor)));
@@ -94,11 +94,11 @@ QJsonObject CalibrationObject(const calib::CalibBlock& block, int model) {
   return {{"gains", gains}, {"offsets", offsets}, {"references", references}};
 }
 
-QJsonObject BackupObject(const config::Backup& backup) {
+QJsonObject BackupObject(const keep::Backup& backup) {
   return {
       {"id", JsonText(backup.id)},
       {"time", JsonText(backup.time)},
-      {"model", config::ModelJson(backup.model)},
+      {"model", keep::ModelJson(backup.model)},
       {"port", JsonText(backup.port)},
       {"operation", JsonText(config::OperationName(backup.operation))},
       {"action", backup.action ? QJsonValue(static_cast<int>(*backup.action)) : QJsonValue()},
@@ -106,9 +106,9 @@ QJsonObject BackupObject(const config::Backup& backup) {
   };
 }
 
-QJsonArray MismatchesArray(const std::vector<config::WordMismatch>& mismatches) {
+QJsonArray MismatchesArray(const std::vector<keep::WordMismatch>& mismatches) {
   QJsonArray array;
-  for (const config::WordMismatch& mismatch : mismatches) {
+  for (const keep::WordMismatch& mismatch : mismatches) {
     array.append(QJsonObject{{"address", mismatch.address},
                              {"written", Hex(mismatch.written)},
                              {"read", Hex(mismatch.held)}});

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "calib/calib_block.h"
-#include "config/backup.h"
-#include "config/device_profile.h"
-#include "config/write_verification.h"
+#include "keep/backup.h"
+#include "keep/device_profile.h"
+#include "keep/write_verification.h"
 #include "link/monitor.h"
 
 #include <QJsonArray>
@@ -30,22 +30,22 @@ std::vector<std::uint16_t> ConfigurationAddresses(int model);
 
 // "firmware" ("02.04.0017") and "firmware_date" ("2022-03-14") of words read at
 // FirmwareAddresses.
-void AddFirmware(QJsonObject& object, int model, const config::WordMap& words);
+void AddFirmware(QJsonObject& object, int model, const keep::WordMap& words);
 
 // What words read at ConfigurationAddresses say: "model", "configured", and for a configured
 // device the keys a profile gives its settings ("sensor", "range", "output", "linear_emf", ...)
 // with "sensor_name".
-void AddConfiguration(QJsonObject& object, int model, const config::WordMap& words);
+void AddConfiguration(QJsonObject& object, int model, const keep::WordMap& words);
 
 // "gains", "offsets" and "references" of the model's family, as the device keeps them.
 QJsonObject CalibrationObject(const calib::CalibBlock& block, int model);
 
 // The backup as 'backups' lists it: id, time, model, port, operation, action and summary.
-QJsonObject BackupObject(const config::Backup& backup);
+QJsonObject BackupObject(const keep::Backup& backup);
 
 // Each word a check after a write found otherwise: address, written and read, the bytes as a
 // backup writes them.
-QJsonArray MismatchesArray(const std::vector<config::WordMismatch>& mismatches);
+QJsonArray MismatchesArray(const std::vector<keep::WordMismatch>& mismatches);
 
 // A monitor cycle: "time", its start, and "values" by address ("0x0500"), null for no reply.
 QJsonObject MonitorObject(std::chrono::system_clock::time_point start, const MonitorCycle& cycle);

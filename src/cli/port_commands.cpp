@@ -7,8 +7,8 @@
 #include "cli/json_results.h"
 #include "cli/port_runs.h"
 #include "cli/qt_core.h"
-#include "config/device_words.h"
-#include "config/profile_file.h"
+#include "keep/device_words.h"
+#include "keep/profile_file.h"
 #include "link/port_number.h"
 
 namespace zelto::cli {
@@ -41,11 +41,11 @@ int RunIdentify(const Invocation& invocation, Output& output) {
     const int connected = session.Connect();
     if (connected != kExitSuccess || !run.output.Json())
       return connected;
-    config::WordMap words;
+    keep::WordMap words;
     const auto read =
-        config::ReadDeviceWords(session.GetLink(), reporter, FirmwareAddresses(), words);
+        keep::ReadDeviceWords(session.GetLink(), reporter, FirmwareAddresses(), words);
     QJsonObject& result = run.output.Result();
-    result.insert("model", config::ModelJson(model));
+    result.insert("model", keep::ModelJson(model));
     AddFirmware(result, model, words);
     return session.ExitCode(ExitCodeFor(read));
   });

@@ -7,12 +7,12 @@
 #include "cli/json_results.h"
 #include "cli/port_runs.h"
 #include "cli/trace_config_view.h"
-#include "config/device_words.h"
-#include "config/profile_diff.h"
-#include "config/profile_file.h"
-#include "config/profile_texts.h"
 #include "config/read_summary.h"
 #include "config/write_sequences.h"
+#include "keep/device_words.h"
+#include "keep/profile_diff.h"
+#include "keep/profile_file.h"
+#include "keep/profile_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -29,8 +29,8 @@ int ProfileFailure(Output& output, const std::string& path, const std::string& r
 }
 
 int Refused(Output& output, const std::string& path,
-            const std::vector<config::ProfileRefusal>& refused) {
-  for (const config::ProfileRefusal& refusal : refused)
+            const std::vector<keep::ProfileRefusal>& refused) {
+  for (const keep::ProfileRefusal& refusal : refused)
     ProfileFailure(output, path, refusal.reason, kExitUsage);
   return kExitUsage;
 }
@@ -39,13 +39,13 @@ int Refused(Output& output, const std::string& path,
 // as, and the profile, whose settings every rule has accepted once.
 struct ProfileRun {
   GlobalOptions options;
-  config::Profile profile;
+  keep::Profile profile;
 };
 
 // The settings of the profile through the window's validated assignments, which show the
 // configuration dump of the port's trace.
 config::WriteSettings SettingsFor(const ProfileRun& prepared, config::ConfigView& view) {
-  return config::SettingsOfProfile(prepared.profile, view).settings;
+  return keep::SettingsOfProfile(prepared.profile, view).settings;
 }
 
 // The profile of --profile through the window's validated assignments; the exit code when it
@@ -64,21 +64,21 @@ std::variant<ProfileRun, int> PrepareProfile(const Invocation& invocation, Outpu
     return UsageError(output, *reason);
 
   const std::string& path = file->second;
-  const auto loaded = config::LoadProfile(path);
-  if (const auto* error = std::get_if<config::ProfileFileError>(&loaded))
+  const auto loaded = keep::LoadProfile(path);
+  if (const auto* error = std::get_if<keep::ProfileFileError>(&loaded))
     return ProfileFailure(output, path, error->reason, kExitFileError);
-  const auto& text = std::get<config::ProfileText>(loaded);
+  const auto& text = std::get<keep::ProfileText>(loaded);
   if (!text.refused.empty())
     return Refused(output, path, text.refused);
   const int model = text.profile.model;
   if (invocation.options.modelGiven && invocation.options.model != model) {
     return ProfileFailure(output, path,
-                          "the profile is for model " + config::ModelText(model) +
-                              ", --model names " + config::ModelText(invocation.options.model),
+                          "the profile is for model " + keep::ModelText(model) +
+                              ", --model names " + keep::ModelText(invocation.options.model),
                           kExitUsage);
   }
   config::SilentConfigView silent;
-  const auto applied = config::SettingsOfProfile(text.profile, silent);
+  const auto applied = keep::SettingsOfProfile(text.profile, silent);
   if (!applied.refused.empty())
     return Refused(output, path, applied.refused);
   ProfileRun run{invocation.options, text.profile};
@@ -87,12 +87,11 @@ std::variant<ProfileRun, int> PrepareProfile(const Invocation& invocation, Outpu
 }
 
 // Why what the device holds cannot be kept as a profile file; nothing when it can.
-std::vector<std::string> UnsavableReasons(const config::DeviceProfile& decoded) {
+std::vector<std::string> UnsavableReasons(const keep::DeviceProfile& decoded) {
   std::vector<std::string> reasons = decoded.unexpressed;
-  const config::Profile& profile = decoded.profile;
-  for (const config::ProfileKey key : config::KeysAFileCannotHold(profile)) {
-    reasons.push_back(std::string(config::KeyName(key)) + " is " +
-                      config::ToolValueText(key, profile) +
+  const keep::Profile& profile = decoded.profile;
+  for (const keep::ProfileKey key : keep::KeysAFileCannotHold(profile)) {
+    reasons.push_back(std::string(keep::KeyName(key)) + " is " + keep::ToolValueText(key, profile) +
                       ", which a profile of this model and sensor cannot hold");
   }
   return reasons;
@@ -102,10 +101,10 @@ std::vector<std::string> UnsavableReasons(const config::DeviceProfile& decoded) 
 // object from the same words.
 int SaveDeviceProfile(const PortRun& run, Link& link, ConsoleReporter& reporter,
                       const std::string& path, int model) {
-  config::WordMap words;
+  keep::WordMap words;
   const auto addresses =
-      run.output.Json() ? ConfigurationAddresses(model) : config::ProfileWordAddresses(model);
-  if (const auto read = config::ReadDeviceWords(link, reporter, addresses, words);
+      run.output.Json() ? ConfigurationAddresses(model) : keep::ProfileWordAddresses(model);
+  if (const auto read = keep::ReadDeviceWords(link, reporter, addresses, words);
       read != config::DeviceOutcome::kDone) {
     return ExitCodeFor(read);
   }
@@ -114,18 +113,18 @@ int SaveDeviceProfile(const PortRun& run, Link& link, ConsoleReporter& reporter,
   AddConfiguration(result, model, words);
   result.insert("lines", LinesArray(reporter.KeptLines()));
 
-  const config::DeviceProfile decoded = config::DecodeDeviceProfile(model, words);
+  const keep::DeviceProfile decoded = keep::DecodeDeviceProfile(model, words);
   if (const auto reasons = UnsavableReasons(decoded); !reasons.empty()) {
     for (const std::string& reason : reasons)
       ProfileFailure(run.output, path, "not saved: " + reason, kExitFileError);
     return kExitFileError;
   }
-  if (const auto saved = config::SaveProfile(path, decoded.profile);
-      saved != calib::FileOutcome::kDone) {
-    reporter.ShowStatus(calib::FileFailureStatus(saved));
+  if (const auto saved = keep::SaveProfile(path, decoded.profile);
+      saved != files::FileOutcome::kDone) {
+    reporter.ShowStatus(files::FileFailureStatus(saved));
     return kExitFileError;
   }
-  reporter.ShowStatus(calib::kStatusFileWritten);
+  reporter.ShowStatus(files::kStatusFileWritten);
   result.insert("saved", JsonText(path));
   return kExitSuccess;
 }
@@ -186,25 +185,25 @@ int RunDiff(const Invocation& invocation, Output& output) {
       return UsageError(run.output, "the profile's configuration cannot be written");
     ConsoleReporter reporter(run.output);
     return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
-      config::WordMap device;
-      if (const auto read = config::ReadDeviceWords(session.GetLink(), reporter,
-                                                    config::AddressesOf(*written), device);
+      keep::WordMap device;
+      if (const auto read = keep::ReadDeviceWords(session.GetLink(), reporter,
+                                                  config::AddressesOf(*written), device);
           read != config::DeviceOutcome::kDone) {
         return ExitCodeFor(read);
       }
       reporter.ShowStatus(config::kStatusReadDone);
 
-      const auto comparison = config::CompareWithDevice(device, settings);
-      for (const config::FieldDifference& difference : comparison->differences) {
-        reporter.AddMemoLine(config::ToolLine(difference));
+      const auto comparison = keep::CompareWithDevice(device, settings);
+      for (const keep::FieldDifference& difference : comparison->differences) {
+        reporter.AddMemoLine(keep::ToolLine(difference));
         if (run.output.Json()) {
           run.output.Emit({{"field", JsonText(difference.field)},
                            {"device", JsonText(difference.device)},
                            {"profile", JsonText(difference.profile)}});
         }
       }
-      if (comparison->tables == config::TableComparison::kDifferent) {
-        reporter.AddMemoLine(config::TablesToolLine());
+      if (comparison->tables == keep::TableComparison::kDifferent) {
+        reporter.AddMemoLine(keep::TablesToolLine());
         if (run.output.Json())
           run.output.Emit({{"field", "tables"}});
       }

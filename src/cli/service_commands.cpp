@@ -48,7 +48,7 @@ int RunMemory(const Invocation& invocation, Output& output) {
       if (save == invocation.values.end())
         return kExitSuccess;
       const std::string path = run.FileFor(save->second);
-      if (calib::SaveEEImage(path, image, reporter) != calib::FileOutcome::kDone)
+      if (calib::SaveEEImage(path, image, reporter) != files::FileOutcome::kDone)
         return kExitFileError;
       run.output.Result().insert("saved", JsonText(path));
       return kExitSuccess;

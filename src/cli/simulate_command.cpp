@@ -1,7 +1,7 @@
 #include "cli/simulate_command.h"
 
-#include "calib/safe_file.h"
 #include "cli/exit_codes.h"
+#include "files/safe_file.h"
 #include "link/device_model.h"
 #include "sim/memory_image_file.h"
 #include "sim/simulator.h"
@@ -55,7 +55,7 @@ std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation
 // (unless its folder takes no new file, where it is written in place).
 bool SaveImage(const std::string& path, const sim::MemoryImage& image) {
   const std::span bytes(reinterpret_cast<const char*>(image.data()), image.size());
-  return calib::WriteFileSafely(path, bytes) == calib::FileOutcome::kDone;
+  return files::WriteFileSafely(path, bytes) == files::FileOutcome::kDone;
 }
 
 // Loads the image, or for a file that does not exist yet creates it from the device's own

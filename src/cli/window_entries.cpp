@@ -2,7 +2,7 @@
 
 #include "config/field_assignment.h"
 #include "config/nominal_currents.h"
-#include "config/profile_application.h"
+#include "keep/profile_application.h"
 
 #include <array>
 #include <cstdio>
@@ -34,13 +34,13 @@ std::string NominalCurrentRule(float nominal, double band) {
 std::variant<config::ConfigRecord, std::string> RecordForWrite(const WriteOptions& options,
                                                                int model,
                                                                config::ConfigView& view) {
-  config::Profile profile;
+  keep::Profile profile;
   profile.model = model;
   profile.sensor = options.sensor;
   profile.range = options.range;
   profile.linearEmf = options.lineFunc;
   profile.output = options.switches.outputRange;
-  const auto applied = config::SettingsOfProfile(profile, view);
+  const auto applied = keep::SettingsOfProfile(profile, view);
   if (!applied.refused.empty())
     return applied.refused.front().reason;
   return applied.settings.record;
@@ -50,8 +50,8 @@ std::variant<config::ConfigRecord, std::string> RecordForCorrection(const Correc
                                                                     int model,
                                                                     config::ConfigView& view) {
   config::ConfigRecord record;
-  config::SelectModelAndSensor(record, model, options.sensor, config::kOutput4To20, view);
-  if (auto reason = config::AssignRange(record, options.range, config::kOutput4To20, view))
+  keep::SelectModelAndSensor(record, model, options.sensor, config::kOutput4To20, view);
+  if (auto reason = keep::AssignRange(record, options.range, config::kOutput4To20, view))
     return *reason;
   constexpr std::string_view kTemperatureRule = "T1 and T2 must lie within the range, T1 below T2";
   // T1 may only move below T2, so T2 goes first when T1 is not below the current T2.

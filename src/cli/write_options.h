@@ -2,7 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "config/memory_words.h"
-#include "config/profile.h"
+#include "keep/profile.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +11,7 @@
 
 namespace zelto::cli {
 
-using config::WholeRange;
+using keep::WholeRange;
 
 // write --sensor CODE [--range LO..HI] [--output 0-5|0-20|4-20] [--linear-emf] [--cold-junction]
 //       [--scheme 4|3|2] [--sqrt] [--sensor-break]

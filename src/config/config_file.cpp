@@ -1,8 +1,8 @@
 #include "config/config_file.h"
 
-#include "config/formatted_input.h"
 #include "config/real_conversion.h"
-#include "config/regular_file.h"
+#include "files/formatted_input.h"
+#include "files/regular_file.h"
 
 #include <sstream>
 
@@ -10,13 +10,13 @@ namespace zelto::config {
 namespace {
 
 // A record is read when both its label and its value are.
-std::optional<int32_t> IntegerRecord(FormattedInput& input) {
+std::optional<int32_t> IntegerRecord(files::FormattedInput& input) {
   if (!input.SkipWord())
     return std::nullopt;
   return input.Integer();
 }
 
-std::optional<int32_t> RangeRecord(FormattedInput& input) {
+std::optional<int32_t> RangeRecord(files::FormattedInput& input) {
   if (!input.SkipWord())
     return std::nullopt;
   const auto value = input.Real();
@@ -29,14 +29,14 @@ std::optional<int32_t> RangeRecord(FormattedInput& input) {
 
 ConfigFileOutcome ReadNameF(const std::string& path, ConfigRecord& record) {
   // One byte more than the largest file, to see a larger one.
-  const auto bytes = ReadFileStart(path, kLargestConfigFile + 1);
+  const auto bytes = files::ReadFileStart(path, kLargestConfigFile + 1);
   if (!bytes)
     return ConfigFileOutcome::kCannotOpen;
   if (bytes->size() > kLargestConfigFile)
     return ConfigFileOutcome::kBadFormat;
 
   std::istringstream file(std::string(bytes->begin(), bytes->end()));
-  FormattedInput input(file);
+  files::FormattedInput input(file);
   int read = 0;
   if (const auto device = IntegerRecord(input)) {
     record.Device = static_cast<uint8_t>(*device);

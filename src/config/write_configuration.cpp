@@ -1,5 +1,5 @@
 // The configuration write for both device families.
-#include "config/backup_words.h"
+#include "config/configuration_plans.h"
 #include "config/device_range.h"
 #include "config/nominal_currents.h"
 #include "config/record_validation.h"

@@ -1,6 +1,6 @@
 // The window's profiles: saved from what the controls hold, opened through the handlers a
 // user's choices run, and on the device the same words as the tool writes from the same file.
-#include "config/profile_file.h"
+#include "keep/profile_file.h"
 #include "run_program.h"
 #include "window_test_support.h"
 
@@ -36,12 +36,12 @@ sim::MemoryImage WrittenByTheTool(int model, const QString& profile, const QStri
   return device.Memory();
 }
 
-config::Profile ProfileIn(const QString& path) {
-  const auto loaded = config::LoadProfile(path.toStdString());
-  EXPECT_TRUE(std::holds_alternative<config::ProfileText>(loaded)) << path.toStdString();
-  return std::holds_alternative<config::ProfileText>(loaded)
-             ? std::get<config::ProfileText>(loaded).profile
-             : config::Profile{};
+keep::Profile ProfileIn(const QString& path) {
+  const auto loaded = keep::LoadProfile(path.toStdString());
+  EXPECT_TRUE(std::holds_alternative<keep::ProfileText>(loaded)) << path.toStdString();
+  return std::holds_alternative<keep::ProfileText>(loaded)
+             ? std::get<keep::ProfileText>(loaded).profile
+             : keep::Profile{};
 }
 
 using WindowOn = testing::OnSimulator;

@@ -61,7 +61,7 @@ class Files : public ::testing::Test, protected testing::ScratchFolder {
     EXPECT_EQ(std::string_view(name).ends_with(".bin")
                   ? LoadCalibrationBin(path, block, kVelmor, show, memo)
                   : LoadCalibrationText(path, block, kVelmor, show, memo),
-              FileOutcome::kBadFormat)
+              files::FileOutcome::kBadFormat)
         << name;
     EXPECT_EQ(memo.statuses, (Lines{"Неверный формат файла"})) << name;
     return block;
@@ -72,10 +72,10 @@ class Files : public ::testing::Test, protected testing::ScratchFolder {
 
 TEST_F(Files, ABinaryFileRestoresAll72Bytes) {
   const std::string path = PathOf("calibration.bin");
-  ASSERT_EQ(SaveCalibrationBin(path, Distinct(), memo), FileOutcome::kDone);
+  ASSERT_EQ(SaveCalibrationBin(path, Distinct(), memo), files::FileOutcome::kDone);
   EXPECT_EQ(Contents(path).size(), 72u);
   CalibBlock loaded{};
-  ASSERT_EQ(LoadCalibrationBin(path, loaded, kDastra, true, memo), FileOutcome::kDone);
+  ASSERT_EQ(LoadCalibrationBin(path, loaded, kDastra, true, memo), files::FileOutcome::kDone);
   EXPECT_EQ(loaded, Distinct());  // pair 3 and Ref[18..19] included
   EXPECT_EQ(memo.statuses, (Lines{"Файл записан", "Файл записан"}));
   EXPECT_EQ(memo.memo, CalibrationLines(loaded, kDastra));
@@ -83,13 +83,14 @@ TEST_F(Files, ABinaryFileRestoresAll72Bytes) {
 
 TEST_F(Files, TheTextFileHoldsPairsThenReferencesFourToALine) {
   const std::string path = PathOf("neutral.txt");
-  ASSERT_EQ(SaveCalibrationText(path, NeutralVelmor(), kVelmor, false, memo), FileOutcome::kDone);
+  ASSERT_EQ(SaveCalibrationText(path, NeutralVelmor(), kVelmor, false, memo),
+            files::FileOutcome::kDone);
   EXPECT_EQ(Contents(path),
             "1.000000  0.000000\n1.000000  0.000000\n1.000000  0.000000\n1.000000  0.000000\n"
             "2635  15058  2635  12554\n22571  32686  42913  53249\n3480  13406  23428  33554\n"
             "43787  65535  0  0\n0  0  0  0\n");
   CalibBlock loaded = Distinct();
-  ASSERT_EQ(LoadCalibrationText(path, loaded, kVelmor, false, memo), FileOutcome::kDone);
+  ASSERT_EQ(LoadCalibrationText(path, loaded, kVelmor, false, memo), files::FileOutcome::kDone);
   EXPECT_EQ(loaded, NeutralVelmor());
   EXPECT_TRUE(memo.statuses.empty());
 
@@ -99,7 +100,7 @@ TEST_F(Files, TheTextFileHoldsPairsThenReferencesFourToALine) {
   oneLine.replace(oneLine.find("65535"), 5, "-1");
   loaded = Distinct();
   ASSERT_EQ(LoadCalibrationText(Write("one-line.txt", oneLine), loaded, kVelmor, false, memo),
-            FileOutcome::kDone);
+            files::FileOutcome::kDone);
   EXPECT_EQ(loaded, NeutralVelmor());
 }
 
@@ -115,12 +116,12 @@ TEST_F(Files, ATextFileWithNaNsAndInfinitiesLoadsBack) {
   block.Pairs[4] = std::numeric_limits<float>::max();
   block.Pairs[5] = 0.1234564f;  // six decimals kept
   const std::string path = PathOf("erased.txt");
-  ASSERT_EQ(SaveCalibrationText(path, block, kVelmor, false, memo), FileOutcome::kDone);
+  ASSERT_EQ(SaveCalibrationText(path, block, kVelmor, false, memo), files::FileOutcome::kDone);
   const std::string text = Contents(path);
   ASSERT_TRUE(text.starts_with("-nan  nan\ninf  -inf\n")) << text;
 
   CalibBlock loaded{};
-  ASSERT_EQ(LoadCalibrationText(path, loaded, kVelmor, false, memo), FileOutcome::kDone);
+  ASSERT_EQ(LoadCalibrationText(path, loaded, kVelmor, false, memo), files::FileOutcome::kDone);
   EXPECT_TRUE(std::isnan(loaded.Pairs[0]) && std::signbit(loaded.Pairs[0]));
   EXPECT_TRUE(std::isnan(loaded.Pairs[1]) && !std::signbit(loaded.Pairs[1]));
   EXPECT_EQ(loaded.Pairs[2], std::numeric_limits<float>::infinity());
@@ -165,14 +166,14 @@ TEST_F(Files, WhatCannotBeOpenedOrIsNoFileChangesNothing) {
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   CalibBlock block = Distinct();
   EXPECT_EQ(LoadCalibrationBin(PathOf("missing.bin"), block, kVelmor, false, memo),
-            FileOutcome::kCannotOpen);
-  EXPECT_EQ(LoadCalibrationText("", block, kVelmor, false, memo), FileOutcome::kCannotOpen);
-  EXPECT_EQ(LoadCalibrationBin(pipe, block, kVelmor, false, memo), FileOutcome::kCannotOpen);
+            files::FileOutcome::kCannotOpen);
+  EXPECT_EQ(LoadCalibrationText("", block, kVelmor, false, memo), files::FileOutcome::kCannotOpen);
+  EXPECT_EQ(LoadCalibrationBin(pipe, block, kVelmor, false, memo), files::FileOutcome::kCannotOpen);
   EXPECT_EQ(SaveCalibrationBin(PathOf("no/such/folder.bin"), block, memo),
-            FileOutcome::kCannotOpen);
-  EXPECT_EQ(SaveCalibrationBin(pipe, block, memo), FileOutcome::kCannotOpen);
-  EXPECT_EQ(SaveEEImage("", EEImage{}, memo), FileOutcome::kCannotOpen);
-  EXPECT_EQ(SaveEEImage(PathOf(""), EEImage{}, memo), FileOutcome::kCannotOpen);  // a folder
+            files::FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveCalibrationBin(pipe, block, memo), files::FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveEEImage("", EEImage{}, memo), files::FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveEEImage(PathOf(""), EEImage{}, memo), files::FileOutcome::kCannotOpen);  // a folder
   struct stat status {};
   ASSERT_EQ(stat(pipe.c_str(), &status), 0);
   EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "replaced by a plain file";
@@ -185,9 +186,9 @@ TEST_F(Files, AFailedAtomicSaveLeavesTheOldFileIntactAndSaysSo) {
   const std::string calibration = Write("calibration.txt", "the old text");
   {
     const FileSizeLimit limit(4);
-    EXPECT_EQ(SaveEEImage(image, EEImage{}, memo), FileOutcome::kWriteFailed);
+    EXPECT_EQ(SaveEEImage(image, EEImage{}, memo), files::FileOutcome::kWriteFailed);
     EXPECT_EQ(SaveCalibrationText(calibration, Distinct(), kVelmor, false, memo),
-              FileOutcome::kWriteFailed);
+              files::FileOutcome::kWriteFailed);
   }
   EXPECT_EQ(memo.statuses, Lines(2, "Ошибка записи файла"));
   EXPECT_EQ(Contents(image), "the old image");
@@ -258,16 +259,16 @@ TEST_F(Files, ASaveIntoAFolderThatTakesNoNewFileWritesTheFileInPlace) {
 
   EEImage bytes{};
   bytes[0] = 0x5A;
-  ASSERT_EQ(SaveEEImage(image, bytes, memo), FileOutcome::kDone);
+  ASSERT_EQ(SaveEEImage(image, bytes, memo), files::FileOutcome::kDone);
   EXPECT_EQ(Contents(image), std::string(reinterpret_cast<const char*>(bytes.data()), 512));
   struct stat status {};
   ASSERT_EQ(stat(image.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
   // Shorter contents than before leave nothing of the old behind.
-  ASSERT_EQ(SaveCalibrationBin(image, Distinct(), memo), FileOutcome::kDone);
+  ASSERT_EQ(SaveCalibrationBin(image, Distinct(), memo), files::FileOutcome::kDone);
   EXPECT_EQ(Contents(image).size(), 72u);
   // A new file has no place there.
-  EXPECT_EQ(SaveEEImage(PathOf("fixed/new.bin"), bytes, memo), FileOutcome::kCannotOpen);
+  EXPECT_EQ(SaveEEImage(PathOf("fixed/new.bin"), bytes, memo), files::FileOutcome::kCannotOpen);
   EXPECT_FALSE(std::filesystem::exists(PathOf("fixed/new.bin")));
   EXPECT_EQ(memo.statuses, (Lines{"Файл записан", "Error open file"}));
 
@@ -275,7 +276,7 @@ TEST_F(Files, ASaveIntoAFolderThatTakesNoNewFileWritesTheFileInPlace) {
   {
     const FileSizeLimit limit(4);
     EXPECT_EQ(SaveCalibrationText(calibration, Distinct(), kVelmor, false, memo),
-              FileOutcome::kWriteFailed);
+              files::FileOutcome::kWriteFailed);
   }
   EXPECT_EQ(memo.statuses, (Lines{"Ошибка записи файла"}));
   EXPECT_NE(Contents(calibration), "the old text");
@@ -287,7 +288,7 @@ TEST_F(Files, ASaveThroughALinkReplacesItsTargetAndKeepsThePermissions) {
   std::filesystem::create_symlink(target, PathOf("link.bin"));
   EEImage image{};
   image[511] = 0x7E;
-  ASSERT_EQ(SaveEEImage(PathOf("link.bin"), image, memo), FileOutcome::kDone);
+  ASSERT_EQ(SaveEEImage(PathOf("link.bin"), image, memo), files::FileOutcome::kDone);
   EXPECT_TRUE(std::filesystem::is_symlink(PathOf("link.bin")));
   EXPECT_EQ(Contents(target), std::string(reinterpret_cast<const char*>(image.data()), 512));
   struct stat status {};

@@ -1,6 +1,6 @@
 // zelto-cli's backups before every write, backups and restore, against a simulator of the
 // test's own. What a backup holds and when a restore is refused: the backup tests.
-#include "config/backup.h"
+#include "keep/backup.h"
 #include "sim/simulator.h"
 #include "tool_test_support.h"
 
@@ -36,12 +36,12 @@ class ToolBackups : public ::testing::Test, protected OwnDataFolder {
     }
     return files;
   }
-  config::Backup FileOf(const std::string& id) const {
+  keep::Backup FileOf(const std::string& id) const {
     const std::string text = testing::Contents(BackupFolder() + "/" + id + ".json");
-    auto parsed = config::BackupFromJson(text);
-    EXPECT_TRUE(std::holds_alternative<config::Backup>(parsed)) << text;
-    return std::holds_alternative<config::Backup>(parsed) ? std::get<config::Backup>(parsed)
-                                                          : config::Backup{};
+    auto parsed = keep::BackupFromJson(text);
+    EXPECT_TRUE(std::holds_alternative<keep::Backup>(parsed)) << text;
+    return std::holds_alternative<keep::Backup>(parsed) ? std::get<keep::Backup>(parsed)
+                                                        : keep::Backup{};
   }
 
   sim::Simulator sim_{kDastra};
@@ -72,7 +72,7 @@ TEST_F(ToolBackups, AWriteKeepsABackupThatBackupsListsAndRestoreWritesBack) {
   EXPECT_NE(id.find("-" + port + "-"), std::string::npos) << id;
   EXPECT_EQ(Files(), (std::vector<std::string>{id + ".json"}));
 
-  const config::Backup file = FileOf(id);
+  const keep::Backup file = FileOf(id);
   EXPECT_EQ(file.id, id);
   EXPECT_EQ(file.model, kDastra);
   EXPECT_EQ(file.port, sim_.Path());

@@ -1,6 +1,6 @@
 // zelto-cli write --profile, read --save-profile and diff against a simulated transmitter.
-#include "config/profile_diff.h"
-#include "config/profile_file.h"
+#include "keep/profile_diff.h"
+#include "keep/profile_file.h"
 #include "sim/simulator.h"
 #include "tool_test_support.h"
 #include "window_settings.h"
@@ -28,8 +28,8 @@ class ProfileTool : public ::testing::Test, protected testing::ScratchFolder {
   // The profile the window would save for the choices, as a file.
   std::string SavedByTheWindow(const WindowChoices& choices, const std::string& name) {
     const std::string path = PathOf(name);
-    EXPECT_EQ(config::SaveProfile(path, config::ProfileFromSettings(WindowSettings(choices))),
-              calib::FileOutcome::kDone);
+    EXPECT_EQ(keep::SaveProfile(path, keep::ProfileFromSettings(WindowSettings(choices))),
+              files::FileOutcome::kDone);
     return path;
   }
 
@@ -37,10 +37,10 @@ class ProfileTool : public ::testing::Test, protected testing::ScratchFolder {
   std::unique_ptr<sim::Simulator> sim_;
 };
 
-config::Profile Loaded(const std::string& path) {
-  const auto loaded = config::LoadProfile(path);
-  EXPECT_TRUE(std::holds_alternative<config::ProfileText>(loaded)) << path;
-  if (const auto* text = std::get_if<config::ProfileText>(&loaded)) {
+keep::Profile Loaded(const std::string& path) {
+  const auto loaded = keep::LoadProfile(path);
+  EXPECT_TRUE(std::holds_alternative<keep::ProfileText>(loaded)) << path;
+  if (const auto* text = std::get_if<keep::ProfileText>(&loaded)) {
     EXPECT_TRUE(text->refused.empty());
     return text->profile;
   }
@@ -72,9 +72,9 @@ TEST_F(ProfileTool, AWindowsProfileWritesItsWordsAndReadsBackAsTheSameProfile) {
     EXPECT_EQ(read.exitCode, 0) << choices.name << "\n" << read.err;
     EXPECT_EQ(LinesOf(read.out), LinesOf(Run({"--model", model, "read"}).out)) << choices.name;
     EXPECT_EQ(LastLine(read.err), "Файл записан");
-    const config::Profile window = Loaded(saved);
-    const config::Profile device = Loaded(back);
-    EXPECT_TRUE(config::DiffProfiles(device, window).empty()) << choices.name;
+    const keep::Profile window = Loaded(saved);
+    const keep::Profile device = Loaded(back);
+    EXPECT_TRUE(keep::DiffProfiles(device, window).empty()) << choices.name;
     if (!choices.lineFunc) {
       EXPECT_EQ(device, window) << choices.name;
     }

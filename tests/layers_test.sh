@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Includes run only down the layers: each folder of src/ includes its own headers and those of
+# the folders below it, never one above or beside it.   layers_test.sh SOURCE_DIR
+set -euo pipefail
+cd "$1/src"
+
+declare -A below=(
+  [link]=""
+  [sim]=""
+  [files]="link"
+  [config]="files link"
+  [calib]="config files link"
+  [keep]="calib config files link"
+  [app]="keep calib config files link sim"
+  [cli]="keep calib config files link sim"
+)
+
+status=0
+for folder in */; do
+  folder="${folder%/}"
+  if [[ ! -v below[$folder] ]]; then
+    echo "src/$folder has no place in the layers of $0" >&2
+    status=1
+    continue
+  fi
+  allowed=" $folder ${below[$folder]} "
+  while IFS=: read -r file line included; do
+    room="${included%%/*}"
+    if [[ "$allowed" != *" $room "* ]]; then
+      echo "src/$file:$line includes $included, which is not below $folder" >&2
+      status=1
+    fi
+  done < <(grep -rnoE '^#include "[a-z_]+/[^"]+"' "$folder" |
+    sed -E 's/^([^:]+):([0-9]+):#include "([^"]+)"/\1:\2:\3/')
+done
+exit "$status"

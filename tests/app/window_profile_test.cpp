@@ -4,10 +4,12 @@
 #include "run_program.h"
 #include "window_test_support.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 namespace zelto::app {
@@ -92,6 +94,60 @@ TEST(Profiles, AnOpenedProfileSetsTheViewsAndWritesWhatTheToolWrites) {
   EXPECT_NE(dastra.sim.Memory(), sim::Simulator(kDastra2).Memory());
   EXPECT_EQ(WrittenByTheTool(kDastra2, profile), dastra.sim.Memory());
 }
+
+// A profile of another model, opened from the File menu while the port is open and no device
+// is connected: the window changes model as the user's pick from the device list does.
+struct OtherModel {
+  const char* name;
+  int shown;  // the model selected before
+  int profileModel;
+  const char* profile;
+  const char* sensorList;  // the list the window must show then
+};
+
+class OtherModelsProfile : public ::testing::TestWithParam<OtherModel> {};
+
+TEST_P(OtherModelsProfile, SwitchesTheWindowAndWritesWhatTheToolWrites) {
+  const OtherModel& c = GetParam();
+  WindowOn on(c.profileModel);
+  testing::Pick(*Find<QComboBox>(on.window, "TypeDevice"), c.shown);
+  on.Click("Connect");
+  ASSERT_TRUE(on.window.Link().IsPortOpen());
+  const QString profile = on.File("profile.json");
+  testing::WriteFile(profile, c.profile);
+  on.answers << profile;
+  Find<QAction>(on.window, "OpenProfile")->trigger();
+  EXPECT_TRUE(on.shown.isEmpty()) << on.shown.join('\n').toStdString();
+
+  EXPECT_EQ(Find<QComboBox>(on.window, "TypeDevice")->currentIndex(), c.profileModel);
+  for (const char* list : {"TypeSensor_0", "TypeSensor_1", "TypeSensor_2"})
+    EXPECT_EQ(Find<QComboBox>(on.window, list)->isVisible(), std::string(list) == c.sensorList)
+        << list;
+  const bool velmor = c.profileModel == kVelmor;
+  EXPECT_EQ(Find<QWidget>(on.window, "PanSetVelmor6")->isVisible(), velmor);
+  const auto* pages = Find<QTabWidget>(on.window, "Function");
+  EXPECT_EQ(pages->currentWidget()->objectName() == "Correction", !velmor);
+  EXPECT_EQ(on.window.Config().Device, c.profileModel);
+
+  on.Click("OpenDev");
+  ASSERT_TRUE(on.window.Link().IsDeviceConnected()) << on.Status().toStdString();
+  on.Click("WriteToCom");
+  EXPECT_EQ(on.Status(), "Запись завершена");
+  EXPECT_EQ(WrittenByTheTool(c.profileModel, profile), on.sim.Memory());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, OtherModelsProfile,
+    ::testing::Values(OtherModel{"DastraOverVelmor", kVelmor, kDastra2,
+                                 R"({"format": "zelto-profile", "version": 1, "model": "dastra-2",
+                       "sensor": 11, "range": [-50, 600], "linear_emf": true})",
+                                 "TypeSensor_1"},
+                      OtherModel{"VelmorOverDastra", kDastra2, kVelmor,
+                                 R"({"format": "zelto-profile", "version": 1, "model": "velmor-7",
+                       "sensor": 20, "range": [10, 300], "output": "0-20", "scheme": 3,
+                       "sqrt": true})",
+                                 "TypeSensor_2"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Profiles, RefusedValuesAreListedOnceAndAnotherModelWaitsForTheDeviceToGo) {
   WindowOn velmor(kVelmor);

@@ -2,12 +2,18 @@
 // its own, shared by the windows it starts one after the other.
 #include "window_test_support.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/stat.h>
 
 namespace zelto::app {
 namespace {
@@ -49,6 +55,8 @@ class Remembered : public ::testing::Test {
     window.FinishStart();
     return Find<QComboBox>(window, "SetComN")->currentText();
   }
+
+  QString ConfigFolder() const { return config_.path(); }
 
   sim::Simulator sim{kVelmor};
   bool simulatorPlugged = true;
@@ -108,6 +116,75 @@ TEST_F(Remembered, APortAskedForByNameWinsAndOneThatHasGoneIsForgottenQuietly) {
   EXPECT_EQ(ChosenPort(window), "COM1");
   EXPECT_TRUE(shown.isEmpty());
 }
+
+// Something at the settings file's place, or at its lock file's, that is no file to read and
+// replace: the window starts with defaults, says so, and leaves it as it found it.
+struct NoSettingsFile {
+  const char* name;
+  const char* path;  // under the configuration folder's zelto/
+  std::function<void(const std::string& path)> make;
+};
+
+class UnusableSettings : public Remembered, public ::testing::WithParamInterface<NoSettingsFile> {};
+
+namespace fs = std::filesystem;
+
+// What a path is, as lstat sees it, and what it holds when it is a file.
+std::string KindOf(const std::string& path) {
+  const fs::file_status status = fs::symlink_status(path);
+  switch (status.type()) {
+    case fs::file_type::fifo:
+      return "fifo";
+    case fs::file_type::directory:
+      return "folder";
+    case fs::file_type::symlink:
+      return "link to " + fs::read_symlink(path).string();
+    case fs::file_type::regular:
+      return "file of " + std::to_string(fs::file_size(path));
+    default:
+      return "other";
+  }
+}
+
+TEST_P(UnusableSettings, LetTheWindowStartAndCloseWithDefaultsAndStayAsTheyAre) {
+  const std::string folder = QFile::encodeName(ConfigFolder()).toStdString() + "/zelto";
+  fs::create_directories(folder);
+  const std::string path = folder + "/" + GetParam().path;
+  GetParam().make(path);
+  const std::string before = KindOf(path);
+  {
+    TZelto window("Velmor7", Machine());
+    window.show();
+    window.FinishStart();
+    EXPECT_EQ(testing::Status(window), "Файл настроек не используется: настройки по умолчанию");
+    auto* backups = Find<QAction>(window, "BackupBeforeWrite");
+    EXPECT_TRUE(backups->isChecked());  // the default, whatever a file there says
+    backups->setChecked(false);
+    window.close();
+  }
+  EXPECT_EQ(KindOf(path), before);
+  if (std::string(GetParam().path) != "zelto.conf") {
+    EXPECT_FALSE(fs::exists(folder + "/zelto.conf")) << "nothing written beside the lock";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, UnusableSettings,
+    ::testing::Values(
+        NoSettingsFile{"Fifo", "zelto.conf",
+                       [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }},
+        NoSettingsFile{"LinkToADevice", "zelto.conf",
+                       [](const std::string& path) { fs::create_symlink("/dev/null", path); }},
+        NoSettingsFile{"TooLarge", "zelto.conf",
+                       [](const std::string& path) {
+                         std::ofstream(path) << "[switches]\nBackupBeforeWrite=false\n"
+                                             << std::string(2 * 1024 * 1024, ';') << "\n";
+                       }},
+        NoSettingsFile{"FifoLock", "zelto.conf.lock",
+                       [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }},
+        NoSettingsFile{"FolderLock", "zelto.conf.lock",
+                       [](const std::string& path) { fs::create_directory(path); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zelto::app

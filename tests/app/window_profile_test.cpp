@@ -103,6 +103,8 @@ struct OtherModel {
   int profileModel;
   const char* profile;
   const char* sensorList;  // the list the window must show then
+
+  friend void PrintTo(const OtherModel& c, std::ostream* out) { *out << c.name; }
 };
 
 class OtherModelsProfile : public ::testing::TestWithParam<OtherModel> {};

@@ -123,6 +123,8 @@ struct NoSettingsFile {
   const char* name;
   const char* path;  // under the configuration folder's zelto/
   std::function<void(const std::string& path)> make;
+
+  friend void PrintTo(const NoSettingsFile& c, std::ostream* out) { *out << c.name; }
 };
 
 class UnusableSettings : public Remembered, public ::testing::WithParamInterface<NoSettingsFile> {};

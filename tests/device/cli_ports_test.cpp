@@ -274,11 +274,11 @@ TEST_F(SeveralPorts, LookForTheSystemsPortsOnceBeforeTheyStart) {
 }
 
 TEST_F(SeveralPorts, ARecordingOntoAFullDiskStopsEveryPortWithExitFive) {
-  const ProgramResult full = testing::RunThroughShell(
-      kCli, "",
-      {"--model", "dastra-2", "--port", Sim(0).Path(), "--port", Sim(1).Path(), "monitor",
-       "--csv", "--count", "0"},
-      ">/dev/full");
+  const ProgramResult full =
+      testing::RunThroughShell(kCli, "",
+                               {"--model", "dastra-2", "--port", Sim(0).Path(), "--port",
+                                Sim(1).Path(), "monitor", "--csv", "--count", "0"},
+                               ">/dev/full");
   EXPECT_EQ(full.exitCode, 5) << full.err;
   EXPECT_NE(full.err.find("\tОшибка записи файла\n"), std::string::npos) << full.err;
 

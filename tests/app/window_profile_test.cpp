@@ -63,7 +63,7 @@ TEST(Profiles, WhatTheWindowSavesTheToolWritesToTheSameWords) {
   Find<QCheckBox>(velmor.window, "SetSqrt")->setChecked(true);
   velmor.Click("WriteToCom");
   velmor.answers << velmor.File("velmor.json");
-  velmor.window.SaveProfileClick();
+  Find<QAction>(velmor.window, "SaveProfile")->trigger();
   EXPECT_EQ(velmor.Status(), "Файл записан");
 
   EXPECT_NE(velmor.sim.Memory(), sim::Simulator(kVelmor).Memory());  // the write took
@@ -80,7 +80,7 @@ TEST(Profiles, AnOpenedProfileSetsTheViewsAndWritesWhatTheToolWrites) {
                      R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 11,
                 "range": [-50, 600], "linear_emf": true})");
   dastra.answers << profile;
-  dastra.window.OpenProfileClick();  // with no device connected
+  Find<QAction>(dastra.window, "OpenProfile")->trigger();  // with the port closed
   EXPECT_TRUE(dastra.shown.isEmpty()) << dastra.shown.join('\n').toStdString();
   EXPECT_EQ(Find<QComboBox>(dastra.window, "TypeDevice")->currentIndex(), kDastra2);
   EXPECT_TRUE(Find<QComboBox>(dastra.window, "TypeSensor_1")->isVisible());
@@ -163,7 +163,7 @@ TEST(Profiles, RefusedValuesAreListedOnceAndAnotherModelWaitsForTheDeviceToGo) {
       velmor.File("newer.json"),
       R"({"format": "zelto-profile", "version": 2, "model": "dastra-2", "sensor": 3})");
   velmor.answers << velmor.File("wide.json");
-  velmor.window.OpenProfileClick();
+  Find<QAction>(velmor.window, "OpenProfile")->trigger();
   EXPECT_EQ(Find<QComboBox>(velmor.window, "TypeSensor_2")->currentIndex(), kTypeK);
   ASSERT_EQ(velmor.shown.size(), 1);
   EXPECT_TRUE(velmor.shown[0].startsWith("Не применено:\n")) << velmor.shown[0].toStdString();
@@ -173,8 +173,8 @@ TEST(Profiles, RefusedValuesAreListedOnceAndAnotherModelWaitsForTheDeviceToGo) {
   velmor.Connect();
   velmor.shown.clear();
   velmor.answers << velmor.File("dastra.json") << velmor.File("newer.json");
-  velmor.window.OpenProfileClick();
-  velmor.window.OpenProfileClick();
+  Find<QAction>(velmor.window, "OpenProfile")->trigger();
+  Find<QAction>(velmor.window, "OpenProfile")->trigger();
   EXPECT_EQ(velmor.shown,
             (QStringList{"Профиль для другого прибора (Dastra-2); чтобы открыть его, отключите "
                          "прибор",

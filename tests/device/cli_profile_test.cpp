@@ -118,8 +118,8 @@ TEST_F(ProfileTool, DiffNamesTheCorrectionAWriteOfTheProfileWouldWipe) {
   };
   const std::vector<Case> cases{{1,
                                  {"K", 1, 11, 0, 1000},
-                                 {"--model", "1", "correct", "--sensor", "11", "--range", "0..1000", "--t1", "100",
-                                  "--t2", "900", "--i1", "5.7", "--i2", "18.2"}},
+                                 {"--model", "1", "correct", "--sensor", "11", "--range", "0..1000",
+                                  "--t1", "100", "--t2", "900", "--i1", "5.7", "--i2", "18.2"}},
                                 {2, SampleChoices()[3], {}}};
   for (const Case& c : cases) {
     Simulate(c.model);

@@ -627,6 +627,10 @@ mA</translation>
         <source>Проверять после записи</source>
         <translation>Verify after writing</translation>
     </message>
+    <message>
+        <source>коррекция диапазона</source>
+        <translation>range correction</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -797,6 +801,10 @@ mA</translation>
     <message>
         <source>Ошибка проверки записи</source>
         <translation>Write verification failed</translation>
+    </message>
+    <message>
+        <source>Файл настроек не используется: настройки по умолчанию</source>
+        <translation>Settings file not used: defaults in effect</translation>
     </message>
 </context>
 </TS>

@@ -21,52 +21,68 @@ QString SwitchKey(const QString& name) {
 
 }  // namespace
 
-WindowSettings::WindowSettings()
-    : settings_(QFile::decodeName(QByteArray::fromStdString(files::SettingsFile())),
-                QSettings::IniFormat) {}
+WindowSettings::WindowSettings() {
+  if (files::SettingsFilesUsable()) {
+    settings_ = std::make_unique<QSettings>(
+        QFile::decodeName(QByteArray::fromStdString(files::SettingsFile())), QSettings::IniFormat);
+  }
+}
+
+QVariant WindowSettings::Value(const QString& key, const QVariant& fallback) const {
+  if (settings_)
+    return settings_->value(key, fallback);
+  return unkept_.value(key, fallback);
+}
+
+void WindowSettings::SetValue(const QString& key, const QVariant& value) {
+  if (settings_)
+    settings_->setValue(key, value);
+  else
+    unkept_.insert(key, value);
+}
 
 std::optional<std::string> WindowSettings::LastPortPath() const {
   // Bytes, as the system names the device.
-  const QByteArray path = settings_.value(kLastPort).toByteArray();
+  const QByteArray path = Value(kLastPort).toByteArray();
   if (path.isEmpty())
     return std::nullopt;
   return path.toStdString();
 }
 
 void WindowSettings::SetLastPortPath(const std::string& path) {
-  settings_.setValue(kLastPort, QByteArray::fromStdString(path));
+  SetValue(kLastPort, QByteArray::fromStdString(path));
 }
 
 QByteArray WindowSettings::Geometry() const {
-  return settings_.value(kGeometry).toByteArray();
+  return Value(kGeometry).toByteArray();
 }
 
 void WindowSettings::SetGeometry(const QByteArray& geometry) {
-  settings_.setValue(kGeometry, geometry);
+  SetValue(kGeometry, geometry);
 }
 
 QByteArray WindowSettings::MemoSplitter() const {
-  return settings_.value(kMemoSplitter).toByteArray();
+  return Value(kMemoSplitter).toByteArray();
 }
 
 void WindowSettings::SetMemoSplitter(const QByteArray& state) {
-  settings_.setValue(kMemoSplitter, state);
+  SetValue(kMemoSplitter, state);
 }
 
 QString WindowSettings::DialogFolder(const QString& dialog) const {
-  return settings_.value(DialogKey(dialog)).toString();
+  return Value(DialogKey(dialog)).toString();
 }
 
 void WindowSettings::SetDialogFolder(const QString& dialog, const QString& folder) {
-  settings_.setValue(DialogKey(dialog), folder);
+  SetValue(DialogKey(dialog), folder);
 }
 
 bool WindowSettings::Switch(const QString& name, bool fallback) const {
-  return settings_.value(SwitchKey(name), fallback).toBool();
+  return Value(SwitchKey(name), fallback).toBool();
 }
 
 void WindowSettings::SetSwitch(const QString& name, bool on) {
-  settings_.setValue(SwitchKey(name), on);
+  SetValue(SwitchKey(name), on);
 }
 
 }  // namespace zelto::app

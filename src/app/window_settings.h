@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <QVariantMap>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,10 +15,15 @@ namespace zelto::app {
 // window's geometry and the memo's splitter, the folder each file dialog was last in, and the
 // File menu's switches. Nothing of the configuration: the record, the device and sensor and the
 // line speed start afresh each time. Kept as INI text in $XDG_CONFIG_HOME/zelto/zelto.conf;
-// written as it changes and when the window goes.
+// written as it changes and when the window goes. When that is no file to read and replace (a
+// pipe, a device, a folder, or such a lock file beside it), the window starts with defaults and
+// what changes lasts for the run only: the file is neither read nor written.
 class WindowSettings {
  public:
   WindowSettings();
+
+  // False when the settings file could not be used and nothing will be written back.
+  bool Kept() const { return settings_ != nullptr; }
 
   std::optional<std::string> LastPortPath() const;
   void SetLastPortPath(const std::string& path);
@@ -35,7 +42,11 @@ class WindowSettings {
   void SetSwitch(const QString& name, bool on);
 
  private:
-  QSettings settings_;
+  QVariant Value(const QString& key, const QVariant& fallback = {}) const;
+  void SetValue(const QString& key, const QVariant& value);
+
+  std::unique_ptr<QSettings> settings_;  // none when the file is not to be touched
+  QVariantMap unkept_;                   // this run's values then
 };
 
 }  // namespace zelto::app

@@ -45,6 +45,9 @@ constexpr int kDebugPage = 3;
 
 constexpr int kVelmorDevice = 2;
 
+constexpr const char* kStatusSettingsNotUsed =
+    QT_TRANSLATE_NOOP("status", "Файл настроек не используется: настройки по умолчанию");
+
 }  // namespace
 
 TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
@@ -83,6 +86,8 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
             [this, item](bool on) { settings_->SetSwitch(item->objectName(), on); });
   }
   form_.Splitter2->restoreState(settings_->MemoSplitter());
+  if (!settings_->Kept())
+    reporter_->ShowStatus(kStatusSettingsNotUsed);
 }
 
 TZelto::~TZelto() {

@@ -123,6 +123,9 @@ class TZelto final : public QMainWindow {
 
   // Device, sensor and output range.
   void TypeDeviceChange();
+  // Selects the model at that position and runs the list's handler in full, from within a
+  // handler that already holds the gate (ChooseDevice, from outside one, would be dropped).
+  void SwitchModel(int model);
   void TypeSensor_0Change();
   void TypeSensor_1Change();
   void TypeSensor_2Change();

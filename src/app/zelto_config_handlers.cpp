@@ -80,10 +80,14 @@ void TZelto::RefreshValueFields() {
 }
 
 void TZelto::ChooseDevice(int model) {
+  gate_.Run([this, model] { SwitchModel(model); });
+}
+
+void TZelto::SwitchModel(int model) {
   if (model < 0 || model >= form_.TypeDevice->count())
     return;
   form_.TypeDevice->setCurrentIndex(model);
-  gate_.Run([this] { TypeDeviceChange(); });
+  TypeDeviceChange();
 }
 
 void TZelto::TypeDeviceChange() {

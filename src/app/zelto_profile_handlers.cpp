@@ -97,7 +97,7 @@ void TZelto::OpenProfileClick() {
               .arg(form_.TypeDevice->itemText(profile.model)));
       return;
     }
-    ChooseDevice(profile.model);
+    SwitchModel(profile.model);
   }
   ApplyProfileControls(profile);
   std::vector<keep::ProfileRefusal> refused = text.refused;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/interface_language.h"
+#include "link/port_table.h"
 
 #include <map>
 #include <optional>
@@ -26,6 +27,9 @@ struct GlobalOptions {
   bool json = false;    // --json: one JSON object per result instead of the memo lines
   bool verify = false;  // --verify: a write that ended well is read back and compared
   std::optional<InterfaceLanguage> language;  // --lang; the locale's when not given
+  // Where the system's serial ports are looked up (the system itself unless a test says
+  // otherwise). A command on several ports looks once and hands every port that one list.
+  PortScanner scanPorts = SystemSerialPorts;
 };
 
 // A command's options by name ("--save"), each with its value; a flag's value is empty.

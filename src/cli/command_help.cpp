@@ -79,7 +79,7 @@ constexpr std::array<OptionHelp, 7> kCorrectOptions{{
 constexpr std::array<OptionHelp, 1> kMemoryOptions{{
     {"--save", "FILE",
      "also writes the 512-byte image to FILE; with several ports, one file\n"
-     "each: ee.bin → ee-ttyUSB0.bin"},
+     "each: ee.bin → ee-ttyUSB0.bin (see --help for ports whose paths end alike)"},
 }};
 
 constexpr std::array<OptionHelp, 7> kCalibOptions{{
@@ -169,9 +169,10 @@ constexpr std::array<ExitHelp, 4> kRestoreExits{
       "a usage error, no such backup or none to undo, a backup of another model, or a\n"
       "     device that holds another configuration (without --force): nothing is sent"},
      {5, "the backup file could not be read, or the restore's own backup not saved"}}};
-constexpr std::array<ExitHelp, 2> kMonitorExits{
+constexpr std::array<ExitHelp, 3> kMonitorExits{
     {{0, "polled, or stopped by SIGINT or SIGTERM with --count 0"},
-     {2, "a usage error, or --csv with --json"}}};
+     {2, "a usage error, or --csv with --json"},
+     {5, "standard output refused a line (a full disk): \"Ошибка записи файла\""}}};
 // What the writing commands print with --json.
 constexpr std::string_view kWriteJson =
     "One object: \"status\" (the write's last status text), \"backup\" (its id, null\n"
@@ -237,7 +238,9 @@ constexpr std::array kCommands{
                 true,
                 "One line per setting that differs, \"field: device → profile\" (fields by\n"
                 "their profile keys; \"word N\" for a word no setting accounts for, \"tables\"\n"
-                "for the conversion tables); nothing when the device holds the profile.",
+                "for the conversion tables, \"correction: Au=…, Bu=… → Au=1, Bu=0\" for the\n"
+                "unit's range correction, which every write resets); nothing, and exit 0, only\n"
+                "when the write would change no word on the device.",
                 kDiffExits,
                 {},
                 "One object per difference: \"field\", \"device\" and \"profile\"."},
@@ -293,7 +296,8 @@ constexpr std::array kCommands{
                 true,
                 "One block of monitor lines per cycle, or with --csv one line; each line is\n"
                 "flushed as it is finished. With several ports, --csv prints one header, and\n"
-                "each line starts with a column \"port\" in place of the prefix.",
+                "each line starts with a column \"port\" in place of the prefix. A line that\n"
+                "cannot be written stops the recording on every port at once.",
                 kMonitorExits,
                 {},
                 "One object per cycle: \"time\" (its start, local, ISO 8601) and \"values\",\n"
@@ -413,9 +417,12 @@ std::string ProgramHelpText() {
          "\n"
          "Several --port or --com: a device command runs on every port at once, each line it\n"
          "prints prefixed with the port's path and a tab (with --json, \"port\" in each object),\n"
-         "and an output file named once per port (ee.bin → ee-ttyUSB0.bin). The exit code is\n"
-         "the first port's, in command-line order, that is neither 0 nor 7; 7 when all others\n"
-         "are 0. restore takes one port.\n"
+         "and an output file named once per port (ee.bin → ee-ttyUSB0.bin). Ports whose\n"
+         "paths end alike take as many of their last path components as tell them apart,\n"
+         "joined with \"-\" (/x/a/tty and /x/b/tty: ee-a-tty.bin and ee-b-tty.bin), and\n"
+         "paths that cannot be told apart so their place on the command line too\n"
+         "(ee-x-tty-1.bin). The exit code is the first port's, in command-line order, that\n"
+         "is neither 0 nor 7; 7 when all others are 0. restore takes one port.\n"
          "\n"
          "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer (or a\n"
          "word --verify read back otherwise), 4 identification failed, 5 file error, 6 port\n"

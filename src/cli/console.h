@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 #include <string_view>
@@ -16,15 +17,25 @@ class Console {
   Console& operator=(const Console&) = delete;
 
   // Each adds the line end.
-  void Out(std::string_view line) { Write(out_, line); }
+  void Out(std::string_view line);
   void Err(std::string_view line) { Write(err_, line); }
 
+  // Whether standard output has refused a line (a full disk, a closed pipe); from then on no
+  // line is tried there.
+  bool OutFailed() const { return outFailed_; }
+  // A command has told the user that its output was lost, and its exit code says so.
+  void SetOutFailureShown() { outFailureShown_ = true; }
+  bool OutFailureShown() const { return outFailureShown_; }
+
  private:
-  void Write(std::FILE* stream, std::string_view line);
+  // False when the line or its flush failed.
+  bool Write(std::FILE* stream, std::string_view line);
 
   std::FILE* out_;
   std::FILE* err_;
   std::mutex mutex_;
+  std::atomic<bool> outFailed_ = false;
+  std::atomic<bool> outFailureShown_ = false;
 };
 
 }  // namespace zelto::cli

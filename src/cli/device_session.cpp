@@ -9,6 +9,7 @@ DeviceSession::DeviceSession(const GlobalOptions& options, Reporter& reporter, O
     : options_(options),
       traceMemo_(output),
       link_(reporter, view_, LinkTimeouts{}.Scaled(options.timeoutScale)) {
+  link_.SetPortScanner(options.scanPorts);
   link_.SelectSpeed(options.baud);
   traceFlags_ = TraceFlagsFor(options);
   if (options.trace)

@@ -35,8 +35,11 @@ int SystemFailure(Output& output, const char* reason) {
 }
 
 // The command's own exit code, unless what it printed did not reach standard output (a full
-// disk, a closed descriptor): a script reading it must not take half a dump for the whole.
-int CheckedOutput(int exitCode) {
+// disk, a closed descriptor): a script reading it must not take half a dump for the whole. A
+// command that stopped for that reason has said so already, and its code stands.
+int CheckedOutput(int exitCode, const Console& console) {
+  if (console.OutFailureShown())
+    return exitCode;
   if (std::fflush(stdout) != 0) {
     const int error = errno;
     std::fprintf(stderr, "zelto-cli: cannot write standard output: %s\n", std::strerror(error));
@@ -74,16 +77,16 @@ int main(int argc, char** argv) {
 
   if (const auto* error = std::get_if<BadUsage>(&parsed)) {
     Output output(console, error->json);
-    return CheckedOutput(output.Finish(UsageError(output, error->reason)));
+    return CheckedOutput(output.Finish(UsageError(output, error->reason)), console);
   }
   if (const auto* help = std::get_if<HelpRequest>(&parsed)) {
     const CommandHelp* command = FindCommandHelp(help->command);
     std::fputs((command ? CommandHelpText(*command) : ProgramHelpText()).c_str(), stdout);
-    return CheckedOutput(kExitSuccess);
+    return CheckedOutput(kExitSuccess, console);
   }
   if (std::holds_alternative<VersionRequest>(parsed)) {
     std::printf("zelto-cli %s\n", ZELTO_PROGRAM_VERSION);
-    return CheckedOutput(kExitSuccess);
+    return CheckedOutput(kExitSuccess, console);
   }
 
   const auto& invocation = std::get<Invocation>(parsed);
@@ -99,8 +102,9 @@ int main(int argc, char** argv) {
   const auto command = std::find_if(commands.begin(), commands.end(),
                                     [&](const Command& c) { return c.name == invocation.command; });
   if (command == commands.end() || command->run == nullptr) {
-    return CheckedOutput(output.Finish(
-        UsageError(output, "command '" + invocation.command + "' is not available in this build")));
+    return CheckedOutput(output.Finish(UsageError(output, "command '" + invocation.command +
+                                                              "' is not available in this build")),
+                         console);
   }
-  return CheckedOutput(output.Finish(RunCommand(*command, invocation, output)));
+  return CheckedOutput(output.Finish(RunCommand(*command, invocation, output)), console);
 }

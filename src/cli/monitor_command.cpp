@@ -80,8 +80,16 @@ void PrintCycle(const MonitorOptions& options, std::chrono::system_clock::time_p
   }
 }
 
+// Standard output refused a line: what follows would be a recording with a hole, so every port
+// stops, each saying why.
+int OutputLost(Output& output, StopSignals* stop) {
+  if (stop != nullptr)
+    stop->StopWith(kExitFileError);
+  return output.OutputLost();
+}
+
 // Polls until the count is reached, a signal asks to stop (count 0), or a poll ends the run:
-// silence ends a counted run, a port that went away any run.
+// silence ends a counted run, a port that went away any run, lost output every run.
 int PollCycles(const MonitorOptions& options, DeviceSession& session, Output& output,
                ConsoleReporter& out, StopSignals* stop) {
   MonitorValues values{};
@@ -92,7 +100,7 @@ int PollCycles(const MonitorOptions& options, DeviceSession& session, Output& ou
     const std::chrono::milliseconds pause(cycle == 0 ? 0 : options.intervalMs);
     if (stop != nullptr) {
       if (stop->WaitFor(pause))
-        return kExitSuccess;
+        return output.OutputFailed() ? OutputLost(output, nullptr) : kExitSuccess;
       stop->ExchangeStarts();
     } else if (cycle > 0) {
       std::this_thread::sleep_for(pause);
@@ -110,6 +118,8 @@ int PollCycles(const MonitorOptions& options, DeviceSession& session, Output& ou
     } else {
       PrintCycle(options, start, polled, values, output, out);
     }
+    if (output.OutputFailed())
+      return OutputLost(output, stop);
     if (ends)
       return session.ExitCode(ServiceExit(polled.outcome));
   }
@@ -143,6 +153,8 @@ int RunMonitor(const Invocation& invocation, Output& output) {
     // One header above the lines of every port.
     if (options.csv)
       std::call_once(header, [&] { run.output.TableHeader(MonitorCsvHeader(MonitorSet::kFull)); });
+    if (run.output.OutputFailed())
+      return OutputLost(run.output, stop ? &*stop : nullptr);
     return PollCycles(options, session, run.output, out, stop ? &*stop : nullptr);
   });
 }

@@ -1,6 +1,7 @@
 #include "cli/output.h"
 
 #include "cli/exit_codes.h"
+#include "files/file_outcome.h"
 #include "link/status_translation.h"
 
 #include <QJsonDocument>
@@ -51,6 +52,12 @@ void Output::Problem(std::string_view reason) {
 
 void Output::Note(std::string_view line) {
   Print(true, line);
+}
+
+int Output::OutputLost() {
+  Status(files::kStatusFileWriteError);
+  console_.SetOutFailureShown();
+  return kExitFileError;
 }
 
 void Output::Write(QJsonObject object) {

@@ -40,6 +40,11 @@ class Output {
   void Note(std::string_view line);
   // The last status or problem shown; empty when none was.
   const std::string& LastStatus() const { return lastProblem_; }
+  // Whether standard output has refused a line, of this run or of another beside it.
+  bool OutputFailed() const { return console_.OutFailed(); }
+  // For a command that cannot go on once its output is lost: says "Ошибка записи файла" and
+  // returns exit code 5, which then stands for the lost output.
+  int OutputLost();
 
   // Prints one object at once, with "ok" true and, for a device's run, "port".
   void Emit(QJsonObject object);

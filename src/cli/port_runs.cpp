@@ -3,9 +3,8 @@
 #include "cli/device_session.h"
 #include "cli/exit_codes.h"
 #include "cli/qt_core.h"
-#include "link/connection_view.h"
-#include "link/link.h"
 #include "link/port_number.h"
+#include "link/port_table.h"
 
 #include <QThread>
 
@@ -64,20 +63,27 @@ std::optional<std::string> NamedTwice(const std::vector<ChosenPort>& ports) {
   return std::nullopt;
 }
 
-// The device paths of --com numbers, for the lines and objects of their runs, from one scan of
-// the system's ports; a number without one keeps its label.
-void NameComPorts(std::vector<ChosenPort>& ports) {
+// The device paths of --com numbers, for the lines and objects of their runs, from the scan
+// every port is handed; a number without one keeps its label.
+void NameComPorts(std::vector<ChosenPort>& ports, const std::vector<SystemPort>& scanned) {
   if (ports.empty() || !ports.front().options.portPaths.empty())
     return;
-  SilentReporter reporter;
-  NoConnectionView view;
-  Link link(reporter, view);
-  link.ListPorts();
+  PortTable table;
+  table.Update(scanned);
   for (ChosenPort& port : ports) {
-    const std::string path = link.Ports().PathOf(port.options.comNumbers.front());
+    const std::string path = table.PathOf(port.options.comNumbers.front());
     if (!path.empty())
       port.path = DevicePath(path);
   }
+}
+
+// One scan of the system's ports for every port's run, made before their threads start: each
+// link scanning for itself would take the system's scan on several threads at once.
+void ShareOneScan(std::vector<ChosenPort>& ports, const PortScanner& scanPorts) {
+  const PortScanner scanned = ScannedPorts(scanPorts());
+  NameComPorts(ports, scanned());
+  for (ChosenPort& port : ports)
+    port.options.scanPorts = scanned;
 }
 
 // The task, with what the system refuses it said in words rather than ending the process, which
@@ -93,12 +99,69 @@ int RunGuarded(const PortTask& task, const PortRun& run) {
   return kExitSystemError;
 }
 
+// The path's components, empty ones and "." left out.
+std::vector<std::string> PathComponents(const std::string& path) {
+  std::vector<std::string> components;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t slash = std::min(path.find('/', start), path.size());
+    std::string component = path.substr(start, slash - start);
+    if (!component.empty() && component != ".")
+      components.push_back(std::move(component));
+    start = slash + 1;
+  }
+  return components;
+}
+
+// The last `count` components, joined with "-".
+std::string LastComponents(const std::vector<std::string>& components, std::size_t count) {
+  std::string name;
+  for (std::size_t i = components.size() - std::min(count, components.size());
+       i < components.size(); ++i) {
+    name += (name.empty() ? "" : "-") + components[i];
+  }
+  return name;
+}
+
+// The positions whose name another position has too.
+std::vector<std::size_t> Shared(const std::vector<std::string>& names) {
+  std::vector<std::size_t> shared;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (std::count(names.begin(), names.end(), names[i]) > 1)
+      shared.push_back(i);
+  }
+  return shared;
+}
+
 }  // namespace
 
 std::string PortRun::FileFor(const std::string& path) const {
   if (!several)
     return path;
-  return FileOfPort(path, output.Port());
+  return FileOfPort(path, fileName);
+}
+
+std::vector<std::string> PortFileNames(const std::vector<std::string>& ports) {
+  std::vector<std::vector<std::string>> components;
+  for (const std::string& port : ports)
+    components.push_back(PathComponents(port));
+  std::vector<std::size_t> used(ports.size(), 1);
+  std::vector<std::string> names(ports.size());
+  // A name made longer may meet a third port's, which then takes more of its path as well.
+  for (bool longer = true; longer;) {
+    for (std::size_t i = 0; i < ports.size(); ++i)
+      names[i] = LastComponents(components[i], used[i]);
+    longer = false;
+    for (const std::size_t i : Shared(names)) {
+      if (used[i] < components[i].size()) {
+        ++used[i];
+        longer = true;
+      }
+    }
+  }
+  for (const std::size_t i : Shared(names))
+    names[i] += "-" + std::to_string(i + 1);
+  return names;
 }
 
 int RunOnPorts(const GlobalOptions& options, Output& output, const PortTask& task) {
@@ -111,14 +174,18 @@ int RunOnPorts(const GlobalOptions& options, Output& output, const PortTask& tas
   output.HandOver();
   const QtCore qt;
   if (several || output.Json())
-    NameComPorts(ports);
+    ShareOneScan(ports, options.scanPorts);
 
   std::vector<Output> outputs;
-  for (const ChosenPort& port : ports)
+  std::vector<std::string> paths;
+  for (const ChosenPort& port : ports) {
     outputs.push_back(output.ForPort(port.path, several));
+    paths.push_back(port.path);
+  }
+  const std::vector<std::string> fileNames = PortFileNames(paths);
   std::vector<PortRun> runs;
   for (std::size_t i = 0; i < ports.size(); ++i)
-    runs.push_back({ports[i].options, outputs[i], several});
+    runs.push_back({ports[i].options, outputs[i], several, fileNames[i]});
   if (!several)
     return outputs.front().Finish(RunGuarded(task, runs.front()));
 
@@ -145,9 +212,7 @@ int CombinedExit(const std::vector<int>& exits) {
   return differs ? kExitDifferent : kExitSuccess;
 }
 
-std::string FileOfPort(const std::string& path, const std::string& port) {
-  const std::string name =
-      port.substr(port.rfind('/') == std::string::npos ? 0 : port.rfind('/') + 1);
+std::string FileOfPort(const std::string& path, const std::string& name) {
   const std::size_t fileStart = path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1;
   const std::size_t dot = path.rfind('.');
   // A dot that starts the file's name ("/tmp/.image") is no extension.

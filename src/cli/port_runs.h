@@ -14,9 +14,10 @@ struct PortRun {
   GlobalOptions options;  // naming this port alone
   Output& output;         // this port's lines
   bool several = false;   // one port of several
+  std::string fileName;   // what its output files carry, of PortFileNames
 
-  // Where an output file of the command goes: with several ports, one file per port, the port's
-  // last path component before the extension.
+  // Where an output file of the command goes: with several ports, one file per port, the
+  // port's file name before the extension.
   std::string FileFor(const std::string& path) const;
 };
 
@@ -34,8 +35,15 @@ int RunOnPorts(const GlobalOptions& options, Output& output, const PortTask& tas
 // is neither 0 nor 7 (the difference diff found); 7 when that is all there is.
 int CombinedExit(const std::vector<int>& exits);
 
-// "ee.bin" with "/dev/ttyUSB0": "ee-ttyUSB0.bin"; a file without an extension gets the name at
-// its end, and a folder in the path stays as it is.
-std::string FileOfPort(const std::string& path, const std::string& port);
+// What each port's output files are named after, one name per port, no two alike: the last
+// component of its path ("/dev/ttyUSB0": "ttyUSB0"); where that is another port's too, as many
+// of its last components as tell them apart, joined with "-" ("/x/a/tty" and "/x/b/tty":
+// "a-tty" and "b-tty"); where the whole path cannot, also its place on the command line
+// ("a-tty-2").
+std::vector<std::string> PortFileNames(const std::vector<std::string>& ports);
+
+// "ee.bin" with "ttyUSB0": "ee-ttyUSB0.bin"; a file without an extension gets the name at its
+// end, and a folder in the path stays as it is.
+std::string FileOfPort(const std::string& path, const std::string& name);
 
 }  // namespace zelto::cli

@@ -1,7 +1,5 @@
 #include "cli/stop_signals.h"
 
-#include "cli/exit_codes.h"
-
 #include <pthread.h>
 #include <unistd.h>
 
@@ -35,6 +33,18 @@ bool StopSignals::WaitFor(std::chrono::milliseconds pause) {
   return changed_.wait_for(lock, pause, [this] { return stopAsked_; });
 }
 
+void StopSignals::StopWith(int exitCode) {
+  bool waiting = false;
+  {
+    const std::lock_guard lock(mutex_);
+    exitCode_ = exitCode;
+    waiting = !signalled_ && !finished_;
+  }
+  // The watcher takes it as a signal: the stop, and the grace for the exchanges going on.
+  if (waiting)
+    pthread_kill(watcher_.native_handle(), SIGTERM);
+}
+
 void StopSignals::ExchangeStarts() {
   const std::lock_guard lock(mutex_);
   ++exchanging_;
@@ -58,7 +68,7 @@ void StopSignals::Watch() {
   stopAsked_ = true;
   changed_.notify_all();
   if (!changed_.wait_for(lock, grace_, [this] { return finished_ || exchanging_ == 0; }))
-    _exit(kExitSuccess);
+    _exit(exitCode_);
 }
 
 }  // namespace zelto::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/exit_codes.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
@@ -26,6 +28,11 @@ class StopSignals {
   // True when a stop was asked for; otherwise waits up to `pause` for one.
   bool WaitFor(std::chrono::milliseconds pause);
 
+  // A stop asked for by the command itself, as a signal asks for one, when one of its ports
+  // cannot go on (its output is lost): the others stop too, and a process that must end at
+  // once, past the grace, ends with `exitCode` rather than 0. A signal after it ends so too.
+  void StopWith(int exitCode);
+
   // Brackets exchanges with the device, which a signal may cut short once the grace has
   // passed; output is written outside, so that no line is left half printed. With several
   // ports each brackets its own, from its own thread.
@@ -43,6 +50,7 @@ class StopSignals {
   int exchanging_ = 0;  // the ports in an exchange
   bool finished_ = false;
   bool signalled_ = false;
+  int exitCode_ = kExitSuccess;  // of an end past the grace
   std::thread watcher_;
 };
 

@@ -1,11 +1,16 @@
 #include "files/kept_files.h"
 
+#include "files/regular_file.h"
+
 #include <QFile>
 #include <QStandardPaths>
 #include <QString>
 
 namespace zelto::files {
 namespace {
+
+// Far above what the window's settings come to (a few kilobytes).
+constexpr std::size_t kMaxSettingsBytes = 1024 * 1024;
 
 // The generic locations follow XDG_DATA_HOME and XDG_CONFIG_HOME and carry no application name,
 // so the window and the tool, whatever each calls itself, find the same files.
@@ -22,6 +27,12 @@ std::string BackupsFolder() {
 
 std::string SettingsFile() {
   return Under(QStandardPaths::GenericConfigLocation, "/zelto/zelto.conf");
+}
+
+bool SettingsFilesUsable() {
+  const std::string settings = SettingsFile();
+  return IsAbsentOrSmallFile(settings, kMaxSettingsBytes) &&
+         IsAbsentOrSmallFile(settings + ".lock", kMaxSettingsBytes);
 }
 
 }  // namespace zelto::files

@@ -15,4 +15,10 @@ std::string BackupsFolder();
 // The window's settings: $XDG_CONFIG_HOME/zelto/zelto.conf (by default ~/.config/zelto/).
 std::string SettingsFile();
 
+// Whether the settings may be read and written back: the settings file and the lock file its
+// writer keeps beside it (zelto.conf.lock) are each absent or a regular file of a size that
+// settings can have. Anything else there (a pipe, a device, a folder) is neither opened nor
+// replaced: reading a pipe waits for a writer, and a lock that is no file is never won.
+bool SettingsFilesUsable();
+
 }  // namespace zelto::files

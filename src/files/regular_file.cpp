@@ -13,6 +13,14 @@ bool IsSomethingElseThanAFile(const std::string& path) {
   return stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
+bool IsAbsentOrSmallFile(const std::string& path, std::size_t maxBytes) {
+  struct stat status {};
+  if (lstat(path.c_str(), &status) != 0)
+    return errno == ENOENT;
+  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+         static_cast<std::size_t>(status.st_size) <= maxBytes;
+}
+
 std::optional<std::vector<char>> ReadFileStart(const std::string& path, std::size_t maxBytes) {
   // Looked at before the open, so that no device is opened at all, and again once it is open,
   // without blocking, since the path may have changed meanwhile.

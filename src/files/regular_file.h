@@ -16,6 +16,11 @@ namespace zelto::files {
 // in its place.
 bool IsSomethingElseThanAFile(const std::string& path);
 
+// Whether the path leads to nothing at all, or to a regular file of at most maxBytes: what a
+// file the program reads and later replaces by itself may be. A link that leads nowhere is
+// neither.
+bool IsAbsentOrSmallFile(const std::string& path, std::size_t maxBytes);
+
 // At most maxBytes from the start of a regular file. Nothing when the path is empty, leads to
 // something else than a regular file, or the file cannot be opened or read. Never waits on what
 // is at the other end of the path.

@@ -1,5 +1,6 @@
 #include "keep/profile_diff.h"
 
+#include "config/comma_decimals.h"
 #include "config/device_range.h"
 #include "config/memory_map.h"
 #include "config/nominal_currents.h"
@@ -7,6 +8,11 @@
 #include "keep/profile_application.h"
 #include "keep/profile_texts.h"
 #include "link/translatable.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
 
 namespace zelto::keep {
 namespace {
@@ -62,19 +68,79 @@ FieldDifference KeyDifference(ProfileKey key, const Profile& device, const Profi
           WindowValueText(key, device), WindowValueText(key, profile)};
 }
 
-FieldDifference WordDifference(uint16_t address, const std::array<uint8_t, 4>& held,
+// A word that was not read shows as "?".
+FieldDifference WordDifference(uint16_t address, const std::optional<std::array<uint8_t, 4>>& held,
                                const std::array<uint8_t, 4>& sent) {
   const std::string number = std::to_string(address);
   std::string windowField = QT_TRANSLATE_NOOP("Zelto", "слово %1");
   windowField.replace(windowField.find("%1"), 2, number);
-  return {"word " + number, windowField,   WordHex(held),
-          WordHex(sent),    WordHex(held), WordHex(sent)};
+  const std::string heldText = held ? WordHex(*held) : "?";
+  return {"word " + number, windowField, heldText, WordHex(sent), heldText, WordHex(sent)};
 }
 
 FieldDifference NotConfigured() {
   return {
       "configured", QT_TRANSLATE_NOOP("Zelto", "конфигурация"), "no",
       "yes",        QT_TRANSLATE_NOOP("Zelto", "нет"),          QT_TRANSLATE_NOOP("Zelto", "есть")};
+}
+
+// The gain and offset words of the range correction, which every configuration write resets;
+// a unit's correction lives nowhere else, so a profile cannot hold it.
+struct CorrectionAddresses {
+  uint16_t gain;
+  uint16_t offset;
+};
+
+CorrectionAddresses CorrectionAddressesOf(int model) {
+  if (model == config::kDeviceVelmor7)
+    return {config::velmor_memory::kAuWord, config::velmor_memory::kBuWord};
+  return {config::loading_memory::kAuWord, config::loading_memory::kBuWord};
+}
+
+// The fewest significant digits that give the float back, so that two values never show alike:
+// "1", "1.0123", "-0.0456"; "?" for a word that was not read.
+std::string FloatText(std::optional<std::array<uint8_t, 4>> bytes) {
+  if (!bytes)
+    return "?";
+  const uint32_t bits =
+      static_cast<uint32_t>((*bytes)[0]) | static_cast<uint32_t>((*bytes)[1]) << 8 |
+      static_cast<uint32_t>((*bytes)[2]) << 16 | static_cast<uint32_t>((*bytes)[3]) << 24;
+  const auto value = std::bit_cast<float>(bits);
+  std::array<char, 32> text{};
+  for (int digits = 1; digits <= 9; ++digits) {
+    std::snprintf(text.data(), text.size(), "%.*g", digits, static_cast<double>(value));
+    if (std::strtof(text.data(), nullptr) == value)
+      break;
+  }
+  return text.data();
+}
+
+std::optional<std::array<uint8_t, 4>> WordAt(const WordMap& words, uint16_t address) {
+  const auto found = words.find(address);
+  if (found == words.end())
+    return std::nullopt;
+  return found->second;
+}
+
+// "Au=1.0123, Bu=-0.0456" for the tool; the window separates with a semicolon, as its numbers
+// carry the decimal comma.
+FieldDifference CorrectionDifference(const WordMap& device, const WordMap& sent,
+                                     CorrectionAddresses addresses) {
+  const auto pair = [&](const WordMap& words, const std::string& separator, bool comma) {
+    std::string gain = FloatText(WordAt(words, addresses.gain));
+    std::string offset = FloatText(WordAt(words, addresses.offset));
+    if (comma) {
+      config::CommaDecimals(gain);
+      config::CommaDecimals(offset);
+    }
+    return "Au=" + gain + separator + "Bu=" + offset;
+  };
+  return {"correction",
+          QT_TRANSLATE_NOOP("Zelto", "коррекция диапазона"),
+          pair(device, ", ", false),
+          pair(sent, ", ", false),
+          pair(device, "; ", true),
+          pair(sent, "; ", true)};
 }
 
 // Each address as the write leaves it.
@@ -142,7 +208,33 @@ std::optional<DeviceComparison> CompareWithDevice(const WordMap& device,
     if (held != device.end() && wanted != sent.end() && held->second != wanted->second)
       comparison.differences.push_back(WordDifference(address, held->second, wanted->second));
   }
-  if (config::IsTableLoadingDevice(model)) {
+
+  // The write resets the unit's correction: one that is there is lost with it.
+  const CorrectionAddresses correction = CorrectionAddressesOf(model);
+  const auto changes = [&](uint16_t address) {
+    const auto held = WordAt(device, address);
+    return !held || *held != sent.at(address);
+  };
+  if (sent.contains(correction.gain) && sent.contains(correction.offset) &&
+      (changes(correction.gain) || changes(correction.offset))) {
+    comparison.differences.push_back(CorrectionDifference(device, sent, correction));
+  }
+
+  // Any other word the write sends, as it is: "no difference" must mean that the write would
+  // change no word on the device.
+  const std::vector<uint16_t> named = ProfileWordAddresses(model);
+  const bool tables = config::IsTableLoadingDevice(model);
+  for (const auto& [address, bytes] : sent) {
+    const bool accounted = std::find(named.begin(), named.end(), address) != named.end() ||
+                           address == correction.gain || address == correction.offset ||
+                           (tables && address >= config::loading_memory::kSignalTableBase);
+    if (accounted)
+      continue;
+    const auto held = WordAt(device, address);
+    if (!held || *held != bytes)
+      comparison.differences.push_back(WordDifference(address, held, bytes));
+  }
+  if (tables) {
     comparison.tables =
         TableImagesAgree(device, *written) ? TableComparison::kSame : TableComparison::kDifferent;
   }

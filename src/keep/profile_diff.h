@@ -48,7 +48,9 @@ enum class TableComparison {
 bool TableImagesAgree(const WordMap& device, const std::vector<config::MemoryWord>& writeWords);
 
 struct DeviceComparison {
-  // The fields, then each word of ProfileWordAddresses that no field accounts for.
+  // The fields, then each word of ProfileWordAddresses that no field accounts for, then the
+  // range correction the write resets ("correction: Au=1.0123, Bu=-0.0456 → Au=1, Bu=0"), then
+  // any other word the write would change.
   std::vector<FieldDifference> differences;
   TableComparison tables = TableComparison::kNone;
 
@@ -56,7 +58,9 @@ struct DeviceComparison {
 };
 
 // What a configuration write of the settings would change on the device whose words were read
-// (every word the write sends, as the backup reads them). Nothing for settings the write refuses.
+// (every word the write sends, as the backup reads them): Differs() is false only when the write
+// would leave every word as it is. A word that was not read counts as changed. Nothing for
+// settings the write refuses.
 std::optional<DeviceComparison> CompareWithDevice(const WordMap& device,
                                                   const config::WriteSettings& settings);
 

@@ -123,4 +123,8 @@ std::vector<SystemPort> SystemSerialPorts() {
   return ports;
 }
 
+PortScanner ScannedPorts(std::vector<SystemPort> ports) {
+  return [ports = std::move(ports)] { return ports; };
+}
+
 }  // namespace zelto

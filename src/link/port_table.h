@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,5 +52,11 @@ class PortTable {
 
 // The serial devices this machine has now.
 std::vector<SystemPort> SystemSerialPorts();
+
+// Where a link looks for the system's serial devices.
+using PortScanner = std::function<std::vector<SystemPort>()>;
+// A scanner that gives the same ports every time: one scan shared by links on several threads,
+// since the system's scan is no place for threads to meet.
+PortScanner ScannedPorts(std::vector<SystemPort> ports);
 
 }  // namespace zelto

@@ -172,6 +172,28 @@ TEST_F(Backups, ACancelledCompareSendsNothingAfterItsReadsAndAnAcceptedOneWrites
   EXPECT_EQ(BackupFiles().size(), 1);  // the compare's read is the backup
 }
 
+TEST_F(Backups, TheCompareNamesTheCorrectionAWriteWouldWipe) {
+  Start(kDastra2);
+  Click("WriteToCom");
+  Type("SchiftFull", "13,8");  // 0,2 mA above the nominal 13,6
+  Click("WriteUser");
+  ASSERT_EQ(Status(), "Запись завершена");
+  Find<QAction>(Window(), "CompareBeforeWrite")->setChecked(true);
+  testing::RecordMessages(Window(), shown, false);
+  Device().ClearRequests();
+  Click("WriteToCom");
+  ASSERT_EQ(shown.size(), 1);
+  // Nothing else differs: the window holds what the device was written with.
+  const QStringList lines = shown[0].split('\n');
+  ASSERT_EQ(lines.size(), 3) << shown[0].toStdString();
+  EXPECT_TRUE(lines[1].startsWith("коррекция диапазона: Au=0,9") &&
+              lines[1].endsWith(" → Au=1; Bu=0"))
+      << lines[1].toStdString();
+  EXPECT_EQ(lines[2], "таблицы: совпадают");
+  EXPECT_FALSE(AnyWordWritten());
+  Find<QAction>(Window(), "CompareBeforeWrite")->setChecked(false);  // remembered: put it back
+}
+
 TEST_F(Backups, ADeviceSilentDuringTheBackupGetsNothingAndTheSwitchTurnsBackupsOff) {
   Start(kDastra2);
   Device().ClearRequests();

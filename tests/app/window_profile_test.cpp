@@ -4,10 +4,12 @@
 #include "run_program.h"
 #include "window_test_support.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 namespace zelto::app {
@@ -61,7 +63,7 @@ TEST(Profiles, WhatTheWindowSavesTheToolWritesToTheSameWords) {
   Find<QCheckBox>(velmor.window, "SetSqrt")->setChecked(true);
   velmor.Click("WriteToCom");
   velmor.answers << velmor.File("velmor.json");
-  velmor.window.SaveProfileClick();
+  Find<QAction>(velmor.window, "SaveProfile")->trigger();
   EXPECT_EQ(velmor.Status(), "Файл записан");
 
   EXPECT_NE(velmor.sim.Memory(), sim::Simulator(kVelmor).Memory());  // the write took
@@ -78,7 +80,7 @@ TEST(Profiles, AnOpenedProfileSetsTheViewsAndWritesWhatTheToolWrites) {
                      R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 11,
                 "range": [-50, 600], "linear_emf": true})");
   dastra.answers << profile;
-  dastra.window.OpenProfileClick();  // with no device connected
+  Find<QAction>(dastra.window, "OpenProfile")->trigger();  // with the port closed
   EXPECT_TRUE(dastra.shown.isEmpty()) << dastra.shown.join('\n').toStdString();
   EXPECT_EQ(Find<QComboBox>(dastra.window, "TypeDevice")->currentIndex(), kDastra2);
   EXPECT_TRUE(Find<QComboBox>(dastra.window, "TypeSensor_1")->isVisible());
@@ -93,6 +95,62 @@ TEST(Profiles, AnOpenedProfileSetsTheViewsAndWritesWhatTheToolWrites) {
   EXPECT_EQ(WrittenByTheTool(kDastra2, profile), dastra.sim.Memory());
 }
 
+// A profile of another model, opened from the File menu while the port is open and no device
+// is connected: the window changes model as the user's pick from the device list does.
+struct OtherModel {
+  const char* name;
+  int shown;  // the model selected before
+  int profileModel;
+  const char* profile;
+  const char* sensorList;  // the list the window must show then
+
+  friend void PrintTo(const OtherModel& c, std::ostream* out) { *out << c.name; }
+};
+
+class OtherModelsProfile : public ::testing::TestWithParam<OtherModel> {};
+
+TEST_P(OtherModelsProfile, SwitchesTheWindowAndWritesWhatTheToolWrites) {
+  const OtherModel& c = GetParam();
+  WindowOn on(c.profileModel);
+  testing::Pick(*Find<QComboBox>(on.window, "TypeDevice"), c.shown);
+  on.Click("Connect");
+  ASSERT_TRUE(on.window.Link().IsPortOpen());
+  const QString profile = on.File("profile.json");
+  testing::WriteFile(profile, c.profile);
+  on.answers << profile;
+  Find<QAction>(on.window, "OpenProfile")->trigger();
+  EXPECT_TRUE(on.shown.isEmpty()) << on.shown.join('\n').toStdString();
+
+  EXPECT_EQ(Find<QComboBox>(on.window, "TypeDevice")->currentIndex(), c.profileModel);
+  for (const char* list : {"TypeSensor_0", "TypeSensor_1", "TypeSensor_2"})
+    EXPECT_EQ(Find<QComboBox>(on.window, list)->isVisible(), std::string(list) == c.sensorList)
+        << list;
+  const bool velmor = c.profileModel == kVelmor;
+  EXPECT_EQ(Find<QWidget>(on.window, "PanSetVelmor6")->isVisible(), velmor);
+  const auto* pages = Find<QTabWidget>(on.window, "Function");
+  EXPECT_EQ(pages->currentWidget()->objectName() == "Correction", !velmor);
+  EXPECT_EQ(on.window.Config().Device, c.profileModel);
+
+  on.Click("OpenDev");
+  ASSERT_TRUE(on.window.Link().IsDeviceConnected()) << on.Status().toStdString();
+  on.Click("WriteToCom");
+  EXPECT_EQ(on.Status(), "Запись завершена");
+  EXPECT_EQ(WrittenByTheTool(c.profileModel, profile), on.sim.Memory());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, OtherModelsProfile,
+    ::testing::Values(OtherModel{"DastraOverVelmor", kVelmor, kDastra2,
+                                 R"({"format": "zelto-profile", "version": 1, "model": "dastra-2",
+                       "sensor": 11, "range": [-50, 600], "linear_emf": true})",
+                                 "TypeSensor_1"},
+                      OtherModel{"VelmorOverDastra", kDastra2, kVelmor,
+                                 R"({"format": "zelto-profile", "version": 1, "model": "velmor-7",
+                       "sensor": 20, "range": [10, 300], "output": "0-20", "scheme": 3,
+                       "sqrt": true})",
+                                 "TypeSensor_2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Profiles, RefusedValuesAreListedOnceAndAnotherModelWaitsForTheDeviceToGo) {
   WindowOn velmor(kVelmor);
   testing::WriteFile(velmor.File("wide.json"),
@@ -105,7 +163,7 @@ TEST(Profiles, RefusedValuesAreListedOnceAndAnotherModelWaitsForTheDeviceToGo) {
       velmor.File("newer.json"),
       R"({"format": "zelto-profile", "version": 2, "model": "dastra-2", "sensor": 3})");
   velmor.answers << velmor.File("wide.json");
-  velmor.window.OpenProfileClick();
+  Find<QAction>(velmor.window, "OpenProfile")->trigger();
   EXPECT_EQ(Find<QComboBox>(velmor.window, "TypeSensor_2")->currentIndex(), kTypeK);
   ASSERT_EQ(velmor.shown.size(), 1);
   EXPECT_TRUE(velmor.shown[0].startsWith("Не применено:\n")) << velmor.shown[0].toStdString();
@@ -115,8 +173,8 @@ TEST(Profiles, RefusedValuesAreListedOnceAndAnotherModelWaitsForTheDeviceToGo) {
   velmor.Connect();
   velmor.shown.clear();
   velmor.answers << velmor.File("dastra.json") << velmor.File("newer.json");
-  velmor.window.OpenProfileClick();
-  velmor.window.OpenProfileClick();
+  Find<QAction>(velmor.window, "OpenProfile")->trigger();
+  Find<QAction>(velmor.window, "OpenProfile")->trigger();
   EXPECT_EQ(velmor.shown,
             (QStringList{"Профиль для другого прибора (Dastra-2); чтобы открыть его, отключите "
                          "прибор",

@@ -149,5 +149,22 @@ TEST_F(MonitorCommand, AStopDoesNotWaitOutASilentDevicesTimeOuts) {
   EXPECT_EQ(result.out, "");  // the cycle in flight is lost, and nothing of it shows
 }
 
+TEST_F(MonitorCommand, ARecordingOntoAFullDiskStopsAtItsFirstLine) {
+  // Until a signal and counted, a table and blocks of lines: the header, or the first block,
+  // cannot be written, and nothing more is polled.
+  const std::vector<Lines> commands{{"monitor", "--csv", "--count", "0", "--interval", "0"},
+                                    {"monitor", "--csv", "--count", "3", "--interval", "0"},
+                                    {"monitor", "--count", "0", "--interval", "0"}};
+  for (const Lines& command : commands) {
+    sim_.ClearRequests();
+    const auto result = zelto::testing::RunThroughShell(kCli, "", Arguments(command), ">/dev/full");
+    EXPECT_EQ(result.exitCode, 5) << command[1] << command[3] << "\n" << result.err;
+    EXPECT_EQ(zelto::testing::LastLine(result.err), "Ошибка записи файла");
+    const std::size_t polls = command[1] == "--csv" ? 0 : 1;
+    EXPECT_EQ(sim_.Requests().size(), 1 + polls * 11)
+        << "identification, then " << polls << " polls";
+  }
+}
+
 }  // namespace
 }  // namespace zelto::cli

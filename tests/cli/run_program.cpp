@@ -76,6 +76,18 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
   return result;
 }
 
+ProgramResult RunThroughShell(const std::string& path, const std::string& setup,
+                              const std::vector<std::string>& arguments,
+                              const std::string& redirect) {
+  std::string script = setup + " exec \"$0\"";
+  for (std::size_t i = 0; i < arguments.size(); ++i)
+    script += " \"${" + std::to_string(i + 1) + "}\"";
+  script += " " + redirect;
+  std::vector<std::string> shellArguments{"-c", script, path};
+  shellArguments.insert(shellArguments.end(), arguments.begin(), arguments.end());
+  return RunProgram("/bin/sh", shellArguments);
+}
+
 std::vector<std::string> LinesOf(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;

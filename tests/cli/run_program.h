@@ -15,6 +15,12 @@ struct ProgramResult {
 // Runs a program to its end and collects what it printed on both streams.
 ProgramResult RunProgram(const std::string& path, const std::vector<std::string>& arguments);
 
+// Runs the program through /bin/sh, which first runs `setup` (a limit, a trap) and gives it the
+// output redirections of `redirect` (">/dev/full"); a redirected stream collects nothing.
+ProgramResult RunThroughShell(const std::string& path, const std::string& setup,
+                              const std::vector<std::string>& arguments,
+                              const std::string& redirect = "");
+
 // The lines of a program's output, without their ends; an unfinished last line is left out.
 std::vector<std::string> LinesOf(const std::string& text);
 // The last of them, empty when there is none.

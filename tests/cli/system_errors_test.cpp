@@ -13,13 +13,7 @@ using sim::Fault;
 // The tool run by a shell that first runs `setup`, with the output redirections of `redirect`.
 ProgramResult RunThroughShell(const std::string& setup, const std::vector<std::string>& arguments,
                               const std::string& redirect = "") {
-  std::string script = setup + " exec \"$0\"";
-  for (std::size_t i = 0; i < arguments.size(); ++i)
-    script += " \"$" + std::to_string(i + 1) + "\"";
-  script += " " + redirect;
-  std::vector<std::string> shellArguments{"-c", script, kCli};
-  shellArguments.insert(shellArguments.end(), arguments.begin(), arguments.end());
-  return RunProgram("/bin/sh", shellArguments);
+  return testing::RunThroughShell(kCli, setup, arguments, redirect);
 }
 
 // Descriptors 0..4 only: the standard three and two more. A limit on descriptor numbers, so

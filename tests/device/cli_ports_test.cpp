@@ -1,11 +1,18 @@
 // zelto-cli on several ports at once, against simulators of the test's own: each port's lines
 // whole and prefixed, each port's outcome its own, and the exit code of them all.
 #include "background_program.h"
+#include "cli/console.h"
+#include "cli/device_session.h"
+#include "cli/output.h"
 #include "cli/port_runs.h"
+#include "link/reporter.h"
 #include "sim/simulator.h"
 #include "tool_test_support.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <list>
 #include <map>
@@ -221,13 +228,99 @@ TEST_F(SeveralPorts, MonitorUntilASignalStopsEveryPortCleanly) {
     EXPECT_TRUE(line.starts_with("{") && line.ends_with("}")) << "no line cut short: " << line;
 }
 
+TEST_F(SeveralPorts, PortsWhosePathsEndAlikeGetAFileEach) {
+  // /x/a/tty and /x/b/tty, as links to two of the simulators, the second holding other words.
+  std::filesystem::create_directories(folder_.PathOf("a"));
+  std::filesystem::create_directories(folder_.PathOf("b"));
+  std::filesystem::create_symlink(Sim(0).Path(), folder_.PathOf("a/tty"));
+  std::filesystem::create_symlink(Sim(1).Path(), folder_.PathOf("b/tty"));
+  sim::MemoryImage other = Sim(1).Memory();
+  other[0] = 0x5A;
+  Sim(1).LoadMemory(other);
+
+  const std::string image = folder_.PathOf("ee.bin");
+  const ProgramResult result =
+      Run({"memory", "--save", image},
+          {"--port", folder_.PathOf("a/tty"), "--port", folder_.PathOf("b/tty")});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  for (const auto& [name, index] : {std::pair{"ee-a-tty.bin", 0}, std::pair{"ee-b-tty.bin", 1}}) {
+    const sim::MemoryImage memory = Sim(index).Memory();
+    EXPECT_EQ(testing::Contents(folder_.PathOf(name)), std::string(memory.begin(), memory.end()))
+        << name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("ee-tty.bin")));
+}
+
+TEST_F(SeveralPorts, LookForTheSystemsPortsOnceBeforeTheyStart) {
+  std::atomic<int> scans = 0;
+  GlobalOptions options;
+  options.model = kDastra;
+  options.timeoutScale = 0.02;
+  for (const sim::Simulator& sim : sims_)
+    options.portPaths.push_back(sim.Path());
+  options.scanPorts = [&scans] {
+    ++scans;
+    return std::vector<SystemPort>{{"/dev/ttyS0", ""}};
+  };
+  Console console(tmpfile(), tmpfile());
+  Output output(console, false);
+  const int exitCode = RunOnPorts(options, output, [](const PortRun& run) {
+    SilentReporter reporter;
+    DeviceSession session(run.options, reporter, run.output);
+    return session.Connect();
+  });
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_EQ(scans, 1);
+}
+
+TEST_F(SeveralPorts, ARecordingOntoAFullDiskStopsEveryPortWithExitFive) {
+  const ProgramResult full =
+      testing::RunThroughShell(kCli, "",
+                               {"--model", "dastra-2", "--port", Sim(0).Path(), "--port",
+                                Sim(1).Path(), "monitor", "--csv", "--count", "0"},
+                               ">/dev/full");
+  EXPECT_EQ(full.exitCode, 5) << full.err;
+  EXPECT_NE(full.err.find("\tОшибка записи файла\n"), std::string::npos) << full.err;
+
+  // A file that fills up while a silent port waits out its read time-outs: the others' lines
+  // fill it, and the silent one does not hold the end up, nor turn it into a success.
+  sims_.front().SetFault(sim::Fault::SilentFrom(2));  // identified, then silent
+  const std::string recording = folder_.PathOf("recording.csv");
+  Lines arguments{"--model", "dastra-2"};
+  const Lines ports = Ports();
+  arguments.insert(arguments.end(), ports.begin(), ports.end());
+  arguments.insert(arguments.end(), {"monitor", "--csv", "--count", "0", "--interval", "0"});
+  const ProgramResult filled =
+      testing::RunThroughShell(kCli, "trap '' XFSZ; ulimit -f 2;", arguments, ">" + recording);
+  EXPECT_EQ(filled.exitCode, 5) << filled.err;
+  EXPECT_NE(filled.err.find("\tОшибка записи файла\n"), std::string::npos) << filled.err;
+  EXPECT_GT(LinesOf(testing::Contents(recording)).size(), 2u);
+}
+
 TEST(FileOfPort, PutsThePortsNameBeforeTheExtension) {
-  EXPECT_EQ(FileOfPort("ee.bin", "/dev/ttyUSB0"), "ee-ttyUSB0.bin");
-  EXPECT_EQ(FileOfPort("/tmp/k.v1/profile.json", "/dev/pts/3"), "/tmp/k.v1/profile-3.json");
-  EXPECT_EQ(FileOfPort("dump", "/dev/ttyS0"), "dump-ttyS0");
-  EXPECT_EQ(FileOfPort("/tmp/k.v1/dump", "/dev/ttyS0"), "/tmp/k.v1/dump-ttyS0");
+  EXPECT_EQ(FileOfPort("ee.bin", "ttyUSB0"), "ee-ttyUSB0.bin");
+  EXPECT_EQ(FileOfPort("/tmp/k.v1/profile.json", "3"), "/tmp/k.v1/profile-3.json");
+  EXPECT_EQ(FileOfPort("dump", "ttyS0"), "dump-ttyS0");
+  EXPECT_EQ(FileOfPort("/tmp/k.v1/dump", "ttyS0"), "/tmp/k.v1/dump-ttyS0");
   EXPECT_EQ(FileOfPort("cal.tar.bin", "ttyUSB1"), "cal.tar-ttyUSB1.bin");
-  EXPECT_EQ(FileOfPort(".hidden", "/dev/ttyS0"), ".hidden-ttyS0");
+  EXPECT_EQ(FileOfPort(".hidden", "ttyS0"), ".hidden-ttyS0");
+}
+
+TEST(PortFileNames, TakeAsMuchOfEachPathAsTellsThePortsApart) {
+  const std::vector<std::pair<Lines, Lines>> cases{
+      {{"/dev/ttyUSB0", "/dev/ttyUSB1"}, {"ttyUSB0", "ttyUSB1"}},
+      {{"/x/a/tty", "/x/b/tty"}, {"a-tty", "b-tty"}},
+      {{"/x/a/tty", "/y/a/tty", "/dev/ttyS0"}, {"x-a-tty", "y-a-tty", "ttyS0"}},
+      // A longer name meets a third port's last component, which then takes more too.
+      {{"/p/a/tty", "/q/b/tty", "/r/a-tty"}, {"p-a-tty", "b-tty", "r-a-tty"}},
+      {{"tty", "/x/tty"}, {"tty", "x-tty"}},
+      {{"COM3", "COM4"}, {"COM3", "COM4"}},
+      // Paths the whole of which give one name: their places on the command line part them.
+      {{"/x/tty", "x/tty"}, {"x-tty-1", "x-tty-2"}},
+      {{"/dev/ttyUSB0"}, {"ttyUSB0"}},
+  };
+  for (const auto& [ports, names] : cases)
+    EXPECT_EQ(PortFileNames(ports), names) << ports.front();
 }
 
 }  // namespace

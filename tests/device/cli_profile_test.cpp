@@ -5,6 +5,7 @@
 #include "tool_test_support.h"
 #include "window_settings.h"
 
+#include <bit>
 #include <gtest/gtest.h>
 
 namespace zelto::cli {
@@ -106,6 +107,51 @@ TEST_F(ProfileTool, DiffListsWhatAWriteOfTheProfileWouldChange) {
   EXPECT_EQ(blank.exitCode, 7);
   EXPECT_EQ(LinesOf(blank.out), (Lines{"configured: no → yes", "sensor: 0 → 12",
                                        "range: 0..0 → 0..1700", "tables: differ"}));
+}
+
+TEST_F(ProfileTool, DiffNamesTheCorrectionAWriteOfTheProfileWouldWipe) {
+  // After `correct` on a table-loading model; a Velmor-7 unit whose pair 56/60 is not neutral.
+  struct Case {
+    int model;
+    WindowChoices choices;
+    Lines correct;
+  };
+  const std::vector<Case> cases{{1,
+                                 {"K", 1, 11, 0, 1000},
+                                 {"--model", "1", "correct", "--sensor", "11", "--range", "0..1000",
+                                  "--t1", "100", "--t2", "900", "--i1", "5.7", "--i2", "18.2"}},
+                                {2, SampleChoices()[3], {}}};
+  for (const Case& c : cases) {
+    Simulate(c.model);
+    const std::string profile = SavedByTheWindow(c.choices, "profile.json");
+    ASSERT_EQ(Run({"--no-backup", "write", "--profile", profile}).exitCode, 0);
+    if (!c.correct.empty()) {
+      const auto corrected = Run(c.correct);
+      ASSERT_EQ(corrected.exitCode, 0) << corrected.err;
+    } else {
+      auto memory = Sim().Memory();
+      const auto gain = std::bit_cast<std::array<uint8_t, 4>>(0.98f);
+      const auto offset = std::bit_cast<std::array<uint8_t, 4>>(0.125f);
+      std::copy(gain.begin(), gain.end(), memory.begin() + 56);
+      std::copy(offset.begin(), offset.end(), memory.begin() + 60);
+      Sim().LoadMemory(memory);
+    }
+    const auto diff = Run({"diff", "--profile", profile});
+    EXPECT_EQ(diff.exitCode, 7) << c.model << "\n" << diff.err;
+    const Lines lines = LinesOf(diff.out);
+    ASSERT_EQ(lines.size(), 1u) << diff.out;
+    EXPECT_EQ(lines[0], c.model == 1 ? "correction: Au=1.0233778, Bu=-3518.0664 → Au=1, Bu=0"
+                                     : "correction: Au=0.98, Bu=0.125 → Au=1, Bu=0");
+    const auto json = Run({"--json", "diff", "--profile", profile});
+    EXPECT_EQ(json.exitCode, 7);
+    EXPECT_NE(json.out.find(R"("field":"correction")"), std::string::npos) << json.out;
+
+    // The write the diff warned of: the correction is gone, and nothing differs any more.
+    ASSERT_EQ(Run({"--no-backup", "write", "--profile", profile}).exitCode, 0);
+    const auto after = Run({"diff", "--profile", profile});
+    EXPECT_EQ(after.exitCode, 0) << after.out;
+    EXPECT_EQ(after.out, "");
+  }
 }
 
 // Why each is refused: the profile tests. Here: the exit code, the line and that nothing is sent.

@@ -8,6 +8,8 @@
 #include "scratch_folder.h"
 #include "window_settings.h"
 
+#include <bit>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace zelto::keep {
@@ -277,6 +279,48 @@ TEST(DeviceComparison, NamesTheWordsNoSettingAccountsFor) {
   ASSERT_FALSE(blank->differences.empty());
   EXPECT_EQ(ToolLine(blank->differences.front()), "configured: no → yes");
   EXPECT_EQ(WindowLine(blank->differences.front()), "конфигурация: нет → есть");
+}
+
+TEST(DeviceComparison, NamesTheCorrectionTheWriteWouldReset) {
+  // Words 84/88 after a correction; 56/60, the pair every Velmor-7 write resets.
+  struct Case {
+    const char* name;
+    WindowChoices choices;
+    uint16_t gain;
+    uint16_t offset;
+  };
+  const std::vector<Case> cases{{"Dastra-2", SampleChoices()[1], config::loading_memory::kAuWord,
+                                 config::loading_memory::kBuWord},
+                                {"Velmor-7", SampleChoices()[3], config::velmor_memory::kAuWord,
+                                 config::velmor_memory::kBuWord}};
+  for (const Case& c : cases) {
+    const config::WriteSettings settings = WindowSettings(c.choices);
+    WordMap device = DeviceWrittenWith(settings);
+    device[c.gain] = std::bit_cast<std::array<uint8_t, 4>>(1.0123f);
+    device[c.offset] = std::bit_cast<std::array<uint8_t, 4>>(-0.0456f);
+    const auto comparison = CompareWithDevice(device, settings);
+    ASSERT_TRUE(comparison) << c.name;
+    EXPECT_TRUE(comparison->Differs()) << c.name;
+    ASSERT_EQ(comparison->differences.size(), 1u) << c.name;
+    EXPECT_EQ(ToolLine(comparison->differences[0]),
+              "correction: Au=1.0123, Bu=-0.0456 → Au=1, Bu=0")
+        << c.name;
+    EXPECT_EQ(WindowLine(comparison->differences[0]),
+              "коррекция диапазона: Au=1,0123; Bu=-0,0456 → Au=1; Bu=0")
+        << c.name;
+
+    // A gain a hair from 1 is still a correction, and shows as one.
+    device[c.gain] = std::bit_cast<std::array<uint8_t, 4>>(std::nextafter(1.0f, 2.0f));
+    device[c.offset] = std::bit_cast<std::array<uint8_t, 4>>(0.0f);
+    EXPECT_EQ(ToolLines(*CompareWithDevice(device, settings)),
+              (std::vector<std::string>{"correction: Au=1.0000001, Bu=0 → Au=1, Bu=0"}))
+        << c.name;
+
+    device.erase(c.offset);  // not read: the write may change it
+    EXPECT_EQ(ToolLines(*CompareWithDevice(device, settings)),
+              (std::vector<std::string>{"correction: Au=1.0000001, Bu=? → Au=1, Bu=0"}))
+        << c.name;
+  }
 }
 
 }  // namespace

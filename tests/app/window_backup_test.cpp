@@ -151,6 +151,69 @@ TEST_F(Backups, UndoOnADeviceChangedSinceSaysSoAndRestoresOnlyWhenTold) {
   EXPECT_EQ(Status(), "Чтение завершено");
 }
 
+// Another unit of the model holding what a write left on the first: its factory calibration
+// differs.
+TEST_F(Backups, UndoOnAnotherUnitSaysSoAndRestoresOnlyWhenTold) {
+  Start(kDastra2);
+  const sim::MemoryImage original = Device().Memory();
+  Click("WriteToCom");
+  sim::MemoryImage otherUnit = Device().Memory();
+  otherUnit[48] ^= 0x5A;  // a calibration reference word
+  Device().LoadMemory(otherUnit);
+
+  testing::RecordMessages(Window(), shown, false);
+  Device().ClearRequests();
+  Trigger("UndoWrite");
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_TRUE(shown[0].startsWith(
+      "Резервная копия снята с другого экземпляра прибора.\nОтменить запись?\n"))
+      << shown[0].toStdString();
+  EXPECT_FALSE(AnyWordWritten());
+
+  testing::RecordMessages(Window(), shown, true);
+  Trigger("UndoWrite");
+  EXPECT_EQ(Status(), "Чтение завершено");
+  for (std::size_t address = 0; address < 32; ++address)
+    EXPECT_EQ(Device().Memory()[address], original[address]) << address;
+}
+
+// Units of the same neutral calibration written alike from different contents: the user names
+// the write to take back, or none.
+TEST_F(Backups, UndoThatCannotTellUnitsApartListsTheWritesToChooseFrom) {
+  Start(kDastra2);
+  const sim::MemoryImage unitA = Device().Memory();
+  Click("WriteToCom");
+  sim::MemoryImage unitB = unitA;
+  unitB[16] ^= 0x21;  // another range before the write
+  Device().LoadMemory(unitB);
+  Click("WriteToCom");
+  const sim::MemoryImage written = Device().Memory();
+  ASSERT_EQ(BackupFiles().size(), 2);
+
+  testing::RecordMessages(Window(), shown, false);
+  Device().ClearRequests();
+  Trigger("UndoWrite");
+  ASSERT_EQ(shown.size(), 1);
+  const QStringList lines = shown[0].split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 4) << shown[0].toStdString();
+  EXPECT_EQ(lines[0], "Несколько резервных копий подходят: укажите ID.");
+  EXPECT_EQ(lines[1], "Какую запись отменить?");
+  for (const QString& line : lines.mid(2)) {
+    EXPECT_TRUE(
+        line.endsWith(" — запись конфигурации — " + QString::fromStdString(Device().Path())))
+        << line.toStdString();
+  }
+  EXPECT_FALSE(AnyWordWritten());
+  EXPECT_EQ(Device().Memory(), written);
+
+  // The second listed is the older write: the first unit's.
+  shown.clear();
+  testing::RecordMessages(Window(), shown, true, 1);
+  Trigger("UndoWrite");
+  EXPECT_EQ(Status(), "Чтение завершено");
+  EXPECT_EQ(Device().Memory(), unitA);
+}
+
 TEST_F(Backups, ACancelledCompareSendsNothingAfterItsReadsAndAnAcceptedOneWrites) {
   Start(kDastra2);
   Find<QAction>(Window(), "CompareBeforeWrite")->setChecked(true);

@@ -627,6 +627,14 @@ mA</translation>
         <source>Проверять после записи</source>
         <translation>Verify after writing</translation>
     </message>
+    <message>
+        <source>Выбор</source>
+        <translation>Choice</translation>
+    </message>
+    <message>
+        <source>Какую запись отменить?</source>
+        <translation>Which write to undo?</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -797,6 +805,18 @@ mA</translation>
     <message>
         <source>Ошибка проверки записи</source>
         <translation>Write verification failed</translation>
+    </message>
+    <message>
+        <source>Резервная копия снята с другого экземпляра прибора</source>
+        <translation>The backup is of another unit</translation>
+    </message>
+    <message>
+        <source>Несколько резервных копий подходят: укажите ID</source>
+        <translation>Several backups fit: give the ID</translation>
+    </message>
+    <message>
+        <source>Неверный формат резервной копии</source>
+        <translation>Invalid backup format</translation>
     </message>
 </context>
 </TS>

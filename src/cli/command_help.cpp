@@ -160,21 +160,22 @@ constexpr std::array<ExitHelp, 4> kCalibExits{
       "     sent), or --save could not be written"}}};
 constexpr std::array<OptionHelp, 1> kRestoreOptions{{
     {"--force", "",
-     "restores even a device that no longer holds what the backup's write left,\n"
-     "or another unit of the model than the backup's"},
+     "restores even a device that no longer holds what the backup's\n"
+     "write left, or another unit of the model than the backup's"},
 }};
 constexpr std::array<ExitHelp, 1> kBackupsExits{{{0, "listed"}}};
 constexpr std::array<ExitHelp, 4> kRestoreExits{
     {{0, "restored"},
      kNotVerified,
      {2,
-      "a usage error, no such backup or none to undo, several backups the undo cannot\n"
-      "     choose between (listed), a backup of another model, or (without --force) of\n"
-      "     another unit, or a device that holds another configuration: nothing is sent"},
+      "a usage error, no such backup or none to undo, several backups the undo\n"
+      "     cannot choose between (listed), a backup of another model, or (without\n"
+      "     --force) of another unit, or a device that holds another configuration:\n"
+      "     nothing is sent"},
      {5,
-      "the backup file could not be read, names words or an action its operation does\n"
-      "     not write (with --force as well; nothing is sent), or the restore's own\n"
-      "     backup not saved"}}};
+      "the backup file could not be read, or names words or an action its\n"
+      "     operation does not write (with --force as well; nothing is sent), or the\n"
+      "     restore's own backup not saved"}}};
 constexpr std::array<ExitHelp, 2> kMonitorExits{
     {{0, "polled, or stopped by SIGINT or SIGTERM with --count 0"},
      {2, "a usage error, or --csv with --json"}}};

@@ -191,38 +191,6 @@ TEST(Backup, AsksAgainForAWordWhoseReplyDoesNotAddUp) {
   EXPECT_EQ(kept.before, WordsOf(testing::UsedMemory(), kept.after));
 }
 
-// A device that echoes addresses and answers a read with the next word: the backup asks again,
-// and keeps the word asked for, or writes nothing. One that echoes none is backed up as ever.
-TEST(Backup, TakesNoReplyForAnotherWordFromADeviceThatEchoesAddresses) {
-  struct Case {
-    sim::Fault fault;
-    bool written;
-    std::string status;
-  };
-  const Case cases[] = {
-      {sim::Fault::NextWordAt(16, 1), true, "Запись завершена"},
-      {sim::Fault::NextWordAt(16), false, "Ошибка приема"},
-      {sim::Fault::NoAddressEcho(), true, "Запись завершена"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.status);
-    BackupBench bench(testing::kDastra);
-    const sim::MemoryImage before = bench.sim.Memory();
-    bench.sim.SetFault(c.fault);
-    DeviceBackup backup(bench.link, bench.reporter, bench.store, bench.Settings());
-    EXPECT_EQ(testing::WritingOperations()[1].run(bench, backup), c.written);
-    EXPECT_EQ(bench.reporter.LastStatus(), c.status);
-    if (!c.written) {
-      EXPECT_TRUE(testing::OnlyReads(Sent(bench.sim)));
-      EXPECT_EQ(bench.sim.Memory(), before);
-      EXPECT_TRUE(bench.store.List().backups.empty());
-      continue;
-    }
-    const Backup kept = bench.Load(backup.SavedId());
-    EXPECT_EQ(kept.before, WordsOf(before, kept.after));
-  }
-}
-
 TEST(Backup, ThatStopsACorrectionLeavesTheRecordsCorrectionAsItWas) {
   BackupBench bench(testing::kDastra);
   config::ConfigRecord record = testing::CorrectionRecord(testing::kDastra);

@@ -1,8 +1,9 @@
 // The largest configuration write there is, a copper thermometer of W100 = 1.428 on a
 // table-loading model (96 words), against a simulator paced at 4800 baud: the time it takes set
 // beside the time its frames need on the wire, a request and a reply of twelve bytes per word;
-// and the same write with the backup that goes before it, against the wire time of the write
-// alone.
+// and the same write with the backup that goes before it (the words to be overwritten and the
+// unit's identity), against the wire time of the write alone: aimed at no more than 2.25 times
+// that, the backup's own frames making 2.15 (206 exchanges against 96).
 #include "config/config_view.h"
 #include "config/configuration_words.h"
 #include "config/device_range.h"
@@ -104,7 +105,7 @@ void BM_LargestConfigurationWriteWithBackupPaced(benchmark::State& state) {
   const auto words = config::LoadingConfigurationWords(record, false);
   const double writeWireMs =
       static_cast<double>(words.size()) * 2.0 * kFrameSize * kBitsPerByte * 1000.0 / kBaud;
-  const auto reads = keep::BackupAddresses(words).size();
+  const auto reads = keep::BackupAddresses(words, kDastra).size();
 
   double totalMs = 0;
   for (auto _ : state) {

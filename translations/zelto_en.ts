@@ -631,6 +631,14 @@ mA</translation>
         <source>коррекция диапазона</source>
         <translation>range correction</translation>
     </message>
+    <message>
+        <source>Выбор</source>
+        <translation>Choice</translation>
+    </message>
+    <message>
+        <source>Какую запись отменить?</source>
+        <translation>Which write to undo?</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -805,6 +813,18 @@ mA</translation>
     <message>
         <source>Файл настроек не используется: настройки по умолчанию</source>
         <translation>Settings file not used: defaults in effect</translation>
+    </message>
+    <message>
+        <source>Резервная копия снята с другого экземпляра прибора</source>
+        <translation>The backup is of another unit</translation>
+    </message>
+    <message>
+        <source>Несколько резервных копий подходят: укажите ID</source>
+        <translation>Several backups fit: give the ID</translation>
+    </message>
+    <message>
+        <source>Неверный формат резервной копии</source>
+        <translation>Invalid backup format</translation>
     </message>
 </context>
 </TS>

@@ -3,8 +3,13 @@
 #include "app/window_texts.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zelto::app {
 
@@ -15,11 +20,40 @@ void ModalMessageBoxes::ShowError(const QString& text) {
 bool ModalMessageBoxes::Confirm(const QString& text, const QString& go) {
   QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text,
                   QMessageBox::NoButton, &parent_);
+  box.setTextFormat(Qt::PlainText);  // the text may quote a file, which is no markup
   QPushButton* goButton = box.addButton(go, QMessageBox::AcceptRole);
   QPushButton* cancel = box.addButton(Zelto::tr("Отмена"), QMessageBox::RejectRole);
   box.setDefaultButton(cancel);  // Enter alone must not write to a device
   box.exec();
   return box.clickedButton() == goButton;
+}
+
+std::optional<int> ModalMessageBoxes::Choose(const QString& text, const QStringList& choices,
+                                             const QString& go) {
+  QDialog dialog(&parent_);
+  dialog.setWindowTitle(QCoreApplication::applicationName());
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* question = new QLabel(text, &dialog);
+  question->setTextFormat(Qt::PlainText);
+  auto* list = new QListWidget(&dialog);
+  list->setAccessibleName(Zelto::tr("Выбор"));
+  list->addItems(choices);
+  list->setCurrentRow(0);
+  question->setBuddy(list);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(go, QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = buttons->addButton(Zelto::tr("Отмена"), QDialogButtonBox::RejectRole);
+  cancel->setDefault(true);  // Enter alone must not write to a device
+  layout->addWidget(question);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+  list->setFocus();
+  if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0)
+    return std::nullopt;
+  return list->currentRow();
 }
 
 }  // namespace zelto::app

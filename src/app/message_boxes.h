@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class QWidget;
 
@@ -15,6 +18,10 @@ class MessageBoxes {
   virtual void ShowError(const QString& text) = 0;
   // Asks before something that cannot be taken back; true when the user chose `go` over "Отмена".
   virtual bool Confirm(const QString& text, const QString& go) = 0;
+  // Asks which of the choices to go on with; its index when the user chose one for `go`, nothing
+  // for "Отмена".
+  virtual std::optional<int> Choose(const QString& text, const QStringList& choices,
+                                    const QString& go) = 0;
 };
 
 // The modal box a user acknowledges, titled with the program's name.
@@ -23,6 +30,10 @@ class ModalMessageBoxes final : public MessageBoxes {
   explicit ModalMessageBoxes(QWidget& parent) : parent_(parent) {}
   void ShowError(const QString& text) override;
   bool Confirm(const QString& text, const QString& go) override;
+  // A list with the first choice selected; "Отмена" is the default button, so that Enter alone
+  // writes nothing, and a double click on a choice takes it.
+  std::optional<int> Choose(const QString& text, const QStringList& choices,
+                            const QString& go) override;
 
  private:
   QWidget& parent_;

@@ -51,6 +51,59 @@ QString OperationText(config::WriteOperation operation) {
   return FromUtf8(config::OperationName(operation));
 }
 
+// A backup as the undo lists it: when, what, and on which port.
+QString BackupLine(const keep::Backup& backup) {
+  return FromUtf8(backup.time) + QStringLiteral(" — ") + OperationText(backup.operation) +
+         QStringLiteral(" — ") + FromUtf8(backup.port);
+}
+
+// The backup the user chose to restore, and whether the answer forces the restore (a device
+// that holds something else, another unit); nothing when the user declined.
+struct UndoAnswer {
+  keep::Backup backup;
+  bool force = false;
+};
+
+std::optional<UndoAnswer> AskUndo(MessageBoxes& messages, const keep::UndoChoice& choice) {
+  if (!choice.candidates.empty()) {
+    QStringList lines;
+    for (const keep::Backup& candidate : choice.candidates)
+      lines << BackupLine(candidate);
+    const auto picked =
+        messages.Choose(TranslateStatus(keep::kStatusSeveralBackupsFit) + QLatin1Char('.') +
+                            QLatin1Char('\n') + Zelto::tr("Какую запись отменить?"),
+                        lines, Zelto::tr("Восстановить"));
+    if (!picked)
+      return std::nullopt;
+    return UndoAnswer{choice.candidates[static_cast<std::size_t>(*picked)], false};
+  }
+  QStringList text;
+  if (!choice.sameUnit)
+    text << TranslateStatus(keep::kStatusOtherUnitBackup) + QLatin1Char('.');
+  if (!choice.deviceHoldsIt)
+    text << TranslateStatus(keep::kStatusDeviceDiffers) + QLatin1Char('.');
+  text << Zelto::tr("Отменить запись?") << BackupLine(choice.backup)
+       << Zelto::tr("Прибор содержал:");
+  for (const std::string& line : choice.backup.summary)
+    text << FromUtf8(line);
+  if (!messages.Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Восстановить")))
+    return std::nullopt;
+  // A device that was not the write's own is restored only on the answer just given.
+  return UndoAnswer{choice.backup, !choice.deviceHoldsIt || !choice.sameUnit};
+}
+
+// Why a restore refused what the user may still tell it to do; nothing for anything else.
+std::optional<std::string_view> LiftableRefusal(keep::RestoreOutcome outcome) {
+  switch (outcome) {
+    case keep::RestoreOutcome::kDeviceDiffers:
+      return keep::kStatusDeviceDiffers;
+    case keep::RestoreOutcome::kOtherUnit:
+      return keep::kStatusOtherUnitBackup;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
 keep::BackupSettings TZelto::BackupSettingsNow() const {
@@ -144,34 +197,25 @@ void TZelto::UndoWriteClick() {
   const auto choice = restorer.FindUndo();
   if (!choice)
     return;  // the restorer has said why
-  const keep::Backup& backup = choice->backup;
   // The check is over: while the user decides, and after a "no", the device is just connected.
-  if (choice->deviceHoldsIt)
+  if (choice->deviceHoldsIt && choice->sameUnit && choice->candidates.empty())
     reporter_->ShowStatus(kStatusConnected);
-  QStringList text;
-  if (!choice->deviceHoldsIt)
-    text << TranslateStatus(keep::kStatusDeviceDiffers) + QLatin1Char('.');
-  text << Zelto::tr("Отменить запись?")
-       << FromUtf8(backup.time) + QStringLiteral(" — ") + OperationText(backup.operation)
-       << Zelto::tr("Прибор содержал:");
-  for (const std::string& line : backup.summary)
-    text << FromUtf8(line);
-  if (!messages_->Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Восстановить")))
+  const auto answer = AskUndo(*messages_, *choice);
+  if (!answer)
     return;
-  // A device that was not the write's own is restored only on the answer just given.
-  keep::RestoreOutcome outcome = restorer.Restore(backup, !choice->deviceHoldsIt);
-  if (outcome == keep::RestoreOutcome::kDeviceDiffers &&
-      messages_->Confirm(
-          TranslateStatus(keep::kStatusDeviceDiffers) + Zelto::tr(". Восстановить всё равно?"),
-          Zelto::tr("Восстановить"))) {
-    outcome = restorer.Restore(backup, true);
+  keep::RestoreOutcome outcome = restorer.Restore(answer->backup, answer->force);
+  if (const auto refusal = LiftableRefusal(outcome);
+      refusal &&
+      messages_->Confirm(TranslateStatus(*refusal) + Zelto::tr(". Восстановить всё равно?"),
+                         Zelto::tr("Восстановить"))) {
+    outcome = restorer.Restore(answer->backup, true);
   }
   if (outcome != keep::RestoreOutcome::kDone)
     return;
   config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
   // The verdict last, where the user reads it.
   if (form_.VerifyAfterWrite->isChecked())
-    keep::VerifyWrittenWords(*link_, *reporter_, backup.before);
+    keep::VerifyWrittenWords(*link_, *reporter_, answer->backup.before);
 }
 
 }  // namespace zelto::app

@@ -8,6 +8,7 @@
 #include "cli/port_runs.h"
 #include "config/read_summary.h"
 #include "keep/backup_texts.h"
+#include "keep/printable_text.h"
 #include "keep/restore.h"
 #include "keep/write_verification.h"
 
@@ -43,12 +44,36 @@ int RestoreExit(keep::RestoreOutcome outcome, const keep::Restorer& restorer) {
       return kExitNoAnswer;
     case keep::RestoreOutcome::kStopped:
       return BackupExitCode(restorer.Failure());
+    case keep::RestoreOutcome::kBadBackup:
+      return kExitFileError;
     case keep::RestoreOutcome::kNothingToUndo:
     case keep::RestoreOutcome::kOtherModel:
+    case keep::RestoreOutcome::kOtherUnit:
     case keep::RestoreOutcome::kDeviceDiffers:
       break;
   }
   return kExitUsage;
+}
+
+// A backup as the listings print it: the fields tab-separated, what came from the file made safe
+// to print.
+std::string BackupLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (const std::string& field : fields)
+    line += (line.empty() ? "" : "\t") + keep::PrintableText(field);
+  return line;
+}
+
+// The backups an undo cannot choose between, for the user to name one: id, time and port.
+void ListCandidates(const PortRun& run, const std::vector<keep::Backup>& candidates) {
+  QJsonArray listed;
+  for (const keep::Backup& candidate : candidates) {
+    run.output.Line(BackupLine({candidate.id, candidate.time, candidate.port}));
+    listed.append(QJsonObject{{"id", JsonText(candidate.id)},
+                              {"time", JsonText(candidate.time)},
+                              {"port", JsonText(candidate.port)}});
+  }
+  run.output.Result().insert("candidates", listed);
 }
 
 // The restore against the identified device, and the summary of what it now holds; with
@@ -58,18 +83,24 @@ int RestoreOnDevice(const PortRun& run, DeviceSession& session, Reporter& report
                     int model) {
   keep::Restorer restorer(session.GetLink(), reporter, store, session.Backups());
   std::optional<keep::Backup> backup = chosen;
-  bool deviceHoldsIt = true;
+  bool refused = false;  // unless forced: the restorer has said why
   if (!backup) {
     const auto choice = restorer.FindUndo();
     if (!choice) {
       const auto failure = restorer.Failure();
       return failure == keep::BackupFailure::kNone ? kExitUsage : BackupExitCode(failure);
     }
+    // Which of several units written alike this is, only the user can say; forcing says nothing
+    // about that.
+    if (!choice->candidates.empty()) {
+      ListCandidates(run, choice->candidates);
+      return RecordWrite(run, session.ExitCode(kExitUsage), run.output.LastStatus(), {}, {});
+    }
     backup = choice->backup;
-    deviceHoldsIt = choice->deviceHoldsIt;
+    refused = !choice->deviceHoldsIt || !choice->sameUnit;
   }
   run.output.Result().insert("restored", JsonText(backup->id));
-  if (!deviceHoldsIt && !force)  // the restorer has said why
+  if (refused && !force)
     return RecordWrite(run, session.ExitCode(kExitUsage), run.output.LastStatus(), {}, {});
   reporter.ShowStatus(keep::RestoringStatus(backup->id));
   const keep::RestoreOutcome outcome = restorer.Restore(*backup, force);
@@ -113,11 +144,11 @@ int RunBackups(const Invocation&, Output& output) {
       continue;
     }
     const std::string first = backup.summary.empty() ? std::string() : backup.summary.front();
-    output.Line(backup.id + "\t" + backup.time + "\t" + keep::BackupModelName(backup.model) + "\t" +
-                std::string(config::OperationName(backup.operation)) + "\t" + first);
+    output.Line(BackupLine({backup.id, backup.time, keep::BackupModelName(backup.model),
+                            std::string(config::OperationName(backup.operation)), first}));
   }
   for (const std::string& file : listing.unreadable)
-    output.Problem("skipped " + file);
+    output.Problem("skipped " + keep::PrintableText(file));
   return kExitSuccess;
 }
 
@@ -136,6 +167,8 @@ int RunRestore(const Invocation& invocation, Output& output) {
       if (failure->missing)
         return UsageError(output, failure->reason);
       output.Problem("backup " + *request.id + ": " + failure->reason);
+      if (failure->offPlan)
+        ConsoleReporter(output).ShowStatus(keep::kStatusBadBackup);
       return kExitFileError;
     }
     chosen = std::get<keep::Backup>(loaded);

@@ -159,16 +159,23 @@ constexpr std::array<ExitHelp, 4> kCalibExits{
       "--load did not load whole, or the backup could not be saved (nothing is\n"
       "     sent), or --save could not be written"}}};
 constexpr std::array<OptionHelp, 1> kRestoreOptions{{
-    {"--force", "", "restores even a device that no longer holds what the backup's write left"},
+    {"--force", "",
+     "restores even a device that no longer holds what the backup's\n"
+     "write left, or another unit of the model than the backup's"},
 }};
 constexpr std::array<ExitHelp, 1> kBackupsExits{{{0, "listed"}}};
 constexpr std::array<ExitHelp, 4> kRestoreExits{
     {{0, "restored"},
      kNotVerified,
      {2,
-      "a usage error, no such backup or none to undo, a backup of another model, or a\n"
-      "     device that holds another configuration (without --force): nothing is sent"},
-     {5, "the backup file could not be read, or the restore's own backup not saved"}}};
+      "a usage error, no such backup or none to undo, several backups the undo\n"
+      "     cannot choose between (listed), a backup of another model, or (without\n"
+      "     --force) of another unit, or a device that holds another configuration:\n"
+      "     nothing is sent"},
+     {5,
+      "the backup file could not be read, or names words or an action its\n"
+      "     operation does not write (with --force as well; nothing is sent), or the\n"
+      "     restore's own backup not saved"}}};
 constexpr std::array<ExitHelp, 3> kMonitorExits{
     {{0, "polled, or stopped by SIGINT or SIGTERM with --count 0"},
      {2, "a usage error, or --csv with --json"},
@@ -177,6 +184,10 @@ constexpr std::array<ExitHelp, 3> kMonitorExits{
 constexpr std::string_view kWriteJson =
     "One object: \"status\" (the write's last status text), \"backup\" (its id, null\n"
     "without one) and with --verify \"verified\", and \"mismatches\" when it is false.";
+constexpr std::string_view kRestoreJson =
+    "One object: \"restored\" (the backup's id), \"status\", \"backup\" (the restore's own\n"
+    "backup) and with --verify \"verified\"; when the undo cannot choose, \"candidates\":\n"
+    "one object a backup that fits, with \"id\", \"time\" and \"port\".";
 constexpr std::array<ExitHelp, 2> kConvertExits{
     {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
 constexpr std::array<ExitHelp, 4> kSimulateExits{{{0, "stopped by SIGINT or SIGTERM"},
@@ -322,9 +333,11 @@ constexpr std::array kCommands{
                 {},
                 false,
                 "One line per backup, newest first: id, time, model, operation and the first\n"
-                "summary line, tab-separated. The files are in $XDG_DATA_HOME/zelto/backups\n"
-                "(~/.local/share/zelto/backups); the newest 200 of the configuration and 200 of\n"
-                "the calibration writes are kept.",
+                "summary line, tab-separated, control characters shown as \\uXXXX. The files\n"
+                "are in $XDG_DATA_HOME/zelto/backups (~/.local/share/zelto/backups); the newest\n"
+                "200 of the configuration and 200 of the calibration writes are kept, and always\n"
+                "the one just made. A file that is no backup (a symbolic link, words its\n"
+                "operation does not write) is skipped with its reason on standard error.",
                 kBackupsExits,
                 {},
                 "One object per backup: \"id\", \"time\", \"model\", \"port\", \"operation\",\n"
@@ -333,11 +346,16 @@ constexpr std::array kCommands{
                 "write a backup back, or undo the last write the device still shows",
                 kRestoreOptions, true,
                 "The words the backup's write changed get what they held before it, and its\n"
-                "closing action goes out again; a backup of its own comes first. Without ID, the\n"
-                "newest backup that is not a restore's and whose written words the device still\n"
+                "closing action goes out again; a backup of its own comes first. Only the unit\n"
+                "the backup was taken from (its factory calibration and firmware, which every\n"
+                "backup records) is restored without --force. Without ID, the newest backup of\n"
+                "this unit that is not a restore's and whose written words the device still\n"
                 "holds; when none is and the device was changed since, the newest, with --force.\n"
-                "Then the configuration summary, as 'read' prints it. One port only.",
-                kRestoreExits, "ID", kWriteJson},
+                "When several such backups fit (units with the same calibration written alike),\n"
+                "they are listed, one a line: id, time, port; give one of them as ID. Backups of\n"
+                "earlier versions, which record no unit, are restored by ID only. Then the\n"
+                "configuration summary, as 'read' prints it. One port only.",
+                kRestoreExits, "ID", kRestoreJson},
 };
 
 bool IsOperation(const OptionHelp& option) {

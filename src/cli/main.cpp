@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/output.h"
 #include "cli/qt_core.h"
+#include "cli/stop_signals.h"
 #include "link/interface_language.h"
 
 #include <algorithm>
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   // Files and printed numbers use the decimal point whatever the user's locale says.
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
+  RemoveTemporaryFilesOnStop();
 
   Console console;
   const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -1,9 +1,38 @@
 #include "cli/stop_signals.h"
 
+#include "files/temporary_files.h"
+
+#include <cerrno>
 #include <pthread.h>
 #include <unistd.h>
 
 namespace zelto::cli {
+namespace {
+
+// Runs in whichever thread the signal finds: only async-signal-safe calls. SA_RESETHAND has put
+// the default action back, so the signal raised again, once the handler returns, ends the
+// process as it would have ended without one.
+extern "C" void RemoveTemporaryFilesAndStop(int signal) {
+  const int savedErrno = errno;
+  files::RemoveOwnTemporaryFiles();
+  raise(signal);
+  errno = savedErrno;
+}
+
+}  // namespace
+
+void RemoveTemporaryFilesOnStop() {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    struct sigaction current {};
+    if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN)
+      continue;
+    struct sigaction action {};
+    action.sa_handler = RemoveTemporaryFilesAndStop;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;
+    sigaction(signal, &action, nullptr);
+  }
+}
 
 StopSignals::StopSignals(std::chrono::milliseconds grace) : grace_(grace) {
   sigemptyset(&signals_);
@@ -67,8 +96,10 @@ void StopSignals::Watch() {
     return;
   stopAsked_ = true;
   changed_.notify_all();
-  if (!changed_.wait_for(lock, grace_, [this] { return finished_ || exchanging_ == 0; }))
+  if (!changed_.wait_for(lock, grace_, [this] { return finished_ || exchanging_ == 0; })) {
+    files::RemoveOwnTemporaryFiles();
     _exit(exitCode_);
+  }
 }
 
 }  // namespace zelto::cli

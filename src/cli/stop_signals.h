@@ -10,6 +10,12 @@
 
 namespace zelto::cli {
 
+// SIGINT and SIGTERM end the process as they always do, once the temporary files of the saves
+// still going on are gone (files::RemoveOwnTemporaryFiles), so that an interrupted backup leaves
+// nothing half written in the backups folder. A signal the process was started ignoring stays
+// ignored. For the start of main, before any thread.
+void RemoveTemporaryFilesOnStop();
+
 // SIGINT and SIGTERM as the end of a command that runs until one of them comes. The command
 // waits between its cycles here and ends cleanly when asked. An exchange with the device that
 // is still going on when the signal comes may finish within `grace`; past that (a silent

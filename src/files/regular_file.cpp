@@ -21,12 +21,15 @@ bool IsAbsentOrSmallFile(const std::string& path, std::size_t maxBytes) {
          static_cast<std::size_t>(status.st_size) <= maxBytes;
 }
 
-std::optional<std::vector<char>> ReadFileStart(const std::string& path, std::size_t maxBytes) {
+std::optional<std::vector<char>> ReadFileStart(const std::string& path, std::size_t maxBytes,
+                                               Links links) {
   // Looked at before the open, so that no device is opened at all, and again once it is open,
   // without blocking, since the path may have changed meanwhile.
   if (path.empty() || IsSomethingElseThanAFile(path))
     return std::nullopt;
-  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  const int noFollow = links == Links::kRefuse ? O_NOFOLLOW : 0;
+  const FileDescriptor file(
+      open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noFollow));
   struct stat status {};
   if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
     return std::nullopt;

@@ -21,9 +21,13 @@ bool IsSomethingElseThanAFile(const std::string& path);
 // neither.
 bool IsAbsentOrSmallFile(const std::string& path, std::size_t maxBytes);
 
+// Whether a path's last component may be a symbolic link to the file to read.
+enum class Links { kFollow, kRefuse };
+
 // At most maxBytes from the start of a regular file. Nothing when the path is empty, leads to
-// something else than a regular file, or the file cannot be opened or read. Never waits on what
-// is at the other end of the path.
-std::optional<std::vector<char>> ReadFileStart(const std::string& path, std::size_t maxBytes);
+// something else than a regular file (with Links::kRefuse: is a symbolic link itself), or the
+// file cannot be opened or read. Never waits on what is at the other end of the path.
+std::optional<std::vector<char>> ReadFileStart(const std::string& path, std::size_t maxBytes,
+                                               Links links = Links::kFollow);
 
 }  // namespace zelto::files

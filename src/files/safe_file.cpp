@@ -2,6 +2,7 @@
 
 #include "files/file_descriptor.h"
 #include "files/regular_file.h"
+#include "files/temporary_files.h"
 
 #include <array>
 #include <cerrno>
@@ -138,6 +139,7 @@ NewFileOutcome WriteNewFileSafely(const std::string& path, std::span<const char>
   FileDescriptor out(CreateTemporaryBeside(path, temporary));
   if (!out.IsOpen())
     return NewFileOutcome::kFailed;
+  const OwnTemporaryFile own(temporary);
   const bool written = WriteAll(out.Get(), bytes) && Synced(out.Get());
   if (!out.Close() || !written) {
     unlink(temporary.c_str());
@@ -165,6 +167,7 @@ FileOutcome WriteFileSafely(const std::string& path, std::span<const char> bytes
       return WriteInPlace(file, bytes);
     return FileOutcome::kCannotOpen;
   }
+  const OwnTemporaryFile own(temporary);
   // Nothing is buffered here: a full disk shows at a write, the sync or the close.
   const bool written = (!exists || fchmod(out.Get(), existing.st_mode & 07777) == 0) &&
                        WriteAll(out.Get(), bytes) && Synced(out.Get());

@@ -1,3 +1,5 @@
+#include "calib/unit_identity.h"
+#include "config/memory_map.h"
 #include "keep/backup.h"
 
 #include <QByteArray>
@@ -46,15 +48,22 @@ std::string HexOf(const config::MemoryWord& word) {
   return hex;
 }
 
-std::string WordsText(const std::vector<config::MemoryWord>& words) {
+// One word a line, each indented one step further than the key that holds them.
+std::string WordsText(const std::vector<config::MemoryWord>& words, const std::string& indent) {
   if (words.empty())
     return "[]";
   std::string text = "[";
   for (std::size_t i = 0; i < words.size(); ++i) {
     text += i == 0 ? "\n" : ",\n";
-    text += "    [" + std::to_string(words[i].address) + ", \"" + HexOf(words[i]) + "\"]";
+    text += indent + "  [" + std::to_string(words[i].address) + ", \"" + HexOf(words[i]) + "\"]";
   }
-  return text + "\n  ]";
+  return text + "\n" + indent + "]";
+}
+
+std::string UnitText(const UnitIdentity& unit) {
+  const std::string indent = "    ";
+  return "{\n" + indent + "\"firmware\": " + WordsText(unit.firmware, indent) + ",\n" + indent +
+         "\"calibration\": " + WordsText(unit.calibration, indent) + "\n  }";
 }
 
 std::optional<int> WholeNumber(const QJsonValue& value) {
@@ -139,6 +148,29 @@ bool SameAddressesOnce(const std::vector<config::MemoryWord>& before,
   return true;
 }
 
+std::vector<std::uint16_t> AddressesOf(const std::vector<config::MemoryWord>& words) {
+  std::vector<std::uint16_t> addresses;
+  for (const config::MemoryWord& word : words)
+    addresses.push_back(word.address);
+  return addresses;
+}
+
+// The identity of a unit of the model: the firmware words, then its calibration words, at
+// exactly the addresses that tell its units apart.
+std::optional<UnitIdentity> UnitOf(const QJsonValue& value, int model) {
+  if (!value.isObject())
+    return std::nullopt;
+  const auto firmware = WordsOf(value.toObject().value("firmware"));
+  const auto calibration = WordsOf(value.toObject().value("calibration"));
+  const std::vector<std::uint16_t> firmwareWords{config::kFirmwareVersionWord,
+                                                 config::kFirmwareDateWord};
+  if (!firmware || !calibration || AddressesOf(*firmware) != firmwareWords ||
+      AddressesOf(*calibration) != calib::IdentityCalibrationWords(model)) {
+    return std::nullopt;
+  }
+  return UnitIdentity{*firmware, *calibration};
+}
+
 std::optional<std::vector<std::string>> LinesOf(const QJsonValue& value) {
   if (!value.isArray())
     return std::nullopt;
@@ -192,9 +224,11 @@ std::string BackupToJson(const Backup& backup) {
       {"time", ValueText(FromUtf8(backup.time))},
       {"operation", ValueText(FromUtf8(std::string(config::OperationName(backup.operation))))},
       {"action", ValueText(action)},
+      {"changed_only", ValueText(backup.changedOnly)},
       {"summary", ValueText(summary)},
-      {"before", WordsText(backup.before)},
-      {"after", WordsText(backup.after)},
+      {"unit", backup.unit ? UnitText(*backup.unit) : ValueText(QJsonValue())},
+      {"before", WordsText(backup.before, "  ")},
+      {"after", WordsText(backup.after, "  ")},
   };
   std::string text = "{";
   for (const auto& [key, value] : keys) {
@@ -247,10 +281,20 @@ std::variant<Backup, std::string> BackupFromJson(std::span<const char> bytes) {
       return Bad("action");
     backup.action = static_cast<std::uint8_t>(*code);
   }
+  const QJsonValue changedOnly = object.value("changed_only");
+  if (!changedOnly.isUndefined() && !changedOnly.isBool())
+    return Bad("changed_only");
+  backup.changedOnly = changedOnly.toBool(false);
   const auto summary = LinesOf(object.value("summary"));
   if (!summary)
     return Bad("summary");
   backup.summary = *summary;
+  const QJsonValue unit = object.value("unit");
+  if (!unit.isUndefined() && !unit.isNull()) {
+    backup.unit = UnitOf(unit, backup.model);
+    if (!backup.unit)
+      return Bad("unit");
+  }
   const auto before = WordsOf(object.value("before"));
   if (!before)
     return Bad("before");

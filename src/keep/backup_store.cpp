@@ -5,6 +5,7 @@
 #include "files/kept_files.h"
 #include "files/regular_file.h"
 #include "files/safe_file.h"
+#include "keep/backup_plan.h"
 
 #include <QString>
 
@@ -24,6 +25,8 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kExtension = ".json";
 constexpr const char* kLockName = ".lock";
+// The random letters the safe save puts after a file's name for its temporary file.
+constexpr std::size_t kTemporarySuffix = 6;
 // Ids to try before giving up on a folder that takes none of them.
 constexpr int kIdTries = 1000;
 
@@ -61,22 +64,39 @@ bool IsLaterId(const std::string& a, const std::string& b) {
   return a > b;
 }
 
-// Holds the folder's lock file, exclusively, for its life: one pruning at a time, whoever
-// prunes. Without a lock file to be had it holds nothing, and a pruning that runs beside another
-// at worst removes what the other removes too.
+// Holds the folder's lock file, exclusively, for its life: one save or pruning at a time,
+// whoever saves or prunes. Without a lock file to be had it holds nothing, and a pruning that
+// runs beside another at worst removes what the other removes too.
 class FolderLock {
  public:
   explicit FolderLock(const std::string& folder)
       : file_(open((folder + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
     if (file_.IsOpen()) {
-      while (flock(file_.Get(), LOCK_EX) != 0 && errno == EINTR) {
+      int locked = -1;
+      while ((locked = flock(file_.Get(), LOCK_EX)) != 0 && errno == EINTR) {
       }
+      held_ = locked == 0;
     }
   }
+  bool Held() const { return held_; }
 
  private:
   files::FileDescriptor file_;  // closing it lets the lock go
+  bool held_ = false;
 };
+
+// "ID.json.Ab3dE9": the temporary file a save of backup ID writes before it takes its name.
+bool IsTemporaryName(std::string_view name) {
+  if (name.size() <= kTemporarySuffix)
+    return false;
+  const std::string_view suffix = name.substr(name.size() - kTemporarySuffix);
+  const bool letters = std::all_of(suffix.begin(), suffix.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  });
+  const std::string stem = std::string(kExtension) + ".";
+  const std::string_view file = name.substr(0, name.size() - kTemporarySuffix);
+  return letters && file.ends_with(stem) && IsBackupId(file.substr(0, file.size() - stem.size()));
+}
 
 // Each time read once, not once a comparison.
 void SortNewestFirst(std::vector<Backup>& backups) {
@@ -109,13 +129,14 @@ std::string BackupStore::PathOf(const std::string& id) const {
 BackupStore::SaveOutcome BackupStore::Save(Backup& backup) {
   std::error_code error;
   fs::create_directories(folder_, error);
+  const FolderLock lock(folder_);
   const std::string stem = IdStem(backup);
   for (int attempt = 0; attempt < kIdTries; ++attempt) {
     backup.id = stem + "-" + std::to_string(++idCounter);
     const std::string text = BackupToJson(backup);
     switch (files::WriteNewFileSafely(PathOf(backup.id), text)) {
       case files::NewFileOutcome::kDone:
-        Prune();
+        PruneHeld(backup.id, lock.Held());
         return SaveOutcome::kSaved;
       case files::NewFileOutcome::kExists:
         continue;
@@ -128,6 +149,11 @@ BackupStore::SaveOutcome BackupStore::Save(Backup& backup) {
   return SaveOutcome::kFailed;
 }
 
+bool BackupStore::Holds(const std::string& id) const {
+  std::error_code error;
+  return IsBackupId(id) && fs::is_regular_file(fs::symlink_status(PathOf(id), error));
+}
+
 BackupStore::Listing BackupStore::List() const {
   Listing listing;
   std::error_code error;
@@ -137,6 +163,10 @@ BackupStore::Listing BackupStore::List() const {
     if (name.starts_with('.') || !name.ends_with(kExtension))
       continue;
     const std::string id = name.substr(0, name.size() - kExtension.size());
+    if (!IsBackupId(id)) {
+      listing.unreadable.push_back(name + ": its name is no backup id");
+      continue;
+    }
     auto loaded = Load(id);
     if (auto* backup = std::get_if<Backup>(&loaded)) {
       listing.backups.push_back(std::move(*backup));
@@ -152,9 +182,13 @@ BackupStore::Listing BackupStore::List() const {
 std::variant<Backup, BackupStore::LoadFailure> BackupStore::Load(const std::string& id) const {
   const std::string path = PathOf(id);
   std::error_code error;
-  if (!IsBackupId(id) || !fs::exists(fs::symlink_status(path, error)))
+  const fs::file_status status = fs::symlink_status(path, error);
+  if (!IsBackupId(id) || !fs::exists(status))
     return LoadFailure{true, "no backup " + id};
-  const auto bytes = files::ReadFileStart(path, kLargestFile + 1);
+  // A link may lead anywhere, the file of another backup included: it is no backup of the folder.
+  if (fs::is_symlink(status))
+    return LoadFailure{false, "a symbolic link, not a backup file"};
+  const auto bytes = files::ReadFileStart(path, kLargestFile + 1, files::Links::kRefuse);
   if (!bytes)
     return LoadFailure{false, "cannot be read"};
   if (bytes->size() > kLargestFile)
@@ -165,26 +199,55 @@ std::variant<Backup, BackupStore::LoadFailure> BackupStore::Load(const std::stri
   auto& backup = std::get<Backup>(parsed);
   if (backup.id != id)
     return LoadFailure{false, "it holds the backup " + backup.id};
+  if (const auto fault = BackupPlanFault(backup))
+    return LoadFailure{false, *fault, true};
   return std::move(backup);
 }
 
 void BackupStore::Prune() const {
   const FolderLock lock(folder_);
+  PruneHeld({}, lock.Held());
+}
+
+void BackupStore::PruneHeld(const std::string& kept, bool sweepTemporaries) const {
   std::error_code error;
   int files = 0;
+  std::vector<fs::path> leftovers;
   for (fs::directory_iterator entry(folder_, error), end; !error && entry != end;
        entry.increment(error)) {
-    files += entry->path().filename().string().ends_with(kExtension) ? 1 : 0;
+    const std::string name = entry->path().filename().string();
+    files += name.ends_with(kExtension) ? 1 : 0;
+    std::error_code statusError;
+    if (IsTemporaryName(name) &&
+        entry->symlink_status(statusError).type() == fs::file_type::regular)
+      leftovers.push_back(entry->path());
+  }
+  // Every save writes its temporary file under the lock: one found while holding it is an
+  // interrupted save's.
+  if (sweepTemporaries) {
+    for (const fs::path& leftover : leftovers)
+      fs::remove(leftover, error);
   }
   // Neither group can be over its count while all of them are not.
   if (files <= keptPerGroup_)
     return;
+  const std::vector<Backup> backups = List().backups;
   int configurations = 0;
   int calibrations = 0;
-  for (const Backup& backup : List().backups) {
-    int& kept = IsCalibrationBackup(backup) ? calibrations : configurations;
-    if (kept < keptPerGroup_) {
-      ++kept;
+  const auto count = [&](const Backup& backup) -> int& {
+    return IsCalibrationBackup(backup) ? calibrations : configurations;
+  };
+  // The backup just saved counts first: its time, however far behind the others' (a clock set
+  // back), never makes it the one to go.
+  const auto own = std::find_if(backups.begin(), backups.end(),
+                                [&](const Backup& backup) { return backup.id == kept; });
+  if (own != backups.end())
+    ++count(*own);
+  for (const Backup& backup : backups) {
+    if (backup.id == kept)
+      continue;
+    if (int& group = count(backup); group < keptPerGroup_) {
+      ++group;
     } else {
       fs::remove(PathOf(backup.id), error);
     }

@@ -12,7 +12,9 @@ namespace zelto::keep {
 
 // The folder of backup files: one file per backup, named by its id, never replaced. Of the
 // configuration operations and, apart from them, of the calibration operations, only the newest
-// kKeptPerGroup backups stay. Safe for several threads and processes at once.
+// kKeptPerGroup backups stay, the one just saved always among them. Safe for several threads and
+// processes at once: a backup is written, and the folder pruned, under the folder's lock, so that
+// a temporary file found while holding it is one an interrupted save left behind.
 class BackupStore {
  public:
   static constexpr int kKeptPerGroup = 200;
@@ -29,8 +31,11 @@ class BackupStore {
   enum class SaveOutcome { kSaved, kFailed };
   // Gives the backup its id, made of its time, the port's last path component and a counter
   // that makes it unique, writes it as a new file (making the folder when missing), then prunes
-  // the folder. kFailed when no file could be made.
+  // the folder, keeping that file whatever the times of the others. kFailed when no file could
+  // be made.
   SaveOutcome Save(Backup& backup);
+  // Whether the backup of that id is a file of the folder.
+  bool Holds(const std::string& id) const;
 
   struct Listing {
     std::vector<Backup> backups;          // newest first
@@ -39,18 +44,24 @@ class BackupStore {
   Listing List() const;
 
   // The backup of that id, or why there is none: "no backup ID" for an id no file has, or the
-  // file's own fault.
+  // file's own fault, a symbolic link included (it is read without following links), and words
+  // or an action its operation does not write (BackupPlanFault).
   struct LoadFailure {
     bool missing = false;  // no file of that id
     std::string reason;
+    bool offPlan = false;  // a backup whose words its operation does not write
   };
   std::variant<Backup, LoadFailure> Load(const std::string& id) const;
 
-  // Removes the oldest backups of each group beyond kKeptPerGroup, under the folder's lock.
+  // Removes the oldest backups of each group beyond kKeptPerGroup, and the temporary files of
+  // saves that never ended, under the folder's lock.
   void Prune() const;
 
  private:
   std::string PathOf(const std::string& id) const;
+  // Prune with the folder's lock taken: the backup `kept` stays, counted among its group's, and
+  // the temporary files go when the lock is held indeed.
+  void PruneHeld(const std::string& kept, bool sweepTemporaries) const;
 
   std::string folder_;
   int keptPerGroup_;

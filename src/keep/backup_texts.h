@@ -21,6 +21,15 @@ inline constexpr std::string_view kStatusOtherModelBackup =
     QT_TRANSLATE_NOOP("status", "Резервная копия другого прибора");
 inline constexpr std::string_view kStatusNothingToUndo =
     QT_TRANSLATE_NOOP("status", "Нет записи для отмены");
+// The model is the backup's, the unit is not: its factory calibration or firmware differs.
+inline constexpr std::string_view kStatusOtherUnitBackup =
+    QT_TRANSLATE_NOOP("status", "Резервная копия снята с другого экземпляра прибора");
+// Units written alike, whose backups nothing tells apart: the user names the one to restore.
+inline constexpr std::string_view kStatusSeveralBackupsFit =
+    QT_TRANSLATE_NOOP("status", "Несколько резервных копий подходят: укажите ID");
+// A backup that names words or an action its operation does not write.
+inline constexpr std::string_view kStatusBadBackup =
+    QT_TRANSLATE_NOOP("status", "Неверный формат резервной копии");
 
 // "Резервная копия сохранена: 20261207-141502-123-ttyUSB0-1", so that the user knows what to
 // restore.

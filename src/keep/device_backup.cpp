@@ -1,5 +1,6 @@
 #include "keep/device_backup.h"
 
+#include "calib/unit_identity.h"
 #include "config/memory_map.h"
 #include "config/word_summary.h"
 #include "keep/backup_texts.h"
@@ -73,13 +74,37 @@ bool DeviceWords::Holds(const std::vector<config::MemoryWord>& words) const {
   });
 }
 
-std::vector<std::uint16_t> BackupAddresses(const std::vector<config::MemoryWord>& words) {
+std::vector<std::uint16_t> IdentityAddresses(int model) {
   std::vector<std::uint16_t> addresses{config::kFirmwareVersionWord, config::kFirmwareDateWord};
-  for (const config::MemoryWord& word : config::FinalWords(words)) {
-    if (std::find(addresses.begin(), addresses.end(), word.address) == addresses.end())
-      addresses.push_back(word.address);
-  }
+  const auto calibration = calib::IdentityCalibrationWords(model);
+  addresses.insert(addresses.end(), calibration.begin(), calibration.end());
   return addresses;
+}
+
+std::vector<std::uint16_t> BackupAddresses(const std::vector<config::MemoryWord>& words,
+                                           int model) {
+  std::vector<std::uint16_t> addresses{config::kFirmwareVersionWord, config::kFirmwareDateWord};
+  const auto add = [&](std::uint16_t address) {
+    if (std::find(addresses.begin(), addresses.end(), address) == addresses.end())
+      addresses.push_back(address);
+  };
+  for (const config::MemoryWord& word : config::FinalWords(words))
+    add(word.address);
+  for (const std::uint16_t address : calib::IdentityCalibrationWords(model))
+    add(address);
+  return addresses;
+}
+
+UnitIdentity IdentityOf(const DeviceWords& device, int model) {
+  const auto wordAt = [&](std::uint16_t address) {
+    return device.Word(address).value_or(config::MemoryWord{address, {}});
+  };
+  UnitIdentity unit;
+  for (const std::uint16_t address : {config::kFirmwareVersionWord, config::kFirmwareDateWord})
+    unit.firmware.push_back(wordAt(address));
+  for (const std::uint16_t address : calib::IdentityCalibrationWords(model))
+    unit.calibration.push_back(wordAt(address));
+  return unit;
 }
 
 Backup MakeBackup(const config::WritePlan& plan, const DeviceWords& device,
@@ -92,6 +117,7 @@ Backup MakeBackup(const config::WritePlan& plan, const DeviceWords& device,
   backup.action = plan.action;
   backup.after = config::FinalWords(plan.words);
   backup.before = device.WordsAt(backup.after);
+  backup.unit = IdentityOf(device, settings.model);
   backup.summary = config::SummaryOfWords(settings.model, [&](std::uint16_t address) {
     const auto word = device.Word(address);
     return word ? std::optional<std::uint32_t>(WordValue(*word)) : std::nullopt;
@@ -100,7 +126,7 @@ Backup MakeBackup(const config::WritePlan& plan, const DeviceWords& device,
 }
 
 bool KeepBackup(BackupStore& store, Backup& backup, Reporter& reporter) {
-  if (store.Save(backup) != BackupStore::SaveOutcome::kSaved) {
+  if (store.Save(backup) != BackupStore::SaveOutcome::kSaved || !store.Holds(backup.id)) {
     reporter.ShowStatus(kStatusBackupNotSaved);
     return false;
   }
@@ -122,7 +148,7 @@ bool DeviceBackup::Read(const config::WritePlan& plan) {
   failure_ = BackupFailure::kNone;
   reporter_.ShowStatus(kStatusBackingUp);
   DeviceWords device(link_);
-  failure_ = device.Read(BackupAddresses(plan.words), reporter_);
+  failure_ = device.Read(BackupAddresses(plan.words, settings_.model), reporter_);
   if (failure_ != BackupFailure::kNone)
     return false;
   pending_ = MakeBackup(plan, device, settings_);

@@ -56,9 +56,17 @@ class DeviceWords {
   std::map<std::uint16_t, config::MemoryWord> words_;
 };
 
-// The addresses a backup of the words reads: the firmware version and date for its summary,
-// then each address written, once, in write order.
-std::vector<std::uint16_t> BackupAddresses(const std::vector<config::MemoryWord>& words);
+// The addresses of a unit's identity on the model: the firmware version and date, then the
+// factory calibration words that tell its units apart.
+std::vector<std::uint16_t> IdentityAddresses(int model);
+
+// The addresses a backup of the words reads on the model: the firmware version and date for its
+// summary, then each address written, once, in write order, then the unit's identity words not
+// among them.
+std::vector<std::uint16_t> BackupAddresses(const std::vector<config::MemoryWord>& words, int model);
+
+// The unit's identity as the device's words give it (all of IdentityAddresses read).
+UnitIdentity IdentityOf(const DeviceWords& device, int model);
 
 // The backup of a plan from the device's words (all of BackupAddresses read), without its id.
 Backup MakeBackup(const config::WritePlan& plan, const DeviceWords& device,
@@ -93,7 +101,8 @@ class DeviceBackup final : public config::WriteGuard {
   std::string savedId_;
 };
 
-// Keeps the backup in the store, showing its id; "Резервная копия не сохранена" when it cannot.
+// Keeps the backup in the store, showing its id; "Резервная копия не сохранена" when it cannot,
+// or when its file is not there once saved: a write goes ahead only behind a backup that exists.
 bool KeepBackup(BackupStore& store, Backup& backup, Reporter& reporter);
 
 }  // namespace zelto::keep

@@ -3,6 +3,7 @@
 #include "config/record_validation.h"
 #include "files/regular_file.h"
 #include "files/safe_file.h"
+#include "keep/printable_text.h"
 #include "keep/profile_texts.h"
 
 #include <QByteArray>
@@ -33,10 +34,10 @@ std::string Utf8(const QString& text) {
 // The value as the file has it, for the refusal's line.
 std::string FileText(const QJsonValue& value) {
   if (value.isString())
-    return Utf8(value.toString());
+    return PrintableText(Utf8(value.toString()));
   QJsonArray wrapped{value};
   const QByteArray text = QJsonDocument(wrapped).toJson(QJsonDocument::Compact);
-  return text.mid(1, text.size() - 2).toStdString();  // without the brackets
+  return PrintableText(text.mid(1, text.size() - 2).toStdString());  // without the brackets
 }
 
 std::optional<int32_t> WholeNumber(const QJsonValue& value) {
@@ -91,7 +92,7 @@ class Reader {
 
  private:
   void Refuse(const QString& key, const QJsonValue& value, std::string reason) {
-    text_.refused.push_back({Utf8(key), FileText(value), std::move(reason)});
+    text_.refused.push_back({PrintableText(Utf8(key)), FileText(value), std::move(reason)});
   }
   std::optional<ProfileFileError> ReadHeader();
   void ReadModelAndSensor();
@@ -213,7 +214,7 @@ std::variant<ProfileText, ProfileFileError> Reader::Read() {
       continue;
     const auto key = KeyNamed(Utf8(entry.key()));
     if (!key) {
-      Refuse(entry.key(), entry.value(), "unknown key " + Utf8(entry.key()));
+      Refuse(entry.key(), entry.value(), "unknown key " + PrintableText(Utf8(entry.key())));
     } else if (*key != ProfileKey::kModel && *key != ProfileKey::kSensor && text_.Applicable()) {
       // Without a model and a sensor there is nothing to judge a setting by.
       ReadSetting(*key, entry.value());

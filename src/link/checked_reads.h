@@ -9,9 +9,10 @@ namespace zelto {
 
 // How a checked read of one configuration word ended.
 enum class CheckedReadOutcome {
-  kClean,     // a whole reply with the reply header and a checksum that adds up
+  kClean,     // a whole reply with the reply header and a checksum that adds up, for this word
+              // where the device echoes addresses
   kNoAnswer,  // nothing came, or the port went away (Link::PortWentAway tells which)
-  kBadReply,  // replies came, but none of the tries gave a clean one
+  kBadReply,  // replies came, but none of the tries gave a clean one for this word
 };
 
 struct CheckedWord {
@@ -27,8 +28,10 @@ bool IsCleanReply(const Frame& reply, int count);
 
 // Reads the configuration word at `address` for a caller that must not take a damaged reply for
 // the device's word: the everyday reads accept whatever comes, this one asks again, up to
-// kCheckedReadTries in all, until a reply adds up. Silence is not asked again: a device that
-// does not answer has already cost the reply time-outs twice over.
+// kCheckedReadTries in all, until a reply adds up. Where the link has learnt that the device
+// echoes addresses (the first clean reply to a checked read at a nonzero address teaches it),
+// a reply that carries another address is for another word and asked again as well. Silence is
+// not asked again: a device that does not answer has already cost the reply time-outs twice over.
 CheckedWord ReadWordChecked(Link& link, std::uint16_t address);
 
 }  // namespace zelto

@@ -27,6 +27,15 @@ enum class IdentifyOutcome {
   kBadReply,    // "Ошибка приема": not a reply, or a type code no model has
 };
 
+// Whether the device on the line echoes a read's address in bytes 2-3 of its reply. Not every
+// device need do so; the checked reads learn it, once per session, from their first clean reply
+// to a read at a nonzero address (a reply carrying 0 there echoes nothing).
+enum class AddressEcho {
+  kUnknown,    // no checked read at a nonzero address yet since the device was connected
+  kEchoed,     // a reply that carries another address is a reply for another word
+  kNotEchoed,  // bytes 2-3 say nothing
+};
+
 // The one serial link to a transmitter: the port, its state, the frame buffers, the request
 // primitives every device operation goes through, and the device connection. The front end
 // owns one for the life of the program and hands it to the operations that talk to the
@@ -120,6 +129,12 @@ class Link {
   // Shows the kept port-selection events (the port button does so after each selection).
   void FlushTraceRing();
 
+  // --- What the device's replies carry ------------------------------------------------------
+  // Forgotten when a port opens and when a device is connected or disconnected: another device
+  // may answer then.
+  AddressEcho ReplyAddressEcho() const { return addressEcho_; }
+  void LearnReplyAddressEcho(AddressEcho echo) { addressEcho_ = echo; }
+
  private:
   // After a transfer that came short: when the device has gone, releases the port as
   // ReleasePort does, telling the user why.
@@ -151,6 +166,7 @@ class Link {
   OwedReplies owed_;
   int progressStep_ = 0;
   int progressTotal_ = 0;
+  AddressEcho addressEcho_ = AddressEcho::kUnknown;
 };
 
 // "Прибор не отвечает" for an exchange without a reply, unless the port went away meanwhile:

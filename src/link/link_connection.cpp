@@ -66,6 +66,7 @@ IdentifyOutcome Link::ConnectDevice(int selectedModel) {
     return outcome;
   }
   state_.LinkFlags |= fDevConnected;
+  addressEcho_ = AddressEcho::kUnknown;
   reporter_.ShowStatus(kStatusConnected);
   view_.DeviceConnected();
   return outcome;
@@ -73,6 +74,7 @@ IdentifyOutcome Link::ConnectDevice(int selectedModel) {
 
 void Link::DisconnectDevice() {
   state_.LinkFlags &= static_cast<std::uint8_t>(~kDeviceBits);
+  addressEcho_ = AddressEcho::kUnknown;
   reporter_.ShowStatus(kStatusDisconnected);
   view_.DeviceDisconnected();
 }

@@ -57,6 +57,7 @@ bool Link::OpenPort(int n) {
   }
   lastOpenFailure_ = port_->Open(path, {BaudTable.at(state_.SpeedIndex)});
   owed_.Clear();  // whatever was open before is closed now
+  addressEcho_ = AddressEcho::kUnknown;
   if (lastOpenFailure_ != OpenFailure::kNone)
     return false;
   portGone_ = false;

@@ -23,6 +23,9 @@ struct Fault {
     kBadChecksum,       // from the value-th request (counted from 1), count replies (0: all)
                         // whole but with a checksum that does not add up
     kWordNotKept,       // writes to the word at address value are answered but not kept
+    kNoAddressEcho,     // replies carry 0 in bytes 2-3, not the requested address
+    kNextWordAt,        // count reads (0: all) of the word at address value are answered as
+                        // reads of the next word: its address and its data
   };
 
   Kind kind = Kind::kNone;
@@ -59,6 +62,13 @@ struct Fault {
   // A worn memory cell: the device answers a write to it as it answers every write, the word
   // it was sent included, yet keeps what the cell held.
   static Fault WordNotKept(int address) { return {Kind::kWordNotKept, address}; }
+  // A device that does not say which address it answers.
+  static Fault NoAddressEcho() { return {Kind::kNoAddressEcho}; }
+  // A device that mixes up its words now and then: a whole, well-summed reply for the word after
+  // the one asked for.
+  static Fault NextWordAt(int address, int replies = 0) {
+    return {Kind::kNextWordAt, address, {}, replies};
+  }
 };
 
 }  // namespace zelto::sim

@@ -74,6 +74,7 @@ void Simulator::SetFault(Fault fault) {
   const std::lock_guard lock(mutex_);
   fault_ = fault;
   faultRequests_ = 0;
+  faultReplies_ = 0;
   if (fault.kind == Fault::Kind::kHostile)
     faultRandom_.seed(static_cast<std::mt19937::result_type>(fault.value));
 }
@@ -335,6 +336,23 @@ Simulator::Outgoing Simulator::Misbehave(const Frame& request, Frame reply) {
         reply[kFrameSize - 1] = static_cast<std::uint8_t>(reply[kFrameSize - 1] + 1);
       break;
     }
+    case Fault::Kind::kNoAddressEcho:
+      reply[2] = 0;
+      reply[3] = 0;
+      Seal(reply);
+      break;
+    case Fault::Kind::kNextWordAt:
+      if (request[kCommandOffset] == kReadWord && AddressOf(request) == fault_.value &&
+          (fault_.count == 0 || faultReplies_ < fault_.count)) {
+        ++faultReplies_;
+        Frame next = request;
+        const int address = fault_.value + 4;
+        next[2] = static_cast<std::uint8_t>(address);
+        next[3] = static_cast<std::uint8_t>(address >> 8);
+        Seal(next);
+        reply = transmitter_.Answer(next).value_or(reply);
+      }
+      break;
     case Fault::Kind::kNone:
     case Fault::Kind::kSilentFrom:
     case Fault::Kind::kUnplugAt:

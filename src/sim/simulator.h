@@ -116,6 +116,7 @@ class Simulator {
   Transmitter transmitter_;
   Fault fault_;
   int faultRequests_ = 0;
+  int faultReplies_ = 0;  // the replies the fault has changed
   std::mt19937 faultRandom_;
   int pacingBaud_ = 0;
   std::deque<Frame> requests_;

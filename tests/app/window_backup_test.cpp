@@ -5,13 +5,19 @@
 #include "window_test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace zelto::app {
@@ -149,6 +155,139 @@ TEST_F(Backups, UndoOnADeviceChangedSinceSaysSoAndRestoresOnlyWhenTold) {
   Trigger("UndoWrite");
   EXPECT_EQ(Device().Memory(), original);
   EXPECT_EQ(Status(), "Чтение завершено");
+}
+
+// Another unit of the model holding what a write left on the first: its factory calibration
+// differs.
+TEST_F(Backups, UndoOnAnotherUnitSaysSoAndRestoresOnlyWhenTold) {
+  Start(kDastra2);
+  const sim::MemoryImage original = Device().Memory();
+  Click("WriteToCom");
+  sim::MemoryImage otherUnit = Device().Memory();
+  otherUnit[48] ^= 0x5A;  // a calibration reference word
+  Device().LoadMemory(otherUnit);
+
+  testing::RecordMessages(Window(), shown, false);
+  Device().ClearRequests();
+  Trigger("UndoWrite");
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_TRUE(shown[0].startsWith(
+      "Резервная копия снята с другого экземпляра прибора.\nОтменить запись?\n"))
+      << shown[0].toStdString();
+  EXPECT_FALSE(AnyWordWritten());
+
+  testing::RecordMessages(Window(), shown, true);
+  Trigger("UndoWrite");
+  EXPECT_EQ(Status(), "Чтение завершено");
+  for (std::size_t address = 0; address < 32; ++address)
+    EXPECT_EQ(Device().Memory()[address], original[address]) << address;
+}
+
+// Units of the same neutral calibration written alike from different contents: the user names
+// the write to take back, or none.
+TEST_F(Backups, UndoThatCannotTellUnitsApartListsTheWritesToChooseFrom) {
+  Start(kDastra2);
+  const sim::MemoryImage unitA = Device().Memory();
+  Click("WriteToCom");
+  sim::MemoryImage unitB = unitA;
+  unitB[16] ^= 0x21;  // another range before the write
+  Device().LoadMemory(unitB);
+  Click("WriteToCom");
+  const sim::MemoryImage written = Device().Memory();
+  ASSERT_EQ(BackupFiles().size(), 2);
+
+  testing::RecordMessages(Window(), shown, false);
+  Device().ClearRequests();
+  Trigger("UndoWrite");
+  ASSERT_EQ(shown.size(), 1);
+  const QStringList lines = shown[0].split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 4) << shown[0].toStdString();
+  EXPECT_EQ(lines[0], "Несколько резервных копий подходят: укажите ID.");
+  EXPECT_EQ(lines[1], "Какую запись отменить?");
+  for (const QString& line : lines.mid(2)) {
+    EXPECT_TRUE(
+        line.endsWith(" — запись конфигурации — " + QString::fromStdString(Device().Path())))
+        << line.toStdString();
+  }
+  EXPECT_FALSE(AnyWordWritten());
+  EXPECT_EQ(Device().Memory(), written);
+
+  // The second listed is the older write: the first unit's.
+  shown.clear();
+  testing::RecordMessages(Window(), shown, true, 1);
+  Trigger("UndoWrite");
+  EXPECT_EQ(Status(), "Чтение завершено");
+  EXPECT_EQ(Device().Memory(), unitA);
+}
+
+// Answers the next modal dialog once it shows, as the user would.
+class DialogAnswer {
+ public:
+  explicit DialogAnswer(std::function<void(QDialog&)> answer) : answer_(std::move(answer)) {
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        poll_.stop();
+        answered_ = true;
+        QApplication::setActiveWindow(dialog);  // as the window manager does once it shows
+        answer_(*dialog);
+      }
+    });
+    poll_.start(0);
+  }
+  bool Answered() const { return answered_; }
+
+ private:
+  std::function<void(QDialog&)> answer_;
+  QTimer poll_;
+  bool answered_ = false;
+};
+
+// The real dialog, by the keyboard: Enter alone cancels; the second entry, then Tab to
+// "Восстановить" and Space, restores the older write.
+TEST_F(Backups, TheChoiceBetweenWritesIsMadeByKeyboardAndEnterAloneCancelsIt) {
+  Start(kDastra2);
+  Window().SetMessageBoxes(std::make_unique<ModalMessageBoxes>(Window()));
+  const sim::MemoryImage unitA = Device().Memory();
+  Click("WriteToCom");
+  sim::MemoryImage unitB = unitA;
+  unitB[16] ^= 0x21;
+  Device().LoadMemory(unitB);
+  Click("WriteToCom");
+  const sim::MemoryImage written = Device().Memory();
+
+  {
+    const DialogAnswer enter([](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>();
+      ASSERT_NE(list, nullptr);
+      EXPECT_EQ(list->accessibleName(), "Выбор");
+      EXPECT_EQ(list->count(), 2);
+      QTest::keyClick(list, Qt::Key_Return);
+    });
+    Trigger("UndoWrite");
+    EXPECT_TRUE(enter.Answered());
+  }
+  EXPECT_EQ(Device().Memory(), written);
+
+  {
+    const DialogAnswer pick([](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>();
+      ASSERT_NE(list, nullptr);
+      QTest::keyClick(list, Qt::Key_Down);
+      for (int i = 0; i < 4; ++i) {
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (button != nullptr && button->text() == "Восстановить")
+          break;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+      auto* go = qobject_cast<QPushButton*>(QApplication::focusWidget());
+      ASSERT_NE(go, nullptr);
+      ASSERT_EQ(go->text(), "Восстановить");
+      QTest::keyClick(go, Qt::Key_Space);
+    });
+    Trigger("UndoWrite");
+    EXPECT_TRUE(pick.Answered());
+  }
+  EXPECT_EQ(Device().Memory(), unitA);
 }
 
 TEST_F(Backups, ACancelledCompareSendsNothingAfterItsReadsAndAnAcceptedOneWrites) {

@@ -162,6 +162,9 @@ class MemoAtEachBox final : public MessageBoxes {
   explicit MemoAtEachBox(const QPlainTextEdit& memo) : memo_(memo) {}
   void ShowError(const QString&) override { seen << memo_.toPlainText(); }
   bool Confirm(const QString&, const QString&) override { return false; }
+  std::optional<int> Choose(const QString&, const QStringList&, const QString&) override {
+    return std::nullopt;
+  }
   QStringList seen;
 
  private:

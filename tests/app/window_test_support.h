@@ -86,25 +86,33 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 // Keeps what the window would have shown in message boxes, in order.
-// A question is recorded too, and answered with `go` unless the test said otherwise.
+// A question is recorded too, and answered with `go` unless the test said otherwise; a choice
+// is recorded with its choices, a line each, and answered with the choice `pick` (or "Отмена"
+// when the answer is no).
 class RecordedMessages final : public MessageBoxes {
  public:
-  explicit RecordedMessages(QStringList& shown, bool answer = true)
-      : shown_(shown), answer_(answer) {}
+  explicit RecordedMessages(QStringList& shown, bool answer = true, int pick = 0)
+      : shown_(shown), answer_(answer), pick_(pick) {}
   void ShowError(const QString& text) override { shown_ << text; }
   bool Confirm(const QString& text, const QString&) override {
     shown_ << text;
     return answer_;
   }
+  std::optional<int> Choose(const QString& text, const QStringList& choices,
+                            const QString&) override {
+    shown_ << text + QLatin1Char('\n') + choices.join(QLatin1Char('\n'));
+    return answer_ ? std::optional<int>(pick_) : std::nullopt;
+  }
 
  private:
   QStringList& shown_;
   bool answer_;
+  int pick_;
 };
 
 // Replaces the window's message boxes by a record of their texts.
-inline void RecordMessages(TZelto& window, QStringList& shown, bool answer = true) {
-  window.SetMessageBoxes(std::make_unique<RecordedMessages>(shown, answer));
+inline void RecordMessages(TZelto& window, QStringList& shown, bool answer = true, int pick = 0) {
+  window.SetMessageBoxes(std::make_unique<RecordedMessages>(shown, answer, pick));
 }
 
 // Answers the window's file dialogs from a list, in order; an empty answer is a cancel.

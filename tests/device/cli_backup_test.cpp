@@ -1,6 +1,8 @@
 // zelto-cli's backups before every write, backups and restore, against a simulator of the
 // test's own. What a backup holds and when a restore is refused: the backup tests.
+#include "config/configuration_plans.h"
 #include "keep/backup.h"
+#include "keep/backup_store.h"
 #include "sim/simulator.h"
 #include "tool_test_support.h"
 
@@ -46,6 +48,26 @@ class ToolBackups : public ::testing::Test, protected OwnDataFolder {
 
   sim::Simulator sim_{kDastra};
 };
+
+// Whether the device saw any word written since its requests were last cleared.
+bool AnyWordWritten(const sim::Simulator& device) {
+  const auto requests = device.Requests();
+  return std::any_of(requests.begin(), requests.end(), [](const sim::Frame& frame) {
+    return frame[sim::kCommandOffset] == sim::kWriteWord;
+  });
+}
+
+// The same memory in another unit of the model: its factory calibration differs.
+sim::MemoryImage AnotherUnit(sim::MemoryImage memory) {
+  memory[48] ^= 0x5A;  // a calibration reference word
+  return memory;
+}
+
+// The memory with another range in word 16: what a unit held before a write differs.
+sim::MemoryImage AnotherRange(sim::MemoryImage memory) {
+  memory[16] ^= 0x21;
+  return memory;
+}
 
 // The id the tool named in its status.
 std::string SavedId(const ProgramResult& result) {
@@ -212,6 +234,215 @@ TEST_F(ToolBackups, EveryWritingCommandKeepsOne) {
   }
   EXPECT_EQ(operations,
             (Lines{"calib-clear-full", "calib-clear", "reset-correction", "correct", "write"}));
+}
+
+}  // namespace
+}  // namespace zelto::cli
+
+namespace zelto::cli {
+namespace {
+
+// Two units of the same model with their own factory calibration, written alike.
+TEST_F(ToolBackups, UndoTakesBackEachUnitsOwnWriteAndRestoresAnotherUnitsBackupOnlyWhenForced) {
+  sim::Simulator unitB(kDastra);
+  unitB.LoadMemory(AnotherRange(AnotherUnit(unitB.Memory())));
+  const sim::MemoryImage originalA = sim_.Memory();
+  const sim::MemoryImage originalB = unitB.Memory();
+  const std::string writtenA = SavedId(Run(kWriteK));
+  ASSERT_FALSE(SavedId(Run(kWriteK, &unitB)).empty());
+
+  for (auto [device, original] : {std::pair{&sim_, originalA}, std::pair{&unitB, originalB}}) {
+    const ProgramResult undone = Run({"restore"}, device);
+    EXPECT_EQ(undone.exitCode, 0) << undone.err;
+    EXPECT_EQ(device->Memory(), original);
+  }
+
+  ASSERT_FALSE(SavedId(Run(kWriteK, &unitB)).empty());
+  const sim::MemoryImage writtenB = unitB.Memory();
+  unitB.ClearRequests();
+  const ProgramResult refused = Run({"restore", writtenA}, &unitB);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(LastLine(refused.err), "Резервная копия снята с другого экземпляра прибора");
+  EXPECT_FALSE(AnyWordWritten(unitB));
+  EXPECT_EQ(unitB.Memory(), writtenB);
+
+  const ProgramResult forced = Run({"restore", writtenA, "--force"}, &unitB);
+  EXPECT_EQ(forced.exitCode, 0) << forced.err;
+  const keep::Backup ofA = FileOf(writtenA);
+  for (const config::MemoryWord& word : ofA.before) {
+    EXPECT_TRUE(
+        std::equal(word.bytes.begin(), word.bytes.end(), unitB.Memory().begin() + word.address))
+        << word.address;
+  }
+}
+
+// Units with the same (neutral) calibration, written alike from different contents.
+TEST_F(ToolBackups, UndoThatCannotTellUnitsApartListsThemAndAnIdRestores) {
+  sim::Simulator unitB(kDastra);
+  unitB.LoadMemory(AnotherRange(unitB.Memory()));
+  const sim::MemoryImage originalA = sim_.Memory();
+  const std::string writtenA = SavedId(Run(kWriteK));
+  const std::string writtenB = SavedId(Run(kWriteK, &unitB));
+  const sim::MemoryImage written = sim_.Memory();
+
+  sim_.ClearRequests();
+  const ProgramResult ambiguous = Run({"restore", "--force"});
+  EXPECT_EQ(ambiguous.exitCode, 2);
+  EXPECT_EQ(LastLine(ambiguous.err), "Несколько резервных копий подходят: укажите ID");
+  const keep::Backup ofA = FileOf(writtenA);
+  const keep::Backup ofB = FileOf(writtenB);
+  EXPECT_EQ(LinesOf(ambiguous.out), (Lines{writtenB + "\t" + ofB.time + "\t" + unitB.Path(),
+                                           writtenA + "\t" + ofA.time + "\t" + sim_.Path()}));
+  EXPECT_FALSE(AnyWordWritten(sim_));
+  EXPECT_EQ(sim_.Memory(), written);
+
+  const ProgramResult restored = Run({"restore", writtenA});
+  EXPECT_EQ(restored.exitCode, 0) << restored.err;
+  EXPECT_EQ(sim_.Memory(), originalA);
+}
+
+// Backups are files a user can edit: one that names what its operation never writes is no
+// backup, whatever --force says.
+TEST_F(ToolBackups, RestoreRefusesAnEditedBackupBeforeSendingAnything) {
+  const std::string id = SavedId(Run(kWriteK));
+  const keep::Backup kept = FileOf(id);
+  struct Case {
+    std::string name;
+    std::function<void(keep::Backup&)> edit;
+  };
+  const Case cases[] = {
+      {"FirmwareWord",
+       [](keep::Backup& b) {
+         b.before.push_back({104, {1, 2, 3, 4}});
+         b.after.push_back({104, {1, 2, 3, 4}});
+       }},
+      {"MissingWord",
+       [](keep::Backup& b) {
+         b.before.erase(b.before.begin() + 2);
+         b.after.erase(b.after.begin() + 2);
+       }},
+      {"AnotherAction", [](keep::Backup& b) { b.action = 0x99; }},
+  };
+  for (const Case& c : cases) {
+    keep::Backup edited = kept;
+    c.edit(edited);
+    std::ofstream(BackupFolder() + "/" + id + ".json") << keep::BackupToJson(edited);
+    for (const bool force : {false, true}) {
+      SCOPED_TRACE(c.name + (force ? " --force" : ""));
+      sim_.ClearRequests();
+      const ProgramResult refused =
+          Run(force ? Lines{"restore", id, "--force"} : Lines{"restore", id});
+      EXPECT_EQ(refused.exitCode, 5);
+      EXPECT_EQ(LastLine(refused.err), "Неверный формат резервной копии");
+      EXPECT_TRUE(sim_.Requests().empty());
+    }
+  }
+  // Nor does the undo take it for a backup.
+  const ProgramResult undo = Run({"restore"});
+  EXPECT_EQ(undo.exitCode, 2);
+  EXPECT_EQ(LastLine(undo.err), "Нет записи для отмены");
+}
+
+// A clock set back, or backups copied from a machine whose clock ran ahead.
+TEST_F(ToolBackups, AWriteBehind200LaterStampedBackupsKeepsItsOwnAndUndoTakesIt) {
+  keep::BackupStore store(BackupFolder());
+  for (int i = 0; i < keep::BackupStore::kKeptPerGroup; ++i) {
+    const config::WritePlan plan =
+        config::CorrectionPlan(config::WriteOperation::kCorrect, kDastra, 1.5f, -2.0f);
+    keep::Backup later;
+    later.model = kDastra;
+    later.port = "/dev/ttyUSB7";
+    char time[40];
+    std::snprintf(time, sizeof time, "2099-01-01T00:%02d:%02d.000+00:00", i / 60, i % 60);
+    later.time = time;
+    later.operation = plan.operation;
+    later.action = plan.action;
+    later.after = plan.words;
+    later.before = plan.words;
+    later.before[0].bytes[3] ^= 0x01;
+    ASSERT_EQ(store.Save(later), keep::BackupStore::SaveOutcome::kSaved);
+  }
+  const sim::MemoryImage original = sim_.Memory();
+  const ProgramResult written = Run(kWriteK);
+  ASSERT_EQ(written.exitCode, 0) << written.err;
+  const std::string id = SavedId(written);
+  EXPECT_TRUE(std::filesystem::exists(BackupFolder() + "/" + id + ".json"));
+  EXPECT_EQ(Files().size(), static_cast<std::size_t>(keep::BackupStore::kKeptPerGroup));
+
+  const ProgramResult undone = Run({"restore"});
+  EXPECT_EQ(undone.exitCode, 0) << undone.err;
+  EXPECT_TRUE(Has(LinesOf(undone.err), "Восстановление " + id)) << undone.err;
+  EXPECT_EQ(sim_.Memory(), original);
+}
+
+// A device that echoes the address it answers (as the simulator does) and answers a backup's
+// read of word 16 with word 20's address and data; and one that echoes no address.
+TEST_F(ToolBackups, ABackupTakesNoReplyForAnotherWord) {
+  struct Case {
+    sim::Fault fault;
+    int exitCode;
+    std::string status;
+  };
+  const Case cases[] = {
+      {sim::Fault::NextWordAt(16, 1), 0, "Запись завершена"},
+      {sim::Fault::NextWordAt(16), 3, "Ошибка приема"},
+      {sim::Fault::NoAddressEcho(), 0, "Запись завершена"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.status + " " + std::to_string(c.exitCode));
+    sim::Simulator device(kDastra);
+    sim::MemoryImage memory = device.Memory();
+    for (int i = 16; i < 24; ++i)
+      memory[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    device.LoadMemory(memory);
+    device.SetFault(c.fault);
+    const ProgramResult result = Run(kWriteK, &device);
+    EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+    EXPECT_EQ(LastLine(result.err), c.status);
+    if (c.exitCode != 0) {
+      EXPECT_FALSE(AnyWordWritten(device));
+      EXPECT_EQ(device.Memory(), memory);
+      continue;
+    }
+    const keep::Backup kept = FileOf(SavedId(result));
+    const auto word16 = std::find_if(kept.before.begin(), kept.before.end(),
+                                     [](const config::MemoryWord& w) { return w.address == 16; });
+    ASSERT_NE(word16, kept.before.end());
+    EXPECT_EQ(word16->bytes, (std::array<std::uint8_t, 4>{16, 17, 18, 19}));
+  }
+}
+
+TEST_F(ToolBackups, AWriteTakesAwayTheTemporaryFileOfAnInterruptedBackup) {
+  ASSERT_FALSE(SavedId(Run(kWriteK)).empty());
+  const std::string stale = BackupFolder() + "/20261207-141502-123-ttyUSB0-9.json.Ab3dE9";
+  std::ofstream(stale) << "{\"format\": \"zelto-back";
+  const ProgramResult written = Run(kWriteK);
+  EXPECT_EQ(written.exitCode, 0) << written.err;
+  EXPECT_FALSE(std::filesystem::exists(stale));
+}
+
+TEST_F(ToolBackups, BackupsPrintsWhatAFileSaysWithoutItsControlCharacters) {
+  keep::BackupStore store(BackupFolder());
+  const config::WritePlan plan =
+      config::CorrectionPlan(config::WriteOperation::kCorrect, kDastra, 1.5f, -2.0f);
+  keep::Backup odd;
+  odd.model = kDastra;
+  odd.port = "/dev/tty\x1b]0;owned\x07";
+  odd.time = "2026-12-07T14:15:02.123+01:00";
+  odd.operation = plan.operation;
+  odd.action = plan.action;
+  odd.after = odd.before = plan.words;
+  odd.summary = {
+      "\x1b[2J\xc2\x9b"
+      "31mDastra-2"};
+  ASSERT_EQ(store.Save(odd), keep::BackupStore::SaveOutcome::kSaved);
+  std::ofstream(BackupFolder() + "/bad\x1b[1m.json") << "{";
+
+  const ProgramResult listed = RunProgram(kCli, {"backups"});
+  EXPECT_EQ(listed.exitCode, 0);
+  EXPECT_EQ(LinesOf(listed.out), (Lines{odd.id + "\t" + odd.time + "\tdastra-2\tcorrect\t" +
+                                        "\\u001b[2J\\u009b31mDastra-2"}));
+  EXPECT_EQ(listed.err, "zelto-cli: skipped bad\\u001b[1m.json: its name is no backup id\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Every writing operation backed up and restored against the simulated transmitter.
 #include "backup_support.h"
+#include "calib/unit_identity.h"
 #include "config/write_settings.h"
 #include "keep/backup_texts.h"
 #include "link/status_texts.h"
@@ -61,6 +62,13 @@ TEST_P(BackedUp, KeepsWhatTheWordsHeldAndARestoreBringsBackEveryByte) {
   EXPECT_EQ(kept.after, WordsOf(written, kept.after));
   ASSERT_FALSE(kept.summary.empty());
   EXPECT_NE(kept.summary[0].find("Версия прошивки прибора"), std::string::npos);
+  // The unit as the write found it: firmware and factory calibration.
+  ASSERT_TRUE(kept.unit);
+  EXPECT_EQ(kept.unit->firmware, WordsOf(before, {{104, {}}, {112, {}}}));
+  std::vector<config::MemoryWord> calibration;
+  for (const std::uint16_t address : calib::IdentityCalibrationWords(operation.model))
+    calibration.push_back({address, {}});
+  EXPECT_EQ(kept.unit->calibration, WordsOf(before, calibration));
 
   bench.Forget();
   const auto undone = bench.Undo();
@@ -83,10 +91,15 @@ TEST_P(BackedUp, SendsAfterItsBackupExactlyWhatItSendsWithoutOne) {
   ASSERT_TRUE(operation.run(bench, backup));
   const Lines sent = Sent(bench.sim);
   const Backup kept = bench.Load(backup.SavedId());
-  // First the backup's reads: the firmware words, then each word to be written, once.
+  // First the backup's reads: the firmware words, then each word to be written, once, then the
+  // unit's calibration words not among them.
   Lines reads{"R 104", "R 112"};
   for (const config::MemoryWord& word : kept.after)
     reads.push_back("R " + std::to_string(word.address));
+  for (const std::uint16_t address : calib::IdentityCalibrationWords(operation.model)) {
+    if (std::find(reads.begin(), reads.end(), "R " + std::to_string(address)) == reads.end())
+      reads.push_back("R " + std::to_string(address));
+  }
   ASSERT_GE(sent.size(), reads.size());
   EXPECT_EQ(Lines(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(reads.size())), reads);
   EXPECT_EQ(Lines(sent.begin() + static_cast<std::ptrdiff_t>(reads.size()), sent.end()), unguarded);

@@ -1,4 +1,8 @@
 // The backup file, its folder and where the folder is.
+#include "calib/calibration_words.h"
+#include "calib/unit_identity.h"
+#include "config/configuration_plans.h"
+#include "device_test_support.h"
 #include "files/kept_files.h"
 #include "keep/backup.h"
 #include "keep/backup_store.h"
@@ -36,6 +40,14 @@ Backup Sample() {
   return backup;
 }
 
+// An identity of a unit of the model, its words telling their addresses.
+UnitIdentity IdentityOf(int model) {
+  UnitIdentity unit{{{104, {0x11, 0, 4, 2}}, {112, {0x0E, 3, 0xE6, 7}}}, {}};
+  for (const std::uint16_t address : calib::IdentityCalibrationWords(model))
+    unit.calibration.push_back({address, {static_cast<std::uint8_t>(address), 0, 0x80, 0x3F}});
+  return unit;
+}
+
 TEST(BackupFile, HoldsTheKeysInTheirOrderAndTheWordsAsLowerCaseHexInWireOrder) {
   Backup backup = Sample();
   backup.action = 0x21;
@@ -50,8 +62,10 @@ TEST(BackupFile, HoldsTheKeysInTheirOrderAndTheWordsAsLowerCaseHexInWireOrder) {
             "  \"time\": \"2026-12-07T14:15:02.123+01:00\",\n"
             "  \"operation\": \"write\",\n"
             "  \"action\": 33,\n"
+            "  \"changed_only\": false,\n"
             "  \"summary\": [\"Dastra-2  Версия прошивки прибора 02.04.0017 от 14.03.2022\","
             "\"термопара \\\"ТХА\\\" (K)\"],\n"
+            "  \"unit\": null,\n"
             "  \"before\": [\n"
             "    [0, \"0b000000\"],\n"
             "    [8, \"ab01ff01\"]\n"
@@ -63,11 +77,36 @@ TEST(BackupFile, HoldsTheKeysInTheirOrderAndTheWordsAsLowerCaseHexInWireOrder) {
             "}\n");
 }
 
+TEST(BackupFile, HoldsTheUnitsIdentityAsTheWordsAre) {
+  Backup backup = Sample();
+  backup.unit = IdentityOf(1);
+  backup.changedOnly = true;
+  const std::string text = BackupToJson(backup);
+  EXPECT_NE(text.find("  \"changed_only\": true,\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("  \"unit\": {\n"
+                      "    \"firmware\": [\n"
+                      "      [104, \"11000402\"],\n"
+                      "      [112, \"0e03e607\"]\n"
+                      "    ],\n"
+                      "    \"calibration\": [\n"
+                      "      [32, \"2000803f\"],\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("      [80, \"5000803f\"]\n"
+                      "    ]\n"
+                      "  },\n"
+                      "  \"before\": ["),
+            std::string::npos)
+      << text;
+}
+
 TEST(BackupFile, ReadsBackWhatItWrote) {
   for (const int model : {0, 1, 2}) {
     Backup backup = Sample();
     backup.model = model;
     backup.action = model == 2 ? std::optional<std::uint8_t>(0x22) : std::nullopt;
+    backup.unit = IdentityOf(model);
+    backup.changedOnly = model == 1;
     const std::string text = BackupToJson(backup);
     const auto read = BackupFromJson(text);
     ASSERT_TRUE(std::holds_alternative<Backup>(read)) << std::get<std::string>(read);
@@ -109,6 +148,17 @@ TEST(BackupFile, RefusesWhatIsNoBackupOfThisVersionSayingWhy) {
        "the key \"id\" is missing or holds no valid value"},
       {edited("\"action\": null", "\"action\": 256"),
        "the key \"action\" is missing or holds no valid value"},
+      {edited("\"changed_only\": false", "\"changed_only\": \"no\""),
+       "the key \"changed_only\" is missing or holds no valid value"},
+      {edited("\"unit\": null", "\"unit\": []"),
+       "the key \"unit\" is missing or holds no valid value"},
+      // Words that tell nothing of the unit, or not all of those that do.
+      {edited("\"unit\": null", R"("unit": {"firmware": [[104, "00000000"], [112, "00000000"]],
+                                             "calibration": [[0, "00000000"]]})"),
+       "the key \"unit\" is missing or holds no valid value"},
+      {edited("\"unit\": null", R"("unit": {"firmware": [[104, "00000000"]],
+                                             "calibration": []})"),
+       "the key \"unit\" is missing or holds no valid value"},
   };
   for (const Case& c : cases) {
     const auto read = BackupFromJson(c.text);
@@ -132,7 +182,24 @@ TEST(KeptFiles, BackupsAndSettingsLiveUnderTheXdgFolders) {
   EXPECT_EQ(files::SettingsFile(), std::string(getenv("XDG_CONFIG_HOME")) + "/zelto/zelto.conf");
 }
 
-// A store in a fresh folder, with backups made to measure.
+// The plan of a writing operation on a Dastra-2.
+config::WritePlan PlanOf(config::WriteOperation operation) {
+  using config::WriteOperation;
+  switch (operation) {
+    case WriteOperation::kWrite:
+      return config::ConfigurationWritePlan(zelto::testing::Configured(1, 11), 1, false, {});
+    case WriteOperation::kCalibWrite:
+      return *calib::CalibrationWritePlan({}, 1);
+    case WriteOperation::kCalibClear:
+      return *calib::CalibrationClearPlan(1);
+    case WriteOperation::kCalibClearFull:
+      return *calib::CalibrationClearFullPlan(1);
+    default:
+      return config::CorrectionPlan(operation, 1, 1.5f, 2.0f);
+  }
+}
+
+// A store in a fresh folder, with backups made to measure: each holds its operation's words.
 class Store : public ::testing::Test {
  protected:
   Backup Made(const std::string& time,
@@ -142,6 +209,12 @@ class Store : public ::testing::Test {
     backup.time = time;
     backup.port = port;
     backup.operation = operation;
+    const config::WritePlan plan = PlanOf(operation);
+    backup.action = plan.action;
+    backup.after = config::FinalWords(plan.words);
+    backup.before = backup.after;
+    for (config::MemoryWord& word : backup.before)
+      word.bytes[0] ^= 0xFF;
     return backup;
   }
   Backup Saved(const std::string& time,
@@ -274,6 +347,80 @@ TEST_F(Store, KeepsTheNewestOfTheConfigurationAndOfTheCalibrationWritesApart) {
   EXPECT_TRUE(IsCalibrationBackup(restore));
   restore.before = restore.after = {{84, {0, 0, 0x80, 0x3F}}};
   EXPECT_FALSE(IsCalibrationBackup(restore));
+}
+
+// A clock set back, or backups from a machine whose clock ran ahead: the newest by their time
+// are all the folder may keep, yet the backup a write was just promised stays.
+TEST_F(Store, NeverPrunesTheBackupJustSavedWhenAsManyAsItKeepsAreStampedLater) {
+  constexpr int kKept = BackupStore::kKeptPerGroup;
+  for (int i = 0; i < kKept; ++i) {
+    char time[40];
+    std::snprintf(time, sizeof time, "2099-01-01T00:%02d:%02d.000+00:00", i / 60, i % 60);
+    Saved(time);
+  }
+  const Backup now = Saved("2026-12-07T14:15:02.123+01:00");
+  EXPECT_TRUE(store_.Holds(now.id));
+  const auto listed = ListedIds();
+  EXPECT_EQ(listed.size(), static_cast<std::size_t>(kKept));
+  EXPECT_EQ(listed.back(), now.id);
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), now.id), 1);
+  // The next save keeps its own in turn, and lets the one before go as the oldest.
+  const Backup next = Saved("2026-12-07T14:15:03.000+01:00");
+  EXPECT_TRUE(store_.Holds(next.id));
+  EXPECT_FALSE(store_.Holds(now.id));
+}
+
+TEST_F(Store, TakesNoSymbolicLinkForABackup) {
+  const Backup saved = Saved("2026-12-07T14:15:02.123+01:00");
+  const std::string file = store_.Folder() + "/" + saved.id + ".json";
+  std::filesystem::create_symlink(file, store_.Folder() + "/link.json");
+  // The backup moved out of the folder, a link left in its place.
+  std::filesystem::rename(file, folder_.PathOf("elsewhere.json"));
+  std::filesystem::create_symlink(folder_.PathOf("elsewhere.json"), file);
+
+  for (const std::string& id : {std::string("link"), saved.id}) {
+    const auto loaded = store_.Load(id);
+    ASSERT_TRUE(std::holds_alternative<BackupStore::LoadFailure>(loaded)) << id;
+    EXPECT_FALSE(std::get<BackupStore::LoadFailure>(loaded).missing);
+    EXPECT_EQ(std::get<BackupStore::LoadFailure>(loaded).reason,
+              "a symbolic link, not a backup file");
+  }
+  EXPECT_FALSE(store_.Holds(saved.id));
+  const auto listing = store_.List();
+  EXPECT_TRUE(listing.backups.empty());
+  EXPECT_EQ(listing.unreadable.size(), 2u);
+}
+
+TEST_F(Store, RefusesABackupThatNamesWhatItsOperationDoesNotWrite) {
+  Backup edited = Saved("2026-12-07T14:15:02.123+01:00");
+  edited.after.back().address = 104;
+  edited.before.back().address = 104;
+  Put(store_.Folder() + "/" + edited.id + ".json", BackupToJson(edited));
+  const auto loaded = store_.Load(edited.id);
+  ASSERT_TRUE(std::holds_alternative<BackupStore::LoadFailure>(loaded));
+  const auto& failure = std::get<BackupStore::LoadFailure>(loaded);
+  EXPECT_TRUE(failure.offPlan);
+  EXPECT_EQ(failure.reason, "word 104 is not one that \"write\" writes");
+}
+
+// A save cut short (SIGKILL, a full quota, `ulimit -f`) leaves its temporary file: the next save
+// or pruning, holding the folder's lock that every save holds, takes it away.
+TEST_F(Store, RemovesTheTemporaryFilesOfInterruptedSavesAtTheNextSaveOrPruning) {
+  const Backup saved = Saved("2026-12-07T14:15:02.123+01:00");
+  const std::string stale = saved.id + ".json.Ab3dE9";
+  const std::string others[] = {"notes.txt.Ab3dE9", saved.id + ".json.tmp", "readme"};
+  for (const int round : {0, 1}) {
+    Put(store_.Folder() + "/" + stale, "{\"format\": \"zel");
+    for (const std::string& other : others)
+      Put(store_.Folder() + "/" + other, "not ours");
+    if (round == 0)
+      Saved("2026-12-07T14:15:03.000+01:00");
+    else
+      store_.Prune();
+    EXPECT_FALSE(std::filesystem::exists(store_.Folder() + "/" + stale)) << round;
+    for (const std::string& other : others)
+      EXPECT_TRUE(std::filesystem::exists(store_.Folder() + "/" + other)) << other;
+  }
 }
 
 TEST_F(Store, PrunesSafelyWhenManyWritersSaveAtOnce) {

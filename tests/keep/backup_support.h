@@ -30,6 +30,13 @@ inline sim::MemoryImage UsedMemory() {
   return memory;
 }
 
+// The same memory in another unit of the model: the factory calibration differs (word 48 is a
+// reference word of the table-loading models and the gain Ar of Velmor-7).
+inline sim::MemoryImage AnotherUnit(sim::MemoryImage memory) {
+  memory[48] ^= 0x5A;
+  return memory;
+}
+
 // Every backup of the tests is taken at this time; of two, the later has the larger counter.
 inline const QDateTime kBackupTime(QDate(2026, 12, 7), QTime(14, 15, 2, 123), QTimeZone(3600));
 

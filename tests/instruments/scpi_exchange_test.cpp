@@ -1,4 +1,5 @@
 #include "instruments/instrument_connection.h"
+#include "link/interface_language.h"
 #include "sim/bench_instrument.h"
 
 #include <QCoreApplication>
@@ -228,6 +229,22 @@ TEST(ManualMeter, ReadsWhatTheUserGivesUntilNothingComes) {
   const InstrumentFailure none = FailureOf(meter.ReadMilliamperes());
   EXPECT_EQ(none.kind, FailureKind::kNothingEntered);
   EXPECT_EQ(FailureWords(none).toStdString(), "Значение тока не введено");
+}
+
+TEST(FailureWords, SpeakTheInterfacesLanguageWithTheValuesInPlace) {
+  const InstrumentFailure garbled{InstrumentRole::kCurrentMeter, FailureKind::kNotANumber,
+                                  "tcp:10.0.0.5:5025", "50 %1 %2"};
+  const InstrumentFailure silent{
+      InstrumentRole::kCalibrator, FailureKind::kSilent, "serial:/dev/ttyUSB1", {}};
+  ASSERT_TRUE(InstallTranslations(InterfaceLanguage::kEnglish));
+  const QString english = FailureWords(garbled);
+  const QString englishSilent = FailureWords(silent);
+  InstallTranslations(InterfaceLanguage::kRussian);
+  EXPECT_EQ(english.toStdString(),
+            "Current meter tcp:10.0.0.5:5025 answered with no number: 50 %1 %2");
+  EXPECT_EQ(englishSilent.toStdString(), "Calibrator serial:/dev/ttyUSB1 does not answer");
+  EXPECT_EQ(FailureWords(garbled).toStdString(),
+            "Измеритель тока tcp:10.0.0.5:5025 ответил не числом: 50 %1 %2");
 }
 
 }  // namespace

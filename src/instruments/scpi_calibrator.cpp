@@ -1,7 +1,5 @@
 #include "instruments/scpi_calibrator.h"
 
-#include "instruments/scpi_meter.h"
-
 namespace zelto::instruments {
 
 ScpiCalibrator::ScpiCalibrator(std::unique_ptr<ScpiLine> line, CommandTemplate command)
@@ -10,7 +8,7 @@ ScpiCalibrator::ScpiCalibrator(std::unique_ptr<ScpiLine> line, CommandTemplate c
 Identity ScpiCalibrator::Identify() {
   Answer answer = line_->Query(kIdentifyQuery);
   if (auto* text = std::get_if<std::string>(&answer))
-    return CleanIdentity(*text);
+    return ShownAnswer(*text);
   return std::get<InstrumentFailure>(answer);
 }
 

@@ -4,6 +4,7 @@
 #include "instruments/tcp_scpi_line.h"
 
 #include <QDeadlineTimer>
+#include <QString>
 
 namespace zelto::instruments {
 namespace {
@@ -12,6 +13,7 @@ namespace {
 // on without its end is cut there and taken as the answer, which then is no number.
 constexpr qsizetype kLongestAnswer = 4096;
 constexpr char kLineEnd = '\n';
+constexpr qsizetype kLongestShown = 200;
 
 }  // namespace
 
@@ -81,6 +83,15 @@ void ScpiLine::DropWaitingInput() {
   device.waitForReadyRead(0);
   device.readAll();
   pending_.clear();
+}
+
+std::string ShownAnswer(std::string_view answer) {
+  QString text = QString::fromUtf8(answer.data(), static_cast<qsizetype>(answer.size())).trimmed();
+  for (QChar& c : text) {
+    if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter)
+      c = QLatin1Char('?');
+  }
+  return text.left(kLongestShown).toStdString();
 }
 
 std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> OpenScpiLine(

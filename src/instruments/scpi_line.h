@@ -15,6 +15,8 @@
 
 namespace zelto::instruments {
 
+inline constexpr std::string_view kIdentifyQuery = "*IDN?";
+
 struct ScpiTimeouts {
   std::chrono::milliseconds reply{2000};    // from the query to the end of its answer
   std::chrono::milliseconds connect{3000};  // a TCP connection
@@ -59,6 +61,10 @@ class ScpiLine {
   std::string name_;
   QByteArray pending_;
 };
+
+// An instrument's answer as it can be shown and kept: blanks around it gone, control characters
+// and broken UTF-8 in it made visible as '?', at most 200 characters.
+std::string ShownAnswer(std::string_view answer);
 
 // Opens the line an instrument description names (serial or TCP; a manual one has none).
 std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> OpenScpiLine(

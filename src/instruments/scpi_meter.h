@@ -7,7 +7,6 @@
 
 namespace zelto::instruments {
 
-inline constexpr std::string_view kIdentifyQuery = "*IDN?";
 inline constexpr std::string_view kDefaultMeterQuery = "MEAS:CURR:DC?";
 
 // A meter that answers its query with the current in amperes.
@@ -24,9 +23,5 @@ class ScpiMeter final : public CurrentMeter {
   std::unique_ptr<ScpiLine> line_;
   std::string query_;
 };
-
-// The answer to *IDN? as it can be shown and kept: blanks around it gone, control characters
-// and broken UTF-8 in it made visible as '?', at most 200 characters.
-std::string CleanIdentity(std::string_view answer);
 
 }  // namespace zelto::instruments

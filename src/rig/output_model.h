@@ -25,7 +25,8 @@ bool TakesQuantity(int sensorCode, sim::SourceQuantity quantity);
 // holds (Au x (s + Bu/10000), s in mV or W), converts back to a temperature by the sensor's
 // function (or places the EMF itself with the linear flag), maps that onto its range and output,
 // and clamps: 3.8..20.5 mA on 4-20, 0..20.5 on 0-20, 0..5.125 on 0-5. An unconfigured unit, or an
-// input that does not fit it, drives the lowest current.
+// input that does not fit it, drives the lowest current. Velmor-7's square-root and sensor-break
+// switches are not modelled: the output stays linear.
 double OutputCurrent(int model, const config::StoredConfiguration& stored,
                      const std::optional<AppliedInput>& input, const UnitError& error);
 

@@ -170,14 +170,6 @@ TEST(CheckPlan, MarksTheZeroPointOfAnOutputThatStopsAtZero) {
   }
 }
 
-TEST(CheckPlan, TellsTemperatureRangesFromSignalInputs) {
-  EXPECT_TRUE(
-      std::get<CheckPlan>(PlanCheck(Loading(11, 0, 1000), kQuarters)).points[0].temperatureRange);
-  EXPECT_FALSE(std::get<CheckPlan>(PlanCheck(Velmor(17, 0, 5, config::kOutput4To20), kQuarters))
-                   .points[0]
-                   .temperatureRange);
-}
-
 TEST(CheckPlan, RefusesWhatItCannotHoldTheUnitTo) {
   CheckedConfiguration zeroToTwenty = Loading(8, 0, 100);
   zeroToTwenty.currentWords = {0, 20};

@@ -95,12 +95,5 @@ TEST(SettledSpread, IsATenthOfTheToleranceInMilliamperes) {
   EXPECT_DOUBLE_EQ(SettledSpread(1.0, {0, 20}), 0.02);
 }
 
-TEST(Tolerance, IsAboveZeroAndAtMostTheWholeSpan) {
-  EXPECT_TRUE(IsValidTolerance(kDefaultTolerance));
-  EXPECT_TRUE(IsValidTolerance(100));
-  for (const double refused : {0.0, -0.1, 100.5, double(NAN), double(INFINITY)})
-    EXPECT_FALSE(IsValidTolerance(refused)) << refused;
-}
-
 }  // namespace
 }  // namespace zelto::check

@@ -44,7 +44,8 @@ const Field* FieldAt(std::string_view text, std::size_t at) {
 
 // Fixed decimals with a point, and no minus before a value that shows as zero.
 std::string Decimal(double value, int decimals) {
-  std::array<char, 64> buffer{};
+  // The largest double written out in full, with its sign, point and decimals.
+  std::array<char, 400> buffer{};
   const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                           std::chars_format::fixed, decimals);
   std::string text(buffer.data(), error == std::errc() ? end : buffer.data());

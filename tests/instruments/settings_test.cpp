@@ -122,6 +122,7 @@ TEST(CommandTemplate, PutsThePointsValuesInWithADecimalPoint) {
       {"SOUR:CURR {ma}E-3", current, "SOUR:CURR 12.0000E-3"},
       {"SOUR:TEMP {c}", Celsius(-0.00001), "SOUR:TEMP 0.000"},
       {"OUT {c} {c}", Celsius(-12.5), "OUT -12.500 -12.500"},
+      {"SOUR:TEMP {c}", Celsius(1e30), "SOUR:TEMP 1000000000000000019884624838656.000"},
   };
   for (const auto& c : cases) {
     const auto parsed = CommandTemplate::Parse(c.text);

@@ -5,8 +5,8 @@
 #include "config/correction.h"
 #include "config/memory_map.h"
 #include "config/memory_words.h"
-#include "config/sensor_catalogue.h"
 #include "config/nominal_currents.h"
+#include "config/sensor_catalogue.h"
 #include "unit_memory.h"
 
 #include <algorithm>

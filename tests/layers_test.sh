@@ -7,12 +7,15 @@ cd "$1/src"
 declare -A below=(
   [link]=""
   [sim]=""
+  [instruments]=""
   [files]="link"
   [config]="files link"
+  [rig]="config files link sim"
   [calib]="config files link"
   [keep]="calib config files link"
-  [app]="keep calib config files link sim"
-  [cli]="keep calib config files link sim"
+  [check]="keep calib config files link instruments"
+  [app]="check keep calib rig config files link instruments sim"
+  [cli]="check keep calib rig config files link instruments sim"
 )
 
 status=0

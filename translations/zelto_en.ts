@@ -826,5 +826,149 @@ mA</translation>
         <source>Неверный формат резервной копии</source>
         <translation>Invalid backup format</translation>
     </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>мВ</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>мА</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: модель прибора неизвестна</source>
+        <translation>The output cannot be checked: unknown device model</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: прибор не конфигурирован</source>
+        <translation>The output cannot be checked: the device is not configured</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: прибор хранит неизвестный код датчика</source>
+        <translation>The output cannot be checked: the device holds an unknown sensor code</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: диапазон выходного тока прибора не 4...20 мА</source>
+        <translation>The output cannot be checked: the device&apos;s output current range is not 4...20 mA</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: прибор хранит неизвестный диапазон выходного тока</source>
+        <translation>The output cannot be checked: the device holds an unknown output current range</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: включено извлечение квадратного корня</source>
+        <translation>The output cannot be checked: square-root extraction is on</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: диапазон измерений пуст</source>
+        <translation>The output cannot be checked: the measuring range is empty</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: линейность по ЭДС у входа без характеристики</source>
+        <translation>The output cannot be checked: linear from EMF on an input without a characteristic</translation>
+    </message>
+    <message>
+        <source>Проверка выхода невозможна: сигнал точки не вычисляется</source>
+        <translation>The output cannot be checked: a point&apos;s signal cannot be computed</translation>
+    </message>
+    <message>
+        <source>Точки проверки: нужно от 2 до 11 точек</source>
+        <translation>Check points: from 2 to 11 points are needed</translation>
+    </message>
+    <message>
+        <source>Точки проверки: каждая от 0 до 100 % диапазона</source>
+        <translation>Check points: each from 0 to 100 % of the range</translation>
+    </message>
+    <message>
+        <source>Точки проверки: по возрастанию, без повторов</source>
+        <translation>Check points: ascending, without repeats</translation>
+    </message>
+    <message>
+        <source>Допуск: число больше 0 и не больше 100 %</source>
+        <translation>Tolerance: a number above 0 and at most 100 %</translation>
+    </message>
+    <message>
+        <source>Измеритель тока</source>
+        <translation>Current meter</translation>
+    </message>
+    <message>
+        <source>Калибратор</source>
+        <translation>Calibrator</translation>
+    </message>
+    <message>
+        <source>%1 %2 не подключается: %3</source>
+        <translation>%1 %2 cannot be connected: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 не отвечает</source>
+        <translation>%1 %2 does not answer</translation>
+    </message>
+    <message>
+        <source>%1 %2 ответил не числом: %3</source>
+        <translation>%1 %2 answered with no number: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 сообщает о перегрузке: %3</source>
+        <translation>%1 %2 reports an overload: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: связь потеряна</source>
+        <translation>%1 %2: connection lost</translation>
+    </message>
+    <message>
+        <source>%1 %2 не принимает команду</source>
+        <translation>%1 %2 does not take the command</translation>
+    </message>
+    <message>
+        <source>%1 %2: не задан шаблон команды</source>
+        <translation>%1 %2: no command template given</translation>
+    </message>
+    <message>
+        <source>%1 %2: в команде поле %3, которого нет у этого входа</source>
+        <translation>%1 %2: the command&apos;s field %3 does not fit this input</translation>
+    </message>
+    <message>
+        <source>Значение тока не введено</source>
+        <translation>No current entered</translation>
+    </message>
+    <message>
+        <source>Шаблон команды знает только поля {c}, {ohm}, {mv}, {v}, {ma} и {a}</source>
+        <translation>A command template knows only the fields {c}, {ohm}, {mv}, {v}, {ma} and {a}</translation>
+    </message>
+    <message>
+        <source>Точки проверки: числа с десятичной точкой через запятую, например 0,12.5,100</source>
+        <translation>Check points: numbers with a decimal point, separated by commas, for example 0,12.5,100</translation>
+    </message>
+    <message>
+        <source>Прибор стенда задаётся как manual, serial:ПУТЬ[:СКОРОСТЬ] или tcp:УЗЕЛ:ПОРТ</source>
+        <translation>A bench instrument is given as manual, serial:PATH[:BAUD] or tcp:HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Не указан путь последовательного порта прибора стенда</source>
+        <translation>No serial port path given for the bench instrument</translation>
+    </message>
+    <message>
+        <source>Скорость порта прибора стенда: 1200, 2400, 4800, 9600, 19200, 38400, 57600 или 115200</source>
+        <translation>Bench instrument port speed: 1200, 2400, 4800, 9600, 19200, 38400, 57600 or 115200</translation>
+    </message>
+    <message>
+        <source>Не указан сетевой узел прибора стенда</source>
+        <translation>No network host given for the bench instrument</translation>
+    </message>
+    <message>
+        <source>Порт TCP прибора стенда: число от 1 до 65535</source>
+        <translation>Bench instrument TCP port: a number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>Команда прибора стенда пуста</source>
+        <translation>The bench instrument command is empty</translation>
+    </message>
+    <message>
+        <source>Команда прибора стенда должна быть одной строкой без управляющих символов</source>
+        <translation>A bench instrument command must be one line without control characters</translation>
+    </message>
 </context>
 </TS>

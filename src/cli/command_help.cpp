@@ -111,14 +111,28 @@ constexpr std::array<OptionHelp, 3> kConvertOptions{{
     {"--signal", "S", "converts the signal (mV, or W = R/R0) to °C"},
 }};
 
-constexpr std::array<OptionHelp, 4> kSimulateOptions{{
-    {"--model", "M", "the model simulated; default the --model before the command"},
+constexpr std::array<OptionHelp, 7> kSimulateOptions{{
+    {"--model", "M", "the model simulated; default the --model before\nthe command"},
     {"--memory", "FILE",
-     "loads the 512-byte image at start (made when missing) and saves it\n"
-     "after every word written; with --count, a folder (made when missing)\n"
-     "of one image per simulator: 1.bin, 2.bin, ..."},
+     "loads the 512-byte image at start (made when\n"
+     "missing) and saves it after every word written;\n"
+     "with --count, a folder (made when missing) of one\n"
+     "image per simulator: 1.bin, 2.bin, ..."},
     {"--pace", "", "takes and answers frames at the --baud line rate"},
     {"--count", "N", "runs N simulators (1..256), one path a line"},
+    {"--bench", "",
+     "also a SCPI current meter and a SCPI calibrator\n"
+     "wired to the transmitter: the meter reads the\n"
+     "current its configuration, its correction and its\n"
+     "own input error give for what the calibrator\n"
+     "applies; their paths follow the transmitter's"},
+    {"--tcp", "",
+     "with --bench, the instruments on TCP ports of\n"
+     "127.0.0.1, printed as tcp:127.0.0.1:PORT"},
+    {"--unit-error", "GAIN,OFFSET",
+     "with --bench, the unit's own input error: GAIN\n"
+     "multiplies the applied signal, OFFSET is added in\n"
+     "its unit (Ω, mV, mA); default 1,0"},
 }};
 
 constexpr std::array<ExitHelp, 2> kPortsExits{{{0, "listed"}, {2, "an argument was given"}}};
@@ -191,7 +205,7 @@ constexpr std::string_view kRestoreJson =
 constexpr std::array<ExitHelp, 2> kConvertExits{
     {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
 constexpr std::array<ExitHelp, 4> kSimulateExits{{{0, "stopped by SIGINT or SIGTERM"},
-                                                  {1, "no pseudo-terminal to be had"},
+                                                  {1, "no pseudo-terminal or port to be had"},
                                                   {2, "a usage error, or --json"},
                                                   {5, "FILE could not be read or written"}}};
 
@@ -322,10 +336,16 @@ constexpr std::array kCommands{
                 kConvertExits,
                 {},
                 "One object: \"sensor\", \"temperature\" and \"signal\" (four decimals)."},
-    CommandHelp{"simulate", "[--model M] [--memory FILE] [--pace] [--count N]",
+    CommandHelp{"simulate",
+                "[--model M] [--memory FILE] [--pace] [--count N] [--bench [--tcp] [--unit-error "
+                "GAIN,OFFSET]]",
                 "run the transmitter simulator on a pseudo-terminal", kSimulateOptions, false,
                 "The path of its pseudo-terminal as the first line (with --count, one path a\n"
-                "line); it serves until SIGINT or SIGTERM.",
+                "line; with --bench, the meter's and the calibrator's on the next two); it\n"
+                "serves until SIGINT or SIGTERM. The meter answers *IDN?, MEAS:CURR:DC? and\n"
+                "READ? (amperes); the calibrator *IDN? and SOUR:TEMP (°C), SOUR:RES (Ω),\n"
+                "SOUR:VOLT (V) and SOUR:CURR (A), a value the input does not take going to\n"
+                "SYST:ERR?.",
                 kSimulateExits},
     CommandHelp{"backups",
                 "",

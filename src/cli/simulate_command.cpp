@@ -3,6 +3,7 @@
 #include "cli/exit_codes.h"
 #include "files/safe_file.h"
 #include "link/device_model.h"
+#include "rig/simulated_bench.h"
 #include "sim/memory_image_file.h"
 #include "sim/simulator.h"
 
@@ -26,13 +27,39 @@ struct SimulateOptions {
   std::optional<std::string> memory;  // a file, or with a count a folder of files
   bool pace = false;
   std::optional<int> count;
+  // A current meter and a calibrator wired to the transmitter, on TCP ports with tcp.
+  bool bench = false;
+  bool tcp = false;
+  rig::UnitError unitError;
 };
+
+// The bench's options, which make sense with --bench only, and a bench of one transmitter.
+std::optional<std::string> ParseBenchOptions(const OptionValues& values, SimulateOptions& options) {
+  options.bench = Has(values, "--bench");
+  options.tcp = Has(values, "--tcp");
+  const auto unitError = values.find("--unit-error");
+  if (!options.bench && (options.tcp || unitError != values.end()))
+    return std::string(options.tcp ? "--tcp" : "--unit-error") + " is for --bench only";
+  if (options.bench && options.count)
+    return std::string("--bench wires its instruments to one simulator: no --count");
+  if (unitError != values.end()) {
+    const auto error = rig::ParseUnitError(unitError->second);
+    if (!error) {
+      return "invalid value '" + unitError->second +
+             "' for --unit-error (GAIN,OFFSET with a gain above 0)";
+    }
+    options.unitError = *error;
+  }
+  return std::nullopt;
+}
 
 std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation& invocation) {
   if (invocation.options.json)
     return std::string("simulate has no JSON output");
   const OptionValues& values = invocation.values;
-  SimulateOptions options{invocation.options.model, std::nullopt, Has(values, "--pace"), {}};
+  SimulateOptions options;
+  options.model = invocation.options.model;
+  options.pace = Has(values, "--pace");
   if (const auto model = values.find("--model"); model != values.end()) {
     const auto position = ModelFromText(model->second);
     if (!position)
@@ -47,6 +74,8 @@ std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation
       return "invalid value '" + count->second + "' for --count (1..256)";
     options.count = number;
   }
+  if (auto reason = ParseBenchOptions(values, options))
+    return *reason;
   return options;
 }
 
@@ -136,8 +165,23 @@ int RunSimulate(const Invocation& invocation, Output& output) {
     if (options.pace)
       simulator.SetPacing(invocation.options.baud);
   }
+  std::optional<rig::SimulatedBench> bench;
+  if (options.bench) {
+    try {
+      bench.emplace(options.model, simulators.front(), options.unitError,
+                    options.tcp ? sim::LineServer::Transport::kTcp
+                                : sim::LineServer::Transport::kPseudoTerminal);
+    } catch (const std::system_error& error) {
+      output.Problem(std::string("cannot start the bench instruments: ") + error.what());
+      return kExitSystemError;
+    }
+  }
   for (const sim::Simulator& simulator : simulators)
     output.Line(simulator.Path());
+  if (bench) {
+    output.Line(bench->Meter().Address());
+    output.Line(bench->Calibrator().Address());
+  }
 
   int signal = 0;
   sigwait(&stopSignals, &signal);

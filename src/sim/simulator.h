@@ -2,6 +2,7 @@
 
 #include "sim/fault.h"
 #include "sim/hostile_line.h"
+#include "sim/memory_reader.h"
 #include "sim/protocol.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/transmitter.h"
@@ -21,7 +22,7 @@ namespace zelto::sim {
 
 // A simulated transmitter on a pseudo-terminal, answering from its own thread (the
 // configurator blocks its thread in reads). A client opens Path() as its serial port.
-class Simulator {
+class Simulator final : public MemoryReader {
  public:
   // Enough for the longest sequence the configurator sends (385 reads) many times over.
   static constexpr std::size_t kRequestLogSize = 10000;
@@ -46,7 +47,7 @@ class Simulator {
   void LoadMemory(const MemoryImage& image);
   // The firmware version and date words the device reports (see Transmitter::SetFirmware).
   void SetFirmware(std::uint32_t versionWord, std::uint32_t dateWord);
-  MemoryImage Memory() const;
+  MemoryImage Memory() const override;
   // Holds a working-memory value at monitor address 0x500 + index, or lets it drift again
   // (see Transmitter::SetMonitorValue).
   void SetMonitorValue(int index, std::optional<std::int32_t> value);

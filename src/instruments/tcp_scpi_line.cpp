@@ -1,0 +1,24 @@
+#include "instruments/tcp_scpi_line.h"
+
+namespace zelto::instruments {
+
+TcpScpiLine::TcpScpiLine(InstrumentRole role, std::string name, const ScpiTimeouts& timeouts)
+    : ScpiLine(role, std::move(name), timeouts) {}
+
+std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> TcpScpiLine::Open(
+    const InstrumentSpec& spec, InstrumentRole role, const ScpiTimeouts& timeouts) {
+  auto line = std::make_unique<TcpScpiLine>(role, spec.text, timeouts);
+  QTcpSocket& socket = line->socket_;
+  socket.connectToHost(QString::fromStdString(spec.host), spec.port);
+  if (!socket.waitForConnected(static_cast<int>(timeouts.connect.count())))
+    return line->Failure(FailureKind::kNotConnected, socket.errorString().toStdString());
+  // Each command is a line of its own that the instrument waits for.
+  socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  return std::unique_ptr<ScpiLine>(std::move(line));
+}
+
+bool TcpScpiLine::Connected() const {
+  return socket_.state() == QAbstractSocket::ConnectedState;
+}
+
+}  // namespace zelto::instruments

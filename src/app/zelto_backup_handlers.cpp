@@ -8,6 +8,7 @@
 #include "app/zelto.h"
 #include "calib/calibration_transfers.h"
 #include "config/read_summary.h"
+#include "config/summary_lines.h"
 #include "config/write_sequences.h"
 #include "keep/backup_store.h"
 #include "keep/backup_texts.h"
@@ -154,8 +155,10 @@ void TZelto::UndoWriteClick() {
   text << Zelto::tr("Отменить запись?")
        << FromUtf8(backup.time) + QStringLiteral(" — ") + OperationText(backup.operation)
        << Zelto::tr("Прибор содержал:");
+  // The summary as the memo showed it, in the window's words.
+  const std::vector<std::string_view> phrases = config::SummaryPhrases();
   for (const std::string& line : backup.summary)
-    text << FromUtf8(line);
+    text << TranslatePhrases(line, phrases, "Zelto");
   if (!messages_->Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Восстановить")))
     return;
   // A device that was not the write's own is restored only on the answer just given.

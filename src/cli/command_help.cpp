@@ -9,6 +9,13 @@ namespace {
 
 // Where the meanings of the options start; a meaning of more than one line continues there.
 constexpr std::size_t kOptionColumn = 20;
+// No help line is wider than a terminal's usual 80 columns.
+constexpr std::size_t kHelpWidth = 80;
+// Where the continuation of a wrapped exit code's meaning, a usage line and a command's
+// synopsis in the list of commands start.
+constexpr std::size_t kExitIndent = 5;
+constexpr std::size_t kUsageIndent = 4;
+constexpr std::size_t kSynopsisIndent = 8;
 
 constexpr std::array kGlobalOptions{
     OptionHelp{"--port", "PATH",
@@ -83,12 +90,17 @@ constexpr std::array<OptionHelp, 1> kMemoryOptions{{
 }};
 
 constexpr std::array<OptionHelp, 7> kCalibOptions{{
-    {"show", "", "shows the block of --load; needs no device"},
+    {"show", "",
+     "shows the block of --load in the layout of --model (default Velmor-7);\n"
+     "needs no device"},
     {"read", "", "reads the block from the device"},
     {"write", "", "writes the block of --load to the device"},
     {"clear", "", "writes neutral gains and offsets to the device; shows nothing"},
     {"clear-full", "", "writes neutral gains, offsets and reference values, reads back"},
-    {"--load", "FILE", "loads the block from FILE (.bin or .txt) before the operation"},
+    {"--load", "FILE",
+     "loads the block from FILE (.bin or .txt) before the operation; a block\n"
+     "of the other family than --model's, or a text file without the 28\n"
+     "numbers of the text form, is refused"},
     {"--save", "FILE",
      "saves the block to FILE (.bin or .txt) after the operation; with several\n"
      "ports, one file each: cal.bin → cal-ttyUSB0.bin"},
@@ -154,7 +166,7 @@ constexpr std::array<ExitHelp, 2> kTablesExits{{{0, "read"}, {2, "a usage error"
 constexpr std::array<ExitHelp, 4> kCalibExits{
     {{0, "done"},
      kNotVerified,
-     {2, "a usage error"},
+     {2, "a usage error, or a --load block of the other family than --model's"},
      {5,
       "--load did not load whole, or the backup could not be saved (nothing is\n"
       "     sent), or --save could not be written"}}};
@@ -199,8 +211,9 @@ constexpr std::array kCommands{
                 "identify the transmitter of the chosen model",
                 {},
                 true,
-                "Nothing on standard output; the status texts (\"Порт открыт\",\n"
-                "\"Прибор подключен\") on standard error.",
+                "The model and the firmware, as the first line of the configuration summary\n"
+                "reads them (\"Velmor-7  Версия прошивки прибора 2.07.2008 от  5.03.2009\"); the\n"
+                "status texts (\"Порт открыт\", \"Прибор подключен\") on standard error.",
                 kIdentifyExits,
                 {},
                 "One object: \"model\", \"firmware\" and \"firmware_date\" (read after the\n"
@@ -281,8 +294,10 @@ constexpr std::array kCommands{
                 "One object: \"lines\", the dump's lines."},
     CommandHelp{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",
                 "the calibration block", kCalibOptions, true,
-                "The block's lines once the operation is done (none after clear).", kCalibExits,
-                "OPERATION",
+                "The block's lines once the operation is done (none after clear), laid out\n"
+                "for --model's family: which pairs and reference values the block has, and\n"
+                "their names, depend on it. \"Файл записан\" on standard error after --save.",
+                kCalibExits, "OPERATION",
                 "show and read: one object, \"gains\", \"offsets\" and \"references\" of the\n"
                 "model's family (a gain or offset that is NaN or infinite is null); write,\n"
                 "clear and clear-full: as 'write --help' says."},
@@ -336,6 +351,49 @@ constexpr std::array kCommands{
                 kRestoreExits, "ID", kWriteJson},
 };
 
+// Characters, not bytes: "°C" and "→" take one column each.
+std::size_t Columns(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// Each line of the text broken between words so that none is wider than kHelpWidth; what a
+// break carries over starts `indent` columns in. A word longer than a line stays whole.
+std::string Wrapped(std::string_view text, std::size_t indent) {
+  std::string wrapped;
+  std::size_t lineStart = 0;
+  while (lineStart <= text.size()) {
+    const std::size_t lineEnd = std::min(text.find('\n', lineStart), text.size());
+    std::string_view rest = text.substr(lineStart, lineEnd - lineStart);
+    bool continued = false;
+    while (Columns(rest) > kHelpWidth - (continued ? indent : 0)) {
+      const std::size_t room = kHelpWidth - (continued ? indent : 0);
+      // The last blank at which the line still fits, past any leading blanks.
+      const std::size_t first = rest.find_first_not_of(' ');
+      std::size_t cut = std::string_view::npos;
+      for (std::size_t at = rest.find(' ', first); at != std::string_view::npos;
+           at = rest.find(' ', at + 1)) {
+        if (Columns(rest.substr(0, at)) > room)
+          break;
+        cut = at;
+      }
+      if (cut == std::string_view::npos)
+        break;
+      wrapped.append(rest.substr(0, cut)).append("\n").append(indent, ' ');
+      const std::size_t next = rest.find_first_not_of(' ', cut);
+      rest = next == std::string_view::npos ? std::string_view() : rest.substr(next);
+      continued = true;
+    }
+    wrapped.append(rest);
+    if (lineEnd == text.size())
+      break;
+    wrapped += '\n';
+    lineStart = lineEnd + 1;
+  }
+  return wrapped;
+}
+
 bool IsOperation(const OptionHelp& option) {
   return !option.name.starts_with('-');
 }
@@ -360,7 +418,7 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
          end = meaning.find('\n', end + 1)) {
       meaning.insert(end + 1, std::string(column + 3, ' '));
     }
-    text += "  " + head + " " + meaning + "\n";
+    text += Wrapped("  " + head + " " + meaning, column + 3) + "\n";
   }
   return text;
 }
@@ -380,7 +438,9 @@ std::string ExitLines(const CommandHelp& help) {
                    [](const ExitHelp& a, const ExitHelp& b) { return a.code < b.code; });
   std::string text;
   for (const ExitHelp& exit : exits)
-    text += "  " + std::to_string(exit.code) + "  " + std::string(exit.meaning) + "\n";
+    text +=
+        Wrapped("  " + std::to_string(exit.code) + "  " + std::string(exit.meaning), kExitIndent) +
+        "\n";
   return text;
 }
 
@@ -407,7 +467,7 @@ std::string ProgramHelpText() {
     std::string usage = "  " + std::string(command.name);
     if (!command.synopsis.empty())
       usage.append(" ").append(command.synopsis);
-    text += usage + "\n      " + std::string(command.summary) + "\n";
+    text += Wrapped(usage, kSynopsisIndent) + "\n      " + std::string(command.summary) + "\n";
   }
   return text +
          "\n"
@@ -423,19 +483,19 @@ std::string ProgramHelpText() {
 }
 
 std::string CommandHelpText(const CommandHelp& help) {
-  std::string text = "Usage: zelto-cli [OPTIONS] " + std::string(help.name);
+  std::string usage = "Usage: zelto-cli [OPTIONS] " + std::string(help.name);
   if (!help.synopsis.empty())
-    text.append(" ").append(help.synopsis);
-  text += "\n\n" + std::string(help.summary) + "\n";
+    usage.append(" ").append(help.synopsis);
+  std::string text = Wrapped(usage, kUsageIndent) + "\n\n" + std::string(help.summary) + "\n";
   if (help.needsDevice)
     text += "The device: --port PATH or --com N before the command, once per port for several.\n";
   if (const auto operations = Selected(help.options, true); !operations.empty())
     text += "\nOperations:\n" + OptionLines(operations);
   if (const auto options = Selected(help.options, false); !options.empty())
     text += "\nOptions:\n" + OptionLines(options);
-  text.append("\n").append(help.prints).append("\n");
+  text.append("\n").append(Wrapped(help.prints, 0)).append("\n");
   if (!help.json.empty())
-    text += "\nWith --json:\n" + std::string(help.json) + "\n";
+    text += "\nWith --json:\n" + Wrapped(help.json, 0) + "\n";
   return text + "\nExit codes:\n" + ExitLines(help) +
          "\nThe options before the command: zelto-cli --help\n";
 }

@@ -5,6 +5,8 @@
 #include "files/kept_files.h"
 #include "files/regular_file.h"
 #include "files/safe_file.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <QString>
 
@@ -153,7 +155,7 @@ std::variant<Backup, BackupStore::LoadFailure> BackupStore::Load(const std::stri
   const std::string path = PathOf(id);
   std::error_code error;
   if (!IsBackupId(id) || !fs::exists(fs::symlink_status(path, error)))
-    return LoadFailure{true, "no backup " + id};
+    return LoadFailure{true, ToolText(QT_TRANSLATE_NOOP("cli", "резервной копии %1 нет"), {id})};
   const auto bytes = files::ReadFileStart(path, kLargestFile + 1);
   if (!bytes)
     return LoadFailure{false, "cannot be read"};

@@ -1222,6 +1222,22 @@ mA</translation>
         <source>датчика %1 нет в списке модели (0..%2)</source>
         <translation>sensor %1 is not in the model&apos;s list (0..%2)</translation>
     </message>
+    <message>
+        <source>слово %1 не прочитано</source>
+        <translation>word %1 was not read</translation>
+    </message>
+    <message>
+        <source>слова диапазона содержат сигнал %1..%2, которого не даёт ни один диапазон в целых градусах</source>
+        <translation>the range words hold the signal %1..%2, which no range of whole degrees writes</translation>
+    </message>
+    <message>
+        <source>слово %1 содержит %2, а запись профиля шлёт %3</source>
+        <translation>word %1 holds %2, a write of the profile sends %3</translation>
+    </message>
+    <message>
+        <source>прибор не конфигурирован</source>
+        <translation>the device is not configured</translation>
+    </message>
 </context>
 <context>
     <name>status</name>

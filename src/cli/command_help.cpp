@@ -394,11 +394,27 @@ std::string Wrapped(std::string_view text, std::size_t indent) {
   return wrapped;
 }
 
+// A meaning as one paragraph, each line break with the blanks after it one blank, so that it
+// wraps wherever its column leaves room.
+std::string Flowing(std::string_view meaning) {
+  std::string flowing;
+  for (std::size_t at = 0; at < meaning.size(); ++at) {
+    if (meaning[at] != '\n') {
+      flowing += meaning[at];
+      continue;
+    }
+    flowing += ' ';
+    while (at + 1 < meaning.size() && meaning[at + 1] == ' ')
+      ++at;
+  }
+  return flowing;
+}
+
 bool IsOperation(const OptionHelp& option) {
   return !option.name.starts_with('-');
 }
 
-// One line an option, or operation, its meaning in a column of its own.
+// An option, or operation, a line, its meaning in a column of its own, wrapped within it.
 std::string OptionLines(const std::vector<OptionHelp>& options) {
   std::size_t column = kOptionColumn;
   for (const OptionHelp& option : options)
@@ -413,12 +429,7 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
       continue;
     }
     head.resize(column, ' ');
-    std::string meaning(option.meaning);
-    for (std::size_t end = meaning.find('\n'); end != std::string::npos;
-         end = meaning.find('\n', end + 1)) {
-      meaning.insert(end + 1, std::string(column + 3, ' '));
-    }
-    text += Wrapped("  " + head + " " + meaning, column + 3) + "\n";
+    text += Wrapped("  " + head + " " + Flowing(option.meaning), column + 3) + "\n";
   }
   return text;
 }
@@ -438,9 +449,8 @@ std::string ExitLines(const CommandHelp& help) {
                    [](const ExitHelp& a, const ExitHelp& b) { return a.code < b.code; });
   std::string text;
   for (const ExitHelp& exit : exits)
-    text +=
-        Wrapped("  " + std::to_string(exit.code) + "  " + std::string(exit.meaning), kExitIndent) +
-        "\n";
+    text += Wrapped("  " + std::to_string(exit.code) + "  " + Flowing(exit.meaning), kExitIndent) +
+            "\n";
   return text;
 }
 
@@ -471,15 +481,15 @@ std::string ProgramHelpText() {
   }
   return text +
          "\n"
-         "Several --port or --com: a device command runs on every port at once, each line it\n"
-         "prints prefixed with the port's path and a tab (with --json, \"port\" in each object),\n"
-         "and an output file named once per port (ee.bin → ee-ttyUSB0.bin). The exit code is\n"
-         "the first port's, in command-line order, that is neither 0 nor 7; 7 when all others\n"
-         "are 0. restore takes one port.\n"
+         "Several --port or --com: a device command runs on every port at once, each line\n"
+         "it prints prefixed with the port's path and a tab (with --json, \"port\" in each\n"
+         "object), and an output file named once per port (ee.bin → ee-ttyUSB0.bin). The\n"
+         "exit code is the first port's, in command-line order, that is neither 0 nor 7; 7\n"
+         "when all others are 0. restore takes one port.\n"
          "\n"
-         "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer (or a\n"
-         "word --verify read back otherwise), 4 identification failed, 5 file error, 6 port\n"
-         "could not be opened or went away, 7 diff found a difference.\n";
+         "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer (or\n"
+         "a word --verify read back otherwise), 4 identification failed, 5 file error,\n"
+         "6 port could not be opened or went away, 7 diff found a difference.\n";
 }
 
 std::string CommandHelpText(const CommandHelp& help) {
@@ -488,7 +498,9 @@ std::string CommandHelpText(const CommandHelp& help) {
     usage.append(" ").append(help.synopsis);
   std::string text = Wrapped(usage, kUsageIndent) + "\n\n" + std::string(help.summary) + "\n";
   if (help.needsDevice)
-    text += "The device: --port PATH or --com N before the command, once per port for several.\n";
+    text +=
+        "The device: --port PATH or --com N before the command, once per port for\n"
+        "several.\n";
   if (const auto operations = Selected(help.options, true); !operations.empty())
     text += "\nOperations:\n" + OptionLines(operations);
   if (const auto options = Selected(help.options, false); !options.empty())

@@ -124,13 +124,14 @@ TEST_F(Speaking, TheCompareAndTheUndoQuestionSpeakEnglishTheMemoRussian) {
 // A value out of its limits is put back, as ever; the status says what the field takes.
 TEST_F(Speaking, ARefusedValueIsPutBackAndTheStatusSaysWhatTheFieldTakes) {
   for (const auto& [language, expected] :
-       {std::pair{InterfaceLanguage::kRussian, "Допустимо: \u221249…600"},
-        {InterfaceLanguage::kEnglish, "Allowed: \u221249…600"}}) {
+       {std::pair{InterfaceLanguage::kRussian, "Допустимо: \u221249…200"},
+        {InterfaceLanguage::kEnglish, "Allowed: \u221249…200"}}) {
     Speak(language);
-    testing::OnSimulator on(kVelmor);  // type L, -50..600
+    testing::OnSimulator on(kVelmor);
+    testing::Pick(*Find<QComboBox>(on.window, "TypeSensor_2"), 0);  // -50..200
     on.Connect();
     on.Type("RangeMax", "5000");
-    EXPECT_EQ(Find<QLineEdit>(on.window, "RangeMax")->text(), "600");
+    EXPECT_EQ(Find<QLineEdit>(on.window, "RangeMax")->text(), "200");
     EXPECT_EQ(on.Status(), QString::fromUtf8(expected));
     EXPECT_TRUE(on.shown.isEmpty());  // no box: the value was a number
 
@@ -140,7 +141,7 @@ TEST_F(Speaking, ARefusedValueIsPutBackAndTheStatusSaysWhatTheFieldTakes) {
     QTest::keyClicks(low, "700");
     QTest::keyClick(low, Qt::Key_Tab);
     EXPECT_EQ(low->text(), "-50");
-    EXPECT_TRUE(on.Status().endsWith(QString::fromUtf8("50…599"))) << on.Status().toStdString();
+    EXPECT_TRUE(on.Status().endsWith(QString::fromUtf8("50…199"))) << on.Status().toStdString();
   }
 }
 

@@ -193,7 +193,7 @@ TEST(ProfileFile, ThatHoldsNoProfileSaysWhyByItsKind) {
     EXPECT_EQ(std::get<ProfileFileError>(parsed).fault, fault) << text.substr(0, 80);
   }
   EXPECT_EQ(std::get<ProfileFileError>(Parse(files[5].first)).reason,
-            "profile version 2 is newer than this program reads (1)");
+            "версия профиля 2 новее той, что читает эта программа (1)");
   EXPECT_EQ(std::get<ProfileFileError>(LoadProfile("/nonexistent/profile.json")).fault,
             ProfileFileFault::kCannotOpen);
 }

@@ -105,6 +105,8 @@ TEST(Languages, APortStatusNamesItsNumberAndItsPathInEitherLanguage) {
     window.show();
     QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
     EXPECT_EQ(testing::Status(window), QString::fromUtf8(expected));
+    // Whole under the pointer, however narrow the panel.
+    EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->toolTip(), QString::fromUtf8(expected));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "cli/command_help.h"
 
+#include "cli/help_lines.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -9,8 +11,6 @@ namespace {
 
 // Where the meanings of the options start; a meaning of more than one line continues there.
 constexpr std::size_t kOptionColumn = 20;
-// No help line is wider than a terminal's usual 80 columns.
-constexpr std::size_t kHelpWidth = 80;
 // Where the continuation of a wrapped exit code's meaning, a usage line and a command's
 // synopsis in the list of commands start.
 constexpr std::size_t kExitIndent = 5;
@@ -350,65 +350,6 @@ constexpr std::array kCommands{
                 "Then the configuration summary, as 'read' prints it. One port only.",
                 kRestoreExits, "ID", kWriteJson},
 };
-
-// Characters, not bytes: "°C" and "→" take one column each.
-std::size_t Columns(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
-// Each line of the text broken between words so that none is wider than kHelpWidth; what a
-// break carries over starts `indent` columns in. A word longer than a line stays whole.
-std::string Wrapped(std::string_view text, std::size_t indent) {
-  std::string wrapped;
-  std::size_t lineStart = 0;
-  while (lineStart <= text.size()) {
-    const std::size_t lineEnd = std::min(text.find('\n', lineStart), text.size());
-    std::string_view rest = text.substr(lineStart, lineEnd - lineStart);
-    bool continued = false;
-    while (Columns(rest) > kHelpWidth - (continued ? indent : 0)) {
-      const std::size_t room = kHelpWidth - (continued ? indent : 0);
-      // The last blank at which the line still fits, past any leading blanks.
-      const std::size_t first = rest.find_first_not_of(' ');
-      std::size_t cut = std::string_view::npos;
-      for (std::size_t at = rest.find(' ', first); at != std::string_view::npos;
-           at = rest.find(' ', at + 1)) {
-        if (Columns(rest.substr(0, at)) > room)
-          break;
-        cut = at;
-      }
-      if (cut == std::string_view::npos)
-        break;
-      wrapped.append(rest.substr(0, cut)).append("\n").append(indent, ' ');
-      const std::size_t next = rest.find_first_not_of(' ', cut);
-      rest = next == std::string_view::npos ? std::string_view() : rest.substr(next);
-      continued = true;
-    }
-    wrapped.append(rest);
-    if (lineEnd == text.size())
-      break;
-    wrapped += '\n';
-    lineStart = lineEnd + 1;
-  }
-  return wrapped;
-}
-
-// A meaning as one paragraph, each line break with the blanks after it one blank, so that it
-// wraps wherever its column leaves room.
-std::string Flowing(std::string_view meaning) {
-  std::string flowing;
-  for (std::size_t at = 0; at < meaning.size(); ++at) {
-    if (meaning[at] != '\n') {
-      flowing += meaning[at];
-      continue;
-    }
-    flowing += ' ';
-    while (at + 1 < meaning.size() && meaning[at + 1] == ' ')
-      ++at;
-  }
-  return flowing;
-}
 
 bool IsOperation(const OptionHelp& option) {
   return !option.name.starts_with('-');

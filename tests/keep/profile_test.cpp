@@ -237,8 +237,10 @@ TEST(DeviceProfile, ARangeLinearFromEmfIsDegreesThatWriteTheSameSignal) {
                                     0xff};  // -1000 tenths: no type K degree gives it
   const DeviceProfile beyond = DecodeDeviceProfile(config::kDeviceDastra2, device);
   ASSERT_FALSE(beyond.unexpressed.empty());
-  EXPECT_EQ(beyond.unexpressed.front(),
-            "the range words hold the signal -100.0..24.9, which no range of whole degrees writes");
+  EXPECT_EQ(
+      beyond.unexpressed.front(),
+      "слова диапазона содержат сигнал -100.0..24.9, которого не даёт ни один диапазон в целых "
+      "градусах");
 }
 
 TEST(DeviceComparison, ListsEachSettingAWriteWouldChangeForTheToolAndTheWindow) {
@@ -271,7 +273,7 @@ TEST(DeviceComparison, NamesTheWordsNoSettingAccountsFor) {
   EXPECT_EQ(comparison->tables, TableComparison::kDifferent);
   EXPECT_EQ(
       DecodeDeviceProfile(config::kDeviceDastra2, device).unexpressed,
-      (std::vector<std::string>{"word 24 holds 00000000, a write of the profile sends 04000000"}));
+      (std::vector<std::string>{"слово 24 содержит 00000000, а запись профиля шлёт 04000000"}));
 
   const auto blank = CompareWithDevice({}, settings);  // nothing configured, nothing read
   ASSERT_FALSE(blank->differences.empty());

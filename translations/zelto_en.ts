@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Неверный формат числа</source>
-        <translation>Invalid number format</translation>
+        <translation>Invalid number format: use a decimal comma, e.g. 12,5</translation>
     </message>
     <message>
         <source>Конфигуратор Harlow-9, Harlow-3</source>
@@ -639,6 +639,629 @@ mA</translation>
         <source>Какую запись отменить?</source>
         <translation>Which write to undo?</translation>
     </message>
+    <message>
+        <source>1   Термосопротивление 50M (1.4260)    Cu65</source>
+        <translation>1   RTD 50M (1.4260)    Cu65</translation>
+    </message>
+    <message>
+        <source>2   Термосопротивление 53M (1.4260)    Cu63</source>
+        <translation>2   RTD 53M (1.4260)    Cu63</translation>
+    </message>
+    <message>
+        <source>3   Термосопротивление 100M (1.4260)  Cu61</source>
+        <translation>3   RTD 100M (1.4260)  Cu61</translation>
+    </message>
+    <message>
+        <source>4   Термосопротивление 50M (1.4280)    Cu85</source>
+        <translation>4   RTD 50M (1.4280)    Cu85</translation>
+    </message>
+    <message>
+        <source>5   Термосопротивление 53M (1.4280)    Cu83</source>
+        <translation>5   RTD 53M (1.4280)    Cu83</translation>
+    </message>
+    <message>
+        <source>6   Термосопротивление 100M (1.4280)  Cu81</source>
+        <translation>6   RTD 100M (1.4280)  Cu81</translation>
+    </message>
+    <message>
+        <source>7   Термосопротивление 50П                   PtH5</source>
+        <translation>7   RTD 50P                   PtH5</translation>
+    </message>
+    <message>
+        <source>8   Термосопротивление 100П                 PtH1</source>
+        <translation>8   RTD 100P                 PtH1</translation>
+    </message>
+    <message>
+        <source>9   Термосопротивление Pt100                Ptb1</source>
+        <translation>9   RTD Pt100                Ptb1</translation>
+    </message>
+    <message>
+        <source>10 Термопара  ЖК(J) (-50...+1100)            FC</source>
+        <translation>10 Thermocouple  J (-50...+1100)            FC</translation>
+    </message>
+    <message>
+        <source>11 Термопара  ХК(L) (-50...+600)               HE</source>
+        <translation>11 Thermocouple  L (-50...+600)               HE</translation>
+    </message>
+    <message>
+        <source>12 Термопара  ХА(K) (-50...+1300)             HA</source>
+        <translation>12 Thermocouple  K (-50...+1300)             HA</translation>
+    </message>
+    <message>
+        <source>13 Термопара  ПП(S) (0...1700)               PP</source>
+        <translation>13 Thermocouple  S (0...1700)               PP</translation>
+    </message>
+    <message>
+        <source>14 Термопара  ПР(B) (300...1800)           Pr</source>
+        <translation>14 Thermocouple  B (300...1800)           Pr</translation>
+    </message>
+    <message>
+        <source>15 Термопара  ВР(A-1) (0...2500)            BP</source>
+        <translation>15 Thermocouple  A-1 (0...2500)            BP</translation>
+    </message>
+    <message>
+        <source>1   Термосопротивление 50M    R100/R0=1,426   (-50...+200) °C</source>
+        <translation>1   RTD 50M    R100/R0=1,426   (-50...+200) °C</translation>
+    </message>
+    <message>
+        <source>2   Термосопротивление 53M    R100/R0=1,426   (-50...+200) °C</source>
+        <translation>2   RTD 53M    R100/R0=1,426   (-50...+200) °C</translation>
+    </message>
+    <message>
+        <source>3   Термосопротивление 100M  R100/R0=1,426   (-50...+200) °C</source>
+        <translation>3   RTD 100M  R100/R0=1,426   (-50...+200) °C</translation>
+    </message>
+    <message>
+        <source>4   Термосопротивление 50M    R100/R0=1,428   (-50...+200) °C</source>
+        <translation>4   RTD 50M    R100/R0=1,428   (-50...+200) °C</translation>
+    </message>
+    <message>
+        <source>5   Термосопротивление 53M    R100/R0=1,428   (-50...+200) °C</source>
+        <translation>5   RTD 53M    R100/R0=1,428   (-50...+200) °C</translation>
+    </message>
+    <message>
+        <source>6   Термосопротивление 100M  R100/R0=1,428   (-50...+200) °C</source>
+        <translation>6   RTD 100M  R100/R0=1,428   (-50...+200) °C</translation>
+    </message>
+    <message>
+        <source>7   Термосопротивление 50П    R100/R0=1,391   (-50...+600) °C</source>
+        <translation>7   RTD 50P    R100/R0=1,391   (-50...+600) °C</translation>
+    </message>
+    <message>
+        <source>8   Термосопротивление 100П  R100/R0=1,391   (-50...+600) °C</source>
+        <translation>8   RTD 100P  R100/R0=1,391   (-50...+600) °C</translation>
+    </message>
+    <message>
+        <source>9   Термосопротивление Pt100  R100/R0=1,385   (-50...+600) °C</source>
+        <translation>9   RTD Pt100  R100/R0=1,385   (-50...+600) °C</translation>
+    </message>
+    <message>
+        <source>10 Термопара  ТЖК (J)  (-50...+1100) °C</source>
+        <translation>10 Thermocouple type J  (-50...+1100) °C</translation>
+    </message>
+    <message>
+        <source>11 Термопара  ТХК (L)   (-50...+600) °C</source>
+        <translation>11 Thermocouple type L   (-50...+600) °C</translation>
+    </message>
+    <message>
+        <source>12 Термопара  ТХА (K)   (-50...+1300) °C</source>
+        <translation>12 Thermocouple type K   (-50...+1300) °C</translation>
+    </message>
+    <message>
+        <source>13 Термопара  ТПП (S)  (0...1700) °C</source>
+        <translation>13 Thermocouple type S  (0...1700) °C</translation>
+    </message>
+    <message>
+        <source>14 Термопара  ТПР (B)   (300...1800) °C</source>
+        <translation>14 Thermocouple type B   (300...1800) °C</translation>
+    </message>
+    <message>
+        <source>15 Термопара  ТВР (A-1)  (0...2500) °C</source>
+        <translation>15 Thermocouple type A-1  (0...2500) °C</translation>
+    </message>
+    <message>
+        <source>16 Напряжение 0...100 мВ</source>
+        <translation>16 Voltage 0...100 mV</translation>
+    </message>
+    <message>
+        <source>17 Напряжение 0...75 мВ</source>
+        <translation>17 Voltage 0...75 mV</translation>
+    </message>
+    <message>
+        <source>18 Ток 0...5 мА</source>
+        <translation>18 Current 0...5 mA</translation>
+    </message>
+    <message>
+        <source>19 Ток 0...20 мА</source>
+        <translation>19 Current 0...20 mA</translation>
+    </message>
+    <message>
+        <source>20 Ток 4...20 мА</source>
+        <translation>20 Current 4...20 mA</translation>
+    </message>
+    <message>
+        <source>21 Сопротивление 0...320 Ом</source>
+        <translation>21 Resistance 0...320 Ω</translation>
+    </message>
+    <message>
+        <source>термосопротивление   50M R100/R0=1,426 (-50...+200)°C</source>
+        <translation>RTD   50M R100/R0=1,426 (-50...+200)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление   53M R100/R0=1,426 (-50...+200)°C</source>
+        <translation>RTD   53M R100/R0=1,426 (-50...+200)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление  100M R100/R0=1,426 (-50...+200)°C</source>
+        <translation>RTD  100M R100/R0=1,426 (-50...+200)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление   50M R100/R0=1,428 (-50...+200)°C</source>
+        <translation>RTD   50M R100/R0=1,428 (-50...+200)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление   53M R100/R0=1,428 (-50...+200)°C</source>
+        <translation>RTD   53M R100/R0=1,428 (-50...+200)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление  100M R100/R0=1,428 (-50...+200)°C</source>
+        <translation>RTD  100M R100/R0=1,428 (-50...+200)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление   50П R100/R0=1,391 (-50...+600)°C</source>
+        <translation>RTD   50P R100/R0=1,391 (-50...+600)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление  100П R100/R0=1,391 (-50...+600)°C</source>
+        <translation>RTD  100P R100/R0=1,391 (-50...+600)°C</translation>
+    </message>
+    <message>
+        <source>термосопротивление Pt100 R100/R0=1,385 (-50...+600)°C</source>
+        <translation>RTD Pt100 R100/R0=1,385 (-50...+600)°C</translation>
+    </message>
+    <message>
+        <source>термопара ТЖК (J)(-50...+1100)°C</source>
+        <translation>thermocouple type J (-50...+1100)°C</translation>
+    </message>
+    <message>
+        <source>термопара ТХК (L)(-50... +600)°C</source>
+        <translation>thermocouple type L (-50... +600)°C</translation>
+    </message>
+    <message>
+        <source>термопара ТХА (K)(-50...+1300)°C</source>
+        <translation>thermocouple type K (-50...+1300)°C</translation>
+    </message>
+    <message>
+        <source>термопара ТПП (S)(0...1700)°C</source>
+        <translation>thermocouple type S (0...1700)°C</translation>
+    </message>
+    <message>
+        <source>термопара ТПР (B)(300...1800)°C</source>
+        <translation>thermocouple type B (300...1800)°C</translation>
+    </message>
+    <message>
+        <source>термопара ТВР (A-1)(0...2500)°C</source>
+        <translation>thermocouple type A-1 (0...2500)°C</translation>
+    </message>
+    <message>
+        <source>напряжение (0...100)мВ</source>
+        <translation>voltage (0...100) mV</translation>
+    </message>
+    <message>
+        <source>напряжение (0...75)мВ</source>
+        <translation>voltage (0...75) mV</translation>
+    </message>
+    <message>
+        <source>ток (0... 5)мА</source>
+        <translation>current (0... 5) mA</translation>
+    </message>
+    <message>
+        <source>ток (0...20)мА</source>
+        <translation>current (0...20) mA</translation>
+    </message>
+    <message>
+        <source>ток (4...20)мА</source>
+        <translation>current (4...20) mA</translation>
+    </message>
+    <message>
+        <source>сопротивление (0...320)Ом</source>
+        <translation>resistance (0...320) Ω</translation>
+    </message>
+    <message>
+        <source>Версия прошивки прибора</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source> от </source>
+        <translation> dated </translation>
+    </message>
+    <message>
+        <source>Прибор не конфигурирован</source>
+        <translation>Device not configured</translation>
+    </message>
+    <message>
+        <source>Диапазон:</source>
+        <translation>Range:</translation>
+    </message>
+    <message>
+        <source>Линейно от термоЭДС</source>
+        <translation>Linear in thermo-EMF</translation>
+    </message>
+    <message>
+        <source>Линейно от температуры</source>
+        <translation>Linear in temperature</translation>
+    </message>
+    <message>
+        <source>мВ</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>Схема подключения:</source>
+        <translation>Wiring:</translation>
+    </message>
+    <message>
+        <source>Диапазон выхода:</source>
+        <translation>Output range:</translation>
+    </message>
+    <message>
+        <source>Компенсация холодного спая:</source>
+        <translation>Cold-junction compensation:</translation>
+    </message>
+    <message>
+        <source>Корнеизвлечение:</source>
+        <translation>Square root:</translation>
+    </message>
+    <message>
+        <source>Обрыв датчика:</source>
+        <translation>Sensor break:</translation>
+    </message>
+    <message>
+        <source>Тип датчика:</source>
+        <translation>Sensor type:</translation>
+    </message>
+    <message>
+        <source>Зависимость:линейная от термоЭДС</source>
+        <translation>Characteristic:linear in thermo-EMF</translation>
+    </message>
+    <message>
+        <source>Зависимость:линейная от температуры</source>
+        <translation>Characteristic:linear in temperature</translation>
+    </message>
+    <message>
+        <source>код </source>
+        <translation>code </translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>restore работает с одним портом, а не с %1</source>
+        <translation>restore takes one port, not %1</translation>
+    </message>
+    <message>
+        <source>резервная копия %1 снята с модели %2, а не %3</source>
+        <translation>backup %1 is of the model %2, not %3</translation>
+    </message>
+    <message>
+        <source>calib нужна операция: show, read, write, clear или clear-full</source>
+        <translation>calib needs an operation: show, read, write, clear or clear-full</translation>
+    </message>
+    <message>
+        <source>неизвестная операция calib &apos;%1&apos;</source>
+        <translation>unknown calib operation &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>параметру %1 нужен файл .bin или .txt</source>
+        <translation>option %1 needs a .bin or .txt file</translation>
+    </message>
+    <message>
+        <source>calib %1 нужен --load ФАЙЛ</source>
+        <translation>calib %1 needs --load FILE</translation>
+    </message>
+    <message>
+        <source>файл &apos;%1&apos; содержит %2 чисел, а файл калибровки — %3</source>
+        <translation>file &apos;%1&apos; holds %2 numbers, a calibration text file %3</translation>
+    </message>
+    <message>
+        <source>файл &apos;%1&apos; не ложится в раскладку калибровки %2: это блок другой модели (раскладку выбирает --model, по умолчанию velmor-7)</source>
+        <translation>file &apos;%1&apos; does not fit the calibration layout of %2: it is a block of another model (--model chooses the layout, velmor-7 by default)</translation>
+    </message>
+    <message>
+        <source>параметру %1 нужно значение</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>ru или en</source>
+        <translation>ru or en</translation>
+    </message>
+    <message>
+        <source>неизвестная команда &apos;%1&apos;</source>
+        <translation>unknown command &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр &apos;%1&apos;</source>
+        <translation>unknown option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр &apos;%1&apos; команды %2</source>
+        <translation>unknown option &apos;%1&apos; for %2</translation>
+    </message>
+    <message>
+        <source>лишний аргумент &apos;%1&apos; команды %2</source>
+        <translation>unexpected argument &apos;%1&apos; for %2</translation>
+    </message>
+    <message>
+        <source>параметр %1 указан дважды</source>
+        <translation>option %1 given twice</translation>
+    </message>
+    <message>
+        <source>недопустимое значение &apos;%1&apos; для %2</source>
+        <translation>invalid value &apos;%1&apos; for %2</translation>
+    </message>
+    <message>
+        <source>командная строка не разобрана: %1</source>
+        <translation>the command line does not parse: %1</translation>
+    </message>
+    <message>
+        <source>команда не указана (см. --help)</source>
+        <translation>no command given (see --help)</translation>
+    </message>
+    <message>
+        <source>%1 нужен --sensor КОД</source>
+        <translation>%1 needs --sensor CODE</translation>
+    </message>
+    <message>
+        <source>такого кода нет в списке датчиков модели</source>
+        <translation>not in the model&apos;s sensor list</translation>
+    </message>
+    <message>
+        <source>у датчика с кодом %1 нет таблиц преобразования</source>
+        <translation>sensor code %1 has no conversion tables</translation>
+    </message>
+    <message>
+        <source>convert нужен ровно один из --temperature и --signal</source>
+        <translation>convert needs exactly one of --temperature and --signal</translation>
+    </message>
+    <message>
+        <source>нет конечного результата для %1 %2</source>
+        <translation>no finite result for %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 только для моделей с загрузкой таблиц: у Velmor-7 нет подстройки диапазона</source>
+        <translation>%1 is for the table-loading models; Velmor-7 has no range correction</translation>
+    </message>
+    <message>
+        <source>команде нужен прибор: укажите --port ПУТЬ или --com N</source>
+        <translation>this command needs a device: give --port PATH or --com N</translation>
+    </message>
+    <message>
+        <source>команды &apos;%1&apos; нет в этой сборке</source>
+        <translation>command &apos;%1&apos; is not available in this build</translation>
+    </message>
+    <message>
+        <source>--csv и --json вместе не используются</source>
+        <translation>--csv and --json do not go together</translation>
+    </message>
+    <message>
+        <source>порт %1 указан дважды</source>
+        <translation>port %1 is given twice</translation>
+    </message>
+    <message>
+        <source>профиль &apos;%1&apos;: %2</source>
+        <translation>profile &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>с --profile ФАЙЛ команда write не берёт других параметров, а здесь есть %1</source>
+        <translation>with --profile FILE, write takes no other option, not %1</translation>
+    </message>
+    <message>
+        <source>%1 нужен --profile ФАЙЛ</source>
+        <translation>%1 needs --profile FILE</translation>
+    </message>
+    <message>
+        <source>профиль для модели %1, а --model называет %2</source>
+        <translation>the profile is for model %1, --model names %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2: профиль этой модели и этого датчика такого не содержит</source>
+        <translation>%1 is %2, which a profile of this model and sensor cannot hold</translation>
+    </message>
+    <message>
+        <source>не сохранён: %1</source>
+        <translation>not saved: %1</translation>
+    </message>
+    <message>
+        <source>конфигурацию профиля нельзя записать</source>
+        <translation>the profile&apos;s configuration cannot be written</translation>
+    </message>
+    <message>
+        <source>у simulate нет вывода JSON</source>
+        <translation>simulate has no JSON output</translation>
+    </message>
+    <message>
+        <source>не удалось записать образ памяти &apos;%1&apos;</source>
+        <translation>cannot write memory image &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>образ памяти &apos;%1&apos; не 512 байт</source>
+        <translation>memory image &apos;%1&apos; is not 512 bytes</translation>
+    </message>
+    <message>
+        <source>образ памяти &apos;%1&apos; не обычный файл</source>
+        <translation>memory image &apos;%1&apos; is not a regular file</translation>
+    </message>
+    <message>
+        <source>не удалось прочитать образ памяти &apos;%1&apos;</source>
+        <translation>cannot read memory image &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 %2 не принято: %3</source>
+        <translation>%1 %2 is refused: %3</translation>
+    </message>
+    <message>
+        <source>ток должен отличаться от номинального %2 мА менее чем на %1 мА</source>
+        <translation>it must lie within %1 mA of the nominal %2 mA</translation>
+    </message>
+    <message>
+        <source>T1 и T2 должны лежать в диапазоне, T1 ниже T2</source>
+        <translation>T1 and T2 must lie within the range, T1 below T2</translation>
+    </message>
+    <message>
+        <source>целые числа LO..HI</source>
+        <translation>whole numbers LO..HI</translation>
+    </message>
+    <message>
+        <source>correct нужен %1</source>
+        <translation>correct needs %1</translation>
+    </message>
+    <message>
+        <source>--linear-emf только для термопар (коды датчиков 9..14)</source>
+        <translation>--linear-emf is for thermocouples only (sensor codes 9..14)</translation>
+    </message>
+    <message>
+        <source>%1 только для Velmor-7</source>
+        <translation>%1 is for Velmor-7 only</translation>
+    </message>
+    <message>
+        <source>--cold-junction только для термопар (коды датчиков 9..14)</source>
+        <translation>--cold-junction is for thermocouples only (sensor codes 9..14)</translation>
+    </message>
+    <message>
+        <source>--scheme не предлагается для датчика с кодом %1</source>
+        <translation>--scheme is not offered for sensor code %1</translation>
+    </message>
+    <message>
+        <source>4, 3 или 2</source>
+        <translation>4, 3 or 2</translation>
+    </message>
+    <message>
+        <source>0-5, 0-20 или 4-20</source>
+        <translation>0-5, 0-20 or 4-20</translation>
+    </message>
+    <message>
+        <source>correct нужен --range LO..HI</source>
+        <translation>correct needs --range LO..HI</translation>
+    </message>
+    <message>
+        <source>резервной копии %1 нет</source>
+        <translation>no backup %1</translation>
+    </message>
+    <message>
+        <source>диапазон %1..%2 не принят: датчик %3 берёт LO ниже HI в пределах %4..%5</source>
+        <translation>range %1..%2 is refused: sensor %3 takes LO below HI within %4..%5</translation>
+    </message>
+    <message>
+        <source>такой модели нет (0, 1 или 2)</source>
+        <translation>no such model (0, 1 or 2)</translation>
+    </message>
+    <message>
+        <source>такого диапазона выхода нет</source>
+        <translation>no such output range</translation>
+    </message>
+    <message>
+        <source>такой схемы подключения нет</source>
+        <translation>no such wiring scheme</translation>
+    </message>
+    <message>
+        <source>%1 только для термопар (коды датчиков 9..14)</source>
+        <translation>%1 is for thermocouples only (sensor codes 9..14)</translation>
+    </message>
+    <message>
+        <source>%1 не предлагается для датчика с кодом %2</source>
+        <translation>%1 is not offered for sensor code %2</translation>
+    </message>
+    <message>
+        <source>не профиль: формат не назван, нужен %1</source>
+        <translation>not a profile: it names no format, not %1</translation>
+    </message>
+    <message>
+        <source>не профиль: формат %1, а нужен %2</source>
+        <translation>not a profile: its format is %1, not %2</translation>
+    </message>
+    <message>
+        <source>у профиля нет версии (целого числа от 1)</source>
+        <translation>the profile has no version (a whole number from 1)</translation>
+    </message>
+    <message>
+        <source>версия профиля %1 новее той, что читает эта программа (%2)</source>
+        <translation>profile version %1 is newer than this program reads (%2)</translation>
+    </message>
+    <message>
+        <source>в профиле нет ключа %1</source>
+        <translation>the profile names no %1</translation>
+    </message>
+    <message>
+        <source>недопустимая модель (0, 1, 2, dastra-2 или velmor-7)</source>
+        <translation>invalid model (0, 1, 2, dastra-2 or velmor-7)</translation>
+    </message>
+    <message>
+        <source>недопустимый код датчика (нужно целое число)</source>
+        <translation>invalid sensor code (a whole number)</translation>
+    </message>
+    <message>
+        <source>недопустимое значение %1 (%2)</source>
+        <translation>invalid %1 (%2)</translation>
+    </message>
+    <message>
+        <source>true или false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>[LO, HI], целые числа</source>
+        <translation>[LO, HI], whole numbers</translation>
+    </message>
+    <message>
+        <source>неизвестный ключ %1</source>
+        <translation>unknown key %1</translation>
+    </message>
+    <message>
+        <source>не профиль: файл больше любого файла профиля</source>
+        <translation>not a profile: larger than any profile file</translation>
+    </message>
+    <message>
+        <source>не JSON: %1 в байте %2</source>
+        <translation>not valid JSON: %1 at byte %2</translation>
+    </message>
+    <message>
+        <source>не профиль: в файле нет объекта JSON</source>
+        <translation>not a profile: the file holds no JSON object</translation>
+    </message>
+    <message>
+        <source>файл не читается</source>
+        <translation>cannot read the file</translation>
+    </message>
+    <message>
+        <source>датчика %1 нет в списке модели (0..%2)</source>
+        <translation>sensor %1 is not in the model&apos;s list (0..%2)</translation>
+    </message>
+    <message>
+        <source>слово %1 не прочитано</source>
+        <translation>word %1 was not read</translation>
+    </message>
+    <message>
+        <source>слова диапазона содержат сигнал %1..%2, которого не даёт ни один диапазон в целых градусах</source>
+        <translation>the range words hold the signal %1..%2, which no range of whole degrees writes</translation>
+    </message>
+    <message>
+        <source>слово %1 содержит %2, а запись профиля шлёт %3</source>
+        <translation>word %1 holds %2, a write of the profile sends %3</translation>
+    </message>
+    <message>
+        <source>прибор не конфигурирован</source>
+        <translation>the device is not configured</translation>
+    </message>
+    <message>
+        <source>%1 только вместе с --bench</source>
+        <translation>%1 is for --bench only</translation>
+    </message>
+    <message>
+        <source>--bench подключает приборы к одному симулятору: без --count</source>
+        <translation>--bench wires its instruments to one simulator: no --count</translation>
+    </message>
+    <message>
+        <source>GAIN,OFFSET, усиление больше 0</source>
+        <translation>GAIN,OFFSET with a gain above 0</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -729,50 +1352,6 @@ mA</translation>
     <message>
         <source>Конфигурация не записана: недопустимые значения</source>
         <translation>Configuration not written: invalid values</translation>
-    </message>
-    <message>
-        <source>Поиск на Com%1. Ждите!</source>
-        <translation>Searching on Com%1. Please wait!</translation>
-    </message>
-    <message>
-        <source>Неверный номер порта Com%1</source>
-        <translation>Invalid port number Com%1</translation>
-    </message>
-    <message>
-        <source>Порт Com%1 отключен</source>
-        <translation>Port Com%1 unplugged</translation>
-    </message>
-    <message>
-        <source>Порт Com%1 не найден</source>
-        <translation>Port Com%1 not found</translation>
-    </message>
-    <message>
-        <source>Порт Com%1 занят другой программой</source>
-        <translation>Port Com%1 is in use by another program</translation>
-    </message>
-    <message>
-        <source>Нет доступа к порту Com%1: добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите в систему снова</source>
-        <translation>No access to port Com%1: add the user to the dialout group (sudo usermod -aG dialout $USER) and log in again</translation>
-    </message>
-    <message>
-        <source>Порт Com%1 не принимает настройки линии</source>
-        <translation>Port Com%1 refuses the line settings</translation>
-    </message>
-    <message>
-        <source>Недопустимое имя устройства порта Com%1</source>
-        <translation>Invalid device name for port Com%1</translation>
-    </message>
-    <message>
-        <source>Устройство порта Com%1 не является последовательным портом</source>
-        <translation>The device of port Com%1 is not a serial port</translation>
-    </message>
-    <message>
-        <source>Порт Com%1 не открывается: не хватает ресурсов системы</source>
-        <translation>Port Com%1 does not open: the system is out of resources</translation>
-    </message>
-    <message>
-        <source>Порт Com%1 не открывается</source>
-        <translation>Port Com%1 does not open</translation>
     </message>
     <message>
         <source>Порт открыт</source>
@@ -969,6 +1548,66 @@ mA</translation>
     <message>
         <source>Команда прибора стенда должна быть одной строкой без управляющих символов</source>
         <translation>A bench instrument command must be one line without control characters</translation>
+    </message>
+    <message>
+        <source>Допустимо: %1…%2</source>
+        <translation>Allowed: %1…%2</translation>
+    </message>
+    <message>
+        <source>Допустимо: %1…%2, T1 &lt; T2</source>
+        <translation>Allowed: %1…%2, T1 &lt; T2</translation>
+    </message>
+    <message>
+        <source>Допустимо: %1…%2, T2 &gt; T1</source>
+        <translation>Allowed: %1…%2, T2 &gt; T1</translation>
+    </message>
+    <message>
+        <source>Допустимо: |I − %1| &lt; %2 мА</source>
+        <translation>Allowed: |I − %1| &lt; %2 mA</translation>
+    </message>
+    <message>
+        <source>Поиск на %1. Ждите!</source>
+        <translation>Searching on %1. Please wait!</translation>
+    </message>
+    <message>
+        <source>Неверный номер порта %1</source>
+        <translation>Invalid port number %1</translation>
+    </message>
+    <message>
+        <source>Порт %1 отключен</source>
+        <translation>Port %1 unplugged</translation>
+    </message>
+    <message>
+        <source>Порт %1 не найден</source>
+        <translation>Port %1 not found</translation>
+    </message>
+    <message>
+        <source>Порт %1 занят другой программой</source>
+        <translation>Port %1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>Нет доступа к порту %1: добавьте пользователя в группу dialout (sudo usermod -aG dialout $USER) и войдите в систему снова</source>
+        <translation>No access to port %1: add the user to the dialout group (sudo usermod -aG dialout $USER) and log in again</translation>
+    </message>
+    <message>
+        <source>Порт %1 не принимает настройки линии</source>
+        <translation>Port %1 refuses the line settings</translation>
+    </message>
+    <message>
+        <source>Недопустимое имя устройства порта %1</source>
+        <translation>Invalid device name for port %1</translation>
+    </message>
+    <message>
+        <source>Устройство порта %1 не является последовательным портом</source>
+        <translation>The device of port %1 is not a serial port</translation>
+    </message>
+    <message>
+        <source>Порт %1 не открывается: не хватает ресурсов системы</source>
+        <translation>Port %1 does not open: the system is out of resources</translation>
+    </message>
+    <message>
+        <source>Порт %1 не открывается</source>
+        <translation>Port %1 does not open</translation>
     </message>
 </context>
 </TS>

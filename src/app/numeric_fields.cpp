@@ -1,6 +1,7 @@
 #include "app/numeric_fields.h"
 
 #include "config/field_assignment.h"
+#include "config/field_limits.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -82,6 +83,15 @@ bool NumericFieldEditing::Commit(QLineEdit& field, ConfigRecord& record, int out
   ShowFieldValue(field, working_, decimals_);
   view.RefreshValueFields();
   return true;
+}
+
+std::optional<std::string> NumericFieldEditing::Refusal(const QLineEdit& field,
+                                                        const ConfigRecord& record) const {
+  const auto row = NumericFieldNamed(field.objectName());
+  const auto typed = ParseFieldNumber(field.text().toStdString());
+  if (!typed)
+    return std::nullopt;
+  return RefusalStatus(record, row ? row->quantityCode : quantityCode_, *typed);
 }
 
 void NumericFieldEditing::ShowStored(QLineEdit& field, const ConfigRecord& record) {

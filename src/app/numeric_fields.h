@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QLineEdit;
 
@@ -47,6 +48,11 @@ class NumericFieldEditing {
   // the table commits its own quantity, whatever field was entered last.
   bool Commit(QLineEdit& field, config::ConfigRecord& record, int outputRange,
               config::ConfigView& view);
+  // What the status says when the field's text is a number the rules refuse, so that the
+  // commit will put the kept value back: the values they take. Nothing for a text they take,
+  // and for one that is no number.
+  std::optional<std::string> Refusal(const QLineEdit& field,
+                                     const config::ConfigRecord& record) const;
   // Shows the stored value of the field's quantity again, for a text that could not be
   // committed when nobody was there to be told.
   void ShowStored(QLineEdit& field, const config::ConfigRecord& record);

@@ -17,7 +17,10 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 void WindowReporter::ShowStatus(std::string_view text) {
-  statusPanel_.setText(TranslateStatus(text));
+  const QString shown = TranslateStatus(text);
+  statusPanel_.setText(shown);
+  // A long one (a port's path, the dialout advice) may not fit the panel: the pointer shows it.
+  statusPanel_.setToolTip(shown);
   statusPanel_.repaint();
 }
 

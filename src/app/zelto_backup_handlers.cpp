@@ -8,6 +8,7 @@
 #include "app/zelto.h"
 #include "calib/calibration_transfers.h"
 #include "config/read_summary.h"
+#include "config/summary_lines.h"
 #include "config/write_sequences.h"
 #include "keep/backup_store.h"
 #include "keep/backup_texts.h"
@@ -84,8 +85,10 @@ std::optional<UndoAnswer> AskUndo(MessageBoxes& messages, const keep::UndoChoice
     text << TranslateStatus(keep::kStatusDeviceDiffers) + QLatin1Char('.');
   text << Zelto::tr("Отменить запись?") << BackupLine(choice.backup)
        << Zelto::tr("Прибор содержал:");
+  // The summary as the memo showed it, in the window's words.
+  const std::vector<std::string_view> phrases = config::SummaryPhrases();
   for (const std::string& line : choice.backup.summary)
-    text << FromUtf8(line);
+    text << TranslatePhrases(line, phrases, "Zelto");
   if (!messages.Confirm(text.join(QLatin1Char('\n')), Zelto::tr("Восстановить")))
     return std::nullopt;
   // A device that was not the write's own is restored only on the answer just given.

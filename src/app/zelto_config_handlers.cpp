@@ -1,6 +1,7 @@
 // The window's handlers for the device, sensor and output-range choices and the numeric fields:
 // each change goes through the configuration core, which calls back to show its effect.
 #include "app/window_config_view.h"
+#include "app/window_reporter.h"
 #include "app/window_texts.h"
 #include "app/zelto.h"
 #include "config/field_assignment.h"
@@ -147,8 +148,13 @@ void TZelto::RangeMinEnter(QLineEdit* field) {
 }
 
 void TZelto::RangeMinExit(QLineEdit* field) {
-  if (editing_.Commit(*field, config_, OutputRange(), *configView_))
+  // A refused value is put back without a box; the status says what the field takes.
+  const auto refusal = editing_.Refusal(*field, config_);
+  if (editing_.Commit(*field, config_, OutputRange(), *configView_)) {
+    if (refusal)
+      reporter_->ShowStatus(*refusal);
     return;
+  }
   messages_->ShowError(Zelto::tr(kNumberFormatError));
   // A click on a button that takes the focus left the field before the button saw the press;
   // the box took the release, so the button would stay drawn down and its click never come.

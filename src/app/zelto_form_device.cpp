@@ -14,54 +14,60 @@ namespace zelto::app {
 namespace {
 
 // List A: the sensors of the first table-loading model.
-constexpr std::array<const char16_t*, 15> kSensorListA{
-    u"1   Термосопротивление 50M (1.4260)    Cu65",
-    u"2   Термосопротивление 53M (1.4260)    Cu63",
-    u"3   Термосопротивление 100M (1.4260)  Cu61",
-    u"4   Термосопротивление 50M (1.4280)    Cu85",
-    u"5   Термосопротивление 53M (1.4280)    Cu83",
-    u"6   Термосопротивление 100M (1.4280)  Cu81",
-    u"7   Термосопротивление 50П                   PtH5",
-    u"8   Термосопротивление 100П                 PtH1",
-    u"9   Термосопротивление Pt100                Ptb1",
-    u"10 Термопара  ЖК(J) (-50...+1100)            FC",
-    u"11 Термопара  ХК(L) (-50...+600)               HE",
-    u"12 Термопара  ХА(K) (-50...+1300)             HA",
-    u"13 Термопара  ПП(S) (0...1700)               PP",
-    u"14 Термопара  ПР(B) (300...1800)           Pr",
-    u"15 Термопара  ВР(A-1) (0...2500)            BP",
+constexpr std::array<const char*, 15> kSensorListA{
+    QT_TRANSLATE_NOOP("Zelto", "1   Термосопротивление 50M (1.4260)    Cu65"),
+    QT_TRANSLATE_NOOP("Zelto", "2   Термосопротивление 53M (1.4260)    Cu63"),
+    QT_TRANSLATE_NOOP("Zelto", "3   Термосопротивление 100M (1.4260)  Cu61"),
+    QT_TRANSLATE_NOOP("Zelto", "4   Термосопротивление 50M (1.4280)    Cu85"),
+    QT_TRANSLATE_NOOP("Zelto", "5   Термосопротивление 53M (1.4280)    Cu83"),
+    QT_TRANSLATE_NOOP("Zelto", "6   Термосопротивление 100M (1.4280)  Cu81"),
+    QT_TRANSLATE_NOOP("Zelto", "7   Термосопротивление 50П                   PtH5"),
+    QT_TRANSLATE_NOOP("Zelto", "8   Термосопротивление 100П                 PtH1"),
+    QT_TRANSLATE_NOOP("Zelto", "9   Термосопротивление Pt100                Ptb1"),
+    QT_TRANSLATE_NOOP("Zelto", "10 Термопара  ЖК(J) (-50...+1100)            FC"),
+    QT_TRANSLATE_NOOP("Zelto", "11 Термопара  ХК(L) (-50...+600)               HE"),
+    QT_TRANSLATE_NOOP("Zelto", "12 Термопара  ХА(K) (-50...+1300)             HA"),
+    QT_TRANSLATE_NOOP("Zelto", "13 Термопара  ПП(S) (0...1700)               PP"),
+    QT_TRANSLATE_NOOP("Zelto", "14 Термопара  ПР(B) (300...1800)           Pr"),
+    QT_TRANSLATE_NOOP("Zelto", "15 Термопара  ВР(A-1) (0...2500)            BP"),
 };
 
 // List B, and the first fifteen entries of list C.
-constexpr std::array<const char16_t*, 15> kSensorListB{
-    u"1   Термосопротивление 50M    R100/R0=1,426   (-50...+200) °C",
-    u"2   Термосопротивление 53M    R100/R0=1,426   (-50...+200) °C",
-    u"3   Термосопротивление 100M  R100/R0=1,426   (-50...+200) °C",
-    u"4   Термосопротивление 50M    R100/R0=1,428   (-50...+200) °C",
-    u"5   Термосопротивление 53M    R100/R0=1,428   (-50...+200) °C",
-    u"6   Термосопротивление 100M  R100/R0=1,428   (-50...+200) °C",
-    u"7   Термосопротивление 50П    R100/R0=1,391   (-50...+600) °C",
-    u"8   Термосопротивление 100П  R100/R0=1,391   (-50...+600) °C",
-    u"9   Термосопротивление Pt100  R100/R0=1,385   (-50...+600) °C",
-    u"10 Термопара  ТЖК (J)  (-50...+1100) °C",
-    u"11 Термопара  ТХК (L)   (-50...+600) °C",
-    u"12 Термопара  ТХА (K)   (-50...+1300) °C",
-    u"13 Термопара  ТПП (S)  (0...1700) °C",
-    u"14 Термопара  ТПР (B)   (300...1800) °C",
-    u"15 Термопара  ТВР (A-1)  (0...2500) °C",
+constexpr std::array<const char*, 15> kSensorListB{
+    QT_TRANSLATE_NOOP("Zelto", "1   Термосопротивление 50M    R100/R0=1,426   (-50...+200) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "2   Термосопротивление 53M    R100/R0=1,426   (-50...+200) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "3   Термосопротивление 100M  R100/R0=1,426   (-50...+200) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "4   Термосопротивление 50M    R100/R0=1,428   (-50...+200) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "5   Термосопротивление 53M    R100/R0=1,428   (-50...+200) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "6   Термосопротивление 100M  R100/R0=1,428   (-50...+200) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "7   Термосопротивление 50П    R100/R0=1,391   (-50...+600) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "8   Термосопротивление 100П  R100/R0=1,391   (-50...+600) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "9   Термосопротивление Pt100  R100/R0=1,385   (-50...+600) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "10 Термопара  ТЖК (J)  (-50...+1100) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "11 Термопара  ТХК (L)   (-50...+600) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "12 Термопара  ТХА (K)   (-50...+1300) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "13 Термопара  ТПП (S)  (0...1700) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "14 Термопара  ТПР (B)   (300...1800) °C"),
+    QT_TRANSLATE_NOOP("Zelto", "15 Термопара  ТВР (A-1)  (0...2500) °C"),
 };
 
 // The further inputs that only Velmor-7 takes.
-constexpr std::array<const char16_t*, 6> kSensorListCTail{
-    u"16 Напряжение 0...100 мВ", u"17 Напряжение 0...75 мВ", u"18 Ток 0...5 мА",
-    u"19 Ток 0...20 мА",         u"20 Ток 4...20 мА",        u"21 Сопротивление 0...320 Ом",
+constexpr std::array<const char*, 6> kSensorListCTail{
+    QT_TRANSLATE_NOOP("Zelto", "16 Напряжение 0...100 мВ"),
+    QT_TRANSLATE_NOOP("Zelto", "17 Напряжение 0...75 мВ"),
+    QT_TRANSLATE_NOOP("Zelto", "18 Ток 0...5 мА"),
+    QT_TRANSLATE_NOOP("Zelto", "19 Ток 0...20 мА"),
+    QT_TRANSLATE_NOOP("Zelto", "20 Ток 4...20 мА"),
+    QT_TRANSLATE_NOOP("Zelto", "21 Сопротивление 0...320 Ом"),
 };
 
+// The entries in the interface's language: the lists are the window's own words, whatever the
+// memo and the files say of the same sensors.
 template <std::size_t N>
-QStringList Entries(const std::array<const char16_t*, N>& texts) {
+QStringList Entries(const std::array<const char*, N>& texts) {
   QStringList entries;
-  for (const char16_t* text : texts)
-    entries << QString::fromUtf16(text);
+  for (const char* text : texts)
+    entries << Zelto::tr(text);
   return entries;
 }
 

@@ -114,4 +114,17 @@ files::FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& bloc
   return outcome;
 }
 
+std::optional<int> CountCalibrationTextValues(const std::string& path) {
+  const auto bytes = files::ReadFileStart(path, kTextFileLimit);
+  if (!bytes)
+    return std::nullopt;
+  std::istringstream in(std::string(bytes->begin(), bytes->end()));
+  files::FormattedInput input(in);
+  int count = 0;
+  // Every value the text form holds reads as a real, the integers too.
+  while (input.Real())
+    ++count;
+  return count;
+}
+
 }  // namespace zelto::calib

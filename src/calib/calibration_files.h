@@ -4,6 +4,7 @@
 #include "files/file_outcome.h"
 #include "link/reporter.h"
 
+#include <optional>
 #include <string>
 
 namespace zelto::calib {
@@ -37,7 +38,12 @@ files::FileOutcome SaveCalibrationText(const std::string& path, const CalibBlock
 files::FileOutcome LoadCalibrationText(const std::string& path, CalibBlock& block, int model,
                                        bool calibrVisible, Reporter& reporter);
 
-// The text form of a block, as SaveCalibrationText writes it.
+// The text form of a block, as SaveCalibrationText writes it: eight reals and twenty integers.
 std::string CalibrationText(const CalibBlock& block);
+inline constexpr int kCalibrationTextValues = 28;
+
+// How many numbers the text file holds, read as the text load reads them, up to the first item
+// that does not read; nothing when the file cannot be read.
+std::optional<int> CountCalibrationTextValues(const std::string& path);
 
 }  // namespace zelto::calib

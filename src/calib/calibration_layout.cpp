@@ -29,4 +29,17 @@ std::optional<CalibrationLayout> LayoutForModel(int model) {
   return std::nullopt;
 }
 
+bool FitsLayout(const CalibBlock& block, const CalibrationLayout& layout) {
+  for (std::size_t i = layout.pairWords.size(); i < block.Pairs.size(); ++i) {
+    if (block.Pairs[i] != 0.0f)  // NaN included
+      return false;
+  }
+  for (std::size_t i = 2 * static_cast<std::size_t>(layout.referenceWords); i < block.Ref.size();
+       ++i) {
+    if (block.Ref[i] != 0)
+      return false;
+  }
+  return true;
+}
+
 }  // namespace zelto::calib

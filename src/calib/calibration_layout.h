@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calib/calib_block.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -22,5 +24,12 @@ struct CalibrationLayout {
 
 // Positions 0 and 1 are the table-loading models, 2 is Velmor-7; nothing for any other.
 std::optional<CalibrationLayout> LayoutForModel(int model);
+
+// Whether the block holds nothing beyond the places of the layout. A family's devices and the
+// files saved from their blocks leave zero the pairs and reference values the family does not
+// keep; a block of the other family has values there (Velmor-7 its fourth pair, the
+// table-loading models their reference values from the fifteenth on), and shown or written in
+// this layout it would read as other coefficients.
+bool FitsLayout(const CalibBlock& block, const CalibrationLayout& layout);
 
 }  // namespace zelto::calib

@@ -11,6 +11,8 @@
 #include "keep/printable_text.h"
 #include "keep/restore.h"
 #include "keep/write_verification.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <optional>
 
@@ -32,7 +34,8 @@ std::variant<RestoreRequest, std::string> ParseRestore(const Invocation& invocat
   const auto& options = invocation.options;
   const std::size_t ports = std::max(options.portPaths.size(), options.comNumbers.size());
   if (ports > 1)
-    return "restore takes one port, not " + std::to_string(ports);
+    return ToolText(QT_TRANSLATE_NOOP("cli", "restore работает с одним портом, а не с %1"),
+                    {std::to_string(ports)});
   return request;
 }
 
@@ -173,9 +176,11 @@ int RunRestore(const Invocation& invocation, Output& output) {
     }
     chosen = std::get<keep::Backup>(loaded);
     if (chosen->model != model) {
-      return UsageError(output, "backup " + chosen->id + " is of the model " +
-                                    keep::BackupModelName(chosen->model) + ", not " +
-                                    keep::BackupModelName(model));
+      return UsageError(
+          output,
+          ToolText(
+              QT_TRANSLATE_NOOP("cli", "резервная копия %1 снята с модели %2, а не %3"),
+              {chosen->id, keep::BackupModelName(chosen->model), keep::BackupModelName(model)}));
     }
   }
 

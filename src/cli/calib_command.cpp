@@ -2,6 +2,7 @@
 
 #include "calib/calibration_display.h"
 #include "calib/calibration_files.h"
+#include "calib/calibration_layout.h"
 #include "calib/calibration_transfers.h"
 #include "cli/backup_commands.h"
 #include "cli/console_reporter.h"
@@ -10,7 +11,11 @@
 #include "cli/exit_codes.h"
 #include "cli/json_results.h"
 #include "cli/port_runs.h"
+#include "files/file_outcome.h"
+#include "keep/profile.h"
 #include "keep/write_verification.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -54,25 +59,26 @@ std::optional<FileKind> KindOf(const std::string& path) {
 
 std::variant<CalibRequest, std::string> ParseCalib(const Invocation& invocation) {
   if (invocation.operands.empty())
-    return std::string("calib needs an operation: show, read, write, clear or clear-full");
+    return ToolText(
+        QT_TRANSLATE_NOOP("cli", "calib нужна операция: show, read, write, clear или clear-full"));
   const std::string& word = invocation.operands.front();
   CalibRequest request;
   const auto named = std::find_if(kOperations.begin(), kOperations.end(),
                                   [&](const OperationName& op) { return op.name == word; });
   if (named == kOperations.end())
-    return "unknown calib operation '" + word + "'";
+    return ToolText(QT_TRANSLATE_NOOP("cli", "неизвестная операция calib '%1'"), {word});
   request.operation = named->operation;
 
   for (const auto& [name, path] : invocation.values) {
     const auto kind = KindOf(path);
     if (!kind)
-      return "option " + name + " needs a .bin or .txt file";
+      return ToolText(QT_TRANSLATE_NOOP("cli", "параметру %1 нужен файл .bin или .txt"), {name});
     (name == "--load" ? request.load : request.save) = CalibFile{path, *kind};
   }
   // A fresh process holds an all-zero block: writing or showing it needs one from a file.
   if ((request.operation == Operation::kWrite || request.operation == Operation::kShow) &&
       !request.load) {
-    return "calib " + word + " needs --load FILE";
+    return ToolText(QT_TRANSLATE_NOOP("cli", "calib %1 нужен --load ФАЙЛ"), {word});
   }
   if (request.operation != Operation::kShow) {
     if (const auto reason = MissingDevice(invocation.options))
@@ -89,11 +95,41 @@ files::FileOutcome Load(const CalibFile& file, calib::CalibBlock& block, int mod
   return calib::LoadCalibrationText(file.path, block, model, false, reporter);
 }
 
+// Either file says so when it is written; the window's text save, as it always has, does not.
 files::FileOutcome Save(const CalibFile& file, const calib::CalibBlock& block, int model,
                         Reporter& reporter) {
   if (file.kind == FileKind::kBinary)
     return calib::SaveCalibrationBin(file.path, block, reporter);
-  return calib::SaveCalibrationText(file.path, block, model, false, reporter);
+  const files::FileOutcome outcome =
+      calib::SaveCalibrationText(file.path, block, model, false, reporter);
+  if (outcome == files::FileOutcome::kDone)
+    reporter.ShowStatus(files::kStatusFileWritten);
+  return outcome;
+}
+
+// The block of --load, refused where it cannot be what the user means: a text file that does
+// not hold the text form's values, or a block of the other device family (the layout is
+// --model's). The exit code; success when it will do.
+int CheckLoaded(const CalibFile& file, const calib::CalibBlock& block, int model, Output& output) {
+  if (file.kind == FileKind::kText) {
+    const auto count = calib::CountCalibrationTextValues(file.path);
+    if (count && *count != calib::kCalibrationTextValues) {
+      output.Problem(ToolText(
+          QT_TRANSLATE_NOOP("cli", "файл '%1' содержит %2 чисел, а файл калибровки — %3"),
+          {file.path, std::to_string(*count), std::to_string(calib::kCalibrationTextValues)}));
+      return kExitFileError;
+    }
+  }
+  const auto layout = calib::LayoutForModel(model);
+  if (layout && !calib::FitsLayout(block, *layout)) {
+    return UsageError(output,
+                      ToolText(QT_TRANSLATE_NOOP("cli",
+                                                 "файл '%1' не ложится в раскладку калибровки "
+                                                 "%2: это блок другой модели (раскладку "
+                                                 "выбирает --model, по умолчанию velmor-7)"),
+                               {file.path, keep::ModelText(model)}));
+  }
+  return kExitSuccess;
 }
 
 ServiceOutcome RunOnDevice(Operation operation, Link& link, calib::CalibBlock& block, int model,
@@ -175,9 +211,13 @@ int RunCalib(const Invocation& invocation, Output& output) {
   calib::CalibBlock loaded{};
   {
     ConsoleReporter reporter(output);
-    // A file that does not load whole is not sent to a device.
-    if (request.load && Load(*request.load, loaded, model, reporter) != files::FileOutcome::kDone)
-      return kExitFileError;
+    // A file that does not load whole, or not for the model, is not shown or sent to a device.
+    if (request.load) {
+      if (Load(*request.load, loaded, model, reporter) != files::FileOutcome::kDone)
+        return kExitFileError;
+      if (const int refused = CheckLoaded(*request.load, loaded, model, output))
+        return refused;
+    }
     if (request.operation == Operation::kShow) {
       calib::ShowCalibration(loaded, model, true, reporter);
       reporter.FinishLine();

@@ -1,6 +1,8 @@
 #include "cli/cli_options.h"
 
 #include "cli/command_help.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -40,10 +42,6 @@ std::optional<int> ParseModel(std::string_view text) {
   if (position && *position >= 0 && *position <= 2)
     return position;
   return std::nullopt;
-}
-
-std::string Invalid(std::string_view name, std::string_view value) {
-  return "invalid value '" + std::string(value) + "' for " + std::string(name);
 }
 
 // Every option takes its value as text, however often it comes: the checks are the tool's own,
@@ -92,7 +90,7 @@ std::variant<std::vector<std::string>, std::string> ValuesOf(const CLI::Option& 
   std::vector<std::string> values;
   for (const std::string& value : option.results()) {
     if (value.empty())
-      return "option " + name + " needs a value";
+      return ToolText(QT_TRANSLATE_NOOP("cli", "параметру %1 нужно значение"), {name});
     values.push_back(value);
   }
   return values;
@@ -104,13 +102,13 @@ using ValueReader = std::function<bool(const std::string& value)>;
 // Each value of the option in turn; the reason for the first that is missing or refused, with
 // the range of values allowed where the option has one.
 std::optional<std::string> ReadEach(const CLI::Option& option, const ValueReader& read,
-                                    std::string_view allowed = {}) {
+                                    const char* allowed = nullptr) {
   const auto values = ValuesOf(option);
   if (const auto* reason = std::get_if<std::string>(&values))
     return *reason;
   for (const std::string& value : std::get<std::vector<std::string>>(values)) {
     if (!read(value))
-      return Invalid(option.get_name(), value) + std::string(allowed);
+      return InvalidValue(option.get_name(), value, allowed);
   }
   return std::nullopt;
 }
@@ -154,12 +152,12 @@ std::optional<std::string> ReadGlobalOptions(const GlobalParse& parsed, GlobalOp
     return options.language.has_value();
   };
   for (const auto& [option, read, allowed] :
-       {std::tuple{parsed.port, port, ""},
-        {parsed.lang, lang, " (ru or en)"},
-        {parsed.com, com, ""},
-        {parsed.model, model, ""},
-        {parsed.baud, baud, ""},
-        {parsed.timeoutScale, timeoutScale, " (0.01..100)"}}) {
+       {std::tuple<CLI::Option*, ValueReader, const char*>{parsed.port, port, nullptr},
+        {parsed.lang, lang, QT_TRANSLATE_NOOP("cli", "ru или en")},
+        {parsed.com, com, nullptr},
+        {parsed.model, model, nullptr},
+        {parsed.baud, baud, nullptr},
+        {parsed.timeoutScale, timeoutScale, "0.01..100"}}) {
     if (auto reason = ReadEach(*option, read, allowed))
       return reason;
   }
@@ -188,18 +186,30 @@ void AddCommand(CLI::App& app, const CommandHelp& help) {
     command->add_option(std::string(help.operand));
 }
 
+// A word before the command that is no option: a command the tool does not have.
+std::optional<std::string> UnknownCommand(const CLI::App& app) {
+  const auto left = app.remaining();
+  if (left.empty() || (left.front().starts_with("-") && left.front() != "-"))
+    return std::nullopt;
+  return ToolText(QT_TRANSLATE_NOOP("cli", "неизвестная команда '%1'"), {left.front()});
+}
+
 // What the user typed that no option or command takes: the first of it, named.
 std::optional<std::string> Leftover(const CLI::App& app, const std::string& command) {
   const auto left = app.remaining();
   if (left.empty())
     return std::nullopt;
   const std::string& first = left.front();
-  const std::string after = command.empty() ? std::string() : " for " + command;
-  if (first.starts_with("-") && first != "-")
-    return "unknown option '" + first.substr(0, first.find('=')) + "'" + after;
+  if (first.starts_with("-") && first != "-") {
+    const std::string option = first.substr(0, first.find('='));
+    if (command.empty())
+      return ToolText(QT_TRANSLATE_NOOP("cli", "неизвестный параметр '%1'"), {option});
+    return ToolText(QT_TRANSLATE_NOOP("cli", "неизвестный параметр '%1' команды %2"),
+                    {option, command});
+  }
   if (command.empty())
-    return "unknown command '" + first + "'";
-  return "unexpected argument '" + first + "'" + after;
+    return UnknownCommand(app);
+  return ToolText(QT_TRANSLATE_NOOP("cli", "лишний аргумент '%1' команды %2"), {first, command});
 }
 
 // The command's options into values; the reason when one is given twice or lacks its value.
@@ -213,7 +223,7 @@ std::optional<std::string> ReadCommandOptions(const CLI::App& command, Invocatio
       continue;
     }
     if (option->count() > 1)
-      return "option " + name + " given twice";
+      return ToolText(QT_TRANSLATE_NOOP("cli", "параметр %1 указан дважды"), {name});
     if (option->get_expected_max() == 0) {  // a flag
       invocation.values.emplace(name, "");
       continue;
@@ -234,6 +244,14 @@ const CLI::App* ChosenCommand(const CLI::App& app) {
 
 }  // namespace
 
+std::string InvalidValue(std::string_view option, std::string_view value, const char* allowed) {
+  std::string reason = ToolText(QT_TRANSLATE_NOOP("cli", "недопустимое значение '%1' для %2"),
+                                {std::string(value), std::string(option)});
+  if (allowed != nullptr)
+    reason += " (" + ToolText(allowed) + ")";
+  return reason;
+}
+
 std::optional<int> ParseInteger(std::string_view text) {
   return ParseWhole<int>(text);
 }
@@ -246,7 +264,18 @@ bool Has(const OptionValues& values, std::string_view name) {
   return values.find(name) != values.end();
 }
 
-ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
+// The language --lang asks for, as far as the parse got: the last value it takes, if any.
+std::optional<InterfaceLanguage> LanguageAsked(const CLI::Option& option) {
+  std::optional<InterfaceLanguage> asked;
+  for (const std::string& value : option.results()) {
+    if (const auto language = LanguageNamed(value))
+      asked = language;
+  }
+  return asked;
+}
+
+ParseResult ParseCommandLine(const std::vector<std::string>& arguments,
+                             const LanguageChoice& speak) {
   CLI::App app("zelto-cli", "zelto-cli");
   app.set_help_flag("--help,-h");
   app.set_version_flag("--version", std::string());
@@ -259,20 +288,33 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
 
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   const auto json = [&] { return global.json->count() > 0; };
+  enum class Stop { kNone, kHelp, kError };
+  Stop stop = Stop::kNone;
+  std::string parseError;
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
-    // A word that names no command is a mistake whatever follows it.
-    if (const auto reason = Leftover(app, ""); reason && reason->starts_with("unknown command"))
-      return BadUsage{*reason, json()};
-    const CLI::App* command = ChosenCommand(app);
-    return HelpRequest{command ? command->get_name() : std::string()};
+    stop = Stop::kHelp;
   } catch (const CLI::CallForVersion&) {
     return VersionRequest{};
   } catch (const CLI::ParseError& error) {
-    std::string reason = error.what();
-    std::replace(reason.begin(), reason.end(), '\n', ' ');  // a usage error is one line
-    return BadUsage{std::move(reason), json()};
+    stop = Stop::kError;
+    parseError = error.what();
+    std::replace(parseError.begin(), parseError.end(), '\n', ' ');  // a usage error is one line
+  }
+  // Every reason from here on is said in the language asked for.
+  speak(LanguageAsked(*global.lang));
+  if (stop == Stop::kHelp) {
+    // A word that names no command is a mistake whatever follows it.
+    if (auto reason = UnknownCommand(app))
+      return BadUsage{std::move(*reason), json()};
+    const CLI::App* command = ChosenCommand(app);
+    return HelpRequest{command ? command->get_name() : std::string()};
+  }
+  if (stop == Stop::kError) {
+    return BadUsage{
+        ToolText(QT_TRANSLATE_NOOP("cli", "командная строка не разобрана: %1"), {parseError}),
+        json()};
   }
 
   if (const auto reason = Leftover(app, ""))
@@ -282,7 +324,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
   if (auto reason = ReadGlobalOptions(global, invocation.options))
     return BadUsage{std::move(*reason), json()};
   if (command == nullptr)
-    return BadUsage{"no command given (see --help)", json()};
+    return BadUsage{ToolText(QT_TRANSLATE_NOOP("cli", "команда не указана (см. --help)")), json()};
   invocation.command = command->get_name();
   if (auto reason = Leftover(*command, invocation.command))
     return BadUsage{std::move(*reason), json()};

@@ -3,6 +3,7 @@
 #include "link/interface_language.h"
 #include "link/port_table.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -56,11 +57,22 @@ struct BadUsage {
 
 using ParseResult = std::variant<Invocation, HelpRequest, VersionRequest, BadUsage>;
 
+// Told the language --lang asks for (nothing when it asks for none) before any reason is put
+// into words, so that the reasons come in that language.
+using LanguageChoice = std::function<void(std::optional<InterfaceLanguage>)>;
+
 // The whole command line after the program's name. The options each command takes, and the word
 // it takes after its name, are those its help names (command_help.h).
-ParseResult ParseCommandLine(const std::vector<std::string>& arguments);
+ParseResult ParseCommandLine(
+    const std::vector<std::string>& arguments,
+    const LanguageChoice& speak = [](std::optional<InterfaceLanguage>) {});
 
 bool Has(const OptionValues& values, std::string_view name);
+
+// "недопустимое значение '4801' для --baud": a value the option does not take, in the
+// interface's language, and what it takes where `allowed` says so (a text marked "cli").
+std::string InvalidValue(std::string_view option, std::string_view value,
+                         const char* allowed = nullptr);
 
 // Strict number parsing for command-line values: the whole text must be the number, with the
 // decimal point whatever the locale. Nothing on failure.

@@ -5,6 +5,8 @@
 #include "config/real_conversion.h"
 #include "config/sensor_catalogue.h"
 #include "config/sensor_conversion.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <array>
 #include <cstdio>
@@ -20,10 +22,6 @@ namespace {
 constexpr int kLoadingModelSensors = config::kFirstSignalInput;
 constexpr int kVelmorModel = 2;
 
-std::string Invalid(const std::string& name, const std::string& value) {
-  return "invalid value '" + value + "' for " + name;
-}
-
 }  // namespace
 
 int RunConvert(const Invocation& invocation, Output& output) {
@@ -32,33 +30,39 @@ int RunConvert(const Invocation& invocation, Output& output) {
 
   const auto sensorText = values->find("--sensor");
   if (sensorText == values->end())
-    return Refuse("convert needs --sensor CODE");
+    return Refuse(ToolText(QT_TRANSLATE_NOOP("cli", "%1 нужен --sensor КОД"), {"convert"}));
   const auto sensor = ParseInteger(sensorText->second);
   const int listed =
       invocation.options.model == kVelmorModel ? config::kSensorCount : kLoadingModelSensors;
   if (!sensor || *sensor < 0 || *sensor >= listed) {
-    return Refuse(Invalid("--sensor", sensorText->second) + " (not in the model's sensor list)");
+    return Refuse(
+        InvalidValue("--sensor", sensorText->second,
+                     QT_TRANSLATE_NOOP("cli", "такого кода нет в списке датчиков модели")));
   }
   if (!config::HasConversion(*sensor)) {
-    return Refuse("sensor code " + sensorText->second + " has no conversion tables");
+    return Refuse(
+        ToolText(QT_TRANSLATE_NOOP("cli", "у датчика с кодом %1 нет таблиц преобразования"),
+                 {sensorText->second}));
   }
 
   const auto temperature = values->find("--temperature");
   const auto signal = values->find("--signal");
   if ((temperature == values->end()) == (signal == values->end())) {
-    return Refuse("convert needs exactly one of --temperature and --signal");
+    return Refuse(
+        ToolText(QT_TRANSLATE_NOOP("cli", "convert нужен ровно один из --temperature и --signal")));
   }
   const bool fromTemperature = temperature != values->end();
   const auto& [name, text] = fromTemperature ? *temperature : *signal;
   const auto number = ParseReal(text);
   const auto argument = number ? config::NarrowToFloat(*number) : std::nullopt;
   if (!argument)
-    return Refuse(Invalid(name, text));
+    return Refuse(InvalidValue(name, text));
 
   const auto result = fromTemperature ? config::SignalAtTemperature(*sensor, *argument)
                                       : config::TemperatureAtSignal(*sensor, *argument);
   if (!result)
-    return Refuse("no finite result for " + name + " " + text);
+    return Refuse(
+        ToolText(QT_TRANSLATE_NOOP("cli", "нет конечного результата для %1 %2"), {name, text}));
 
   std::array<char, 64> buffer{};
   std::snprintf(buffer.data(), buffer.size(), "%.4f", static_cast<double>(*result));

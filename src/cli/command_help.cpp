@@ -1,5 +1,7 @@
 #include "cli/command_help.h"
 
+#include "cli/help_lines.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -9,6 +11,11 @@ namespace {
 
 // Where the meanings of the options start; a meaning of more than one line continues there.
 constexpr std::size_t kOptionColumn = 20;
+// Where the continuation of a wrapped exit code's meaning, a usage line and a command's
+// synopsis in the list of commands start.
+constexpr std::size_t kExitIndent = 5;
+constexpr std::size_t kUsageIndent = 4;
+constexpr std::size_t kSynopsisIndent = 8;
 
 constexpr std::array kGlobalOptions{
     OptionHelp{"--port", "PATH",
@@ -83,12 +90,17 @@ constexpr std::array<OptionHelp, 1> kMemoryOptions{{
 }};
 
 constexpr std::array<OptionHelp, 7> kCalibOptions{{
-    {"show", "", "shows the block of --load; needs no device"},
+    {"show", "",
+     "shows the block of --load in the layout of --model (default Velmor-7);\n"
+     "needs no device"},
     {"read", "", "reads the block from the device"},
     {"write", "", "writes the block of --load to the device"},
     {"clear", "", "writes neutral gains and offsets to the device; shows nothing"},
     {"clear-full", "", "writes neutral gains, offsets and reference values, reads back"},
-    {"--load", "FILE", "loads the block from FILE (.bin or .txt) before the operation"},
+    {"--load", "FILE",
+     "loads the block from FILE (.bin or .txt) before the operation; a block\n"
+     "of the other family than --model's, or a text file without the 28\n"
+     "numbers of the text form, is refused"},
     {"--save", "FILE",
      "saves the block to FILE (.bin or .txt) after the operation; with several\n"
      "ports, one file each: cal.bin → cal-ttyUSB0.bin"},
@@ -168,7 +180,7 @@ constexpr std::array<ExitHelp, 2> kTablesExits{{{0, "read"}, {2, "a usage error"
 constexpr std::array<ExitHelp, 4> kCalibExits{
     {{0, "done"},
      kNotVerified,
-     {2, "a usage error"},
+     {2, "a usage error, or a --load block of the other family than --model's"},
      {5,
       "--load did not load whole, or the backup could not be saved (nothing is\n"
       "     sent), or --save could not be written"}}};
@@ -225,8 +237,9 @@ constexpr std::array kCommands{
                 "identify the transmitter of the chosen model",
                 {},
                 true,
-                "Nothing on standard output; the status texts (\"Порт открыт\",\n"
-                "\"Прибор подключен\") on standard error.",
+                "The model and the firmware, as the first line of the configuration summary\n"
+                "reads them (\"Velmor-7  Версия прошивки прибора 2.07.2008 от  5.03.2009\"); the\n"
+                "status texts (\"Порт открыт\", \"Прибор подключен\") on standard error.",
                 kIdentifyExits,
                 {},
                 "One object: \"model\", \"firmware\" and \"firmware_date\" (read after the\n"
@@ -309,8 +322,10 @@ constexpr std::array kCommands{
                 "One object: \"lines\", the dump's lines."},
     CommandHelp{"calib", "show|read|write|clear|clear-full [--load FILE] [--save FILE]",
                 "the calibration block", kCalibOptions, true,
-                "The block's lines once the operation is done (none after clear).", kCalibExits,
-                "OPERATION",
+                "The block's lines once the operation is done (none after clear), laid out\n"
+                "for --model's family: which pairs and reference values the block has, and\n"
+                "their names, depend on it. \"Файл записан\" on standard error after --save.",
+                kCalibExits, "OPERATION",
                 "show and read: one object, \"gains\", \"offsets\" and \"references\" of the\n"
                 "model's family (a gain or offset that is NaN or infinite is null); write,\n"
                 "clear and clear-full: as 'write --help' says."},
@@ -382,7 +397,7 @@ bool IsOperation(const OptionHelp& option) {
   return !option.name.starts_with('-');
 }
 
-// One line an option, or operation, its meaning in a column of its own.
+// An option, or operation, a line, its meaning in a column of its own, wrapped within it.
 std::string OptionLines(const std::vector<OptionHelp>& options) {
   std::size_t column = kOptionColumn;
   for (const OptionHelp& option : options)
@@ -397,12 +412,7 @@ std::string OptionLines(const std::vector<OptionHelp>& options) {
       continue;
     }
     head.resize(column, ' ');
-    std::string meaning(option.meaning);
-    for (std::size_t end = meaning.find('\n'); end != std::string::npos;
-         end = meaning.find('\n', end + 1)) {
-      meaning.insert(end + 1, std::string(column + 3, ' '));
-    }
-    text += "  " + head + " " + meaning + "\n";
+    text += Wrapped("  " + head + " " + Flowing(option.meaning), column + 3) + "\n";
   }
   return text;
 }
@@ -422,7 +432,8 @@ std::string ExitLines(const CommandHelp& help) {
                    [](const ExitHelp& a, const ExitHelp& b) { return a.code < b.code; });
   std::string text;
   for (const ExitHelp& exit : exits)
-    text += "  " + std::to_string(exit.code) + "  " + std::string(exit.meaning) + "\n";
+    text += Wrapped("  " + std::to_string(exit.code) + "  " + Flowing(exit.meaning), kExitIndent) +
+            "\n";
   return text;
 }
 
@@ -449,38 +460,40 @@ std::string ProgramHelpText() {
     std::string usage = "  " + std::string(command.name);
     if (!command.synopsis.empty())
       usage.append(" ").append(command.synopsis);
-    text += usage + "\n      " + std::string(command.summary) + "\n";
+    text += Wrapped(usage, kSynopsisIndent) + "\n      " + std::string(command.summary) + "\n";
   }
   return text +
          "\n"
-         "Several --port or --com: a device command runs on every port at once, each line it\n"
-         "prints prefixed with the port's path and a tab (with --json, \"port\" in each object),\n"
-         "and an output file named once per port (ee.bin → ee-ttyUSB0.bin). Ports whose\n"
-         "paths end alike take as many of their last path components as tell them apart,\n"
-         "joined with \"-\" (/x/a/tty and /x/b/tty: ee-a-tty.bin and ee-b-tty.bin), and\n"
-         "paths that cannot be told apart so their place on the command line too\n"
+         "Several --port or --com: a device command runs on every port at once, each line\n"
+         "it prints prefixed with the port's path and a tab (with --json, \"port\" in each\n"
+         "object), and an output file named once per port (ee.bin → ee-ttyUSB0.bin). Ports\n"
+         "whose paths end alike take as many of their last path components as tell them\n"
+         "apart, joined with \"-\" (/x/a/tty and /x/b/tty: ee-a-tty.bin and ee-b-tty.bin),\n"
+         "and paths that cannot be told apart so their place on the command line too\n"
          "(ee-x-tty-1.bin). The exit code is the first port's, in command-line order, that\n"
          "is neither 0 nor 7; 7 when all others are 0. restore takes one port.\n"
          "\n"
-         "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer (or a\n"
-         "word --verify read back otherwise), 4 identification failed, 5 file error, 6 port\n"
-         "could not be opened or went away, 7 diff found a difference.\n";
+         "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer (or\n"
+         "a word --verify read back otherwise), 4 identification failed, 5 file error,\n"
+         "6 port could not be opened or went away, 7 diff found a difference.\n";
 }
 
 std::string CommandHelpText(const CommandHelp& help) {
-  std::string text = "Usage: zelto-cli [OPTIONS] " + std::string(help.name);
+  std::string usage = "Usage: zelto-cli [OPTIONS] " + std::string(help.name);
   if (!help.synopsis.empty())
-    text.append(" ").append(help.synopsis);
-  text += "\n\n" + std::string(help.summary) + "\n";
+    usage.append(" ").append(help.synopsis);
+  std::string text = Wrapped(usage, kUsageIndent) + "\n\n" + std::string(help.summary) + "\n";
   if (help.needsDevice)
-    text += "The device: --port PATH or --com N before the command, once per port for several.\n";
+    text +=
+        "The device: --port PATH or --com N before the command, once per port for\n"
+        "several.\n";
   if (const auto operations = Selected(help.options, true); !operations.empty())
     text += "\nOperations:\n" + OptionLines(operations);
   if (const auto options = Selected(help.options, false); !options.empty())
     text += "\nOptions:\n" + OptionLines(options);
-  text.append("\n").append(help.prints).append("\n");
+  text.append("\n").append(Wrapped(help.prints, 0)).append("\n");
   if (!help.json.empty())
-    text += "\nWith --json:\n" + std::string(help.json) + "\n";
+    text += "\nWith --json:\n" + Wrapped(help.json, 0) + "\n";
   return text + "\nExit codes:\n" + ExitLines(help) +
          "\nThe options before the command: zelto-cli --help\n";
 }

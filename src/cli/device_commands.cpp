@@ -11,6 +11,8 @@
 #include "config/sensor_selection.h"
 #include "config/write_sequences.h"
 #include "keep/device_words.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <cstdio>
 
@@ -20,7 +22,10 @@ namespace {
 std::optional<std::string> TableLoadingOnly(const Invocation& invocation) {
   if (config::IsTableLoadingDevice(invocation.options.model))
     return std::nullopt;
-  return invocation.command + " is for the table-loading models; Velmor-7 has no range correction";
+  return ToolText(QT_TRANSLATE_NOOP("cli",
+                                    "%1 только для моделей с загрузкой таблиц: у Velmor-7 "
+                                    "нет подстройки диапазона"),
+                  {invocation.command});
 }
 
 // What the words a mismatch names held and were sent, as a backup writes words.

@@ -2,6 +2,8 @@
 
 #include "cli/exit_codes.h"
 #include "cli/trace_config_view.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 namespace zelto::cli {
 
@@ -58,7 +60,8 @@ int DeviceSession::ExitCode(int operationExit) const {
 std::optional<std::string> MissingDevice(const GlobalOptions& options) {
   if (!options.portPaths.empty() || !options.comNumbers.empty())
     return std::nullopt;
-  return "this command needs a device: give --port PATH or --com N";
+  return ToolText(
+      QT_TRANSLATE_NOOP("cli", "команде нужен прибор: укажите --port ПУТЬ или --com N"));
 }
 
 std::string DevicePath(const std::string& port) {

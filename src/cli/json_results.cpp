@@ -16,15 +16,6 @@
 namespace zelto::cli {
 namespace {
 
-std::optional<std::uint32_t> WordValue(const keep::WordMap& words, std::uint16_t address) {
-  const auto found = words.find(address);
-  if (found == words.end())
-    return std::nullopt;
-  const auto& bytes = found->second;
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
-
 QString Hex(const std::array<std::uint8_t, 4>& bytes) {
   return JsonText(keep::WordHex(bytes));
 }
@@ -57,6 +48,15 @@ std::vector<std::uint16_t> ConfigurationAddresses(int model) {
   const auto profile = keep::ProfileWordAddresses(model);
   addresses.insert(addresses.end(), profile.begin(), profile.end());
   return addresses;
+}
+
+std::optional<std::uint32_t> WordValue(const keep::WordMap& words, std::uint16_t address) {
+  const auto found = words.find(address);
+  if (found == words.end())
+    return std::nullopt;
+  const auto& bytes = found->second;
+  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
 void AddFirmware(QJsonObject& object, int model, const keep::WordMap& words) {

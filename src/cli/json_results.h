@@ -11,6 +11,8 @@
 #include <QJsonValue>
 
 #include <chrono>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,9 @@ QJsonArray LinesArray(const std::vector<std::string>& lines);
 // The configuration words that read and identify take the firmware and configuration from.
 std::vector<std::uint16_t> FirmwareAddresses();
 std::vector<std::uint16_t> ConfigurationAddresses(int model);
+
+// The word read at the address as a little-endian value; nothing when it was not read.
+std::optional<std::uint32_t> WordValue(const keep::WordMap& words, std::uint16_t address);
 
 // "firmware" ("02.04.0017") and "firmware_date" ("2022-03-14") of words read at
 // FirmwareAddresses.

@@ -7,6 +7,8 @@
 #include "cli/qt_core.h"
 #include "cli/stop_signals.h"
 #include "link/interface_language.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -29,6 +31,7 @@ using namespace zelto::cli;
 using zelto::InstallTranslations;
 using zelto::InterfaceLanguage;
 using zelto::SystemLanguage;
+using zelto::ToolText;
 
 int SystemFailure(Output& output, const char* reason) {
   output.Problem(reason);
@@ -75,7 +78,16 @@ int main(int argc, char** argv) {
 
   Console console;
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const ParseResult parsed = ParseCommandLine(arguments);
+  // Russian is the source of every text the tool says; English takes the translations, and so
+  // an application object to hold them. The parse tells the language before it says anything.
+  std::optional<QtCore> qt;
+  const auto speak = [&qt](std::optional<InterfaceLanguage> asked) {
+    if (asked.value_or(SystemLanguage()) != InterfaceLanguage::kEnglish || qt)
+      return;
+    qt.emplace();
+    InstallTranslations(InterfaceLanguage::kEnglish);
+  };
+  const ParseResult parsed = ParseCommandLine(arguments, speak);
 
   if (const auto* error = std::get_if<BadUsage>(&parsed)) {
     Output output(console, error->json);
@@ -92,20 +104,14 @@ int main(int argc, char** argv) {
   }
 
   const auto& invocation = std::get<Invocation>(parsed);
-  // Russian is the source of every status text; English takes the translations, and so an
-  // application object to hold them.
-  std::optional<QtCore> qt;
-  if (invocation.options.language.value_or(SystemLanguage()) == InterfaceLanguage::kEnglish) {
-    qt.emplace();
-    InstallTranslations(InterfaceLanguage::kEnglish);
-  }
   Output output(console, invocation.options.json);
   const auto commands = Commands();
   const auto command = std::find_if(commands.begin(), commands.end(),
                                     [&](const Command& c) { return c.name == invocation.command; });
   if (command == commands.end() || command->run == nullptr) {
-    return CheckedOutput(output.Finish(UsageError(output, "command '" + invocation.command +
-                                                              "' is not available in this build")),
+    return CheckedOutput(output.Finish(
+        UsageError(output, ToolText(QT_TRANSLATE_NOOP("cli", "команды '%1' нет в этой сборке"),
+                                    {invocation.command}))),
                          console);
   }
   return CheckedOutput(output.Finish(RunCommand(*command, invocation, output)), console);

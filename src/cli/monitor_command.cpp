@@ -9,6 +9,8 @@
 #include "cli/stop_signals.h"
 #include "link/monitor.h"
 #include "link/monitor_csv.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <chrono>
 #include <cstdint>
@@ -50,16 +52,16 @@ std::variant<MonitorOptions, std::string> ParseMonitorOptions(const Invocation& 
   MonitorOptions options;
   const auto count = NumberOption(values, "--count", options.count, 0);
   if (!count)
-    return "invalid value '" + values.at("--count") + "' for --count";
+    return InvalidValue("--count", values.at("--count"));
   const auto interval = NumberOption(values, "--interval", options.intervalMs, 0);
   if (!interval)
-    return "invalid value '" + values.at("--interval") + "' for --interval";
+    return InvalidValue("--interval", values.at("--interval"));
   options.count = *count;
   options.intervalMs = *interval;
   options.csv = Has(values, "--csv");
   // Each is a whole output of its own.
   if (options.csv && invocation.options.json)
-    return std::string("--csv and --json do not go together");
+    return ToolText(QT_TRANSLATE_NOOP("cli", "--csv и --json вместе не используются"));
   return options;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/json_results.h"
 #include "cli/port_runs.h"
 #include "cli/qt_core.h"
+#include "config/word_summary.h"
 #include "keep/device_words.h"
 #include "keep/profile_file.h"
 #include "link/port_number.h"
@@ -39,14 +40,22 @@ int RunIdentify(const Invocation& invocation, Output& output) {
     ConsoleReporter reporter(run.output);
     DeviceSession session(run.options, reporter, run.output);
     const int connected = session.Connect();
-    if (connected != kExitSuccess || !run.output.Json())
+    if (connected != kExitSuccess)
       return connected;
     keep::WordMap words;
     const auto read =
         keep::ReadDeviceWords(session.GetLink(), reporter, FirmwareAddresses(), words);
-    QJsonObject& result = run.output.Result();
-    result.insert("model", keep::ModelJson(model));
-    AddFirmware(result, model, words);
+    if (run.output.Json()) {
+      QJsonObject& result = run.output.Result();
+      result.insert("model", keep::ModelJson(model));
+      AddFirmware(result, model, words);
+    } else if (read == config::DeviceOutcome::kDone) {
+      // The model and firmware as the summary's first line reads them, date included.
+      const auto lines = config::SummaryOfWords(
+          model, [&words](std::uint16_t address) { return WordValue(words, address); });
+      if (!lines.empty())
+        reporter.AddMemoLine(lines.front());
+    }
     return session.ExitCode(ExitCodeFor(read));
   });
 }

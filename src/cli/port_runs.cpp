@@ -5,6 +5,8 @@
 #include "cli/qt_core.h"
 #include "link/port_number.h"
 #include "link/port_table.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <QThread>
 
@@ -169,7 +171,8 @@ int RunOnPorts(const GlobalOptions& options, Output& output, const PortTask& tas
     return UsageError(output, *reason);
   std::vector<ChosenPort> ports = ChosenPorts(options);
   if (const auto twice = NamedTwice(ports))
-    return UsageError(output, "port " + *twice + " is given twice");
+    return UsageError(output,
+                      ToolText(QT_TRANSLATE_NOOP("cli", "порт %1 указан дважды"), {*twice}));
   const bool several = ports.size() > 1;
   output.HandOver();
   const QtCore qt;

@@ -13,6 +13,8 @@
 #include "keep/profile_diff.h"
 #include "keep/profile_file.h"
 #include "keep/profile_texts.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +26,7 @@ namespace {
 
 int ProfileFailure(Output& output, const std::string& path, const std::string& reason,
                    int exitCode) {
-  output.Problem("profile '" + path + "': " + reason);
+  output.Problem(ToolText(QT_TRANSLATE_NOOP("cli", "профиль '%1': %2"), {path, reason}));
   return exitCode;
 }
 
@@ -54,12 +56,17 @@ std::variant<ProfileRun, int> PrepareProfile(const Invocation& invocation, Outpu
   if (invocation.command == "write" && invocation.values.size() > 1) {
     const auto other = std::find_if(invocation.values.begin(), invocation.values.end(),
                                     [](const auto& value) { return value.first != "--profile"; });
-    return UsageError(output,
-                      "with --profile FILE, write takes no other option, not " + other->first);
+    return UsageError(
+        output,
+        ToolText(QT_TRANSLATE_NOOP("cli",
+                                   "с --profile ФАЙЛ команда write не берёт других параметров, а "
+                                   "здесь есть %1"),
+                 {other->first}));
   }
   const auto file = invocation.values.find("--profile");
   if (file == invocation.values.end())
-    return UsageError(output, invocation.command + " needs --profile FILE");
+    return UsageError(output, ToolText(QT_TRANSLATE_NOOP("cli", "%1 нужен --profile ФАЙЛ"),
+                                       {invocation.command}));
   if (const auto reason = MissingDevice(invocation.options))
     return UsageError(output, *reason);
 
@@ -72,10 +79,13 @@ std::variant<ProfileRun, int> PrepareProfile(const Invocation& invocation, Outpu
     return Refused(output, path, text.refused);
   const int model = text.profile.model;
   if (invocation.options.modelGiven && invocation.options.model != model) {
-    return ProfileFailure(output, path,
-                          "the profile is for model " + keep::ModelText(model) +
-                              ", --model names " + keep::ModelText(invocation.options.model),
-                          kExitUsage);
+    return ProfileFailure(
+        output, path,
+        ToolText(QT_TRANSLATE_NOOP("cli",
+                                   "профиль для модели %1, а --model "
+                                   "называет %2"),
+                 {keep::ModelText(model), keep::ModelText(invocation.options.model)}),
+        kExitUsage);
   }
   config::SilentConfigView silent;
   const auto applied = keep::SettingsOfProfile(text.profile, silent);
@@ -91,8 +101,11 @@ std::vector<std::string> UnsavableReasons(const keep::DeviceProfile& decoded) {
   std::vector<std::string> reasons = decoded.unexpressed;
   const keep::Profile& profile = decoded.profile;
   for (const keep::ProfileKey key : keep::KeysAFileCannotHold(profile)) {
-    reasons.push_back(std::string(keep::KeyName(key)) + " is " + keep::ToolValueText(key, profile) +
-                      ", which a profile of this model and sensor cannot hold");
+    reasons.push_back(
+        ToolText(QT_TRANSLATE_NOOP("cli",
+                                   "%1 = %2: профиль этой модели и этого "
+                                   "датчика такого не содержит"),
+                 {std::string(keep::KeyName(key)), keep::ToolValueText(key, profile)}));
   }
   return reasons;
 }
@@ -116,7 +129,9 @@ int SaveDeviceProfile(const PortRun& run, Link& link, ConsoleReporter& reporter,
   const keep::DeviceProfile decoded = keep::DecodeDeviceProfile(model, words);
   if (const auto reasons = UnsavableReasons(decoded); !reasons.empty()) {
     for (const std::string& reason : reasons)
-      ProfileFailure(run.output, path, "not saved: " + reason, kExitFileError);
+      ProfileFailure(run.output, path,
+                     ToolText(QT_TRANSLATE_NOOP("cli", "не сохранён: %1"), {reason}),
+                     kExitFileError);
     return kExitFileError;
   }
   if (const auto saved = keep::SaveProfile(path, decoded.profile);
@@ -182,7 +197,8 @@ int RunDiff(const Invocation& invocation, Output& output) {
     // The settings passed the rules that every write checks again, so the words are there.
     const auto written = config::ConfigurationWriteWords(settings);
     if (!written)
-      return UsageError(run.output, "the profile's configuration cannot be written");
+      return UsageError(run.output,
+                        ToolText(QT_TRANSLATE_NOOP("cli", "конфигурацию профиля нельзя записать")));
     ConsoleReporter reporter(run.output);
     return WithDevice(run, reporter, [&](DeviceSession& session) -> int {
       keep::WordMap device;

@@ -4,6 +4,8 @@
 #include "files/safe_file.h"
 #include "link/device_model.h"
 #include "rig/simulated_bench.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 #include "sim/memory_image_file.h"
 #include "sim/simulator.h"
 
@@ -38,15 +40,19 @@ std::optional<std::string> ParseBenchOptions(const OptionValues& values, Simulat
   options.bench = Has(values, "--bench");
   options.tcp = Has(values, "--tcp");
   const auto unitError = values.find("--unit-error");
-  if (!options.bench && (options.tcp || unitError != values.end()))
-    return std::string(options.tcp ? "--tcp" : "--unit-error") + " is for --bench only";
-  if (options.bench && options.count)
-    return std::string("--bench wires its instruments to one simulator: no --count");
+  if (!options.bench && (options.tcp || unitError != values.end())) {
+    return ToolText(QT_TRANSLATE_NOOP("cli", "%1 только вместе с --bench"),
+                    {options.tcp ? "--tcp" : "--unit-error"});
+  }
+  if (options.bench && options.count) {
+    return ToolText(
+        QT_TRANSLATE_NOOP("cli", "--bench подключает приборы к одному симулятору: без --count"));
+  }
   if (unitError != values.end()) {
     const auto error = rig::ParseUnitError(unitError->second);
     if (!error) {
-      return "invalid value '" + unitError->second +
-             "' for --unit-error (GAIN,OFFSET with a gain above 0)";
+      return InvalidValue("--unit-error", unitError->second,
+                          QT_TRANSLATE_NOOP("cli", "GAIN,OFFSET, усиление больше 0"));
     }
     options.unitError = *error;
   }
@@ -55,7 +61,7 @@ std::optional<std::string> ParseBenchOptions(const OptionValues& values, Simulat
 
 std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation& invocation) {
   if (invocation.options.json)
-    return std::string("simulate has no JSON output");
+    return ToolText(QT_TRANSLATE_NOOP("cli", "у simulate нет вывода JSON"));
   const OptionValues& values = invocation.values;
   SimulateOptions options;
   options.model = invocation.options.model;
@@ -63,7 +69,7 @@ std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation
   if (const auto model = values.find("--model"); model != values.end()) {
     const auto position = ModelFromText(model->second);
     if (!position)
-      return "invalid value '" + model->second + "' for --model";
+      return InvalidValue("--model", model->second);
     options.model = *position;
   }
   if (const auto memory = values.find("--memory"); memory != values.end())
@@ -71,12 +77,16 @@ std::variant<SimulateOptions, std::string> ParseSimulateOptions(const Invocation
   if (const auto count = values.find("--count"); count != values.end()) {
     const auto number = ParseInteger(count->second);
     if (!number || *number < 1 || *number > kMostSimulators)
-      return "invalid value '" + count->second + "' for --count (1..256)";
+      return InvalidValue("--count", count->second, "1..256");
     options.count = number;
   }
   if (auto reason = ParseBenchOptions(values, options))
     return *reason;
   return options;
+}
+
+std::string CannotWriteImage(const std::string& path) {
+  return ToolText(QT_TRANSLATE_NOOP("cli", "не удалось записать образ памяти '%1'"), {path});
 }
 
 // Saves through the program's safe save: a temporary file under a fresh name beside the image
@@ -98,15 +108,15 @@ std::optional<std::string> PrepareMemoryFile(const std::string& path, sim::Simul
     case sim::ImageFileStatus::kMissing:
       if (SaveImage(path, simulator.Memory()))
         return std::nullopt;
-      return "cannot write memory image '" + path + "'";
+      return CannotWriteImage(path);
     case sim::ImageFileStatus::kWrongSize:
-      return "memory image '" + path + "' is not 512 bytes";
+      return ToolText(QT_TRANSLATE_NOOP("cli", "образ памяти '%1' не 512 байт"), {path});
     case sim::ImageFileStatus::kNotRegularFile:
-      return "memory image '" + path + "' is not a regular file";
+      return ToolText(QT_TRANSLATE_NOOP("cli", "образ памяти '%1' не обычный файл"), {path});
     case sim::ImageFileStatus::kUnreadable:
       break;
   }
-  return "cannot read memory image '" + path + "'";
+  return ToolText(QT_TRANSLATE_NOOP("cli", "не удалось прочитать образ памяти '%1'"), {path});
 }
 
 // The memory file of the simulator with that number (from 1), if any.
@@ -158,7 +168,7 @@ int RunSimulate(const Invocation& invocation, Output& output) {
         if (SaveImage(path, image))
           return;
         // From the serving thread: a line, nothing the run keeps.
-        output.Note("zelto-cli: cannot write memory image '" + path + "'");
+        output.Note("zelto-cli: " + CannotWriteImage(path));
         saveFailed = true;
       });
     }

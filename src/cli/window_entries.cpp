@@ -3,6 +3,8 @@
 #include "config/field_assignment.h"
 #include "config/nominal_currents.h"
 #include "keep/profile_application.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <array>
 #include <cstdio>
@@ -19,14 +21,18 @@ std::optional<std::string> Assign(config::ConfigRecord& record, int quantityCode
     return std::nullopt;
   std::array<char, 64> number{};
   std::snprintf(number.data(), number.size(), "%g", static_cast<double>(value));
-  return std::string(option) + " " + number.data() + " is refused: " + std::string(rule);
+  return ToolText(QT_TRANSLATE_NOOP("cli", "%1 %2 не принято: %3"),
+                  {std::string(option), number.data(), std::string(rule)});
 }
 
 std::string NominalCurrentRule(float nominal, double band) {
-  std::array<char, 96> rule{};
-  std::snprintf(rule.data(), rule.size(), "it must lie within %.2f mA of the nominal %.3f mA", band,
-                static_cast<double>(nominal));
-  return rule.data();
+  std::array<char, 32> bandText{};
+  std::snprintf(bandText.data(), bandText.size(), "%.2f", band);
+  std::array<char, 32> nominalText{};
+  std::snprintf(nominalText.data(), nominalText.size(), "%.3f", static_cast<double>(nominal));
+  return ToolText(
+      QT_TRANSLATE_NOOP("cli", "ток должен отличаться от номинального %2 мА менее чем на %1 мА"),
+      {bandText.data(), nominalText.data()});
 }
 
 }  // namespace
@@ -53,7 +59,8 @@ std::variant<config::ConfigRecord, std::string> RecordForCorrection(const Correc
   keep::SelectModelAndSensor(record, model, options.sensor, config::kOutput4To20, view);
   if (auto reason = keep::AssignRange(record, options.range, config::kOutput4To20, view))
     return *reason;
-  constexpr std::string_view kTemperatureRule = "T1 and T2 must lie within the range, T1 below T2";
+  const std::string temperatureRule =
+      ToolText(QT_TRANSLATE_NOOP("cli", "T1 и T2 должны лежать в диапазоне, T1 ниже T2"));
   // T1 may only move below T2, so T2 goes first when T1 is not below the current T2.
   const bool fullFirst = options.t1 >= record.TmpFull;
   const std::array<std::pair<int, std::pair<float, std::string_view>>, 2> temperatures{
@@ -61,7 +68,7 @@ std::variant<config::ConfigRecord, std::string> RecordForCorrection(const Correc
        {config::kQuantityTmpFull, {options.t2, "--t2"}}}};
   for (int i = 0; i < 2; ++i) {
     const auto& [code, entry] = temperatures[static_cast<std::size_t>(fullFirst ? 1 - i : i)];
-    if (auto reason = Assign(record, code, entry.first, entry.second, kTemperatureRule, view))
+    if (auto reason = Assign(record, code, entry.first, entry.second, temperatureRule, view))
       return *reason;
   }
   if (auto reason = Assign(record, config::kQuantityZero, options.i1, "--i1",

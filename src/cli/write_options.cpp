@@ -5,6 +5,8 @@
 #include "config/real_conversion.h"
 #include "config/record_validation.h"
 #include "config/sensor_catalogue.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <array>
 
@@ -20,10 +22,6 @@ constexpr std::array<std::string_view, 3> kOutputs{"0-5", "0-20", "4-20"};  // S
 constexpr int kLastThermocouple = config::kFirstSignalInput - 1;
 constexpr int kLastCurrentInput = 19;
 
-std::string Invalid(std::string_view name, std::string_view value) {
-  return "invalid value '" + std::string(value) + "' for " + std::string(name);
-}
-
 // The position of the text in a table of choices.
 template <std::size_t N>
 std::optional<int> Position(const std::array<std::string_view, N>& choices, std::string_view text) {
@@ -38,10 +36,11 @@ std::variant<int, std::string> ParseSensor(const OptionValues& values, int model
                                            std::string_view command) {
   const auto text = values.find("--sensor");
   if (text == values.end())
-    return std::string(command) + " needs --sensor CODE";
+    return ToolText(QT_TRANSLATE_NOOP("cli", "%1 нужен --sensor КОД"), {std::string(command)});
   const auto code = ParseInteger(text->second);
   if (!code || *code < 0 || *code >= config::SensorListSize(model))
-    return Invalid("--sensor", text->second) + " (not in the model's sensor list)";
+    return InvalidValue("--sensor", text->second,
+                        QT_TRANSLATE_NOOP("cli", "такого кода нет в списке датчиков модели"));
   return *code;
 }
 
@@ -52,18 +51,18 @@ std::variant<WholeRange, std::string> ParseRange(std::string_view text) {
   const auto high =
       dots == std::string_view::npos ? std::nullopt : ParseInteger(text.substr(dots + 2));
   if (!low || !high)
-    return Invalid("--range", text) + " (whole numbers LO..HI)";
+    return InvalidValue("--range", text, QT_TRANSLATE_NOOP("cli", "целые числа LO..HI"));
   return WholeRange{*low, *high};
 }
 
 std::variant<float, std::string> ParseFloat(const OptionValues& values, std::string_view name) {
   const auto text = values.find(name);
   if (text == values.end())
-    return "correct needs " + std::string(name);
+    return ToolText(QT_TRANSLATE_NOOP("cli", "correct нужен %1"), {std::string(name)});
   const auto number = ParseReal(text->second);
   const auto value = number ? config::NarrowToFloat(*number) : std::nullopt;
   if (!value)
-    return Invalid(name, text->second);
+    return InvalidValue(name, text->second);
   return *value;
 }
 
@@ -79,7 +78,8 @@ bool HasScheme(int sensor) {
 
 std::optional<std::string> RefuseLinearEmf(const OptionValues& values, int sensor) {
   if (Has(values, "--linear-emf") && !IsThermocouple(sensor))
-    return std::string("--linear-emf is for thermocouples only (sensor codes 9..14)");
+    return ToolText(
+        QT_TRANSLATE_NOOP("cli", "--linear-emf только для термопар (коды датчиков 9..14)"));
   return std::nullopt;
 }
 
@@ -102,31 +102,34 @@ std::variant<WriteOptions, std::string> ParseWriteOptions(const OptionValues& va
   if (model != config::kDeviceVelmor7) {
     for (const std::string_view name : kVelmorOptions) {
       if (Has(values, name))
-        return std::string(name) + " is for Velmor-7 only";
+        return ToolText(QT_TRANSLATE_NOOP("cli", "%1 только для Velmor-7"), {std::string(name)});
     }
   }
   if (auto reason = RefuseLinearEmf(values, options.sensor))
     return *reason;
   options.lineFunc = Has(values, "--linear-emf");
   if (Has(values, "--cold-junction") && !IsThermocouple(options.sensor))
-    return std::string("--cold-junction is for thermocouples only (sensor codes 9..14)");
+    return ToolText(
+        QT_TRANSLATE_NOOP("cli", "--cold-junction только для термопар (коды датчиков 9..14)"));
   options.switches.coldJunction = Has(values, "--cold-junction");
   options.switches.squareRoot = Has(values, "--sqrt");
   options.switches.sensorBreak = Has(values, "--sensor-break");
 
   if (const auto scheme = values.find("--scheme"); scheme != values.end()) {
     if (!HasScheme(options.sensor)) {
-      return "--scheme is not offered for sensor code " + std::to_string(options.sensor);
+      return ToolText(QT_TRANSLATE_NOOP("cli", "--scheme не предлагается для датчика с кодом %1"),
+                      {std::to_string(options.sensor)});
     }
     const auto position = Position(kSchemes, scheme->second);
     if (!position)
-      return Invalid("--scheme", scheme->second) + " (4, 3 or 2)";
+      return InvalidValue("--scheme", scheme->second, QT_TRANSLATE_NOOP("cli", "4, 3 или 2"));
     options.switches.scheme = *position;
   }
   if (const auto output = values.find("--output"); output != values.end()) {
     const auto position = Position(kOutputs, output->second);
     if (!position)
-      return Invalid("--output", output->second) + " (0-5, 0-20 or 4-20)";
+      return InvalidValue("--output", output->second,
+                          QT_TRANSLATE_NOOP("cli", "0-5, 0-20 или 4-20"));
     options.switches.outputRange = *position;
   }
   return options;
@@ -135,7 +138,10 @@ std::variant<WriteOptions, std::string> ParseWriteOptions(const OptionValues& va
 std::variant<CorrectOptions, std::string> ParseCorrectOptions(const OptionValues& values,
                                                               int model) {
   if (!config::IsTableLoadingDevice(model))
-    return std::string("correct is for the table-loading models; Velmor-7 has no range correction");
+    return ToolText(QT_TRANSLATE_NOOP("cli",
+                                      "%1 только для моделей с загрузкой таблиц: у Velmor-7 "
+                                      "нет подстройки диапазона"),
+                    {"correct"});
   const auto sensor = ParseSensor(values, model, "correct");
   if (const auto* reason = std::get_if<std::string>(&sensor))
     return *reason;
@@ -144,7 +150,7 @@ std::variant<CorrectOptions, std::string> ParseCorrectOptions(const OptionValues
 
   const auto range = values.find("--range");
   if (range == values.end())
-    return std::string("correct needs --range LO..HI");
+    return ToolText(QT_TRANSLATE_NOOP("cli", "correct нужен --range LO..HI"));
   const auto parsed = ParseRange(range->second);
   if (const auto* reason = std::get_if<std::string>(&parsed))
     return *reason;

@@ -69,41 +69,41 @@ bool TakesOver(int quantityCode) {
 
 // Stores the value if the rules accept it; returns what the field shows.
 float Store(ConfigRecord& record, int quantityCode, float value, ConfigView& view) {
-  const double v = value;
-  const auto whole = TruncateToInt32(v);
+  const bool accepted = Accepts(record, quantityCode, value);
+  const auto whole = TruncateToInt32(value);
   switch (quantityCode) {
     case kQuantityRangeMin:
-      if (whole && *whole < record.RngMax && *whole >= record.LimMin)
+      if (accepted)
         record.RngMin = *whole;
       KeepTemperaturesAfterRangeMin(record);
       return static_cast<float>(record.RngMin);
     case kQuantityRangeMax:
-      if (whole && *whole > record.RngMin && *whole <= record.LimMax)
+      if (accepted)
         record.RngMax = *whole;
       KeepTemperaturesAfterRangeMax(record);
       return static_cast<float>(record.RngMax);
     case kQuantityCurrentMin:
-      if (whole && *whole < record.CrtMax)
+      if (accepted)
         record.CrnMix = *whole;
       return static_cast<float>(record.CrnMix);
     case kQuantityCurrentMax:
-      if (whole && *whole > record.CrnMix)
+      if (accepted)
         record.CrtMax = *whole;
       return static_cast<float>(record.CrtMax);
     case kQuantityTmpZero:
-      if (InRange(record, v) && value < record.TmpFull)
+      if (accepted)
         record.TmpZero = value;
       return record.TmpZero;
     case kQuantityZero:
-      if (WithinBand(value, record.CurZero, kZeroBand))
+      if (accepted)
         record.Zero = value;
       return record.Zero;
     case kQuantityTmpFull:
-      if (InRange(record, v) && value > record.TmpZero)
+      if (accepted)
         record.TmpFull = value;
       return record.TmpFull;
     case kQuantityFull:
-      if (WithinBand(value, record.CurFull, kFullBand))
+      if (accepted)
         record.Full = value;
       return record.Full;
     case kQuantityCalculatorTemperature:
@@ -115,6 +115,38 @@ float Store(ConfigRecord& record, int quantityCode, float value, ConfigView& vie
 }
 
 }  // namespace
+
+bool Accepts(const ConfigRecord& record, int quantityCode, float value) {
+  const double v = value;
+  const auto whole = TruncateToInt32(v);
+  switch (quantityCode) {
+    case kQuantityRangeMin:
+      return whole && *whole < record.RngMax && *whole >= record.LimMin;
+    case kQuantityRangeMax:
+      return whole && *whole > record.RngMin && *whole <= record.LimMax;
+    case kQuantityCurrentMin:
+      return whole && *whole < record.CrtMax;
+    case kQuantityCurrentMax:
+      return whole && *whole > record.CrnMix;
+    case kQuantityTmpZero:
+      return InRange(record, v) && value < record.TmpFull;
+    case kQuantityZero:
+      return WithinBand(value, record.CurZero, kZeroBand);
+    case kQuantityTmpFull:
+      return InRange(record, v) && value > record.TmpZero;
+    case kQuantityFull:
+      return WithinBand(value, record.CurFull, kFullBand);
+    case kQuantityCalculatorTemperature:
+    case kQuantityCalculatorSignal:
+      return std::isfinite(value);
+    default:
+      return true;
+  }
+}
+
+double MeasuredCurrentBand(int quantityCode) {
+  return quantityCode == kQuantityZero ? kZeroBand : kFullBand;
+}
 
 double GetField(const ConfigRecord& record, int quantityCode) {
   switch (quantityCode) {

@@ -17,6 +17,15 @@ inline constexpr int kQuantityFull = 10;                   // SchiftFull -> Full
 inline constexpr int kQuantityCalculatorTemperature = 11;  // SetTemp
 inline constexpr int kQuantityCalculatorSignal = 12;       // RezCalc
 
+// Whether the rules take the value for the quantity as the record stands (the range ends as
+// whole numbers, T1 below T2 within the range, a measured current within its band of the
+// nominal one). NaN and infinity are never taken.
+bool Accepts(const ConfigRecord& record, int quantityCode, float value);
+
+// How far a measured current (kQuantityZero or kQuantityFull) may lie from the nominal one, in
+// mA: strictly closer than this.
+double MeasuredCurrentBand(int quantityCode);
+
 // The stored value behind a quantity code; 0 for the calculator and any unknown code.
 double GetField(const ConfigRecord& record, int quantityCode);
 

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdio>
+#include <span>
 
 namespace zelto::config {
 namespace {
@@ -24,6 +25,26 @@ constexpr std::array<std::string_view, 3> kOutputRanges{QT_TRANSLATE_NOOP("Zelto
                                                         QT_TRANSLATE_NOOP("Zelto", "(4...20)мА")};
 constexpr std::array<std::string_view, 2> kSwitchStates{QT_TRANSLATE_NOOP("Zelto", "выключено"),
                                                         QT_TRANSLATE_NOOP("Zelto", "включено")};
+
+// The words of the line formats below, as the window translates them.
+constexpr std::array<std::string_view, 16> kLinePhrases{
+    QT_TRANSLATE_NOOP("Zelto", "Версия прошивки прибора"),
+    QT_TRANSLATE_NOOP("Zelto", " от "),
+    QT_TRANSLATE_NOOP("Zelto", "Прибор не конфигурирован"),
+    QT_TRANSLATE_NOOP("Zelto", "Диапазон:"),
+    QT_TRANSLATE_NOOP("Zelto", "Линейно от термоЭДС"),
+    QT_TRANSLATE_NOOP("Zelto", "Линейно от температуры"),
+    QT_TRANSLATE_NOOP("Zelto", "мВ"),
+    QT_TRANSLATE_NOOP("Zelto", "Схема подключения:"),
+    QT_TRANSLATE_NOOP("Zelto", "Диапазон выхода:"),
+    QT_TRANSLATE_NOOP("Zelto", "Компенсация холодного спая:"),
+    QT_TRANSLATE_NOOP("Zelto", "Корнеизвлечение:"),
+    QT_TRANSLATE_NOOP("Zelto", "Обрыв датчика:"),
+    QT_TRANSLATE_NOOP("Zelto", "Тип датчика:"),
+    QT_TRANSLATE_NOOP("Zelto", "Зависимость:линейная от термоЭДС"),
+    QT_TRANSLATE_NOOP("Zelto", "Зависимость:линейная от температуры"),
+    QT_TRANSLATE_NOOP("Zelto", "код "),
+};
 
 constexpr uint32_t kSensorCodeBits = 0x3F;
 constexpr uint32_t kLinearFromEmfBit = 0x80;
@@ -204,6 +225,18 @@ std::vector<std::string> VelmorRangeLines(uint32_t stateWord, int32_t low, int32
   if (IsThermocouple(code) && !IsLinearFromEmf(stateWord))
     lines.push_back("Зависимость:линейная от температуры");
   return lines;
+}
+
+std::vector<std::string_view> SummaryPhrases() {
+  std::vector<std::string_view> phrases(kLinePhrases.begin(), kLinePhrases.end());
+  for (const auto& table : {std::span<const std::string_view>(kSchemes),
+                            std::span<const std::string_view>(kOutputRanges),
+                            std::span<const std::string_view>(kSwitchStates)}) {
+    phrases.insert(phrases.end(), table.begin(), table.end());
+  }
+  for (int code = 0; code < kSensorCount; ++code)
+    phrases.push_back(LookupSensor(code)->summaryName);
+  return phrases;
 }
 
 std::string SchemeName(int scheme) {

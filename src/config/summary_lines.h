@@ -50,6 +50,11 @@ std::string LoadingRangeLine(uint32_t stateWord, int32_t low, int32_t high);
 std::vector<std::string> VelmorSwitchLines(uint32_t wordA, uint32_t wordB);
 std::vector<std::string> VelmorRangeLines(uint32_t stateWord, int32_t low, int32_t high);
 
+// The fixed phrases the summary lines are made of, the sensor names among them, each marked for
+// translation in the window's scope ("Zelto"): the window shows a summary kept in a backup in
+// the interface's words, while the memo's lines and the files keep them as they are.
+std::vector<std::string_view> SummaryPhrases();
+
 // The texts of those lines for one setting: "3-проводная", "(4...20)мА", "включено"; "код N" for
 // a value with no entry.
 std::string SchemeName(int scheme);

@@ -6,6 +6,8 @@
 #include "files/regular_file.h"
 #include "files/safe_file.h"
 #include "keep/backup_plan.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <QString>
 
@@ -184,7 +186,7 @@ std::variant<Backup, BackupStore::LoadFailure> BackupStore::Load(const std::stri
   std::error_code error;
   const fs::file_status status = fs::symlink_status(path, error);
   if (!IsBackupId(id) || !fs::exists(status))
-    return LoadFailure{true, "no backup " + id};
+    return LoadFailure{true, ToolText(QT_TRANSLATE_NOOP("cli", "резервной копии %1 нет"), {id})};
   // A link may lead anywhere, the file of another backup included: it is no backup of the folder.
   if (fs::is_symlink(status))
     return LoadFailure{false, "a symbolic link, not a backup file"};

@@ -6,6 +6,8 @@
 #include "config/record_validation.h"
 #include "config/summary_lines.h"
 #include "keep/profile_application.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +29,8 @@ class ReadWords {
     const auto found = words_.find(address);
     if (found != words_.end())
       return found->second;
-    notes_.push_back("word " + std::to_string(address) + " was not read");
+    notes_.push_back(
+        ToolText(QT_TRANSLATE_NOOP("cli", "слово %1 не прочитано"), {std::to_string(address)}));
     return {};
   }
 
@@ -79,8 +82,11 @@ WholeRange DecodeRange(const Profile& profile, int32_t low, int32_t high,
       WholeEndFor(selected, high, config::StoredEndTemperature(profile.sensor, high));
   if (wholeLow && wholeHigh)
     return {*wholeLow, *wholeHigh};
-  unexpressed.push_back("the range words hold the signal " + TenthsText(low) + ".." +
-                        TenthsText(high) + ", which no range of whole degrees writes");
+  unexpressed.push_back(ToolText(QT_TRANSLATE_NOOP("cli",
+                                                   "слова диапазона содержат сигнал "
+                                                   "%1..%2, которого не даёт ни один "
+                                                   "диапазон в целых градусах"),
+                                 {TenthsText(low), TenthsText(high)}));
   return {wholeLow.value_or(config::StoredEndTemperature(profile.sensor, low).value_or(low)),
           wholeHigh.value_or(config::StoredEndTemperature(profile.sensor, high).value_or(high))};
 }
@@ -116,9 +122,9 @@ void CompareWithWrite(const Profile& profile, const WordMap& words, DeviceProfil
     if (held == words.end() || held->second == sent)
       continue;
     decoded.otherWords.push_back(address);
-    decoded.unexpressed.push_back("word " + std::to_string(address) + " holds " +
-                                  WordHex(held->second) + ", a write of the profile sends " +
-                                  WordHex(sent));
+    decoded.unexpressed.push_back(
+        ToolText(QT_TRANSLATE_NOOP("cli", "слово %1 содержит %2, а запись профиля шлёт %3"),
+                 {std::to_string(address), WordHex(held->second), WordHex(sent)}));
   }
 }
 
@@ -168,7 +174,8 @@ DeviceProfile DecodeDeviceProfile(int model, const WordMap& words) {
 
   decoded.configured = config::IsConfigured(static_cast<uint32_t>(state[3]) << 24);
   if (!decoded.configured) {
-    decoded.unexpressed.insert(decoded.unexpressed.begin(), "the device is not configured");
+    decoded.unexpressed.insert(decoded.unexpressed.begin(),
+                               ToolText(QT_TRANSLATE_NOOP("cli", "прибор не конфигурирован")));
     return decoded;
   }
   CompareWithWrite(profile, words, decoded);

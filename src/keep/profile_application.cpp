@@ -5,6 +5,8 @@
 #include "config/record_validation.h"
 #include "config/sensor_selection.h"
 #include "keep/profile_texts.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 namespace zelto::keep {
 namespace {
@@ -16,9 +18,12 @@ ProfileRefusal Refusal(ProfileKey key, const Profile& profile, std::string reaso
 }
 
 std::string RangeRefusal(const WholeRange& range, const config::ConfigRecord& record) {
-  return "range " + std::to_string(range.low) + ".." + std::to_string(range.high) +
-         " is refused: sensor " + std::to_string(record.Sensor) + " takes LO below HI within " +
-         std::to_string(record.LimMin) + ".." + std::to_string(record.LimMax);
+  return ToolText(
+      QT_TRANSLATE_NOOP("cli",
+                        "диапазон %1..%2 не принят: датчик %3 берёт LO ниже "
+                        "HI в пределах %4..%5"),
+      {std::to_string(range.low), std::to_string(range.high), std::to_string(record.Sensor),
+       std::to_string(record.LimMin), std::to_string(record.LimMax)});
 }
 
 }  // namespace
@@ -58,20 +63,22 @@ ProfileApplication ApplyProfile(const Profile& profile, config::ConfigRecord& re
   ProfileApplication result;
   const int listSize = config::SensorListSize(profile.model);
   if (listSize == 0) {
-    result.refused.push_back(Refusal(ProfileKey::kModel, profile, "no such model (0, 1 or 2)"));
+    result.refused.push_back(
+        Refusal(ProfileKey::kModel, profile,
+                ToolText(QT_TRANSLATE_NOOP("cli", "такой модели нет (0, 1 или 2)"))));
     return result;
   }
   if (profile.sensor < 0 || profile.sensor >= listSize) {
-    result.refused.push_back(Refusal(ProfileKey::kSensor, profile,
-                                     "sensor " + std::to_string(profile.sensor) +
-                                         " is not in the model's list (0.." +
-                                         std::to_string(listSize - 1) + ")"));
+    result.refused.push_back(
+        Refusal(ProfileKey::kSensor, profile, SensorNotListed(profile.sensor, listSize)));
     return result;
   }
   const bool velmor = profile.model == config::kDeviceVelmor7;
   int output = profile.output;
   if (velmor && !config::OutputCurrentRange(output)) {
-    result.refused.push_back(Refusal(ProfileKey::kOutput, profile, "no such output range"));
+    result.refused.push_back(
+        Refusal(ProfileKey::kOutput, profile,
+                ToolText(QT_TRANSLATE_NOOP("cli", "такого диапазона выхода нет"))));
     output = Profile{}.output;
   }
   SelectModelAndSensor(record, profile.model, profile.sensor, output, view);
@@ -86,7 +93,9 @@ ProfileApplication ApplyProfile(const Profile& profile, config::ConfigRecord& re
   result.switches = {profile.coldJunction, profile.scheme, profile.squareRoot, output,
                      profile.sensorBreak};
   if (profile.scheme < 0 || profile.scheme >= kSchemeCount) {
-    result.refused.push_back(Refusal(ProfileKey::kScheme, profile, "no such wiring scheme"));
+    result.refused.push_back(
+        Refusal(ProfileKey::kScheme, profile,
+                ToolText(QT_TRANSLATE_NOOP("cli", "такой схемы подключения нет"))));
     result.switches.scheme = Profile{}.scheme;
   }
   return result;

@@ -5,6 +5,8 @@
 #include "files/safe_file.h"
 #include "keep/printable_text.h"
 #include "keep/profile_texts.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -77,10 +79,12 @@ std::string NotOffered(ProfileKey key, const Profile& profile) {
   const std::string name(KeyName(key));
   if (profile.model != config::kDeviceVelmor7 &&
       KeyApplies(key, config::kDeviceVelmor7, profile.sensor))
-    return name + " is for Velmor-7 only";
+    return ToolText(QT_TRANSLATE_NOOP("cli", "%1 только для Velmor-7"), {name});
   if (key == ProfileKey::kLinearEmf || key == ProfileKey::kColdJunction)
-    return name + " is for thermocouples only (sensor codes 9..14)";
-  return name + " is not offered for sensor code " + std::to_string(profile.sensor);
+    return ToolText(QT_TRANSLATE_NOOP("cli", "%1 только для термопар (коды датчиков 9..14)"),
+                    {name});
+  return ToolText(QT_TRANSLATE_NOOP("cli", "%1 не предлагается для датчика с кодом %2"),
+                  {name, std::to_string(profile.sensor)});
 }
 
 // The model's name where it has one, else its position.
@@ -106,26 +110,32 @@ std::optional<ProfileFileError> Reader::ReadHeader() {
   const QJsonValue format = object_.value(kFormatKey);
   if (format.toString() !=
       QLatin1String(kProfileFormat.data(), static_cast<qsizetype>(kProfileFormat.size()))) {
-    const std::string named =
-        format.isUndefined() ? "it names no format" : "its format is " + FileText(format);
-    return ProfileFileError{ProfileFileFault::kNotAProfile,
-                            "not a profile: " + named + ", not " + std::string(kProfileFormat)};
+    const std::string reason =
+        format.isUndefined()
+            ? ToolText(QT_TRANSLATE_NOOP("cli", "не профиль: формат не назван, нужен %1"),
+                       {std::string(kProfileFormat)})
+            : ToolText(QT_TRANSLATE_NOOP("cli", "не профиль: формат %1, а нужен %2"),
+                       {FileText(format), std::string(kProfileFormat)});
+    return ProfileFileError{ProfileFileFault::kNotAProfile, reason};
   }
   const auto version = WholeNumber(object_.value(kVersionKey));
   if (!version || *version < 1) {
-    return ProfileFileError{ProfileFileFault::kIncomplete,
-                            "the profile has no version (a whole number from 1)"};
+    return ProfileFileError{
+        ProfileFileFault::kIncomplete,
+        ToolText(QT_TRANSLATE_NOOP("cli", "у профиля нет версии (целого числа от 1)"))};
   }
   if (*version > kProfileVersion) {
     return ProfileFileError{ProfileFileFault::kNewerVersion,
-                            "profile version " + std::to_string(*version) +
-                                " is newer than this program reads (" +
-                                std::to_string(kProfileVersion) + ")"};
+                            ToolText(QT_TRANSLATE_NOOP("cli",
+                                                       "версия профиля %1 новее той, что "
+                                                       "читает эта программа (%2)"),
+                                     {std::to_string(*version), std::to_string(kProfileVersion)})};
   }
   for (const ProfileKey key : {ProfileKey::kModel, ProfileKey::kSensor}) {
     if (!object_.contains(KeyString(key))) {
       return ProfileFileError{ProfileFileFault::kIncomplete,
-                              "the profile names no " + std::string(KeyName(key))};
+                              ToolText(QT_TRANSLATE_NOOP("cli", "в профиле нет ключа %1"),
+                                       {std::string(KeyName(key))})};
     }
   }
   return std::nullopt;
@@ -138,17 +148,19 @@ void Reader::ReadModelAndSensor() {
     profile.model = *position;
   } else {
     profile.model = -1;
-    Refuse(KeyString(ProfileKey::kModel), model, "invalid model (0, 1, 2, dastra-2 or velmor-7)");
+    Refuse(
+        KeyString(ProfileKey::kModel), model,
+        ToolText(QT_TRANSLATE_NOOP("cli", "недопустимая модель (0, 1, 2, dastra-2 или velmor-7)")));
   }
   const QJsonValue sensor = object_.value(KeyString(ProfileKey::kSensor));
   const auto code = WholeNumber(sensor);
   profile.sensor = code.value_or(-1);
   if (!code) {
-    Refuse(KeyString(ProfileKey::kSensor), sensor, "invalid sensor code (a whole number)");
+    Refuse(KeyString(ProfileKey::kSensor), sensor,
+           ToolText(QT_TRANSLATE_NOOP("cli", "недопустимый код датчика (нужно целое число)")));
   } else if (profile.model >= 0 && (*code < 0 || *code >= config::SensorListSize(profile.model))) {
     Refuse(KeyString(ProfileKey::kSensor), sensor,
-           "sensor " + std::to_string(*code) + " is not in the model's list (0.." +
-               std::to_string(config::SensorListSize(profile.model) - 1) + ")");
+           SensorNotListed(*code, config::SensorListSize(profile.model)));
   }
 }
 
@@ -159,33 +171,35 @@ void Reader::ReadSetting(ProfileKey key, const QJsonValue& value) {
     Refuse(name, value, NotOffered(key, profile));
     return;
   }
-  const auto refuse = [&](std::string_view expected) {
-    Refuse(name, value, "invalid " + Utf8(name) + " (" + std::string(expected) + ")");
+  const auto refuse = [&](const char* expected) {
+    Refuse(name, value,
+           ToolText(QT_TRANSLATE_NOOP("cli", "недопустимое значение %1 (%2)"),
+                    {Utf8(name), ToolText(expected)}));
   };
   const auto flag = [&](bool& target) {
     if (value.isBool())
       target = value.toBool();
     else
-      refuse("true or false");
+      refuse(QT_TRANSLATE_NOOP("cli", "true или false"));
   };
   switch (key) {
     case ProfileKey::kRange:
       if (const auto range = RangeOf(value))
         profile.range = range;
       else
-        refuse("[LO, HI], whole numbers");
+        refuse(QT_TRANSLATE_NOOP("cli", "[LO, HI], целые числа"));
       break;
     case ProfileKey::kOutput:
       if (const auto output = OutputNamed(Utf8(value.toString())); output && value.isString())
         profile.output = *output;
       else
-        refuse("0-5, 0-20 or 4-20");
+        refuse(QT_TRANSLATE_NOOP("cli", "0-5, 0-20 или 4-20"));
       break;
     case ProfileKey::kScheme:
       if (const auto wires = WholeNumber(value); wires && SchemeOfWires(*wires))
         profile.scheme = *SchemeOfWires(*wires);
       else
-        refuse("4, 3 or 2");
+        refuse(QT_TRANSLATE_NOOP("cli", "4, 3 или 2"));
       break;
     case ProfileKey::kLinearEmf:
       flag(profile.linearEmf);
@@ -214,7 +228,9 @@ std::variant<ProfileText, ProfileFileError> Reader::Read() {
       continue;
     const auto key = KeyNamed(Utf8(entry.key()));
     if (!key) {
-      Refuse(entry.key(), entry.value(), "unknown key " + PrintableText(Utf8(entry.key())));
+      Refuse(entry.key(), entry.value(),
+             ToolText(QT_TRANSLATE_NOOP("cli", "неизвестный ключ %1"),
+                      {PrintableText(Utf8(entry.key()))}));
     } else if (*key != ProfileKey::kModel && *key != ProfileKey::kSensor && text_.Applicable()) {
       // Without a model and a sensor there is nothing to judge a setting by.
       ReadSetting(*key, entry.value());
@@ -235,20 +251,22 @@ bool ProfileText::Applicable() const {
 
 std::variant<ProfileText, ProfileFileError> ParseProfile(std::span<const char> bytes) {
   if (bytes.size() > kLargestProfileFile) {
-    return ProfileFileError{ProfileFileFault::kNotAProfile,
-                            "not a profile: larger than any profile file"};
+    return ProfileFileError{
+        ProfileFileFault::kNotAProfile,
+        ToolText(QT_TRANSLATE_NOOP("cli", "не профиль: файл больше любого файла профиля"))};
   }
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(
       QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
   if (error.error != QJsonParseError::NoError) {
     return ProfileFileError{ProfileFileFault::kNotJson,
-                            "not valid JSON: " + Utf8(error.errorString()) + " at byte " +
-                                std::to_string(error.offset)};
+                            ToolText(QT_TRANSLATE_NOOP("cli", "не JSON: %1 в байте %2"),
+                                     {Utf8(error.errorString()), std::to_string(error.offset)})};
   }
   if (!document.isObject()) {
-    return ProfileFileError{ProfileFileFault::kNotAProfile,
-                            "not a profile: the file holds no JSON object"};
+    return ProfileFileError{
+        ProfileFileFault::kNotAProfile,
+        ToolText(QT_TRANSLATE_NOOP("cli", "не профиль: в файле нет объекта JSON"))};
   }
   const QJsonObject object = document.object();
   return Reader(object).Read();
@@ -257,7 +275,8 @@ std::variant<ProfileText, ProfileFileError> ParseProfile(std::span<const char> b
 std::variant<ProfileText, ProfileFileError> LoadProfile(const std::string& path) {
   const auto bytes = files::ReadFileStart(path, kLargestProfileFile + 1);
   if (!bytes)
-    return ProfileFileError{ProfileFileFault::kCannotOpen, "cannot read the file"};
+    return ProfileFileError{ProfileFileFault::kCannotOpen,
+                            ToolText(QT_TRANSLATE_NOOP("cli", "файл не читается"))};
   return ParseProfile(*bytes);
 }
 

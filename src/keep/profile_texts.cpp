@@ -1,6 +1,8 @@
 #include "keep/profile_texts.h"
 
 #include "config/summary_lines.h"
+#include "link/status_translation.h"
+#include "link/translatable.h"
 
 #include <array>
 
@@ -38,6 +40,11 @@ std::string RangeText(const Profile& profile, std::string_view dots) {
 }
 
 }  // namespace
+
+std::string SensorNotListed(int sensor, int listSize) {
+  return ToolText(QT_TRANSLATE_NOOP("cli", "датчика %1 нет в списке модели (0..%2)"),
+                  {std::to_string(sensor), std::to_string(listSize - 1)});
+}
 
 std::optional<int> OutputNamed(std::string_view text) {
   return PositionOf(kOutputs, text);

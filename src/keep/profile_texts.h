@@ -14,6 +14,10 @@ namespace zelto::keep {
 std::string ToolValueText(ProfileKey key, const Profile& profile);
 std::string WindowValueText(ProfileKey key, const Profile& profile);
 
+// "датчика 30 нет в списке модели (0..20)": why a profile's sensor code is refused, for the
+// tool's standard error in the interface's language.
+std::string SensorNotListed(int sensor, int listSize);
+
 // The choices in the tool's notation: "0-5", "0-20", "4-20" for the SetOutCurrent positions,
 // "4", "3", "2" wires for the SetSheme positions.
 std::optional<int> OutputNamed(std::string_view text);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace zelto {
@@ -78,7 +79,7 @@ class Link {
   // Disconnects the device if connected and closes the port; nothing when no port is open.
   void ReleasePort();
   // True when the device of the open port went away during an exchange (an adapter unplugged,
-  // the line hung up): the link has released the port itself, with "Порт ComN отключен".
+  // the line hung up): the link has released the port itself, with "Порт ComN (PATH) отключен".
   // Stays so until a port opens again.
   bool PortWentAway() const { return portGone_; }
   // Opens port n, or releases it when it is the current one. A failed open leaves PortNo at 0,
@@ -139,6 +140,9 @@ class Link {
   // After a transfer that came short: when the device has gone, releases the port as
   // ReleasePort does, telling the user why.
   void CheckLine();
+  // The device path of port n, from a fresh scan when the last one did not have it; empty when
+  // the number has none.
+  std::string PathOfPort(int n);
   // One read of the port, traced.
   int ReadPort(std::span<std::uint8_t> buffer);
   // Builds and sends the request, and notes that its reply is owed until read.

@@ -25,7 +25,7 @@ bool Link::SelectPort(int n) {
   ReleasePort();
   state_.PortNo = static_cast<std::uint8_t>(n);
   TraceEvent(kTraceSelectOpens, n, n);
-  reporter_.ShowStatus(SearchingStatus(n));
+  reporter_.ShowStatus(SearchingStatus(n, PathOfPort(n)));
   if (ConnectPort(n))
     return true;
   state_.PortNo = 0;

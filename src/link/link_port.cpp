@@ -45,12 +45,16 @@ void Link::SelectSpeed(int baud) {
     state_.SpeedIndex = *index;
 }
 
+std::string Link::PathOfPort(int n) {
+  const std::string path = ports_.PathOf(n);
+  if (!path.empty())
+    return path;
+  ListPorts();  // an adapter plugged in since the last scan
+  return ports_.PathOf(n);
+}
+
 bool Link::OpenPort(int n) {
-  std::string path = ports_.PathOf(n);
-  if (path.empty()) {
-    ListPorts();  // an adapter plugged in since the last scan
-    path = ports_.PathOf(n);
-  }
+  const std::string path = PathOfPort(n);
   if (path.empty()) {
     lastOpenFailure_ = OpenFailure::kNoDevice;
     return false;
@@ -82,7 +86,7 @@ bool Link::ConnectPort(int n) {
     }
   }
   if (!opened) {
-    reporter_.ShowStatus(OpenFailureStatus(n, lastOpenFailure_));
+    reporter_.ShowStatus(OpenFailureStatus(n, lastOpenFailure_, ports_.PathOf(n)));
     view_.PortOpenFailed(n, lastOpenFailure_);
     return false;
   }
@@ -114,7 +118,7 @@ void Link::CheckLine() {
   port_->Close();  // no modem lines to set: the line is gone
   ClearPortState();
   portGone_ = true;
-  reporter_.ShowStatus(PortGoneStatus(number));
+  reporter_.ShowStatus(PortGoneStatus(number, ports_.PathOf(number)));
   view_.PortReleased();
 }
 

@@ -41,4 +41,11 @@ std::string PortLabel(int number) {
   return "COM" + std::to_string(number);
 }
 
+std::string PortMention(int number, std::string_view path) {
+  std::string mention = "Com" + std::to_string(number);
+  if (!path.empty())
+    mention.append(" (").append(path).append(")");
+  return mention;
+}
+
 }  // namespace zelto

@@ -21,4 +21,8 @@ int SelectedPortNumber(std::string_view text);
 // "COM7": an entry of the port list.
 std::string PortLabel(int number);
 
+// "Com7 (/dev/ttyUSB0)": a port as the status texts name it, by its number and, where it has
+// one, the device path the user gave or picked; "Com7" without one.
+std::string PortMention(int number, std::string_view path);
+
 }  // namespace zelto

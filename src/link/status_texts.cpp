@@ -1,5 +1,7 @@
 #include "link/status_texts.h"
 
+#include "link/port_number.h"
+
 #include <string_view>
 
 namespace zelto {
@@ -15,53 +17,49 @@ std::string Fill(std::string_view statusTemplate, const std::string& value) {
   return text;
 }
 
-std::string Fill(std::string_view statusTemplate, int number) {
-  return Fill(statusTemplate, std::to_string(number));
-}
-
 }  // namespace
 
-std::string SearchingStatus(int number) {
-  return Fill(QT_TRANSLATE_NOOP("status", "Поиск на Com%1. Ждите!"), number);
+std::string SearchingStatus(int number, std::string_view path) {
+  return Fill(QT_TRANSLATE_NOOP("status", "Поиск на %1. Ждите!"), PortMention(number, path));
 }
 
 std::string InvalidPortNumberStatus(int number) {
-  return Fill(QT_TRANSLATE_NOOP("status", "Неверный номер порта Com%1"), number);
+  return Fill(QT_TRANSLATE_NOOP("status", "Неверный номер порта %1"), PortMention(number, {}));
 }
 
-std::string PortGoneStatus(int number) {
-  return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 отключен"), number);
+std::string PortGoneStatus(int number, std::string_view path) {
+  return Fill(QT_TRANSLATE_NOOP("status", "Порт %1 отключен"), PortMention(number, path));
 }
 
-std::string OpenFailureStatus(int number, OpenFailure reason) {
+std::string OpenFailureStatus(int number, OpenFailure reason, std::string_view path) {
+  const std::string port = PortMention(number, path);
   switch (reason) {
     case OpenFailure::kNoDevice:
-      return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 не найден"), number);
+      return Fill(QT_TRANSLATE_NOOP("status", "Порт %1 не найден"), port);
     case OpenFailure::kBusy:
-      return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 занят другой программой"), number);
+      return Fill(QT_TRANSLATE_NOOP("status", "Порт %1 занят другой программой"), port);
     case OpenFailure::kNoAccess:
       return Fill(QT_TRANSLATE_NOOP("status",
-                                    "Нет доступа к порту Com%1: добавьте пользователя в группу "
+                                    "Нет доступа к порту %1: добавьте пользователя в группу "
                                     "dialout (sudo usermod -aG dialout $USER) и войдите в "
                                     "систему снова"),
-                  number);
+                  port);
     case OpenFailure::kSettings:
-      return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 не принимает настройки линии"), number);
+      return Fill(QT_TRANSLATE_NOOP("status", "Порт %1 не принимает настройки линии"), port);
     case OpenFailure::kBadName:
-      return Fill(QT_TRANSLATE_NOOP("status", "Недопустимое имя устройства порта Com%1"), number);
+      return Fill(QT_TRANSLATE_NOOP("status", "Недопустимое имя устройства порта %1"), port);
     case OpenFailure::kNotSerial:
       return Fill(
-          QT_TRANSLATE_NOOP("status", "Устройство порта Com%1 не является последовательным портом"),
-          number);
+          QT_TRANSLATE_NOOP("status", "Устройство порта %1 не является последовательным портом"),
+          port);
     case OpenFailure::kNoResources:
       return Fill(
-          QT_TRANSLATE_NOOP("status", "Порт Com%1 не открывается: не хватает ресурсов системы"),
-          number);
+          QT_TRANSLATE_NOOP("status", "Порт %1 не открывается: не хватает ресурсов системы"), port);
     case OpenFailure::kNone:
     case OpenFailure::kOther:
       break;
   }
-  return Fill(QT_TRANSLATE_NOOP("status", "Порт Com%1 не открывается"), number);
+  return Fill(QT_TRANSLATE_NOOP("status", "Порт %1 не открывается"), port);
 }
 
 }  // namespace zelto

@@ -4,6 +4,7 @@
 #include "link/translatable.h"
 
 #include <string>
+#include <string_view>
 
 namespace zelto {
 
@@ -17,16 +18,21 @@ inline constexpr const char* kStatusBadReply = QT_TRANSLATE_NOOP("status", "Ош
 inline constexpr const char* kStatusConnected = QT_TRANSLATE_NOOP("status", "Прибор подключен");
 inline constexpr const char* kStatusDisconnected = QT_TRANSLATE_NOOP("status", "Прибор отключен");
 
-// "Поиск на Com3. Ждите!" while port 3 is being opened.
-std::string SearchingStatus(int number);
+// The texts that name a port add its device path where it has one, so that the user reads the
+// name typed or picked, not only a number the program gave: "Порт Com3 (/dev/ttyUSB0) не
+// найден". The port is the one value of each template (%1, PortMention).
+
+// "Поиск на Com3 (/dev/ttyUSB0). Ждите!" while port 3 is being opened.
+std::string SearchingStatus(int number, std::string_view path = {});
 
 // "Неверный номер порта Com300": a number typed into the port list that no port can have.
 std::string InvalidPortNumberStatus(int number);
 
-// "Порт Com3 отключен": the device of the open port went away (an adapter unplugged).
-std::string PortGoneStatus(int number);
+// "Порт Com3 (/dev/ttyUSB0) отключен": the device of the open port went away (an adapter
+// unplugged).
+std::string PortGoneStatus(int number, std::string_view path = {});
 
 // Why port n did not open, and what to do about it where the user can.
-std::string OpenFailureStatus(int number, OpenFailure reason);
+std::string OpenFailureStatus(int number, OpenFailure reason, std::string_view path = {});
 
 }  // namespace zelto

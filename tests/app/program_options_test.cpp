@@ -50,6 +50,11 @@ TEST(ProgramOptions, HelpAndVersionAreFoundAmongOptionsThatQtTakes) {
   EXPECT_EQ(InformationAsked({"--simulate"}), std::nullopt);
 }
 
+// A terminal of the usual 80 columns shows every line of --help whole.
+TEST(ProgramOptions, EveryHelpLineFitsEightyColumns) {
+  EXPECT_EQ(zelto::testing::LinesWiderThan(ProgramUsage(), 80), std::vector<std::string>{});
+}
+
 // The window's program itself, started the way a user does, with no display to be had.
 TEST(ProgramOptions, HelpAndVersionNeedNoDisplay) {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");

@@ -1,5 +1,5 @@
-// The window in English and in Russian: its own texts follow the language, the memo's lines and
-// the sensor lists do not, and no caption is cut off in either.
+// The window in English and in Russian: its own texts follow the language, its sensor lists and
+// dialogs included; the memo's lines do not; and no caption is cut off in either.
 #include "link/interface_language.h"
 #include "window_test_support.h"
 
@@ -70,11 +70,13 @@ TEST(Languages, TheWindowsOwnTextsFollowTheLanguageAndTheMemoDoesNot) {
   EXPECT_EQ(russian.status, "Чтение завершено");
   EXPECT_EQ(english.status, "Read complete");
   EXPECT_EQ(russian.boxes, QStringList{"Неверный формат числа"});
-  EXPECT_EQ(english.boxes, QStringList{"Invalid number format"});
-  // The summary, the sensor names: the same bytes in both.
+  // An English user types a decimal point, and must learn that the window takes a comma.
+  EXPECT_EQ(english.boxes, QStringList{"Invalid number format: use a decimal comma, e.g. 12,5"});
+  // The summary: the same bytes in both.
   ASSERT_FALSE(russian.memo.isEmpty());
   EXPECT_EQ(english.memo, russian.memo);
-  EXPECT_EQ(english.firstSensor, russian.firstSensor);
+  EXPECT_EQ(russian.firstSensor, "1   Термосопротивление 50M    R100/R0=1,426   (-50...+200) °C");
+  EXPECT_EQ(english.firstSensor, "1   RTD 50M    R100/R0=1,426   (-50...+200) °C");
 }
 
 TEST(Languages, TheLocaleChoosesRussianForRussianAndForCAndEnglishForTheRest) {
@@ -93,12 +95,19 @@ TEST(Languages, QtsOwnTextsAreRussianInTheRussianInterface) {
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
 
-TEST(Languages, APortStatusKeepsItsNumberInEitherLanguage) {
-  const InLanguage speaking(InterfaceLanguage::kEnglish);
-  TZelto window("Velmor7", testing::WithPorts({{"/dev/does-not-exist", ""}}));
-  window.show();
-  QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
-  EXPECT_EQ(testing::Status(window), "Port Com1 not found");
+// The port as the user knows it: the path given with --port or picked from the list.
+TEST(Languages, APortStatusNamesItsNumberAndItsPathInEitherLanguage) {
+  for (const auto& [language, expected] :
+       {std::pair{InterfaceLanguage::kRussian, "Порт Com1 (/dev/does-not-exist) не найден"},
+        {InterfaceLanguage::kEnglish, "Port Com1 (/dev/does-not-exist) not found"}}) {
+    const InLanguage speaking(language);
+    TZelto window("Velmor7", testing::WithPorts({{"/dev/does-not-exist", ""}}));
+    window.show();
+    QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);
+    EXPECT_EQ(testing::Status(window), QString::fromUtf8(expected));
+    // Whole under the pointer, however narrow the panel.
+    EXPECT_EQ(Find<QLabel>(window, "StatusPanel3")->toolTip(), QString::fromUtf8(expected));
+  }
 }
 
 // Every caption the window shows whole, in both languages, with each model's view.

@@ -135,7 +135,8 @@ TEST_F(WindowWithDevice, PortBusyElsewhereSaysSo) {
   QSerialPort other(QString::fromStdString(sim.Path()));
   ASSERT_TRUE(other.open(QIODevice::ReadWrite));
   Click(Connect());
-  EXPECT_EQ(Status(), "Порт Com1 занят другой программой");
+  EXPECT_EQ(Status(),
+            QString::fromStdString("Порт Com1 (" + sim.Path() + ") занят другой программой"));
   EXPECT_FALSE(Connect()->isChecked());
   EXPECT_FALSE(OpenDev()->isEnabled());
 
@@ -165,7 +166,8 @@ TEST(WindowWithAdapter, AnUnpluggedDeviceReleasesThePortAndOpensAgainWhenBack) {
   testing::ConnectDevice(window);
   sim.Unplug();
   QTest::mouseClick(Find<QPushButton>(window, "ReadFromCom"), Qt::LeftButton);
-  EXPECT_EQ(testing::Status(window), "Порт Com1 отключен");
+  EXPECT_EQ(testing::Status(window),
+            QString::fromStdString("Порт Com1 (" + sim.Path() + ") отключен"));
   EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
   EXPECT_FALSE(Find<QToolButton>(window, "OpenDev")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(window, "ReadFromCom")->isEnabled());
@@ -224,7 +226,7 @@ TEST(WindowAtStart, ListsThePortsOnceItsFirstFrameIsDrawnOrBeforeTheFirstInput) 
     window.show();
     QTest::mouseClick(Find<QToolButton>(window, "Connect"), Qt::LeftButton);  // before any frame
     EXPECT_EQ(scans, 2);
-    EXPECT_EQ(testing::Status(window), "Порт Com2 не найден");
+    EXPECT_EQ(testing::Status(window), "Порт Com2 (/dev/ttyUSB7) не найден");
     EXPECT_FALSE(Find<QToolButton>(window, "Connect")->isChecked());
     EXPECT_EQ(window.Link().State().PortNo, 0);
   }

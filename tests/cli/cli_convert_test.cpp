@@ -47,7 +47,8 @@ TEST(CliConvert, UsageErrors) {
   // The table-loading models' lists end at code 14.
   const auto result =
       RunProgram(kCli, {"--model", "1", "convert", "--sensor", "15", "--signal", "1"});
-  EXPECT_NE(result.err.find("not in the model's sensor list"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("такого кода нет в списке датчиков модели"), std::string::npos)
+      << result.err;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace zelto::cli {
 namespace {
@@ -59,30 +60,59 @@ TEST(CommandLine, WordsAfterTheCommandAreItsOwnEvenWhenTheyNameAnotherCommand) {
   EXPECT_EQ(calib.values, (OptionValues{{"--save", "read.bin"}}));
   EXPECT_EQ(Parsed({"restore", "20261207-141502-123-ttyUSB0-1", "--force"}).operands,
             Arguments{"20261207-141502-123-ttyUSB0-1"});
-  EXPECT_EQ(UsageReason({"read", "write"}), "unexpected argument 'write' for read");
+  EXPECT_EQ(UsageReason({"read", "write"}), "лишний аргумент 'write' команды read");
 }
 
 TEST(CommandLine, RefusesWhatTheToolDoesNotOffer) {
-  EXPECT_EQ(UsageReason({"--speed", "4800", "ports"}), "unknown option '--speed'");
-  EXPECT_EQ(UsageReason({"frobnicate"}), "unknown command 'frobnicate'");
-  EXPECT_EQ(UsageReason({"--baud", "4801", "ports"}), "invalid value '4801' for --baud");
-  EXPECT_EQ(UsageReason({"--model", "3", "ports"}), "invalid value '3' for --model");
-  EXPECT_EQ(UsageReason({"--model", "Velmor-7", "ports"}), "invalid value 'Velmor-7' for --model");
-  EXPECT_EQ(UsageReason({"--com", "0", "ports"}), "invalid value '0' for --com");
-  EXPECT_EQ(UsageReason({"--com", "7x", "ports"}), "invalid value '7x' for --com");
-  EXPECT_EQ(UsageReason({"--port=", "read"}), "option --port needs a value");
-  EXPECT_EQ(UsageReason({"--port"}), "option --port needs a value");
-  EXPECT_EQ(UsageReason({}), "no command given (see --help)");
+  EXPECT_EQ(UsageReason({"--speed", "4800", "ports"}), "неизвестный параметр '--speed'");
+  EXPECT_EQ(UsageReason({"frobnicate"}), "неизвестная команда 'frobnicate'");
+  EXPECT_EQ(UsageReason({"--baud", "4801", "ports"}), "недопустимое значение '4801' для --baud");
+  EXPECT_EQ(UsageReason({"--model", "3", "ports"}), "недопустимое значение '3' для --model");
+  EXPECT_EQ(UsageReason({"--model", "Velmor-7", "ports"}),
+            "недопустимое значение 'Velmor-7' для --model");
+  EXPECT_EQ(UsageReason({"--com", "0", "ports"}), "недопустимое значение '0' для --com");
+  EXPECT_EQ(UsageReason({"--com", "7x", "ports"}), "недопустимое значение '7x' для --com");
+  EXPECT_EQ(UsageReason({"--port=", "read"}), "параметру --port нужно значение");
+  EXPECT_EQ(UsageReason({"--port"}), "параметру --port нужно значение");
+  EXPECT_EQ(UsageReason({}), "команда не указана (см. --help)");
   // The command's own.
-  EXPECT_EQ(UsageReason({"memory", "--keep"}), "unknown option '--keep' for memory");
-  EXPECT_EQ(UsageReason({"memory", "--save=x", "--save", "y"}), "option --save given twice");
-  EXPECT_EQ(UsageReason({"write", "--sqrt", "--sqrt"}), "option --sqrt given twice");
-  EXPECT_EQ(UsageReason({"memory", "--save"}), "option --save needs a value");
+  EXPECT_EQ(UsageReason({"memory", "--keep"}), "неизвестный параметр '--keep' команды memory");
+  EXPECT_EQ(UsageReason({"memory", "--save=x", "--save", "y"}), "параметр --save указан дважды");
+  EXPECT_EQ(UsageReason({"write", "--sqrt", "--sqrt"}), "параметр --sqrt указан дважды");
+  EXPECT_EQ(UsageReason({"memory", "--save"}), "параметру --save нужно значение");
   EXPECT_EQ(UsageReason({"write", "--sensor", "--range", "0..100"}),
-            "option --sensor needs a value");
-  EXPECT_EQ(UsageReason({"identify", "extra"}), "unexpected argument 'extra' for identify");
+            "параметру --sensor нужно значение");
+  EXPECT_EQ(UsageReason({"identify", "extra"}), "лишний аргумент 'extra' команды identify");
   // The options before the command belong there.
-  EXPECT_EQ(UsageReason({"read", "--port", "/dev/pts/1"}), "unknown option '--port' for read");
+  EXPECT_EQ(UsageReason({"read", "--port", "/dev/pts/1"}),
+            "неизвестный параметр '--port' команды read");
+}
+
+// The reasons are put into words in the language --lang asks for, so the parse tells it first,
+// whatever went wrong and wherever --lang stands among the options.
+TEST(CommandLine, TellsTheLanguageAskedForBeforeItSaysAnything) {
+  struct Row {
+    Arguments arguments;
+    std::optional<InterfaceLanguage> language;
+  };
+  const Row rows[] = {
+      {{"--lang", "en", "--baud", "4801", "ports"}, InterfaceLanguage::kEnglish},
+      {{"--baud", "4801", "--lang=ru", "ports"}, InterfaceLanguage::kRussian},
+      {{"--lang", "en", "frobnicate", "--help"}, InterfaceLanguage::kEnglish},
+      {{"--lang", "en", "--lang", "xx", "ports"}, InterfaceLanguage::kEnglish},
+      {{"--baud", "4801", "ports"}, std::nullopt},
+      {{"--lang", "en", "ports"}, InterfaceLanguage::kEnglish},
+  };
+  for (const Row& row : rows) {
+    int told = 0;
+    std::optional<InterfaceLanguage> asked;
+    ParseCommandLine(row.arguments, [&](std::optional<InterfaceLanguage> language) {
+      ++told;
+      asked = language;
+    });
+    EXPECT_EQ(told, 1) << row.arguments[1];
+    EXPECT_EQ(asked, row.language) << row.arguments[1];
+  }
 }
 
 TEST(CommandLine, AUsageErrorKnowsWhetherJsonWasAskedFor) {
@@ -98,7 +128,7 @@ TEST(CommandLine, TimeoutScaleStaysWhereTheTimeoutsMeanSomething) {
     EXPECT_EQ(UsageReason({"--timeout-scale", scale, "ports"}), "(accepted)") << scale;
   for (const char* scale : {"0", "-1", "0.009", "100.5", "3e5", "1e-4", "nan", "inf", "0,5"}) {
     EXPECT_EQ(UsageReason({"--timeout-scale", scale, "ports"}),
-              "invalid value '" + std::string(scale) + "' for --timeout-scale (0.01..100)");
+              "недопустимое значение '" + std::string(scale) + "' для --timeout-scale (0.01..100)");
   }
 }
 
@@ -109,7 +139,7 @@ TEST(CommandLine, HelpAndVersionWinOverTheRest) {
       "write");
   EXPECT_TRUE(std::holds_alternative<VersionRequest>(ParseCommandLine({"--version"})));
   // Unless the command it would describe is none.
-  EXPECT_EQ(UsageReason({"frobnicate", "--help"}), "unknown command 'frobnicate'");
+  EXPECT_EQ(UsageReason({"frobnicate", "--help"}), "неизвестная команда 'frobnicate'");
 }
 
 TEST(CommandLine, StrictNumbers) {

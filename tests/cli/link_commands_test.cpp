@@ -37,16 +37,24 @@ std::string ComOf(const std::string& path) {
   return "Com?";
 }
 
+// The model and firmware as the summary's first line reads them, on standard output; the port
+// by the path it was given with in the statuses.
 TEST(IdentifyCommand, IdentifiesEachModelOfTheSimulator) {
-  for (const char* model : {"0", "1", "2", "dastra-2", "velmor-7"}) {
+  const std::pair<const char*, const char*> models[] = {
+      {"0", "        Версия прошивки прибора 02.04.0017 от 14.03.2022\n"},
+      {"1", "Dastra-2  Версия прошивки прибора 02.04.0017 от 14.03.2022\n"},
+      {"2", "Velmor-7  Версия прошивки прибора 2.04.0017 от 14.03.2022\n"},
+      {"dastra-2", "Dastra-2  Версия прошивки прибора 02.04.0017 от 14.03.2022\n"},
+      {"velmor-7", "Velmor-7  Версия прошивки прибора 2.04.0017 от 14.03.2022\n"}};
+  for (const auto& [model, line] : models) {
     SimulateCommand sim({"--model", model});
     ASSERT_FALSE(sim.path.empty());
     const auto result = RunProgram(kCli, {"--port", sim.path, "--model", model, "identify"});
     EXPECT_EQ(result.exitCode, 0) << model << "\n" << result.err;
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(LinesOf(result.err),
-              (std::vector<std::string>{"Поиск на " + ComOf(sim.path) + ". Ждите!", "Порт открыт",
-                                        "Прибор подключен"}));
+    EXPECT_EQ(result.out, line);
+    EXPECT_EQ(LinesOf(result.err), (std::vector<std::string>{"Поиск на " + ComOf(sim.path) + " (" +
+                                                                 sim.path + "). Ждите!",
+                                                             "Порт открыт", "Прибор подключен"}));
   }
 }
 
@@ -79,7 +87,7 @@ TEST(SimulateCommand, RefusesBadArgumentsAndJson) {
   }
   const auto json = RunProgram(kCli, {"--json", "simulate"});
   EXPECT_EQ(json.exitCode, 2);
-  EXPECT_EQ(json.err, "zelto-cli: simulate has no JSON output\n");
+  EXPECT_EQ(json.err, "zelto-cli: у simulate нет вывода JSON\n");
 }
 
 TEST(BusyPort, IsRefusedUnderAnotherNameWhileTheToolPollsIt) {
@@ -115,7 +123,7 @@ TEST_F(MemoryFile, ThatCannotHoldAnImageExitsFiveWithoutWaitingOnIt) {
     EXPECT_EQ(result.exitCode, 5) << path;
     EXPECT_EQ(result.out, "");
     if (path == pipe || path == folder) {
-      EXPECT_EQ(result.err, "zelto-cli: memory image '" + path + "' is not a regular file\n");
+      EXPECT_EQ(result.err, "zelto-cli: образ памяти '" + path + "' не обычный файл\n");
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "run_program.h"
 
+#include <algorithm>
 #include <array>
 #include <poll.h>
 #include <stdexcept>
@@ -99,6 +100,19 @@ std::vector<std::string> LinesOf(const std::string& text) {
 std::string LastLine(const std::string& text) {
   const std::vector<std::string> lines = LinesOf(text);
   return lines.empty() ? std::string() : lines.back();
+}
+
+std::vector<std::string> LinesWiderThan(const std::string& text, std::size_t columns) {
+  std::vector<std::string> wide;
+  for (const std::string& line : LinesOf(text)) {
+    // A UTF-8 character is one byte that does not continue another.
+    const auto characters = std::count_if(line.begin(), line.end(), [](char c) {
+      return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    if (static_cast<std::size_t>(characters) > columns)
+      wide.push_back(line);
+  }
+  return wide;
 }
 
 }  // namespace zelto::testing

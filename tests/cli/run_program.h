@@ -25,6 +25,8 @@ ProgramResult RunThroughShell(const std::string& path, const std::string& setup,
 std::vector<std::string> LinesOf(const std::string& text);
 // The last of them, empty when there is none.
 std::string LastLine(const std::string& text);
+// Those of them wider than the columns, counted in characters ("°C" is two, not three).
+std::vector<std::string> LinesWiderThan(const std::string& text, std::size_t columns);
 
 // The pieces RunProgram is made of, for programs that run beside a test.
 struct SpawnedProgram {

@@ -124,21 +124,33 @@ TEST_F(ServiceCommand, CalibClearFullShowsTheNeutralBlockAndSavesIt) {
   const std::string text = PathOf("neutral.txt");
   const auto result = Run({"calib", "clear-full", "--save", text});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  const Lines lines = LinesOf(result.out);  // the block's lines: the calibration tests
+  EXPECT_EQ(LastLine(result.err), "Файл записан");  // as a .bin says
+  const Lines lines = LinesOf(result.out);          // the block's lines: the calibration tests
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[0], "Ae =  1.00000, Ar =  1.00000, Au =  1.00000");
   EXPECT_EQ(LinesOf(Contents(text))[4], "6301  8091  9980  11973");
 
-  // Shown again from the file, without a device.
+  // Shown again from the file, without a device, in the layout of its model.
   const auto shown = RunProgram(kCli, {"--model", "1", "calib", "show", "--load", text});
   EXPECT_EQ(shown.exitCode, 0);
   EXPECT_EQ(shown.out, result.out);
+  // Not in Velmor-7's, the default, which would show its gains and references as others.
+  for (const char* language : {"ru", "en"}) {
+    const auto velmor = RunProgram(kCli, {"--lang", language, "calib", "show", "--load", text});
+    EXPECT_EQ(velmor.exitCode, 2);
+    EXPECT_EQ(velmor.out, "");
+    EXPECT_NE(velmor.err.find(language == std::string("ru") ? "раскладку выбирает --model"
+                                                            : "--model chooses the layout"),
+              std::string::npos)
+        << velmor.err;
+  }
 }
 
 TEST_F(ServiceCommand, CalibWritesAWholeFileAndNothingOfABadOne) {
+  // The table-loading models keep three pairs and eighteen reference values.
   const std::string good = Write("good.txt",
-                                 "2 0.5 3 0.25 4 0.125 1 0\n"
-                                 "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n");
+                                 "2 0.5 3 0.25 4 0.125 0 0\n"
+                                 "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 0 0\n");
   auto result = Run({"calib", "write", "--load", good});
   ASSERT_EQ(result.exitCode, 0) << result.err;
   const sim::MemoryImage memory = sim_.Memory();
@@ -146,11 +158,21 @@ TEST_F(ServiceCommand, CalibWritesAWholeFileAndNothingOfABadOne) {
   EXPECT_EQ(memory[50], 2);  // Ref[1]
 
   sim_.ClearRequests();
-  for (const std::string& bad : {Write("short.bin", std::string(71, '\1')),
-                                 Write("bad.txt", "2 0.5 3 zero"), PathOf("missing.bin")}) {
+  for (const std::string& bad :
+       {Write("short.bin", std::string(71, '\1')), Write("bad.txt", "2 0.5 3 zero"),
+        PathOf("missing.bin"), Write("more.txt", Contents(good) + "21\n")}) {
     result = Run({"calib", "write", "--load", bad});
     EXPECT_EQ(result.exitCode, 5) << bad;
   }
+  // A Velmor-7 block: its fourth pair would go nowhere, its references to the wrong words.
+  const std::string velmor = Write("velmor.txt",
+                                   "1 0 1 0 1 0 1 0\n"
+                                   "1 2 3 4 5 6 7 8 9 10 11 12 13 14 0 0 0 0 0 0\n");
+  result = Run({"calib", "write", "--load", velmor});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err, "zelto-cli: файл '" + velmor +
+                            "' не ложится в раскладку калибровки dastra-2: это блок другой модели "
+                            "(раскладку выбирает --model, по умолчанию velmor-7)\n");
   EXPECT_TRUE(sim_.Requests().empty());  // not even identified
 
   for (const auto& usage : {Lines{"calib", "write"}, Lines{"calib", "show"}, Lines{"calib"},

@@ -1,10 +1,13 @@
 #include "config/field_assignment.h"
+#include "config/field_limits.h"
 #include "config/nominal_currents.h"
 #include "config/sensor_selection.h"
 #include "recording_view.h"
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
+#include <string>
 
 namespace zelto::config {
 namespace {
@@ -73,6 +76,49 @@ TEST(Assignment, RangeRefusals) {
   EXPECT_EQ(Assign(record, kQuantityCurrentMax, 4.0f), 20.0f);
   EXPECT_EQ(Assign(record, kQuantityCurrentMin, 0.0f), 0.0f);
   EXPECT_EQ(Assign(record, kQuantityCurrentMax, 5.0f), 5.0f);
+}
+
+// A refused value is put back; the field's user reads what it takes instead, as the record stands.
+TEST(Assignment, ARefusalSaysWhatTheFieldTakes) {
+  struct Row {
+    int device;
+    int sensor;
+    int code;
+    float value;
+    std::optional<std::string> status;
+  };
+  const Row rows[] = {
+      {kDeviceDastra2, 15, kQuantityRangeMax, 150.0f, "Допустимо: 1…100"},
+      {kDeviceDastra2, 15, kQuantityRangeMin, -5.0f, "Допустимо: 0…99"},
+      {kDeviceDastra2, 15, kQuantityRangeMin, 100.0f, "Допустимо: 0…99"},
+      {kDeviceDastra2, 15, kQuantityRangeMin, kNaN, "Допустимо: 0…99"},
+      {kDeviceVelmor7, 0, kQuantityRangeMax, 300.0f,
+       "Допустимо: \u2212"
+       "49…200"},
+      {kDeviceVelmor7, 0, kQuantityRangeMin, -60.0f,
+       "Допустимо: \u2212"
+       "50…199"},
+      {kDeviceDastra2, 15, kQuantityTmpZero, 100.0f, "Допустимо: 0…100, T1 < T2"},
+      {kDeviceDastra2, 15, kQuantityTmpFull, -1.0f, "Допустимо: 0…100, T2 > T1"},
+      {kDeviceDastra2, 15, kQuantityZero, 4.32f, "Допустимо: |I − 4| < 0,32 мА"},
+      {kDeviceDastra2, 15, kQuantityFull, 19.2f, "Допустимо: |I − 20| < 0,8 мА"},
+      // Taken, even when the field then shows the whole number the record keeps.
+      {kDeviceDastra2, 15, kQuantityRangeMax, 99.9f, std::nullopt},
+      {kDeviceDastra2, 15, kQuantityZero, 4.31f, std::nullopt},
+      // Fields the user does not type into, and the calculator, which takes any number.
+      {kDeviceDastra2, 15, kQuantityCurrentMin, 30.0f, std::nullopt},
+      {kDeviceDastra2, 15, kQuantityCalculatorTemperature, 5000.0f, std::nullopt},
+  };
+  for (const Row& row : rows) {
+    const ConfigRecord record = testing::Selected(row.device, row.sensor);
+    EXPECT_EQ(RefusalStatus(record, row.code, row.value), row.status)
+        << row.code << " " << row.value;
+    // Refused exactly when the assignment keeps the value it had.
+    ConfigRecord assigned = record;
+    if (row.status) {
+      EXPECT_EQ(Assign(assigned, row.code, row.value), GetField(record, row.code)) << row.code;
+    }
+  }
 }
 
 TEST(Assignment, RangeEndsMoveTheCorrectionTemperatures) {

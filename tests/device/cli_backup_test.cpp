@@ -154,8 +154,9 @@ TEST_F(ToolBackups, RestoreRefusesWhatItCannotRestoreBeforeTouchingTheDevice) {
   const ProgramResult otherModel =
       RunProgram(kCli, {"--port", sim_.Path(), "--model", "0", "restore", id});
   EXPECT_EQ(otherModel.exitCode, 2);
-  EXPECT_EQ(otherModel.err, "zelto-cli: backup " + id + " is of the model dastra-2, not 0\n");
-  const ProgramResult unknown = Run({"restore", "20200101-000000-000-ttyS0-1"});
+  EXPECT_EQ(otherModel.err,
+            "zelto-cli: резервная копия " + id + " снята с модели dastra-2, а не 0\n");
+  const ProgramResult unknown = Run({"--lang", "en", "restore", "20200101-000000-000-ttyS0-1"});
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_EQ(unknown.err, "zelto-cli: no backup 20200101-000000-000-ttyS0-1\n");
   std::ofstream(BackupFolder() + "/broken.json") << "{";

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <tuple>
 
 namespace zelto::cli {
 namespace {
@@ -181,6 +182,35 @@ TEST(ToolLanguages, StatusesFollowTheLanguageAndTheSummaryStaysTheSame) {
 
   const ProgramResult refused = RunProgram(kCli, {"--lang", "fr", "ports"});
   EXPECT_EQ(refused.exitCode, 2);
+}
+
+// The port by the path the user gave, on standard error and in the JSON "error", in either
+// language.
+TEST(ToolLanguages, APortIsNamedByItsPathWhereverItsStatusGoes) {
+  const std::string port = "/dev/zelto-no-such-port";
+  for (const auto& [language, searching, missing] :
+       {std::tuple{"ru", "Поиск на Com%1 (" + port + "). Ждите!",
+                   "Порт Com%1 (" + port + ") не найден"},
+        std::tuple{"en", "Searching on Com%1 (" + port + "). Please wait!",
+                   "Port Com%1 (" + port + ") not found"}}) {
+    const ProgramResult plain = RunProgram(kCli, {"--lang", language, "--port", port, "read"});
+    EXPECT_EQ(plain.exitCode, 6);
+    const Lines errors = LinesOf(plain.err);
+    ASSERT_EQ(errors.size(), 2u) << plain.err;
+    // The number is the port table's: whatever the machine's serial ports leave free.
+    const std::string number =
+        errors[1].substr(errors[1].find("Com") + 3,
+                         errors[1].find(' ', errors[1].find("Com")) - errors[1].find("Com") - 3);
+    const auto filled = [&](std::string text) { return text.replace(text.find("%1"), 2, number); };
+    EXPECT_EQ(errors[0], filled(searching));
+    EXPECT_EQ(errors[1], filled(missing));
+
+    const ProgramResult json =
+        RunProgram(kCli, {"--lang", language, "--json", "--port", port, "read"});
+    EXPECT_EQ(json.exitCode, 6);
+    EXPECT_NE(json.out.find("\"error\":\"" + filled(missing) + "\""), std::string::npos)
+        << json.out;
+  }
 }
 
 }  // namespace

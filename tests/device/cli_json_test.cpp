@@ -242,6 +242,11 @@ TEST_F(Json, FailuresSayTheirExitCodeAndStatus) {
   const QJsonObject refused = Object(usage);
   EXPECT_EQ(refused["exit"], 2);
   EXPECT_EQ(Text(refused["error"]),
+            "недопустимое значение '99' для --sensor (такого кода нет в списке датчиков модели)");
+  // The reason is the interface's; the keys and the exit code are not.
+  const QJsonObject english = Object(Run({"--lang", "en", "write", "--sensor", "99"}));
+  EXPECT_EQ(english["exit"], 2);
+  EXPECT_EQ(Text(english["error"]),
             "invalid value '99' for --sensor (not in the model's sensor list)");
 }
 

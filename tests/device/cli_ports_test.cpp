@@ -170,13 +170,13 @@ TEST_F(SeveralPorts, RefusesAPortNamedTwiceAndARestoreOfSeveral) {
                              Lines{"--port", path, "--port", "/dev/pts/../pts/" + name}}) {
     const ProgramResult twice = Run({"identify"}, ports);
     EXPECT_EQ(twice.exitCode, 2);
-    EXPECT_EQ(twice.err, "zelto-cli: port " + ports.back() + " is given twice\n");
+    EXPECT_EQ(twice.err, "zelto-cli: порт " + ports.back() + " указан дважды\n");
   }
   const ProgramResult com = Run({"identify"}, {"--com", "7", "--com", "7"});
   EXPECT_EQ(com.exitCode, 2) << com.err;
   const ProgramResult restore = Run({"restore"});
   EXPECT_EQ(restore.exitCode, 2);
-  EXPECT_EQ(restore.err, "zelto-cli: restore takes one port, not 3\n");
+  EXPECT_EQ(restore.err, "zelto-cli: restore работает с одним портом, а не с 3\n");
   for (const sim::Simulator& sim : sims_)
     EXPECT_TRUE(sim.Requests().empty()) << "nothing was sent";
 }
@@ -207,7 +207,7 @@ TEST_F(SeveralPorts, MonitorCsvIsOneTableWithThePortAsItsFirstColumn) {
 
   const ProgramResult both = Run({"--json", "monitor", "--csv"});
   EXPECT_EQ(both.exitCode, 2);
-  EXPECT_EQ(both.err, "zelto-cli: --csv and --json do not go together\n");
+  EXPECT_EQ(both.err, "zelto-cli: --csv и --json вместе не используются\n");
 }
 
 TEST_F(SeveralPorts, MonitorUntilASignalStopsEveryPortCleanly) {

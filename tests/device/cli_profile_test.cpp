@@ -154,7 +154,8 @@ TEST_F(ProfileTool, DiffNamesTheCorrectionAWriteOfTheProfileWouldWipe) {
   }
 }
 
-// Why each is refused: the profile tests. Here: the exit code, the line and that nothing is sent.
+// Why each is refused: the profile tests. Here: the exit code, the line (in English, asked for)
+// and that nothing is sent.
 TEST_F(ProfileTool, AProfileTheRulesRefuseOrThatIsNoProfileSendsNothing) {
   Simulate(1);
   const std::vector<std::tuple<std::string, int, std::string>> files{
@@ -169,7 +170,7 @@ TEST_F(ProfileTool, AProfileTheRulesRefuseOrThatIsNoProfileSendsNothing) {
   for (const auto& [text, exitCode, reason] : files) {
     const std::string path = Write("profile.json", text);
     for (const char* command : {"write", "diff"}) {
-      const auto result = Run({"--model", "dastra-2", command, "--profile", path});
+      const auto result = Run({"--lang", "en", "--model", "dastra-2", command, "--profile", path});
       EXPECT_EQ(result.exitCode, exitCode) << command << " " << text << "\n" << result.err;
       EXPECT_EQ(result.err, "zelto-cli: profile '" + path + "': " + reason + "\n") << command;
     }
@@ -184,7 +185,7 @@ TEST_F(ProfileTool, ReadSavesNoProfileOfWhatNoProfileHolds) {
   const auto blank = Run({"read", "--save-profile", path});
   EXPECT_EQ(blank.exitCode, 5);
   EXPECT_EQ(LastLine(blank.err),
-            "zelto-cli: profile '" + path + "': not saved: the device is not configured");
+            "zelto-cli: профиль '" + path + "': не сохранён: прибор не конфигурирован");
 
   // The window can leave a disabled switch checked, and its write sends it.
   WindowChoices voltage{"voltage", 2, 15, 0, 100};
@@ -194,7 +195,7 @@ TEST_F(ProfileTool, ReadSavesNoProfileOfWhatNoProfileHolds) {
   for (const config::MemoryWord& word : words.value())
     std::copy(word.bytes.begin(), word.bytes.end(), memory.begin() + word.address);
   Sim().LoadMemory(memory);
-  const auto held = Run({"read", "--save-profile", path});
+  const auto held = Run({"--lang", "en", "read", "--save-profile", path});
   EXPECT_EQ(held.exitCode, 5);
   EXPECT_EQ(LastLine(held.err), "zelto-cli: profile '" + path +
                                     "': not saved: cold_junction is true, which a profile of "

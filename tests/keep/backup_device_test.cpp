@@ -168,7 +168,7 @@ TEST(FailedBackup, WritesNothingAndSaysWhy) {
       EXPECT_FALSE(operation.run(bench, backup));
       EXPECT_EQ(backup.Failure(), c.failure);
       EXPECT_EQ(bench.reporter.LastStatus(),
-                c.status.empty() ? PortGoneStatus(bench.simPort) : c.status);
+                c.status.empty() ? PortGoneStatus(bench.simPort, bench.sim.Path()) : c.status);
       const Lines sent = Sent(bench.sim);
       EXPECT_EQ(static_cast<int>(sent.size()), c.requests);
       EXPECT_TRUE(testing::OnlyReads(sent));

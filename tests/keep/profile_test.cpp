@@ -195,7 +195,7 @@ TEST(ProfileFile, ThatHoldsNoProfileSaysWhyByItsKind) {
     EXPECT_EQ(std::get<ProfileFileError>(parsed).fault, fault) << text.substr(0, 80);
   }
   EXPECT_EQ(std::get<ProfileFileError>(Parse(files[5].first)).reason,
-            "profile version 2 is newer than this program reads (1)");
+            "версия профиля 2 новее той, что читает эта программа (1)");
   EXPECT_EQ(std::get<ProfileFileError>(LoadProfile("/nonexistent/profile.json")).fault,
             ProfileFileFault::kCannotOpen);
 }
@@ -239,8 +239,10 @@ TEST(DeviceProfile, ARangeLinearFromEmfIsDegreesThatWriteTheSameSignal) {
                                     0xff};  // -1000 tenths: no type K degree gives it
   const DeviceProfile beyond = DecodeDeviceProfile(config::kDeviceDastra2, device);
   ASSERT_FALSE(beyond.unexpressed.empty());
-  EXPECT_EQ(beyond.unexpressed.front(),
-            "the range words hold the signal -100.0..24.9, which no range of whole degrees writes");
+  EXPECT_EQ(
+      beyond.unexpressed.front(),
+      "слова диапазона содержат сигнал -100.0..24.9, которого не даёт ни один диапазон в целых "
+      "градусах");
 }
 
 TEST(DeviceComparison, ListsEachSettingAWriteWouldChangeForTheToolAndTheWindow) {
@@ -273,7 +275,7 @@ TEST(DeviceComparison, NamesTheWordsNoSettingAccountsFor) {
   EXPECT_EQ(comparison->tables, TableComparison::kDifferent);
   EXPECT_EQ(
       DecodeDeviceProfile(config::kDeviceDastra2, device).unexpressed,
-      (std::vector<std::string>{"word 24 holds 00000000, a write of the profile sends 04000000"}));
+      (std::vector<std::string>{"слово 24 содержит 00000000, а запись профиля шлёт 04000000"}));
 
   const auto blank = CompareWithDevice({}, settings);  // nothing configured, nothing read
   ASSERT_FALSE(blank->differences.empty());

@@ -78,7 +78,7 @@ TEST(SelectPort, SameNumberTwiceOpensThenReleases) {
   EXPECT_EQ(bench.link.State().PortNo, 0);
   EXPECT_EQ(bench.link.State().LinkFlags, 0);
   EXPECT_EQ(bench.reporter.statuses,
-            (Strings{SearchingStatus(n), kStatusPortOpen, kStatusPortClosed}));
+            (Strings{SearchingStatus(n, bench.sim.Path()), kStatusPortOpen, kStatusPortClosed}));
   EXPECT_EQ(bench.view.events, (Strings{"opened " + std::to_string(n), "released"}));
 }
 
@@ -91,8 +91,9 @@ TEST(SelectPort, AnotherNumberReleasesTheFirstPort) {
   bench.Forget();
 
   EXPECT_TRUE(bench.link.SelectPort(other));
-  EXPECT_EQ(bench.reporter.statuses, (Strings{kStatusDisconnected, kStatusPortClosed,
-                                              SearchingStatus(other), kStatusPortOpen}));
+  EXPECT_EQ(bench.reporter.statuses,
+            (Strings{kStatusDisconnected, kStatusPortClosed, SearchingStatus(other, second.Path()),
+                     kStatusPortOpen}));
   EXPECT_EQ(bench.link.State().PortNo, other);
   EXPECT_EQ(bench.link.ConnectDevice(kVelmor), IdentifyOutcome::kMatched);
   EXPECT_EQ(second.Requests().size(), 1u);
@@ -118,10 +119,12 @@ TEST(SelectPort, APortPluggedInAfterTheLastScanIsFoundWhenOpened) {
   const int next = bench.simPort + 1;
   EXPECT_FALSE(bench.link.SelectPort(next));
   EXPECT_EQ(bench.reporter.LastStatus(), "Порт Com" + std::to_string(next) + " не найден");
+  EXPECT_EQ(bench.reporter.statuses.front(), "Поиск на Com" + std::to_string(next) + ". Ждите!");
+  bench.Forget();
 
   present.push_back({later.Path(), "adapter"});  // plugged in; no scan since
   EXPECT_TRUE(bench.link.SelectPort(next));
-  EXPECT_EQ(bench.reporter.LastStatus(), "Порт открыт");
+  EXPECT_EQ(bench.reporter.statuses, (Strings{SearchingStatus(next, later.Path()), "Порт открыт"}));
 }
 
 TEST(SelectPort, PortSeventeenLeavesOneInTheLowBits) {
@@ -158,8 +161,9 @@ TEST(OpenFailure, SaysThePortIsMissingAndAllowsARetry) {
   SimulatedLink bench;
   const int missing = bench.link.Ports().Add("/dev/does-not-exist", "");
   EXPECT_FALSE(bench.link.SelectPort(missing));
-  const Strings expected{SearchingStatus(missing),
-                         OpenFailureStatus(missing, OpenFailure::kNoDevice)};
+  const std::string path = "/dev/does-not-exist";
+  const Strings expected{SearchingStatus(missing, path),
+                         OpenFailureStatus(missing, OpenFailure::kNoDevice, path)};
   EXPECT_EQ(bench.reporter.statuses, expected);
   EXPECT_EQ(bench.view.events, Strings{"failed " + std::to_string(missing)});
   EXPECT_EQ(bench.link.State().PortNo, 0);
@@ -187,8 +191,8 @@ TEST(OpenFailure, SaysThePortIsBusyWhenAnotherHoldsItUnderEitherName) {
   Link second(reporter, view, testing::kTestTimeouts);
   const int direct = second.Ports().Add(first.sim.Path(), "simulator");
   EXPECT_FALSE(second.SelectPort(direct));
-  EXPECT_EQ(reporter.LastStatus(),
-            "Порт Com" + std::to_string(direct) + " занят другой программой");
+  EXPECT_EQ(reporter.LastStatus(), "Порт Com" + std::to_string(direct) + " (" + first.sim.Path() +
+                                       ") занят другой программой");
   const int n = second.Ports().Add(alias, "alias");
   EXPECT_FALSE(second.SelectPort(n));
   EXPECT_EQ(second.LastOpenFailure(), OpenFailure::kBusy);
@@ -242,6 +246,25 @@ TEST(OpenFailure, SaysWhatIsWrongWithThePath) {
     EXPECT_NE(bench.reporter.LastStatus().find(text), std::string::npos)
         << path.substr(0, 40) << ": " << bench.reporter.LastStatus();
   }
+}
+
+// The user knows a port by the path typed or picked, not by the number the program gave it.
+TEST(PortTexts, NameThePortByItsPathWhereItHasOne) {
+  struct Row {
+    std::string text;
+    std::string expected;
+  };
+  const Row rows[] = {
+      {SearchingStatus(2, "/dev/ttyUSB0"), "Поиск на Com2 (/dev/ttyUSB0). Ждите!"},
+      {SearchingStatus(2), "Поиск на Com2. Ждите!"},
+      {OpenFailureStatus(2, OpenFailure::kNoDevice, "/dev/ttyUSB0"),
+       "Порт Com2 (/dev/ttyUSB0) не найден"},
+      {OpenFailureStatus(3, OpenFailure::kOther, "ttyS2"), "Порт Com3 (ttyS2) не открывается"},
+      {PortGoneStatus(17, "/dev/ttyACM0"), "Порт Com17 (/dev/ttyACM0) отключен"},
+      {InvalidPortNumberStatus(300), "Неверный номер порта Com300"},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(row.text, row.expected);
 }
 
 TEST(Speed, FollowsTheTableAndIgnoresOtherRates) {

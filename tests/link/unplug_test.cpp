@@ -25,7 +25,7 @@ class Unplugged : public ::testing::Test {
   // What the link tells the window when it lets the port go by itself.
   void ExpectPortReleasedAsGone() {
     EXPECT_EQ(bench.reporter.statuses,
-              (Strings{kStatusDisconnected, PortGoneStatus(bench.simPort)}));
+              (Strings{kStatusDisconnected, PortGoneStatus(bench.simPort, bench.sim.Path())}));
     EXPECT_EQ(bench.view.events, (Strings{"disconnected", "released"}));
     EXPECT_FALSE(bench.link.IsPortOpen());
     EXPECT_FALSE(bench.link.IsDeviceConnected());
@@ -42,8 +42,8 @@ TEST_F(Unplugged, TheNextExchangeFailsWithoutReadingAndReleasesThePort) {
   EXPECT_FALSE(bench.link.Request(16, PayloadFromWord(7), CmdWriteWord));
   EXPECT_EQ(bench.counts->reads, 0);
   ExpectPortReleasedAsGone();
-  EXPECT_EQ(PortGoneStatus(bench.simPort),
-            "Порт Com" + std::to_string(bench.simPort) + " отключен");
+  EXPECT_EQ(PortGoneStatus(bench.simPort, bench.sim.Path()),
+            "Порт Com" + std::to_string(bench.simPort) + " (" + bench.sim.Path() + ") отключен");
 }
 
 TEST_F(Unplugged, DuringAReadTheSequenceEndsThereWithThePortStatusLast) {

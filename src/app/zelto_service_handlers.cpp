@@ -133,6 +133,16 @@ void TZelto::ToggleTimer(QTimer* timer, QToolButton* button) {
   button->setChecked(timer->isActive());
 }
 
+void TZelto::EndPoll() {
+  for (QTimer* timer : {form_.TimerTest, form_.TimerMonitor, form_.Timer_Mgr})
+    timer->stop();
+  for (QToolButton* button : {form_.TestPort, form_.Monitor}) {
+    if (button != nullptr)  // built with the service view
+      button->setChecked(false);
+  }
+  trend_->StopRecording();
+}
+
 void TZelto::OpenClick() {
   QFileDialog& dialog = form_.OpenDialogEE.Get();
   dialog.setDefaultSuffix(QString());

@@ -172,6 +172,30 @@ TEST_F(Backups, ACancelledCompareSendsNothingAfterItsReadsAndAnAcceptedOneWrites
   EXPECT_EQ(BackupFiles().size(), 1);  // the compare's read is the backup
 }
 
+// While the compare's question waits, the status says what the window waits for.
+TEST_F(Backups, TheStatusSaysTheCompareWaitsForTheUser) {
+  class StatusWhenAsked final : public MessageBoxes {
+   public:
+    explicit StatusWhenAsked(QStringList& seen, const QWidget& window)
+        : seen_(seen), window_(window) {}
+    void ShowError(const QString&) override {}
+    bool Confirm(const QString&, const QString&) override {
+      seen_ << testing::Status(window_);
+      return true;
+    }
+
+   private:
+    QStringList& seen_;
+    const QWidget& window_;
+  };
+  Start(kVelmor);
+  Find<QAction>(Window(), "CompareBeforeWrite")->setChecked(true);
+  Window().SetMessageBoxes(std::make_unique<StatusWhenAsked>(shown, Window()));
+  Click("WriteToCom");
+  EXPECT_EQ(shown, QStringList{"Сравнение: подтвердите запись"});
+  EXPECT_EQ(Status(), "Запись завершена");
+}
+
 TEST_F(Backups, ADeviceSilentDuringTheBackupGetsNothingAndTheSwitchTurnsBackupsOff) {
   Start(kDastra2);
   Device().ClearRequests();

@@ -44,7 +44,8 @@ LegendLayout LayOutLegend(const std::vector<LegendEntry>& legend, const QFontMet
 
 }  // namespace
 
-QByteArray TrendPicturePng(const QPixmap& chart, const TrendPictureText& text, const QFont& font) {
+QByteArray TrendPicturePng(const QPixmap& chart, const TrendPictureText& text, const QFont& font,
+                           const QColor& background) {
   const qreal ratio = chart.devicePixelRatio();
   const int width = static_cast<int>(chart.width() / ratio);
   const int chartHeight = static_cast<int>(chart.height() / ratio);
@@ -60,7 +61,7 @@ QByteArray TrendPicturePng(const QPixmap& chart, const TrendPictureText& text, c
 
   QImage image(QSize(width, height) * ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
-  image.fill(Qt::white);
+  image.fill(background);
   {
     QPainter painter(&image);
     painter.setPen(Qt::black);

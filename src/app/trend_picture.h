@@ -24,8 +24,10 @@ struct TrendPictureText {
 };
 
 // The chart as a picture that stands on its own: the device and the time span above it, the
-// legend of the series shown below it, as many rows as the chart's width needs. The texts go
-// into the PNG's own fields as well (Source, Description, Comment).
-QByteArray TrendPicturePng(const QPixmap& chart, const TrendPictureText& text, const QFont& font);
+// legend of the series shown below it, as many rows as the chart's width needs, all on the
+// chart's own background. The texts go into the PNG's own fields as well (Source, Description,
+// Comment).
+QByteArray TrendPicturePng(const QPixmap& chart, const TrendPictureText& text, const QFont& font,
+                           const QColor& background);
 
 }  // namespace zelto::app

@@ -396,7 +396,7 @@ QByteArray TrendWindow::ChartPng(const QString& device) const {
     if (boxes_[s]->isChecked())
       text.legend.push_back({SeriesName(history_.Addresses()[s]), ColourOf(s)});
   }
-  return TrendPicturePng(view_->grab(), text, font());
+  return TrendPicturePng(view_->grab(), text, font(), view_->palette().color(QPalette::Window));
 }
 
 }  // namespace zelto::app

@@ -101,8 +101,9 @@ std::optional<std::string> TZelto::ChooseFile(const FileDialogOnDemand& dialog,
 }
 
 std::optional<QString> TZelto::AskForFile(QFileDialog& dialog) {
+  // A folder remembered that has gone since leaves the dialog where it is.
   const QString folder = settings_->DialogFolder(dialog.objectName());
-  if (!folder.isEmpty())
+  if (!folder.isEmpty() && QFileInfo(folder).isDir())
     dialog.setDirectory(folder);
   auto chosen = files_->Choose(dialog);
   if (chosen)

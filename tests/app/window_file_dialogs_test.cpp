@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QSettings>
@@ -110,6 +111,7 @@ TEST_F(FileDialogs, AnOpenDialogComesBackInItsFolderWithTheNameFieldReadyForANew
 TEST_F(FileDialogs, TheFirstTimeADialogOpensInTheDocumentsFolderOrHome) {
   const QString documents = files.filePath("Documents");
   const QString userDirs = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("user-dirs.dirs");
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(userDirs).path()));
   testing::WriteFile(userDirs, "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
   const auto forget = qScopeGuard([&] { QFile::remove(userDirs); });
   ASSERT_NE(QDir::currentPath(), QDir::homePath());

@@ -42,7 +42,7 @@ BusyWhileWaiting::~BusyWhileWaiting() {
 
 void BusyWhileWaiting::Waiting(std::chrono::milliseconds waited) {
   if (painting_)
-    return;  // nothing painted waits on the device; should it, it does not start another round
+    return;  // no round of painting inside another, should anything painted wait on a device
   if (!busy_) {
     if (waited < noticedAfter_)
       return;

@@ -29,7 +29,6 @@ class BusyWhileWaiting final : public QObject {
   void Waiting(std::chrono::milliseconds waited);
   // The handler has returned: the cursor goes back, and what was held is delivered.
   void HandlerEnded();
-  bool Busy() const { return busy_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -152,38 +152,6 @@
         <translation>Linear in EMF</translation>
     </message>
     <message>
-        <source>Работа с Флэш</source>
-        <translation>Flash</translation>
-    </message>
-    <message>
-        <source>Калибровка</source>
-        <translation>Calibration</translation>
-    </message>
-    <message>
-        <source>Открыть профиль…</source>
-        <translation>Open profile…</translation>
-    </message>
-    <message>
-        <source>Сохранить профиль…</source>
-        <translation>Save profile…</translation>
-    </message>
-    <message>
-        <source>Отменить последнюю запись…</source>
-        <translation>Undo last write…</translation>
-    </message>
-    <message>
-        <source>Резервная копия перед записью</source>
-        <translation>Back up before writing</translation>
-    </message>
-    <message>
-        <source>Сравнивать перед записью</source>
-        <translation>Compare before writing</translation>
-    </message>
-    <message>
-        <source>Файл</source>
-        <translation>File</translation>
-    </message>
-    <message>
         <source>Открыть</source>
         <translation>Open</translation>
     </message>
@@ -192,44 +160,12 @@
         <translation>Save</translation>
     </message>
     <message>
-        <source>Сохранить как...</source>
-        <translation>Save as...</translation>
-    </message>
-    <message>
-        <source>Печатать...</source>
-        <translation>Print...</translation>
-    </message>
-    <message>
-        <source>Настройки принтера...</source>
-        <translation>Printer setup...</translation>
-    </message>
-    <message>
         <source>Выход</source>
         <translation>Exit</translation>
     </message>
     <message>
         <source>Сохранить журнал…</source>
         <translation>Save log…</translation>
-    </message>
-    <message>
-        <source>Настройки</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Выбор порта</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Скорость обмена</source>
-        <translation>Line speed</translation>
-    </message>
-    <message>
-        <source>Команды</source>
-        <translation>Commands</translation>
-    </message>
-    <message>
-        <source>Подключить порт</source>
-        <translation>Open port</translation>
     </message>
     <message>
         <source>Чтение</source>
@@ -624,8 +560,112 @@ mA</translation>
         <translation>Resistance, Ω</translation>
     </message>
     <message>
-        <source>Проверять после записи</source>
-        <translation>Verify after writing</translation>
+        <source>Остановить запись</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <source>График — запись в %1</source>
+        <translation>Plot — recording to %1</translation>
+    </message>
+    <message>
+        <source>&amp;Подключить COM-порт</source>
+        <translation>&amp;Open COM port</translation>
+    </message>
+    <message>
+        <source>&amp;Освободить COM-порт</source>
+        <translation>&amp;Release COM port</translation>
+    </message>
+    <message>
+        <source>Работа с &amp;Флэш</source>
+        <translation>&amp;Flash</translation>
+    </message>
+    <message>
+        <source>&amp;Калибровка</source>
+        <translation>&amp;Calibration</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть профиль…</source>
+        <translation>&amp;Open profile…</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить профиль…</source>
+        <translation>&amp;Save profile…</translation>
+    </message>
+    <message>
+        <source>Отменить последнюю &amp;запись…</source>
+        <translation>&amp;Undo last write…</translation>
+    </message>
+    <message>
+        <source>&amp;Резервная копия перед записью</source>
+        <translation>&amp;Back up before writing</translation>
+    </message>
+    <message>
+        <source>Сравн&amp;ивать перед записью</source>
+        <translation>&amp;Compare before writing</translation>
+    </message>
+    <message>
+        <source>&amp;Проверять после записи</source>
+        <translation>&amp;Verify after writing</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Откр&amp;ыть</source>
+        <translation>O&amp;pen</translation>
+    </message>
+    <message>
+        <source>Сохра&amp;нить</source>
+        <translation>Sav&amp;e</translation>
+    </message>
+    <message>
+        <source>Сохранить к&amp;ак...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>Печа&amp;тать...</source>
+        <translation>P&amp;rint...</translation>
+    </message>
+    <message>
+        <source>Настройки принт&amp;ера...</source>
+        <translation>Prin&amp;ter setup...</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;журнал…</source>
+        <translation>Save &amp;log…</translation>
+    </message>
+    <message>
+        <source>&amp;Настройки</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>Выбор &amp;порта</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>&amp;Скорость обмена</source>
+        <translation>&amp;Line speed</translation>
+    </message>
+    <message>
+        <source>&amp;Команды</source>
+        <translation>&amp;Commands</translation>
+    </message>
+    <message>
+        <source>&amp;Подключить порт</source>
+        <translation>&amp;Open port</translation>
+    </message>
+    <message>
+        <source>&amp;Чтение</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>&amp;Запись</source>
+        <translation>&amp;Write</translation>
     </message>
     <message>
         <source>коррекция диапазона</source>
@@ -1608,6 +1648,14 @@ mA</translation>
     <message>
         <source>Порт %1 не открывается</source>
         <translation>Port %1 does not open</translation>
+    </message>
+    <message>
+        <source>Сравнение: подтвердите запись</source>
+        <translation>Compare: confirm the write</translation>
+    </message>
+    <message>
+        <source>Профиль открыт</source>
+        <translation>Profile opened</translation>
     </message>
 </context>
 </TS>

@@ -8,8 +8,10 @@
 namespace zelto::app {
 namespace {
 
-// A status text, translated where statuses are shown.
+// Status texts, translated where statuses are shown.
 constexpr const char* kStatusWriteCancelled = QT_TRANSLATE_NOOP("status", "Запись отменена");
+constexpr const char* kStatusConfirmWrite =
+    QT_TRANSLATE_NOOP("status", "Сравнение: подтвердите запись");
 
 }  // namespace
 
@@ -38,6 +40,8 @@ Differences Compare(const std::vector<config::MemoryWord>& device,
 bool CompareBeforeWrite::Approve(const config::WritePlan& plan) {
   if (!backup_.Read(plan))
     return false;
+  // The read is over; what the window waits for now is the user.
+  reporter_.ShowStatus(kStatusConfirmWrite);
   if (!ask_(Compare(backup_.Pending().before, window_))) {
     reporter_.ShowStatus(kStatusWriteCancelled);
     return false;

@@ -1,6 +1,15 @@
 #include "app/file_dialog_on_demand.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace zelto::app {
+
+QString FirstFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 QFileDialog& FileDialogOnDemand::Get() const {
   if (dialog_.isNull()) {
@@ -8,6 +17,7 @@ QFileDialog& FileDialogOnDemand::Get() const {
     dialog_->setObjectName(QLatin1String(name_));
     dialog_->setOption(QFileDialog::DontUseNativeDialog);
     dialog_->setAcceptMode(mode_);
+    dialog_->setDirectory(FirstFolder());  // not the folder the program was started from
     if (!nameFilters_.isEmpty())
       dialog_->setNameFilters(nameFilters_);
   }

@@ -6,9 +6,13 @@
 
 namespace zelto::app {
 
-// A file dialog of the window, built the first time it is used. A Qt file dialog draws its
-// icons as it is built: both dialogs built at start took half the time the window needs to
-// appear, for dialogs only the service view uses.
+// The folder a file dialog opens in until the user has been in one with it: the user's
+// documents folder, or the home folder when there is none.
+QString FirstFolder();
+
+// A file dialog of the window, built the first time it is used, in the first folder. A Qt file
+// dialog draws its icons as it is built: both dialogs built at start took half the time the
+// window needs to appear, for dialogs only the service view uses.
 class FileDialogOnDemand {
  public:
   FileDialogOnDemand() = default;

@@ -28,6 +28,8 @@ void HandlerGate::RunDeferred() {
     deferred_.pop_front();
     RunGuarded(next);
   }
+  if (onIdle_)
+    onIdle_();
 }
 
 }  // namespace zelto::app

@@ -13,11 +13,13 @@ namespace zelto::app {
 // (a timer tick comes again, a click cannot reach a window behind a modal box); a field's
 // focus changes are kept and run once the running handler has returned, since they carry the
 // user's typing. An exception a handler raises ends here: Qt does not support exceptions
-// travelling through its event dispatch.
+// travelling through its event dispatch. Once the last handler has returned, the gate says it
+// is idle.
 class HandlerGate {
  public:
-  explicit HandlerGate(std::function<void(const std::exception&)> onError)
-      : onError_(std::move(onError)) {}
+  explicit HandlerGate(std::function<void(const std::exception&)> onError,
+                       std::function<void()> onIdle = {})
+      : onError_(std::move(onError)), onIdle_(std::move(onIdle)) {}
 
   bool Busy() const { return running_; }
 
@@ -35,9 +37,11 @@ class HandlerGate {
 
  private:
   void RunGuarded(const std::function<void()>& handler);
+  // The deferred handlers, then the idle call.
   void RunDeferred();
 
   std::function<void(const std::exception&)> onError_;
+  std::function<void()> onIdle_;
   std::deque<std::function<void()>> deferred_;
   bool running_ = false;
 };

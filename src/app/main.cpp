@@ -31,23 +31,22 @@ LinkSetup SetUpPorts(const ProgramOptions& options,
 
 int main(int argc, char** argv) {
   // Answered before Qt is started: that needs a display, and these do not.
-  if (const auto asked = InformationAsked(std::vector<std::string>(argv + 1, argv + argc))) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (const auto asked = InformationAsked(arguments)) {
     std::fputs(
         (*asked == ProgramInformation::kUsage ? ProgramUsage() : ProgramVersionLine()).c_str(),
         stdout);
     return 0;
   }
-
-  ZeltoApplication application(argc, argv);
-  application.setApplicationName(BuildProductKey());
-
-  // Qt has taken its own options out of argv by now.
-  const auto parsed = ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+  const auto parsed = ParseProgramOptions(arguments);
   if (const auto* error = std::get_if<ProgramOptionsError>(&parsed)) {
     std::fprintf(stderr, "zelto: %s\nTry 'zelto --help' for more information.\n",
                  error->reason.c_str());
     return 2;
   }
+
+  ZeltoApplication application(argc, argv);
+  application.setApplicationName(BuildProductKey());
 
   try {
     const auto& options = std::get<ProgramOptions>(parsed);

@@ -4,6 +4,8 @@
 #include "files/saved_file.h"
 #include "link/monitor_csv.h"
 
+#include <QFile>
+
 #include <span>
 
 namespace zelto::app {
@@ -38,7 +40,7 @@ void MonitorTrend::Add(std::chrono::system_clock::time_point start,
 TrendWindow& MonitorTrend::Window() {
   if (!window_) {
     window_ = new TrendWindow(history_, &owner_);
-    window_->SetRecording(Recording());
+    window_->SetRecording(Recording() ? std::optional(recordingName_) : std::nullopt);
   }
   return *window_;
 }
@@ -60,8 +62,9 @@ bool MonitorTrend::StartRecording(const std::string& path) {
     RecordingStopped();
     return false;
   }
+  recordingName_ = QFile::decodeName(QByteArray::fromStdString(path));
   if (window_)
-    window_->SetRecording(true);
+    window_->SetRecording(recordingName_);
   return true;
 }
 
@@ -72,11 +75,11 @@ void MonitorTrend::StopRecording() {
 void MonitorTrend::RecordingStopped() {
   recording_.Close();
   if (window_)
-    window_->SetRecording(false);
+    window_->SetRecording(std::nullopt);
 }
 
-files::FileOutcome MonitorTrend::SaveChartPng(const std::string& path) {
-  const QByteArray png = Window().ChartPng();
+files::FileOutcome MonitorTrend::SaveChartPng(const std::string& path, const QString& device) {
+  const QByteArray png = Window().ChartPng(device);
   return files::SaveReported(path, std::span(png.constData(), static_cast<std::size_t>(png.size())),
                              reporter_);
 }

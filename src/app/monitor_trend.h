@@ -7,6 +7,7 @@
 #include "link/reporter.h"
 
 #include <QPointer>
+#include <QString>
 
 #include <chrono>
 #include <string>
@@ -45,8 +46,9 @@ class MonitorTrend {
   void StopRecording();
   bool Recording() const { return recording_.IsOpen(); }
 
-  // The chart as a PNG image, and the whole history as a recording would have written it.
-  files::FileOutcome SaveChartPng(const std::string& path);
+  // The chart as a PNG picture naming the device, and the whole history as a recording would
+  // have written it.
+  files::FileOutcome SaveChartPng(const std::string& path, const QString& device);
   files::FileOutcome SaveHistory(const std::string& path);
 
  private:
@@ -56,6 +58,7 @@ class MonitorTrend {
   Reporter& reporter_;
   TrendHistory history_;
   files::RecordingFile recording_;
+  QString recordingName_;  // the file recorded into, as the user named it
   QPointer<TrendWindow> window_;
 };
 

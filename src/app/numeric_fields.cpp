@@ -100,6 +100,7 @@ void NumericFieldEditing::ShowStored(QLineEdit& field, const ConfigRecord& recor
 }
 
 void NumericFieldEditing::Adopt(const QLineEdit& field) {
+  field_ = &field;
   if (const auto row = NumericFieldNamed(field.objectName())) {
     quantityCode_ = row->quantityCode;
     decimals_ = row->decimals;

@@ -43,6 +43,8 @@ class NumericFieldEditing {
   // The focus came back to the field (from a box, a menu, another window) without the user
   // leaving it: the state becomes the field's again, and what was typed there stays.
   void Return(const QLineEdit& field);
+  // Whether the field is the one entered, returned to or committed last.
+  bool IsAt(const QLineEdit& field) const { return field_ == &field; }
   // Stores the field's text through the validated assignment and shows what was kept. False,
   // with nothing stored and the text left as typed, when the text is not a number. A field of
   // the table commits its own quantity, whatever field was entered last.
@@ -61,6 +63,7 @@ class NumericFieldEditing {
   // Takes the quantity and format of the field's row; a field without one keeps the state.
   void Adopt(const QLineEdit& field);
 
+  const QLineEdit* field_ = nullptr;
   int quantityCode_ = 0;
   int decimals_ = config::kGeneralForm;
   float working_ = 0.0f;

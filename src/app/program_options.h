@@ -20,7 +20,8 @@ struct ProgramOptionsError {
   std::string reason;
 };
 
-// arguments: what follows the program name.
+// arguments: what follows the program name, Qt's own options among them, which are passed
+// over; parsed before Qt starts, so that a mistake is answered without a display.
 std::variant<ProgramOptions, ProgramOptionsError> ParseProgramOptions(
     const std::vector<std::string>& arguments);
 

@@ -3,13 +3,14 @@
 #include "app/trend_chart_view.h"
 #include "app/trend_history.h"
 #include "app/trend_lines.h"
+#include "app/trend_picture.h"
 #include "app/window_texts.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <limits>
 
 namespace zelto::app {
@@ -43,6 +45,9 @@ constexpr double kFollowStep = 0.25;
 // the axis while the values stay inside and fill at least the given share of it.
 constexpr double kValueMargin = 0.1;
 constexpr double kLeastFill = 0.5;
+// The value axis has about this many steps between labels; a step is a whole number, since the
+// values are, and reads 1, 2 or 5 times a power of ten.
+constexpr double kValueSteps = 5;
 
 // The monitor lines' addresses first, in colours far apart; the rest after them.
 constexpr std::array<const char*, 11> kColours{"#7f7f7f", "#1f77b4", "#ff7f0e", "#2ca02c",
@@ -67,6 +72,26 @@ std::optional<QString> MonitorLineName(std::uint16_t address) {
   if (slot < 1 || slot > static_cast<int>(kMonitorLineNames.size()))
     return std::nullopt;
   return QLatin1String(kMonitorLineNames[static_cast<std::size_t>(slot - 1)]);
+}
+
+// "0x0501  M00": the address, and the monitor line that shows it if one does.
+QString SeriesName(std::uint16_t address) {
+  QString name = AddressText(address);
+  if (const auto lineName = MonitorLineName(address))
+    name += QStringLiteral("  ") + *lineName;
+  return name;
+}
+
+double WholeStep(double span) {
+  const double rough = span / kValueSteps;
+  if (!(rough > 1))
+    return 1;
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  for (const double factor : {1.0, 2.0, 5.0}) {
+    if (factor * power >= rough)
+      return factor * power;
+  }
+  return 10 * power;
 }
 
 QToolButton* MakeButton(const char* name, const QString& text, QWidget* parent,
@@ -108,6 +133,7 @@ TrendWindow::TrendWindow(const TrendHistory& history, QWidget* parent)
   layout->addWidget(BuildControls());
   layout->addLayout(middle, 1);
   resize(900, 520);
+  saveDialog_ = FileDialogOnDemand(*this, "TrendSaveDialog", QFileDialog::AcceptSave);
   Follow();
 }
 
@@ -139,13 +165,9 @@ QWidget* TrendWindow::BuildSeriesBoxes() {
   layout->setContentsMargins(0, 0, 0, 0);
   for (std::size_t s = 0; s < history_.Addresses().size(); ++s) {
     const std::uint16_t address = history_.Addresses()[s];
-    const auto lineName = MonitorLineName(address);
-    QString text = AddressText(address);
-    if (lineName)
-      text += QStringLiteral("  ") + *lineName;
-    auto* box = new QCheckBox(text, column);
+    auto* box = new QCheckBox(SeriesName(address), column);
     box->setObjectName(QStringLiteral("TrendSeries") + AddressText(address).mid(2));
-    box->setChecked(lineName.has_value());
+    box->setChecked(MonitorLineName(address).has_value());
     QPalette palette = box->palette();
     palette.setColor(QPalette::WindowText, ColourOf(s));
     box->setPalette(palette);
@@ -165,7 +187,10 @@ void TrendWindow::BuildChart() {
   timeAxis_->setTickCount(6);
   valueAxis_ = new QValueAxis(chart_);
   valueAxis_->setLabelFormat(QStringLiteral("%.0f"));
+  valueAxis_->setTickType(QValueAxis::TicksDynamic);
+  valueAxis_->setTickAnchor(0);
   valueAxis_->setRange(-1, 1);
+  FitValueTicks();
   chart_->addAxis(timeAxis_, Qt::AlignBottom);
   chart_->addAxis(valueAxis_, Qt::AlignLeft);
 
@@ -277,10 +302,19 @@ void TrendWindow::ScaleValues(const std::vector<TrendRuns>& shown) {
   if (fits && !fitValues_)
     return;
   fitValues_ = false;
+  // Whole steps from label to label, the axis's ends on labels: read at a glance. The step
+  // goes first: the chart lays a new range out at once, a label for each step of the old one.
+  const double step = WholeStep(to - from);
+  valueAxis_->setTickInterval(step);
   applying_ = true;
-  valueAxis_->setRange(from, to);
-  valueAxis_->applyNiceNumbers();  // labels a reader takes in at a glance
+  valueAxis_->setRange(std::floor(from / step) * step, std::ceil(to / step) * step);
   applying_ = false;
+}
+
+void TrendWindow::FitValueTicks() {
+  const double step = WholeStep(valueAxis_->max() - valueAxis_->min());
+  if (valueAxis_->tickInterval() != step)
+    valueAxis_->setTickInterval(step);
 }
 
 void TrendWindow::TimeAxisMoved() {
@@ -295,6 +329,7 @@ void TrendWindow::TimeAxisMoved() {
 }
 
 void TrendWindow::ValueAxisMoved() {
+  FitValueTicks();
   if (applying_)
     return;
   autoscale_->setChecked(false);
@@ -339,16 +374,29 @@ void TrendWindow::SeriesClick() {
   Redraw();
 }
 
-void TrendWindow::SetRecording(bool recording) {
-  record_->setChecked(recording);
+void TrendWindow::SetRecording(const std::optional<QString>& file) {
+  record_->setChecked(file.has_value());
+  record_->setText(file ? Zelto::tr("Остановить запись") : Zelto::tr("Записывать в CSV…"));
+  record_->setToolTip(file.value_or(QString()));
+  setWindowTitle(file ? Zelto::tr("График — запись в %1").arg(QFileInfo(*file).fileName())
+                      : Zelto::tr("График"));
 }
 
-QByteArray TrendWindow::ChartPng() const {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  view_->grab().save(&buffer, "PNG");
-  return png;
+QString TrendWindow::SpanText() const {
+  const QDateTime from = TimeOf(fromMs_);
+  const QDateTime to = TimeOf(toMs_);
+  const QString dateAndTime = QStringLiteral("dd.MM.yyyy HH:mm:ss");
+  return from.toString(dateAndTime) + QStringLiteral(" — ") +
+         to.toString(from.date() == to.date() ? QStringLiteral("HH:mm:ss") : dateAndTime);
+}
+
+QByteArray TrendWindow::ChartPng(const QString& device) const {
+  TrendPictureText text{device, SpanText(), {}};
+  for (std::size_t s = 0; s < boxes_.size(); ++s) {
+    if (boxes_[s]->isChecked())
+      text.legend.push_back({SeriesName(history_.Addresses()[s]), ColourOf(s)});
+  }
+  return TrendPicturePng(view_->grab(), text, font(), view_->palette().color(QPalette::Window));
 }
 
 }  // namespace zelto::app

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/file_dialog_on_demand.h"
+
 #include <QByteArray>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -47,11 +50,15 @@ class TrendWindow final : public QWidget {
   // The whole history, followed, with autoscale.
   void WholeClick();
   void SeriesClick();
-  // The record button down while a recording runs.
-  void SetRecording(bool recording);
+  // While a recording into the file runs, the record button is down and offers to stop, and
+  // the title names the file; nothing: no recording.
+  void SetRecording(const std::optional<QString>& file);
+  // The plot window's own save dialog, so that the plot stays in front once it has gone.
+  const FileDialogOnDemand& SaveDialog() const { return saveDialog_; }
 
-  // The chart as a PNG image of its size on the screen.
-  QByteArray ChartPng() const;
+  // The chart as a PNG picture of its size on the screen, with the device, the time span shown
+  // and the legend of the series shown.
+  QByteArray ChartPng(const QString& device) const;
   bool Following() const;
 
  protected:
@@ -67,6 +74,9 @@ class TrendWindow final : public QWidget {
   void ShowRange(double fromMs, double toMs);
   void Redraw();
   void ScaleValues(const std::vector<TrendRuns>& shown);
+  // Ticks at whole steps that fit the value axis's range, so that no two labels read alike.
+  void FitValueTicks();
+  QString SpanText() const;
   void ApplyTimeAxis();
   // What the user did to the axes (rubber band, right click), told apart from the window's own
   // changes.
@@ -88,6 +98,7 @@ class TrendWindow final : public QWidget {
   QDateTimeAxis* timeAxis_ = nullptr;
   QValueAxis* valueAxis_ = nullptr;
   std::vector<std::unique_ptr<TrendLines>> lines_;  // by address, as the history has them
+  FileDialogOnDemand saveDialog_;
 
   double fromMs_ = 0;
   double toMs_ = 0;

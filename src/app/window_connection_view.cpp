@@ -17,6 +17,9 @@ namespace {
 
 constexpr const char* kConnectPortCaption = QT_TRANSLATE_NOOP("Zelto", "Подключить COM-порт");
 constexpr const char* kReleasePortCaption = QT_TRANSLATE_NOOP("Zelto", "Освободить COM-порт");
+// The same for the menu entry, with its key.
+constexpr const char* kConnectPortItem = QT_TRANSLATE_NOOP("Zelto", "&Подключить COM-порт");
+constexpr const char* kReleasePortItem = QT_TRANSLATE_NOOP("Zelto", "&Освободить COM-порт");
 constexpr const char* kConnectDeviceCaption = QT_TRANSLATE_NOOP("Zelto", "Подключить прибор");
 constexpr const char* kDisconnectDeviceCaption = QT_TRANSLATE_NOOP("Zelto", "Отключить прибор");
 constexpr const char* kAwaitingCaption = QT_TRANSLATE_NOOP("Zelto", "Запрос. Ждите!!");
@@ -25,19 +28,20 @@ constexpr const char* kAwaitingCaption = QT_TRANSLATE_NOOP("Zelto", "Запро�
 
 void WindowConnectionView::PortOpened(int) {
   form_.Connect->setText(Zelto::tr(kReleasePortCaption));
-  form_.ConnectCom->setText(Zelto::tr(kReleasePortCaption));
+  form_.ConnectCom->setText(Zelto::tr(kReleasePortItem));
   form_.OpenDev->setEnabled(true);
   form_.Connect->setChecked(true);
 }
 
 void WindowConnectionView::PortOpenFailed(int, OpenFailure) {
   form_.Connect->setChecked(false);
-  form_.ConnectCom->setText(Zelto::tr(kConnectPortCaption));
+  form_.ConnectCom->setText(Zelto::tr(kConnectPortItem));
 }
 
 void WindowConnectionView::PortReleased() {
+  endPoll_();
   form_.Connect->setText(Zelto::tr(kConnectPortCaption));
-  form_.ConnectCom->setText(Zelto::tr(kConnectPortCaption));
+  form_.ConnectCom->setText(Zelto::tr(kConnectPortItem));
   form_.OpenDev->setEnabled(false);
   form_.Connect->setChecked(false);
 }
@@ -71,6 +75,7 @@ void WindowConnectionView::DeviceStillConnected() {
 }
 
 void WindowConnectionView::DeviceDisconnected() {
+  endPoll_();
   form_.TimeConnect->stop();
   form_.OpenDev->setText(Zelto::tr(kConnectDeviceCaption));
   EnableDeviceCommands(false);  // PanRangeD keeps its state

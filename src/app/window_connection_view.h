@@ -2,15 +2,19 @@
 
 #include "link/connection_view.h"
 
+#include <functional>
+
 namespace zelto::app {
 
 struct ZeltoForm;
 
 // Puts the port and device controls into the state each step of the connection leaves them
-// in: button captions and positions, what is enabled, the keep-alive timer.
+// in: button captions and positions, what is enabled, the keep-alive timer. A port released or
+// gone and a device disconnected end the service poll, which has nothing left to ask.
 class WindowConnectionView final : public ConnectionView {
  public:
-  explicit WindowConnectionView(const ZeltoForm& form) : form_(form) {}
+  WindowConnectionView(const ZeltoForm& form, std::function<void()> endPoll)
+      : form_(form), endPoll_(std::move(endPoll)) {}
 
   void PortOpened(int number) override;
   void PortOpenFailed(int number, OpenFailure reason) override;
@@ -26,6 +30,7 @@ class WindowConnectionView final : public ConnectionView {
   void EnableDeviceCommands(bool enabled);
 
   const ZeltoForm& form_;
+  std::function<void()> endPoll_;
 };
 
 }  // namespace zelto::app

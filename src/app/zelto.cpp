@@ -57,19 +57,23 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
       productName_(ProductName(mode_)),
       hotKeys_(new HotKeyFilter([this](int id) { ApplicationEvents1Message(id); }, this)),
       messages_(std::make_unique<ModalMessageBoxes>(*this)),
-      gate_([this](const std::exception& error) {
-        messages_->ShowError(QString::fromUtf8(error.what()));
-      }),
+      waiting_(linkSetup.waitNoticedAfter),
+      gate_(
+          [this](const std::exception& error) {
+            messages_->ShowError(QString::fromUtf8(error.what()));
+          },
+          [this] { waiting_.HandlerEnded(); }),
       files_(std::make_unique<ModalFileChoice>()),
       reporter_(std::make_unique<WindowReporter>(*form_.StatusPanels[3], *form_.InforF,
                                                  *form_.TransferBar)),
-      connectionView_(std::make_unique<WindowConnectionView>(form_)),
+      connectionView_(std::make_unique<WindowConnectionView>(form_, [this] { EndPoll(); })),
       settings_(std::make_unique<WindowSettings>()),
       link_(std::make_unique<zelto::Link>(*reporter_, *connectionView_, linkSetup.timeouts)),
       trace_(traceFlags_, *reporter_),
       configView_(std::make_unique<WindowConfigView>(form_, config_, traceFlags_, *reporter_)),
       trend_(std::make_unique<MonitorTrend>(*this, *reporter_)) {
   link_->SetTrace(&trace_);
+  link_->SetWaitHook([this](std::chrono::milliseconds waited) { waiting_.Waiting(waited); });
   link_->SetPortScanner(std::move(linkSetup.scanPorts));
   extraPorts_ = std::move(linkSetup.extraPorts);
   ConnectHandlers();
@@ -94,6 +98,7 @@ TZelto::~TZelto() {
   // The controls outlive this body; none of them may reach a handler from here on.
   fieldEvents_.reset();
   link_->SetTrace(nullptr);
+  link_->SetWaitHook(nullptr);
   for (QObject* child : findChildren<QObject*>())
     QObject::disconnect(child, nullptr, this, nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/busy_cursor.h"
+#include "app/busy_while_waiting.h"
 #include "app/compare_before_write.h"
 #include "app/file_choice.h"
 #include "app/handler_gate.h"
@@ -26,6 +27,7 @@
 
 #include <QMainWindow>
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -66,6 +68,8 @@ struct LinkSetup {
   LinkTimeouts timeouts;
   // The system's serial devices unless replaced (tests, for one).
   std::function<std::vector<SystemPort>()> scanPorts;
+  // A wait on the device this long shows the busy cursor and has the windows kept painted.
+  std::chrono::milliseconds waitNoticedAfter{300};
 };
 
 // The configurator's one window. It owns the configuration record and the link; handlers are
@@ -250,9 +254,15 @@ class TZelto final : public QMainWindow {
   // dialog could not show exactly.
   std::optional<std::string> FileSystemPath(const QString& chosen);
   bool CalibrVisible() const;
+  // The model selected and the port open, as the plot's pictures name where the values came
+  // from.
+  QString PolledDevice() const;
   // A service timer and its button: running stops it and releases the button, stopped starts
   // it and presses the button down.
   void ToggleTimer(QTimer* timer, QToolButton* button);
+  // Stops the service timers and releases their buttons, and ends a recording with the lines
+  // it has; the plot keeps what came.
+  void EndPoll();
 
   // Connects a control's signal to a handler, which runs as the handler gate lets it.
   template <class Sender, class Signal, class Handler>
@@ -294,6 +304,7 @@ class TZelto final : public QMainWindow {
   ServiceViewState serviceView_;
   HotKeyFilter* hotKeys_;
   std::unique_ptr<MessageBoxes> messages_;
+  BusyWhileWaiting waiting_;
   HandlerGate gate_;
   std::unique_ptr<FileChoice> files_;
   std::unique_ptr<WindowReporter> reporter_;

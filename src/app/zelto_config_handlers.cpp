@@ -183,7 +183,15 @@ void TZelto::NumericFieldEntered(QLineEdit* field) {
 }
 
 void TZelto::NumericFieldReturned(QLineEdit* field) {
-  gate_.RunOrDefer([this, field] { editing_.Return(*field); });
+  gate_.RunOrDefer([this, field] {
+    // The focus comes back to another field than the one left: the Tab or the click that left
+    // it raised a box on the way, and the entry into this field is still owed.
+    if (!editing_.IsAt(*field) && field->window()->focusWidget() == field) {
+      RangeMinEnter(field);
+      return;
+    }
+    editing_.Return(*field);
+  });
 }
 
 void TZelto::NumericFieldLeft(QLineEdit* field) {

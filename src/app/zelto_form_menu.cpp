@@ -49,31 +49,31 @@ QMenu* AddMenu(QWidget* owner, const char* name, const QString& title, ItemState
 }
 
 void BuildCalibrationMenus(ZeltoForm& form) {
-  QMenu* calibr = AddMenu(form.Tools1, "Calibr", Zelto::tr("Работа с Флэш"),
+  QMenu* calibr = AddMenu(form.Tools1, "Calibr", Zelto::tr("Работа с &Флэш"),
                           {.enabled = true, .visible = false});
   form.Calibr = calibr;
-  form.ReadCalibrFromFile = AddItem(calibr, "ReadCalibrFromFile", "Read Calibr from *.bin");
-  form.ReadCalibr = AddItem(calibr, "ReadCalibr", "Read Calibr from *.txt");
-  form.WriteCalibrToFile = AddItem(calibr, "WriteCalibrToFile", "Write Calibr to *.bin");
-  form.txt1 = AddItem(calibr, "txt1", "Write Calibr to *.txt");
-  form.ReadCalibrFromEeprom = AddItem(calibr, "ReadCalibrFromEeprom", "Read Calibr Device");
-  form.WriteCalibrToEeprom = AddItem(calibr, "WriteCalibrToEeprom", "Write Calibr Device");
-  form.ZeroCalibrToDevice = AddItem(calibr, "ZeroCalibrToDevice", "Clear Calibr Device");
+  form.ReadCalibrFromFile = AddItem(calibr, "ReadCalibrFromFile", "&Read Calibr from *.bin");
+  form.ReadCalibr = AddItem(calibr, "ReadCalibr", "Read Calibr from *.&txt");
+  form.WriteCalibrToFile = AddItem(calibr, "WriteCalibrToFile", "&Write Calibr to *.bin");
+  form.txt1 = AddItem(calibr, "txt1", "Write Calibr to *.t&xt");
+  form.ReadCalibrFromEeprom = AddItem(calibr, "ReadCalibrFromEeprom", "Read Calibr &Device");
+  form.WriteCalibrToEeprom = AddItem(calibr, "WriteCalibrToEeprom", "Write Calibr D&evice");
+  form.ZeroCalibrToDevice = AddItem(calibr, "ZeroCalibrToDevice", "&Clear Calibr Device");
   form.ZeroFullCalibrToDevice =
-      AddItem(calibr, "ZeroFullCalibrToDevice", "Clear Full Calibr Device");
+      AddItem(calibr, "ZeroFullCalibrToDevice", "Clear &Full Calibr Device");
   form.N3 = AddSeparator(calibr, "N3");
-  form.ReadEepromFromFile = AddItem(calibr, "ReadEepromFromFile", "Чтение EEPROM из файла");
-  form.WriteEepromToFile = AddItem(calibr, "WriteEepromToFile", "Запись EEPROM в файл");
-  form.WriteRamToEeprom = AddItem(calibr, "WriteRamToEeprom", "Запись EEPROM в прибор");
-  form.ReadEepromToRam = AddItem(calibr, "ReadEepromToRam", "Чтение EEPROM из прибора");
+  form.ReadEepromFromFile = AddItem(calibr, "ReadEepromFromFile", "Чтение EEPROM из &файла");
+  form.WriteEepromToFile = AddItem(calibr, "WriteEepromToFile", "Запись EEPROM в ф&айл");
+  form.WriteRamToEeprom = AddItem(calibr, "WriteRamToEeprom", "Запись EEPROM в &прибор");
+  form.ReadEepromToRam = AddItem(calibr, "ReadEepromToRam", "Чтение EEPROM из п&рибора");
 
-  QMenu* tuner = AddMenu(form.Tools1, "CalibrTuner", Zelto::tr("Калибровка"), kHiddenAndDisabled);
+  QMenu* tuner = AddMenu(form.Tools1, "CalibrTuner", Zelto::tr("&Калибровка"), kHiddenAndDisabled);
   form.CalibrTuner = tuner;
-  form.N5 = AddItem(tuner, "N5", "Чтение из файла *.bin");
-  form.N6 = AddItem(tuner, "N6", "Запись в файл *.bin");
-  form.N7 = AddItem(tuner, "N7", "Чтение из Dastra");
-  form.N8 = AddItem(tuner, "N8", "Запись в Dastra");
-  form.N9 = AddItem(tuner, "N9", "Обнуление в Dastra");
+  form.N5 = AddItem(tuner, "N5", "&Чтение из файла *.bin");
+  form.N6 = AddItem(tuner, "N6", "&Запись в файл *.bin");
+  form.N7 = AddItem(tuner, "N7", "Чт&ение из Dastra");
+  form.N8 = AddItem(tuner, "N8", "Зап&ись в Dastra");
+  form.N9 = AddItem(tuner, "N9", "&Обнуление в Dastra");
 }
 
 QAction* AddSwitch(QMenu* menu, const char* name, const QString& text, bool on) {
@@ -85,17 +85,17 @@ QAction* AddSwitch(QMenu* menu, const char* name, const QString& text, bool on) 
 
 void BuildSafetyItems(ZeltoForm& form, QMenu* file) {
   AddSeparator(file, "ProfileSeparator");
-  form.OpenProfile = AddItem(file, "OpenProfile", Zelto::tr("Открыть профиль…"));
-  form.SaveProfile = AddItem(file, "SaveProfile", Zelto::tr("Сохранить профиль…"));
+  form.OpenProfile = AddItem(file, "OpenProfile", Zelto::tr("&Открыть профиль…"));
+  form.SaveProfile = AddItem(file, "SaveProfile", Zelto::tr("&Сохранить профиль…"));
   AddSeparator(file, "UndoSeparator");
   // Undo needs a device to write back to.
-  form.UndoWrite = AddItem(file, "UndoWrite", Zelto::tr("Отменить последнюю запись…"), kDisabled);
+  form.UndoWrite = AddItem(file, "UndoWrite", Zelto::tr("Отменить последнюю &запись…"), kDisabled);
   form.BackupBeforeWrite =
-      AddSwitch(file, "BackupBeforeWrite", Zelto::tr("Резервная копия перед записью"), true);
+      AddSwitch(file, "BackupBeforeWrite", Zelto::tr("&Резервная копия перед записью"), true);
   form.CompareBeforeWrite =
-      AddSwitch(file, "CompareBeforeWrite", Zelto::tr("Сравнивать перед записью"), false);
+      AddSwitch(file, "CompareBeforeWrite", Zelto::tr("Сравн&ивать перед записью"), false);
   form.VerifyAfterWrite =
-      AddSwitch(file, "VerifyAfterWrite", Zelto::tr("Проверять после записи"), false);
+      AddSwitch(file, "VerifyAfterWrite", Zelto::tr("&Проверять после записи"), false);
 }
 
 QTimer* MakeTimer(QMainWindow& window, const char* name, int intervalMs) {
@@ -112,36 +112,36 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
   bar->setObjectName(QStringLiteral("MainMenu1"));
   form.MainMenu1 = bar;
 
-  QMenu* file = AddMenu(bar, "File1", Zelto::tr("Файл"));
+  QMenu* file = AddMenu(bar, "File1", Zelto::tr("&Файл"));
   form.File1 = file;
-  form.Open = AddItem(file, "Open", Zelto::tr("Открыть"), kHiddenAndDisabled);
-  form.Save = AddItem(file, "Save", Zelto::tr("Сохранить"), kHiddenAndDisabled);
-  form.SaveAs = AddItem(file, "SaveAs", Zelto::tr("Сохранить как..."), kHiddenAndDisabled);
+  form.Open = AddItem(file, "Open", Zelto::tr("Откр&ыть"), kHiddenAndDisabled);
+  form.Save = AddItem(file, "Save", Zelto::tr("Сохра&нить"), kHiddenAndDisabled);
+  form.SaveAs = AddItem(file, "SaveAs", Zelto::tr("Сохранить к&ак..."), kHiddenAndDisabled);
   form.N2 = AddSeparator(file, "N2");
-  form.Print = AddItem(file, "Print", Zelto::tr("Печатать..."), kHiddenAndDisabled);
+  form.Print = AddItem(file, "Print", Zelto::tr("Печа&тать..."), kHiddenAndDisabled);
   form.PrintSetup =
-      AddItem(file, "PrintSetup", Zelto::tr("Настройки принтера..."), kHiddenAndDisabled);
+      AddItem(file, "PrintSetup", Zelto::tr("Настройки принт&ера..."), kHiddenAndDisabled);
   BuildSafetyItems(form, file);
   form.N1 = AddSeparator(file, "N1");
-  form.Exit = AddItem(file, "Exit", Zelto::tr("Выход"));
+  form.Exit = AddItem(file, "Exit", Zelto::tr("&Выход"));
   // --- Saving the memo. Placed against the separator above "Выход" rather than in the order
   // above, so that it stays the last entry before it whatever the menu gains.
-  form.SaveMemo = new QAction(Zelto::tr("Сохранить журнал…"), file);
+  form.SaveMemo = new QAction(Zelto::tr("Сохранить &журнал…"), file);
   form.SaveMemo->setObjectName(QStringLiteral("SaveMemo"));
   file->insertAction(form.N1, form.SaveMemo);
   // --- End of saving the memo.
 
   QMenu* settings =
-      AddMenu(bar, "Edit1", Zelto::tr("Настройки"), {.enabled = true, .visible = false});
+      AddMenu(bar, "Edit1", Zelto::tr("&Настройки"), {.enabled = true, .visible = false});
   form.Edit1 = settings;
-  form.SelectCom = AddItem(settings, "SelectCom", Zelto::tr("Выбор порта"), kDisabled);
-  form.SpeedSetup = AddItem(settings, "SpeedSetup", Zelto::tr("Скорость обмена"), kDisabled);
+  form.SelectCom = AddItem(settings, "SelectCom", Zelto::tr("Выбор &порта"), kDisabled);
+  form.SpeedSetup = AddItem(settings, "SpeedSetup", Zelto::tr("&Скорость обмена"), kDisabled);
 
-  QMenu* tools = AddMenu(bar, "Tools1", Zelto::tr("Команды"), {.enabled = true, .visible = false});
+  QMenu* tools = AddMenu(bar, "Tools1", Zelto::tr("&Команды"), {.enabled = true, .visible = false});
   form.Tools1 = tools;
-  form.ConnectCom = AddItem(tools, "ConnectCom", Zelto::tr("Подключить порт"));
-  form.Read = AddItem(tools, "Read", Zelto::tr("Чтение"), kDisabled);
-  form.Write = AddItem(tools, "Write", Zelto::tr("Запись"), kDisabled);
+  form.ConnectCom = AddItem(tools, "ConnectCom", Zelto::tr("&Подключить порт"));
+  form.Read = AddItem(tools, "Read", Zelto::tr("&Чтение"), kDisabled);
+  form.Write = AddItem(tools, "Write", Zelto::tr("&Запись"), kDisabled);
   BuildCalibrationMenus(form);
 }
 

@@ -20,6 +20,7 @@ namespace zelto::app {
 namespace {
 
 constexpr const char* kProfileFiles = QT_TRANSLATE_NOOP("Zelto", "Профили (*.json)|*.json");
+constexpr const char* kStatusProfileOpened = QT_TRANSLATE_NOOP("status", "Профиль открыт");
 const QString kJson = QStringLiteral("json");
 
 QString FromUtf8(std::string_view text) {
@@ -109,6 +110,7 @@ void TZelto::OpenProfileClick() {
     }
   }
   RefreshValueFields();
+  reporter_->ShowStatus(kStatusProfileOpened);
   if (!refused.empty()) {
     messages_->ShowError(Zelto::tr("Не применено:\n") +
                          RefusalLines(refused).join(QLatin1Char('\n')));

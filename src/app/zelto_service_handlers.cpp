@@ -101,8 +101,9 @@ std::optional<std::string> TZelto::ChooseFile(const FileDialogOnDemand& dialog,
 }
 
 std::optional<QString> TZelto::AskForFile(QFileDialog& dialog) {
+  // A folder remembered that has gone since leaves the dialog where it is.
   const QString folder = settings_->DialogFolder(dialog.objectName());
-  if (!folder.isEmpty())
+  if (!folder.isEmpty() && QFileInfo(folder).isDir())
     dialog.setDirectory(folder);
   auto chosen = files_->Choose(dialog);
   if (chosen)
@@ -131,6 +132,16 @@ void TZelto::ToggleTimer(QTimer* timer, QToolButton* button) {
     timer->start();
   }
   button->setChecked(timer->isActive());
+}
+
+void TZelto::EndPoll() {
+  for (QTimer* timer : {form_.TimerTest, form_.TimerMonitor, form_.Timer_Mgr})
+    timer->stop();
+  for (QToolButton* button : {form_.TestPort, form_.Monitor}) {
+    if (button != nullptr)  // built with the service view
+      button->setChecked(false);
+  }
+  trend_->StopRecording();
 }
 
 void TZelto::OpenClick() {

@@ -3,8 +3,12 @@
 #include "app/trend_window.h"
 #include "app/window_texts.h"
 #include "app/zelto.h"
+#include "link/link.h"
+#include "link/port_number.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QToolButton>
 
 namespace zelto::app {
@@ -46,19 +50,32 @@ void TZelto::TrendRecordClick() {
     return;
   }
   // Down only once a file takes the recording.
-  trend_->Window().SetRecording(false);
-  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kCsvFiles), kCsv))
+  TrendWindow& plot = trend_->Window();
+  plot.SetRecording(std::nullopt);
+  if (const auto path = ChooseFile(plot.SaveDialog(), Zelto::tr(kCsvFiles), kCsv))
     trend_->StartRecording(*path);
 }
 
 void TZelto::TrendSavePngClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kPngFiles), kPng))
-    trend_->SaveChartPng(*path);
+  if (const auto path = ChooseFile(trend_->Window().SaveDialog(), Zelto::tr(kPngFiles), kPng))
+    trend_->SaveChartPng(*path, PolledDevice());
 }
 
 void TZelto::TrendSaveHistoryClick() {
-  if (const auto path = ChooseFile(form_.SaveDialogEE, Zelto::tr(kCsvFiles), kCsv))
+  if (const auto path = ChooseFile(trend_->Window().SaveDialog(), Zelto::tr(kCsvFiles), kCsv))
     trend_->SaveHistory(*path);
+}
+
+QString TZelto::PolledDevice() const {
+  QString device = form_.TypeDevice->currentText();
+  if (link_->IsPortOpen()) {
+    const int port = link_->State().PortNo;
+    device += QStringLiteral(", ") + QString::fromStdString(PortLabel(port)) +
+              QStringLiteral(" (") +
+              QFile::decodeName(QByteArray::fromStdString(link_->Ports().PathOf(port))) +
+              QLatin1Char(')');
+  }
+  return device;
 }
 
 }  // namespace zelto::app

@@ -58,6 +58,8 @@ class Link {
   void SetWriting(bool writing);
   // Null detaches the trace.
   void SetTrace(LinkTrace* trace) { trace_ = trace; }
+  // What the port calls while it waits on the line (SerialPort::WaitHook); null for nothing.
+  void SetWaitHook(SerialPort::WaitHook hook) { port_->SetWaitHook(std::move(hook)); }
 
   // --- Ports -----------------------------------------------------------------------------
   PortTable& Ports() { return ports_; }

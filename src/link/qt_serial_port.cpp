@@ -1,6 +1,7 @@
 #include "link/qt_serial_port.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,9 @@
 
 namespace zelto {
 namespace {
+
+// How long a wait runs between two calls of the wait hook.
+constexpr qint64 kWaitSliceMs = 50;
 
 // Linux gives the slave sides of pseudo-terminals the major numbers 136..143.
 bool IsPseudoTerminal(int descriptor) {
@@ -155,7 +159,7 @@ int QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
     return 0;
   const QDeadlineTimer deadline(WriteTimeoutMs(static_cast<int>(size)));
   while (port_.bytesToWrite() > 0) {
-    if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+    if (!WaitForOutput(deadline.remainingTime()))
       break;
   }
   const auto unsent = port_.bytesToWrite();
@@ -188,7 +192,7 @@ int QtSerialPort::Read(std::span<std::uint8_t> buffer, const LinkTimeouts& timeo
     if (left <= 0)
       break;
     const qint64 wait = received == 0 ? left : std::min<qint64>(left, timeouts.gapMs);
-    if (!port_.waitForReadyRead(static_cast<int>(wait)))
+    if (!WaitForInput(wait))
       break;
   }
   NoteError();
@@ -227,6 +231,46 @@ bool QtSerialPort::DeviceGone() const {
   // the resource went away.
   struct stat status {};
   return resourceError_ && stat(path_.c_str(), &status) != 0 && errno == ENOENT;
+}
+
+bool QtSerialPort::WaitForInput(qint64 ms) {
+  const QDeadlineTimer deadline(ms);
+  QElapsedTimer waited;
+  waited.start();
+  while (!port_.waitForReadyRead(SliceOf(deadline))) {
+    if (!WaitOn(deadline, waited))
+      return false;
+    if (port_.bytesAvailable() > 0)
+      return true;  // taken in while the hook ran
+  }
+  return true;
+}
+
+bool QtSerialPort::WaitForOutput(qint64 ms) {
+  const QDeadlineTimer deadline(ms);
+  QElapsedTimer waited;
+  waited.start();
+  while (!port_.waitForBytesWritten(SliceOf(deadline))) {
+    if (!WaitOn(deadline, waited))
+      return false;
+    if (port_.bytesToWrite() == 0)
+      return true;  // sent while the hook ran
+  }
+  return true;
+}
+
+int QtSerialPort::SliceOf(const QDeadlineTimer& deadline) const {
+  const qint64 left = std::max<qint64>(deadline.remainingTime(), 0);
+  return static_cast<int>(waitHook_ ? std::min(left, kWaitSliceMs) : left);
+}
+
+bool QtSerialPort::WaitOn(const QDeadlineTimer& deadline, const QElapsedTimer& waited) {
+  // Anything but a slice that ran out (a line gone, the port closed) ends the wait as before.
+  if (!waitHook_ || port_.error() != QSerialPort::TimeoutError || deadline.hasExpired())
+    return false;
+  port_.clearError();
+  waitHook_(std::chrono::milliseconds(waited.elapsed()));
+  return port_.isOpen();
 }
 
 void QtSerialPort::NoteError() {

@@ -2,6 +2,8 @@
 
 #include "link/serial_port.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QSerialPort>
 
 #include <string>
@@ -22,14 +24,25 @@ class QtSerialPort final : public SerialPort {
   bool SetDtr(bool high) override;
   bool SetRts(bool high) override;
   bool DeviceGone() const override;
+  void SetWaitHook(WaitHook hook) override { waitHook_ = std::move(hook); }
 
  private:
   // Pseudo-terminals have no modem lines; refusing them there is no fault.
   bool ModemLineResult(bool ok);
   // Notes a resource error before the transfer clears the port's error.
   void NoteError();
+  // Qt's waits, in slices with the wait hook called between them. True when the port has
+  // something to read, or has written everything.
+  bool WaitForInput(qint64 ms);
+  bool WaitForOutput(qint64 ms);
+  // How long the next slice of a wait runs: what is left of it, at most a slice with a hook.
+  int SliceOf(const QDeadlineTimer& deadline) const;
+  // Whether a slice that ended without the event is followed by another: it ran out and time
+  // is left. Calls the hook first with how long the wait has lasted.
+  bool WaitOn(const QDeadlineTimer& deadline, const QElapsedTimer& waited);
 
   QSerialPort port_;
+  WaitHook waitHook_;
   std::string path_;
   bool pseudoTerminal_ = false;
   bool resourceError_ = false;

@@ -2,7 +2,9 @@
 
 #include "link/link_timeouts.h"
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -51,6 +53,12 @@ class SerialPort {
   // Modem control lines; false when the port refused.
   virtual bool SetDtr(bool high) = 0;
   virtual bool SetRts(bool high) = 0;
+
+  // Called while a transfer waits on the line, every few tens of milliseconds, with how long
+  // that wait has lasted; a front end keeps its windows painted from here. It must not use the
+  // port. Waits, their order and their time-outs are the same with a hook as without.
+  using WaitHook = std::function<void(std::chrono::milliseconds waited)>;
+  virtual void SetWaitHook(WaitHook /*hook*/) {}
 
   // True once the far end has gone away under the open port (the adapter unplugged, the line
   // hung up): from then on every transfer fails at once, until the port is closed.

@@ -35,10 +35,27 @@ TEST(ProgramOptions, PortsKeepTheirOrder) {
 
 TEST(ProgramOptions, RefusesWhatItDoesNotKnow) {
   for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-           {"--port"}, {"--simulate=7"}, {"--frobnicate"}, {"/dev/ttyUSB0"}}) {
+           {"--port"}, {"--simulate=7"}, {"--frobnicate"}, {"/dev/ttyUSB0"}, {"-platformx"}}) {
     EXPECT_TRUE(std::holds_alternative<ProgramOptionsError>(ParseProgramOptions(arguments)))
         << arguments[0];
   }
+}
+
+TEST(ProgramOptions, PassesOverQtsOwnOptionsAndTheirValues) {
+  const ProgramOptions options = Parsed({"-platform", "offscreen", "--style=fusion", "-reverse",
+                                         "--simulate", "-style", "fusion", "--port", "/dev/ttyS0"});
+  EXPECT_EQ(options.simulateModel, 2);
+  EXPECT_EQ(options.portPaths, std::vector<std::string>{"/dev/ttyS0"});
+}
+
+TEST(ProgramOptions, AModelThatIsNoneReadsAlikeJoinedOrApart) {
+  const auto apart = ParseProgramOptions({"--simulate", "7"});
+  const auto joined = ParseProgramOptions({"--simulate=7"});
+  ASSERT_TRUE(std::holds_alternative<ProgramOptionsError>(apart));
+  ASSERT_TRUE(std::holds_alternative<ProgramOptionsError>(joined));
+  EXPECT_EQ(std::get<ProgramOptionsError>(apart).reason,
+            std::get<ProgramOptionsError>(joined).reason);
+  EXPECT_NE(std::get<ProgramOptionsError>(apart).reason.find("'7'"), std::string::npos);
 }
 
 TEST(ProgramOptions, HelpAndVersionAreFoundAmongOptionsThatQtTakes) {
@@ -56,7 +73,7 @@ TEST(ProgramOptions, EveryHelpLineFitsEightyColumns) {
 }
 
 // The window's program itself, started the way a user does, with no display to be had.
-TEST(ProgramOptions, HelpAndVersionNeedNoDisplay) {
+TEST(ProgramOptions, HelpVersionAndMistakesNeedNoDisplay) {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   const QByteArray display = qgetenv("DISPLAY");
   qunsetenv("QT_QPA_PLATFORM");
@@ -64,8 +81,8 @@ TEST(ProgramOptions, HelpAndVersionNeedNoDisplay) {
   qunsetenv("WAYLAND_DISPLAY");
   const auto help = zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"--help"});
   const auto version = zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"--version"});
-  const auto wrong =
-      zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"-platform", "offscreen", "--frobnicate"});
+  const auto wrong = zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"--frobnicate"});
+  const auto model = zelto::testing::RunProgram(ZELTO_WINDOW_PATH, {"--simulate", "7"});
   qputenv("QT_QPA_PLATFORM", platform);
   if (!display.isEmpty())
     qputenv("DISPLAY", display);
@@ -75,8 +92,10 @@ TEST(ProgramOptions, HelpAndVersionNeedNoDisplay) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, std::string("zelto ") + ZELTO_PROGRAM_VERSION + "\n");
-  EXPECT_EQ(wrong.exitCode, 2);
-  EXPECT_NE(wrong.err.find("zelto --help"), std::string::npos);
+  for (const auto& refused : {wrong, model}) {
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("zelto --help"), std::string::npos);
+  }
 }
 
 }  // namespace

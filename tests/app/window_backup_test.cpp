@@ -333,6 +333,33 @@ TEST_F(Backups, TheCompareNamesTheCorrectionAWriteWouldWipe) {
   Find<QAction>(Window(), "CompareBeforeWrite")->setChecked(false);  // remembered: put it back
 }
 
+// While the compare's question waits, the status says what the window waits for.
+TEST_F(Backups, TheStatusSaysTheCompareWaitsForTheUser) {
+  class StatusWhenAsked final : public MessageBoxes {
+   public:
+    explicit StatusWhenAsked(QStringList& seen, const QWidget& window)
+        : seen_(seen), window_(window) {}
+    void ShowError(const QString&) override {}
+    bool Confirm(const QString&, const QString&) override {
+      seen_ << testing::Status(window_);
+      return true;
+    }
+    std::optional<int> Choose(const QString&, const QStringList&, const QString&) override {
+      return std::nullopt;
+    }
+
+   private:
+    QStringList& seen_;
+    const QWidget& window_;
+  };
+  Start(kVelmor);
+  Find<QAction>(Window(), "CompareBeforeWrite")->setChecked(true);
+  Window().SetMessageBoxes(std::make_unique<StatusWhenAsked>(shown, Window()));
+  Click("WriteToCom");
+  EXPECT_EQ(shown, QStringList{"Сравнение: подтвердите запись"});
+  EXPECT_EQ(Status(), "Запись завершена");
+}
+
 TEST_F(Backups, ADeviceSilentDuringTheBackupGetsNothingAndTheSwitchTurnsBackupsOff) {
   Start(kDastra2);
   Device().ClearRequests();

@@ -19,7 +19,7 @@ using testing::MessageBoxCatcher;
 
 // A connected transmitter with real modal boxes, answered by a catcher where a test expects one.
 class FieldFocus : public ::testing::Test, public testing::OnSimulator {
- protected:
+ public:
   explicit FieldFocus(int model = testing::kDastra2) : OnSimulator(model) {
     window.SetMessageBoxes(std::make_unique<ModalMessageBoxes>(window));
     Connect();
@@ -49,7 +49,7 @@ class FieldFocus : public ::testing::Test, public testing::OnSimulator {
 };
 
 class VelmorFieldFocus : public FieldFocus {
- protected:
+ public:
   VelmorFieldFocus() : FieldFocus(testing::kVelmor) {}
 };
 
@@ -86,6 +86,40 @@ TEST_F(VelmorFieldFocus, TabbingPastAReadOnlyCurrentAfterARefusalLeavesTheRangeA
   Key(Qt::Key_Tab);
   EXPECT_EQ(window.Config().RngMax, high);
   EXPECT_EQ(window.Config().CrnMix, 4);
+}
+
+// The field the user moved to by Tab or by a click, once the box about the text left behind
+// has gone: its text is selected, so that typing replaces it, and the refused text stays.
+void ExpectTheMoveEntersTheNextField(FieldFocus& test, const char* from, const char* clicked) {
+  QLineEdit* left = test.Field(from);
+  test.Click(left);
+  test.TypeOver(left, "abc");
+  EXPECT_EQ(test.Refused([&] {
+    if (clicked != nullptr) {
+      test.Click(test.Field(clicked));
+    } else {
+      test.Key(Qt::Key_Tab);
+    }
+  }),
+            "Неверный формат числа");
+  auto* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(next, nullptr);
+  ASSERT_NE(next, left);
+  EXPECT_FALSE(next->text().isEmpty());
+  EXPECT_EQ(next->selectedText(), next->text()) << next->objectName().toStdString();
+  QTest::keyClicks(next, "17");
+  EXPECT_EQ(next->text(), "17");
+  EXPECT_EQ(left->text(), "abc");
+}
+
+TEST_F(VelmorFieldFocus, TheRangeFieldMovedToAfterARefusalIsSelected) {
+  ExpectTheMoveEntersTheNextField(*this, "RangeMin", nullptr);
+  ExpectTheMoveEntersTheNextField(*this, "RangeMin", "RangeMax");
+}
+
+TEST_F(FieldFocus, TheCorrectionFieldMovedToAfterARefusalIsSelected) {
+  ExpectTheMoveEntersTheNextField(*this, "SetZero", nullptr);
+  ExpectTheMoveEntersTheNextField(*this, "SetZero", "SetFull");
 }
 
 TEST_F(FieldFocus, AClickIntoAFieldSelectsItsTextAndASecondClickPlacesTheCaret) {

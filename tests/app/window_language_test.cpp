@@ -65,7 +65,7 @@ TEST(Languages, TheWindowsOwnTextsFollowTheLanguageAndTheMemoDoesNot) {
   EXPECT_EQ(english.caption, "Velmor-7, Dastra-2 Configurator");
   EXPECT_EQ(russian.readButton, "Чтение");
   EXPECT_EQ(english.readButton, "Read");
-  EXPECT_EQ(english.fileMenu, "File");
+  EXPECT_EQ(english.fileMenu, "&File");
   EXPECT_EQ(english.correctionTab, "Range correction");
   EXPECT_EQ(russian.status, "Чтение завершено");
   EXPECT_EQ(english.status, "Read complete");

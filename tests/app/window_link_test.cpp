@@ -67,7 +67,7 @@ TEST_F(WindowWithDevice, PortButtonAndMenuItemOpenAndReleaseThePort) {
     EXPECT_EQ(Status(), open ? "Порт открыт" : "Порт закрыт");
     EXPECT_EQ(Connect()->isChecked(), open);
     EXPECT_EQ(Connect()->text(), offer);
-    EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), offer);
+    EXPECT_EQ(Find<QAction>(window, "ConnectCom")->text(), QString("&") + offer);
     EXPECT_EQ(OpenDev()->isEnabled(), open);
   };
   Click(Connect());

@@ -10,16 +10,20 @@
 #include <QCheckBox>
 #include <QDateTimeAxis>
 #include <QFile>
+#include <QFileDialog>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QImageReader>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QValueAxis>
 #include <QWheelEvent>
 
+#include <functional>
 #include <regex>
 
 namespace zelto::app {
@@ -197,16 +201,153 @@ TEST_F(Trend, TheWheelZoomsTheTimeAxisAndPausesWholeFollowsAgain) {
   EXPECT_EQ(RunsOf(plot, "0x0501").front().size(), 4u);
 }
 
-TEST_F(Trend, APngOfTheChartIsTheChartsSize) {
+int PixelsOf(const QImage& picture, const char* colour) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  const QRgb wanted = QColor(QLatin1String(colour)).rgb();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    count += static_cast<int>(std::count(line, line + image.width(), wanted));
+  }
+  return count;
+}
+
+TEST_F(Trend, APngNamesTheDeviceTheSpanAndEachSeriesShownInItsColour) {
   TrendWindow& plot = Plot();
   Poll(2);
+  Click(plot, "TrendSeries0507");  // off: M12 leaves the legend
   answers << File("chart.png");
   Click(plot, "TrendSavePng");
   EXPECT_EQ(Status(), "Файл записан");
   QImageReader reader(File("chart.png"));
   EXPECT_EQ(reader.format(), "png");
   const QImage image = reader.read();
-  EXPECT_EQ(image.size(), Find<QChartView>(plot, "TrendChart")->size() * plot.devicePixelRatio());
+  const QImage chart = Find<QChartView>(plot, "TrendChart")->grab().toImage();
+  EXPECT_EQ(image.width(), chart.width());
+  EXPECT_GT(image.height(), chart.height());
+
+  EXPECT_TRUE(image.text("Source").startsWith("Velmor-7, COM1 ("))
+      << image.text("Source").toStdString();
+  const auto [from, to] = TimeRange(plot);
+  const QDateTime first = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(from));
+  EXPECT_EQ(image.text("Description"),
+            first.toString("dd.MM.yyyy HH:mm:ss") + " — " +
+                QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(to)).toString("HH:mm:ss"));
+  EXPECT_EQ(image.text("Comment"),
+            "0x0501  M00, 0x0502  M01, 0x0503  M02, 0x0504  M03, "
+            "0x0505  M10, 0x0506  M11");
+  // The legend's colour squares come on top of what the chart itself draws in each colour; the
+  // series not shown have none.
+  for (const char* shown : {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd", "#8c564b"})
+    EXPECT_GT(PixelsOf(image, shown), PixelsOf(chart, shown)) << shown;
+  for (const char* hidden : {"#e377c2", "#bcbd22", "#17becf"})
+    EXPECT_EQ(PixelsOf(image, hidden), 0) << hidden;
+}
+
+// The labels the value axis draws, as the chart's scene holds them.
+QStringList ValueLabels(const TrendWindow& plot) {
+  QCoreApplication::processEvents();  // the chart lays its axes out when shown
+  QStringList labels;
+  for (const QGraphicsItem* item : Find<QChartView>(plot, "TrendChart")->scene()->items()) {
+    const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+    if (text == nullptr || !text->isVisible())
+      continue;
+    bool number = false;
+    text->toPlainText().toDouble(&number);
+    if (number)
+      labels << text->toPlainText();
+  }
+  return labels;
+}
+
+TEST_F(Trend, TheValueAxisNeverRepeatsALabel) {
+  TrendWindow& plot = Plot();
+  const QStringList empty = ValueLabels(plot);
+  EXPECT_GE(empty.size(), 2);
+  EXPECT_EQ(QSet<QString>(empty.begin(), empty.end()).size(), empty.size())
+      << empty.join(", ").toStdString();
+
+  for (QCheckBox* box : plot.SeriesBoxes()) {
+    if (box->isChecked() && box->objectName() != "TrendSeries0501")
+      QTest::mouseClick(box, Qt::LeftButton);
+  }
+  Poll(2);  // one series, at 3001 throughout
+  const QStringList flat = ValueLabels(plot);
+  EXPECT_TRUE(flat.contains("3001")) << flat.join(", ").toStdString();
+  EXPECT_EQ(QSet<QString>(flat.begin(), flat.end()).size(), flat.size())
+      << flat.join(", ").toStdString();
+}
+
+TEST_F(Trend, ThePlotsFileDialogsAreItsOwn) {
+  TrendWindow& plot = Plot();
+  std::vector<const QWidget*> owners;
+  class OwnersOfDialogs final : public FileChoice {
+   public:
+    explicit OwnersOfDialogs(std::vector<const QWidget*>& owners) : owners_(owners) {}
+    std::optional<QString> Choose(QFileDialog& dialog) override {
+      owners_.push_back(dialog.parentWidget());
+      return std::nullopt;
+    }
+
+   private:
+    std::vector<const QWidget*>& owners_;
+  };
+  window.SetFileChoice(std::make_unique<OwnersOfDialogs>(owners));
+  for (const char* button : {"TrendSavePng", "TrendRecord", "TrendSaveHistory"})
+    Click(plot, button);
+  EXPECT_EQ(owners, std::vector<const QWidget*>(3, &plot));
+}
+
+TEST_F(Trend, WhileRecordingTheButtonOffersToStopAndTheTitleNamesTheFile) {
+  TrendWindow& plot = Plot();
+  auto* record = Find<QToolButton>(plot, "TrendRecord");
+  answers << File("trend.csv");
+  Click(plot, "TrendRecord");
+  EXPECT_EQ(record->text(), "Остановить запись");
+  EXPECT_EQ(plot.windowTitle(), "График — запись в trend.csv");
+  Click(plot, "TrendRecord");
+  EXPECT_EQ(record->text(), "Записывать в CSV…");
+  EXPECT_EQ(plot.windowTitle(), "График");
+}
+
+// Each way the port or the device goes ends the poll: Scan and Test up, their timers stopped,
+// the recording's file with the lines it had, and the plot with what came.
+TEST_F(Trend, APortOrDeviceGoneEndsThePollTheRecordingAndKeepsThePlot) {
+  const std::vector<std::pair<const char*, std::function<void()>>> ways{
+      {"device disconnected", [this] { Click("OpenDev"); }},
+      {"port released", [this] { Click("Connect"); }},
+      {"port gone",  // last: the line comes back under another name
+       [this] {
+         sim.SetFault(sim::Fault::UnplugAt(1));
+         Poll();
+       }},
+  };
+  for (const auto& [way, end] : ways) {
+    SCOPED_TRACE(way);
+    if (!window.Link().IsPortOpen())
+      Click("Connect");
+    if (!window.Link().IsDeviceConnected())
+      Click("OpenDev");
+    TrendWindow& plot = Plot();
+    const std::size_t before = window.Trend().History().Cycles();
+    const QString csv = File((std::string(way) + ".csv").c_str());
+    answers << csv;
+    Click(plot, "TrendRecord");
+    Click("TestPort");
+    Click("Monitor");  // Test's button goes up, its timer runs on
+    Poll(2);
+    end();
+    for (const char* timer : {"TimerTest", "TimerMonitor"})
+      EXPECT_FALSE(Find<QTimer>(window, timer)->isActive()) << timer;
+    for (const char* button : {"TestPort", "Monitor"})
+      EXPECT_FALSE(Find<QToolButton>(window, button)->isChecked()) << button;
+    EXPECT_FALSE(window.Trend().Recording());
+    EXPECT_FALSE(Find<QToolButton>(plot, "TrendRecord")->isChecked());
+    EXPECT_EQ(FileLines(csv).size(), 3);  // the header and the two cycles
+    EXPECT_TRUE(plot.isVisible());
+    EXPECT_GE(window.Trend().History().Cycles(), before + 2);
+    EXPECT_FALSE(RunsOf(plot, "0x0501").empty());
+  }
 }
 
 TEST_F(Trend, ThePlotStaysUsableOnceTheDeviceIsReleased) {

@@ -59,6 +59,7 @@ class CountingPort final : public SerialPort {
   bool SetDtr(bool high) override { return port_.SetDtr(high); }
   bool SetRts(bool high) override { return port_.SetRts(high); }
   bool DeviceGone() const override { return port_.DeviceGone(); }
+  void SetWaitHook(WaitHook hook) override { port_.SetWaitHook(std::move(hook)); }
 
  private:
   QtSerialPort port_;

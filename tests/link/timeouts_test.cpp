@@ -2,6 +2,9 @@
 // starts to count.
 #include "link_test_support.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -44,6 +47,39 @@ TEST(LinkFigures, TheGapCountsOnlyOnceTheFirstByteHasCome) {
   bench.link.SendRequest(16, {}, CmdReadWord);
   EXPECT_TRUE(bench.link.ReadReply());
   EXPECT_EQ(bench.counts->readResults, (std::vector<int>{5, 12}));
+}
+
+// A front end keeps its window painted from the hook while the port waits; the event loop it
+// runs there may take the reply in. The reads end as they do without a hook.
+TEST(LinkFigures, TheWaitHookRunsWhileTheLineIsQuietAndTheReadsEndAsWithoutIt) {
+  SimulatedLink bench;
+  bench.OpenSim();
+  std::vector<std::chrono::milliseconds> waits;
+  const auto exchange = [&](Fault fault, bool hooked) {
+    bench.link.SetWaitHook(nullptr);
+    if (hooked) {
+      bench.link.SetWaitHook([&](std::chrono::milliseconds waited) {
+        waits.push_back(waited);
+        QCoreApplication::processEvents();
+      });
+    }
+    bench.sim.SetFault(fault);
+    bench.Forget();
+    waits.clear();
+    bench.link.SendRequest(16, {}, CmdReadWord);
+    bench.link.ReadReply();
+    return bench.counts->readResults;
+  };
+  for (const Fault& fault :
+       {Fault::Late(testing::kReplyPause), Fault::CutShortThenFull(5, testing::kReplyPause),
+        Fault::SilentFrom(1)}) {
+    const std::vector<int> plain = exchange(fault, false);
+    EXPECT_EQ(exchange(fault, true), plain);
+    ASSERT_FALSE(waits.empty());
+    EXPECT_LE(*std::max_element(waits.begin(), waits.end()),
+              std::chrono::milliseconds(testing::kTestTimeouts.TotalMs(12)));
+  }
+  EXPECT_EQ(bench.counts->readResults.front(), 0);  // the silent device's
 }
 
 TEST(LinkTimeouts, ScaledStaysBetweenAMillisecondAndAnHour) {

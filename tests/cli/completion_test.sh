@@ -3,8 +3,8 @@
 # command lines, and each command's options held against its --help.
 #   completion_test.sh COMPLETION_SCRIPT ZELTO_CLI
 set -euo pipefail
-script="$1"
-tool="$2"
+script="$(realpath "$1")"
+tool="$(realpath "$2")"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
@@ -63,7 +63,7 @@ registered="$(bash -c 'source "$1"; complete -p zelto-cli' completion "$script")
 # The option names a help text lists in its first column ("--help, --version" lists two).
 help_options() {
   sed -n 's/^  \(--[a-z0-9-]*\)\(, \(--[a-z0-9-]*\)\)\{0,1\}.*/\1 \3/p' | tr ' ' '\n' |
-    grep . | sort | paste -sd ' '
+    sed '/^$/d' | sort | paste -sd ' '
 }
 commands="$("$tool" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\).*/\1/p' | sort |
   paste -sd ' ')"
@@ -77,7 +77,7 @@ commands="$("$tool" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\).*/\1
 }
 for command in $commands; do
   listed="$("$tool" "$command" --help | help_options)"
-  completed="$(offered "$command" -- | tr ' ' '\n' | grep -vx -- --help | paste -sd ' ')"
+  completed="$(offered "$command" -- | tr ' ' '\n' | sed '/^--help$/d' | paste -sd ' ')"
   if [ "$listed" != "$completed" ]; then
     echo "$command: --help lists '$listed', the completion offers '$completed'"
     failed=1

@@ -3,12 +3,26 @@
 #include "cli/command_help.h"
 #include "link/device_model.h"
 
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace zelto::cli {
 namespace {
+
+// The pieces one after another: GCC 12 warns of chains of + on strings in a Release build.
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (std::string_view piece : pieces)
+    text.append(piece);
+  return text;
+}
+
+// A line of a shell case: the pattern, then what it runs.
+std::string CaseLine(std::string_view pattern, std::string_view action) {
+  return Joined({"    ", pattern, ") ", action, " ;;\n"});
+}
 
 // What the shell offers for an option's value or a command's operand, by the word the help
 // names it with.
@@ -22,13 +36,13 @@ std::string ValueCompletion(std::string_view value) {
   if (value == "M") {
     std::string models;
     for (int model = 0; model < kModelCount; ++model)
-      models += std::to_string(model) + " ";
+      models.append(std::to_string(model)).append(" ");
     for (std::string_view name : kModelNames) {
       if (!name.empty())
         models.append(name).append(" ");
     }
     models.pop_back();
-    return "_zelto_cli_words '" + models + "'";
+    return Joined({"_zelto_cli_words '", models, "'"});
   }
   if (value.find('|') != std::string_view::npos) {
     std::string words(value);
@@ -36,7 +50,7 @@ std::string ValueCompletion(std::string_view value) {
       if (c == '|')
         c = ' ';
     }
-    return "_zelto_cli_words '" + words + "'";
+    return Joined({"_zelto_cli_words '", words, "'"});
   }
   return {};  // a number or a range: nothing to offer
 }
@@ -74,16 +88,16 @@ void AddOptions(Tables& tables, std::string_view command, std::span<const Option
       names.append(name).append(" ");
       if (option.value.empty())
         continue;
-      const std::string pattern = "'" + std::string(command) + " " + std::string(name) + "'";
-      tables.valued += "    " + pattern + ") return 0 ;;\n";
+      const std::string pattern = Joined({"'", command, " ", name, "'"});
+      tables.valued += CaseLine(pattern, "return 0");
       if (const std::string completion = ValueCompletion(option.value); !completion.empty())
-        tables.values += "    " + pattern + ") " + completion + " ;;\n";
+        tables.values += CaseLine(pattern, completion);
     }
   }
   if (!command.empty())
     names += "--help ";
   names.pop_back();
-  tables.options += "    '" + std::string(command) + "') echo '" + names + "' ;;\n";
+  tables.options += CaseLine(Joined({"'", command, "'"}), Joined({"echo '", names, "'"}));
 }
 
 void AddOperands(Tables& tables, const CommandHelp& command) {
@@ -95,12 +109,12 @@ void AddOperands(Tables& tables, const CommandHelp& command) {
   std::string completion;
   if (!operations.empty()) {
     operations.pop_back();
-    completion = "_zelto_cli_words '" + operations + "'";
+    completion = Joined({"_zelto_cli_words '", operations, "'"});
   } else if (!command.operand.empty()) {
     completion = ValueCompletion(command.operand);
   }
   if (!completion.empty())
-    tables.operands += "    " + std::string(command.name) + ") " + completion + " ;;\n";
+    tables.operands += CaseLine(command.name, completion);
 }
 
 // The shell functions that do not depend on the help: what each kind of value offers.
@@ -192,23 +206,20 @@ std::string BashCompletionScript() {
     AddOperands(tables, command);
   }
   commands.pop_back();
-  tables.options += "    commands) echo '" + commands + "' ;;\n";
+  tables.options += CaseLine("commands", Joined({"echo '", commands, "'"}));
 
-  std::string script(kHelpers);
-  script +=
-      "\n# The options before the command (\"\"), a command's options, and the commands.\n"
-      "_zelto_cli_options() {\n  case $1 in\n" +
-      tables.options + "  esac\n}\n";
-  script +=
-      "\n# Whether option $2 of command $1 (\"\" before the command) takes a value.\n"
-      "_zelto_cli_takes_value() {\n  case \"$1 $2\" in\n" +
-      tables.valued + "  esac\n  return 1\n}\n";
-  script += "\n_zelto_cli_value() {\n  case \"$1 $2\" in\n" + tables.values + "  esac\n}\n";
-  script +=
-      "\n# The word a command takes after its name.\n"
-      "_zelto_cli_operand() {\n  case $1 in\n" +
-      tables.operands + "  esac\n}\n";
-  return script.append(kCompletion);
+  return Joined(
+      {kHelpers,
+       "\n# The options before the command (\"\"), a command's options, and the commands.\n"
+       "_zelto_cli_options() {\n  case $1 in\n",
+       tables.options, "  esac\n}\n",
+       "\n# Whether option $2 of command $1 (\"\" before the command) takes a value.\n"
+       "_zelto_cli_takes_value() {\n  case \"$1 $2\" in\n",
+       tables.valued, "  esac\n  return 1\n}\n", "\n_zelto_cli_value() {\n  case \"$1 $2\" in\n",
+       tables.values, "  esac\n}\n",
+       "\n# The word a command takes after its name.\n"
+       "_zelto_cli_operand() {\n  case $1 in\n",
+       tables.operands, "  esac\n}\n", kCompletion});
 }
 
 }  // namespace zelto::cli

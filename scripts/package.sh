@@ -10,12 +10,14 @@ build=build-package
 
 # Debian's flags, all hardening included (fortified functions, stack protector, relocations
 # read-only and bound at start). They map this folder's path out of what is compiled, and the
-# build leaves out the build folder's translations, so nothing points back here.
+# build leaves out the build folder's translations, so nothing points back here. The programs are
+# stripped as Debian strips them.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_STRIP="$PWD/packaging/debian/strip" \
   -DZELTO_BUILD_FOLDER_TRANSLATIONS=OFF \
   -DZELTO_BUILD_TESTS=OFF -DZELTO_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

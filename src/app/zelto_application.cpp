@@ -1,5 +1,6 @@
 #include "app/zelto_application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 
 #include <clocale>
@@ -11,6 +12,11 @@ ZeltoApplication::ZeltoApplication(int& argc, char** argv) : QApplication(argc, 
   // printf would then write decimal commas into files and scanf would misread points; the
   // window puts in its decimal comma itself.
   std::setlocale(LC_NUMERIC, "C");
+  // Ties the windows to the desktop entry, so that task bars group them under its launcher and
+  // show its icon; a desktop without the installed icon theme gets the icon compiled in.
+  setDesktopFileName(QStringLiteral(ZELTO_APP_ID));
+  setWindowIcon(QIcon::fromTheme(QStringLiteral(ZELTO_APP_ID),
+                                 QIcon(QStringLiteral(":/icons/" ZELTO_APP_ID ".png"))));
 }
 
 bool ZeltoApplication::notify(QObject* receiver, QEvent* event) {

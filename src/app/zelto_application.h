@@ -8,7 +8,7 @@ namespace zelto::app {
 
 // The application object. An exception that escapes an event handler is shown in a message
 // box and the program goes on, as a field engineer expects of a desktop tool; Qt itself would
-// abort.
+// abort. Its windows carry the program's icon and belong to its desktop entry.
 class ZeltoApplication final : public QApplication {
  public:
   ZeltoApplication(int& argc, char** argv);

@@ -11,10 +11,15 @@ namespace zelto {
 namespace {
 
 // Where the program's compiled translations are: beside an installed program in
-// ../share/zelto/translations, or in the build folder for a program run from there.
+// ../share/zelto/translations, or in the build folder for a program run from there (a build
+// for a package leaves that folder out).
 QStringList TranslationFolders() {
-  return {QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zelto/translations"),
-          QStringLiteral(ZELTO_BUILD_TRANSLATIONS_DIR)};
+  QStringList folders{QCoreApplication::applicationDirPath() +
+                      QStringLiteral("/../share/zelto/translations")};
+#ifdef ZELTO_BUILD_TRANSLATIONS_DIR
+  folders.append(QStringLiteral(ZELTO_BUILD_TRANSLATIONS_DIR));
+#endif
+  return folders;
 }
 
 // The translators installed now; replaced by the next installation.

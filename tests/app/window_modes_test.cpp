@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
@@ -103,6 +105,18 @@ TEST(ProductModes, EachKeyStartsWithItsOwnFace) {
     EXPECT_EQ(testing::FieldTexts(window),
               (QStringList{"-50", "200", "4", "20", "0", "7,2", "100", "13,6"}));
   }
+}
+
+// Task bars group the window under its desktop entry and show its icon, also on a desktop whose
+// icon theme does not have it (these tests run with none).
+TEST(ProductModes, TheWindowBelongsToItsDesktopEntryAndCarriesItsIcon) {
+  TZelto window{QStringLiteral("Velmor7")};
+  window.show();
+
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.zelto.Zelto"));
+  const QIcon icon = window.windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.actualSize(QSize(256, 256)), QSize(256, 256));
 }
 
 }  // namespace

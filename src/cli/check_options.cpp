@@ -13,6 +13,10 @@
 namespace zelto::cli {
 namespace {
 
+// An hour: longer than any input settles, short enough to be a mistake beyond.
+constexpr double kLongestSettleSeconds = 3600.0;
+constexpr double kMillisecondsPerSecond = 1000.0;
+
 std::string Invalid(std::string_view name, std::string_view value, std::string_view allowed) {
   return "invalid value '" + std::string(value) + "' for " + std::string(name) + " (" +
          std::string(allowed) + ")";
@@ -40,8 +44,54 @@ std::optional<std::vector<double>> ParseNumbers(std::string_view text) {
   }
 }
 
+std::variant<instruments::InstrumentSpec, std::string> ParseSpec(const OptionValues& values,
+                                                                 std::string_view name) {
+  const auto text = Value(values, name).value_or(std::string(instruments::kManualName));
+  auto spec = instruments::ParseInstrumentSpec(text);
+  if (std::holds_alternative<instruments::SettingRefusal>(spec))
+    return Invalid(name, text, "manual, serial:PATH[:BAUD] or tcp:HOST:PORT");
+  return std::get<instruments::InstrumentSpec>(spec);
+}
+
 bool IsManual(const instruments::InstrumentSpec& spec) {
   return spec.connection == instruments::Connection::kManual;
+}
+
+// The meter and its query, the calibrator and its command: each option only where its
+// instrument takes it.
+std::optional<std::string> ParseInstruments(const OptionValues& values, CheckOptions& options) {
+  auto meter = ParseSpec(values, "--meter");
+  if (auto* reason = std::get_if<std::string>(&meter))
+    return *reason;
+  options.meter = std::get<instruments::InstrumentSpec>(meter);
+  options.meterQuery = std::string(instruments::kDefaultMeterQuery);
+  if (const auto query = Value(values, "--meter-query")) {
+    if (IsManual(options.meter))
+      return std::string("--meter-query is for a meter over serial or TCP (--meter)");
+    if (instruments::RefuseCommandLine(*query))
+      return Invalid("--meter-query", *query, "one line without control characters");
+    options.meterQuery = *query;
+  }
+
+  auto source = ParseSpec(values, "--source");
+  if (auto* reason = std::get_if<std::string>(&source))
+    return *reason;
+  options.source = std::get<instruments::InstrumentSpec>(source);
+  const auto command = Value(values, "--source-command");
+  if (IsManual(options.source)) {
+    if (command)
+      return std::string("--source-command is for a calibrator over serial or TCP (--source)");
+    return std::nullopt;
+  }
+  if (!command)
+    return "--source " + options.source.text + " needs --source-command TEMPLATE";
+  auto parsed = instruments::CommandTemplate::Parse(*command);
+  if (std::holds_alternative<instruments::SettingRefusal>(parsed)) {
+    return Invalid("--source-command", *command,
+                   "one line; the fields {c}, {ohm}, {mv}, {v}, {ma} and {a}");
+  }
+  options.sourceCommand = std::get<instruments::CommandTemplate>(parsed);
+  return std::nullopt;
 }
 
 // The manual meter's readings, as many as the passes take.
@@ -80,6 +130,13 @@ std::optional<std::string> ParseNumbersOfTheCheck(const OptionValues& values,
       return Invalid("--tolerance", *text, "% of the output span, above 0 and at most 100");
     options.tolerance = *tolerance;
   }
+  if (const auto text = Value(values, "--settle")) {
+    const auto seconds = ParseReal(*text);
+    if (!seconds || !(*seconds >= 0.0 && *seconds <= kLongestSettleSeconds))
+      return Invalid("--settle", *text, "seconds, 0..3600");
+    options.settle = std::chrono::milliseconds(
+        static_cast<std::int64_t>(std::llround(*seconds * kMillisecondsPerSecond)));
+  }
   return std::nullopt;
 }
 
@@ -99,6 +156,8 @@ std::variant<CheckOptions, std::string> ParseCheckOptions(const Invocation& invo
     return std::string(
         "--adjust is for the table-loading models; Velmor-7 has no range correction");
   if (auto reason = ParseNumbersOfTheCheck(values, options))
+    return *reason;
+  if (auto reason = ParseInstruments(values, options))
     return *reason;
   if (auto reason = ParseReadings(values, options))
     return *reason;

@@ -12,9 +12,9 @@
 
 namespace zelto::cli {
 
-// check [--points P,P,…] [--tolerance PCT] [--readings MA,MA,…] [--adjust] [--tag TAG]
-//       [--engineer NAME] [--instruments TEXT] [--report FILE.pdf]
-// The meter and the calibrator are worked by hand.
+// check [--points P,P,…] [--tolerance PCT] [--meter SPEC] [--meter-query Q]
+//       [--source SPEC --source-command TEMPLATE] [--settle S] [--readings MA,MA,…] [--adjust]
+//       [--tag TAG] [--engineer NAME] [--instruments TEXT] [--report FILE.pdf]
 struct CheckOptions {
   std::vector<double> points;  // percent of the range
   double tolerance = 0.25;     // % of the output span

@@ -135,15 +135,30 @@ constexpr std::array<OptionHelp, 7> kSimulateOptions{{
      "its unit (Ω, mV, mA); default 1,0"},
 }};
 
-constexpr std::array<OptionHelp, 8> kCheckOptions{{
+constexpr std::array<OptionHelp, 13> kCheckOptions{{
     {"--points", "P,P,...",
      "test points, % of the range: 2 to 11, ascending,\n"
      "each 0..100; default 0,25,50,75,100"},
     {"--tolerance", "PCT", "a point passes within PCT % of the output span;\ndefault 0.25"},
+    {"--meter", "SPEC",
+     "the current meter: manual (default: typed on\n"
+     "standard input, or --readings), serial:PATH[:BAUD]\n"
+     "(SCPI, 8N1, LF; default 9600) or tcp:HOST:PORT"},
+    {"--meter-query", "Q", "the meter's query, answered in amperes; default\nMEAS:CURR:DC?"},
+    {"--source", "SPEC",
+     "the calibrator: manual (default: you are asked to\n"
+     "apply each point), serial:... or tcp:..."},
+    {"--source-command", "TEMPLATE",
+     "sent to the calibrator once a point: {c} °C,\n"
+     "{ohm} Ω, {mv} mV, {v} V, {ma} mA, {a} A, with a\n"
+     "decimal point ('SOUR:RES {ohm}')"},
+    {"--settle", "S",
+     "seconds from the signal to the first reading, then\n"
+     "one every 0.5 s until three agree within a tenth\n"
+     "of the tolerance (unstable after 10 s); default 2"},
     {"--readings", "MA,MA,...",
-     "the currents, mA, decimal point: as found, then with\n"
-     "--adjust as left; without, each is typed on\n"
-     "standard input after the prompt"},
+     "a manual meter's currents, mA, decimal point: as\n"
+     "found, then with --adjust as left"},
     {"--adjust", "",
      "the range correction from the lowest and highest\n"
      "points, composed with the one the unit holds, then\n"
@@ -231,15 +246,19 @@ constexpr std::string_view kRestoreJson =
     "One object: \"restored\" (the backup's id), \"status\", \"backup\" (the restore's own\n"
     "backup) and with --verify \"verified\"; when the undo cannot choose, \"candidates\":\n"
     "one object a backup that fits, with \"id\", \"time\" and \"port\".";
-constexpr std::array<ExitHelp, 4> kCheckExits{
+constexpr std::array<ExitHelp, 6> kCheckExits{
     {{0, "the check passed"},
      {2,
       "a usage error, or a unit the check cannot hold to its configuration (not\n"
       "     configured, current words not 4 and 20, square root): nothing is measured"},
+     {3,
+      "an instrument did not answer; with --verify, the correction read back\n"
+      "     otherwise"},
      {5, "the record, or the correction's backup, could not be saved"},
+     {6, "an instrument's port or connection could not be opened"},
      {8,
-      "the check failed, or it was cancelled (SIGINT, no reading typed): the record\n"
-      "     is kept"}}};
+      "the check failed, or it was cancelled (SIGINT, no reading typed, an\n"
+      "     instrument failing half-way): the record is kept"}}};
 constexpr std::array<ExitHelp, 1> kChecksExits{{{0, "listed"}}};
 constexpr std::array<ExitHelp, 2> kReportExits{
     {{0, "rendered"}, {5, "the record could not be read, or FILE.pdf not written"}}};

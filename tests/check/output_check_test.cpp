@@ -15,6 +15,7 @@ namespace zelto::check {
 namespace {
 
 using namespace std::chrono_literals;
+using instruments::FailureKind;
 
 // Time that passes only when waited for; the user cancels when the test says so.
 class TestClock final : public SettleClock {
@@ -124,6 +125,91 @@ struct Bench {
   testing::ScratchFolder folder;
   keep::BackupStore store{folder.PathOf("backups")};
 };
+
+TEST(OutputCheck, AMeterThatFailsStopsTheCheckAndNothingIsWrittenToTheTransmitter) {
+  const struct {
+    sim::InstrumentFault fault;
+    FailureKind kind;
+  } cases[]{{sim::InstrumentFault::Silent(), FailureKind::kSilent},
+            {sim::InstrumentFault::Garbage(), FailureKind::kNotANumber},
+            {sim::InstrumentFault::Overload(), FailureKind::kOverload}};
+  for (const auto& c : cases) {
+    Bench bench(1, 8, 0, 100);
+    OutputCheck check = bench.Start();
+    auto meter = bench.Meter();
+    auto calibrator = bench.Calibrator();
+    TestOperator person;
+    TestClock clock;
+    CheckBench instruments{*calibrator, *meter, person, clock, {}};
+    bench.bench.Meter().SetFault(c.fault);
+
+    const PointTaken taken = check.MeasureNext(instruments);
+    EXPECT_FALSE(taken.point);
+    EXPECT_EQ(taken.stop, CheckStop::kMeter);
+    ASSERT_TRUE(taken.failure);
+    EXPECT_EQ(taken.failure->kind, c.kind);
+    EXPECT_TRUE(check.Ended());
+    EXPECT_FALSE(check.NextPoint());
+    EXPECT_FALSE(check.CanAdjust());
+    EXPECT_EQ(bench.Adjust(check).kind, AdjustOutcome::Kind::kRefused);
+    EXPECT_EQ(check.Record().result, CheckResult::kCancelled);
+    EXPECT_EQ(check.Record().stopped, CheckStop::kMeter);
+    EXPECT_TRUE(check.Record().asFound.empty());
+    EXPECT_EQ(bench.WordsWritten(), 0);
+    EXPECT_TRUE(bench.store.List().backups.empty());
+  }
+}
+
+TEST(OutputCheck, ADriftingMeterMarksThePointsUnstableAndNoCorrectionIsWritten) {
+  Bench bench(1, 8, 0, 100, {1.004, 0});
+  OutputCheck check = bench.Start();
+  auto meter = bench.Meter();
+  auto calibrator = bench.Calibrator();
+  TestOperator person;
+  TestClock clock;
+  CheckBench instruments{*calibrator, *meter, person, clock, {}};
+  bench.bench.Meter().SetFault(sim::InstrumentFault::Drift(0.01));
+
+  while (check.NextPoint()) {
+    const PointTaken taken = check.MeasureNext(instruments);
+    ASSERT_TRUE(taken.point);
+    EXPECT_EQ(taken.point->result, PointResult::kUnstable);
+    EXPECT_FALSE(taken.point->measured);
+    EXPECT_EQ(taken.point->readings.size(), 21u);  // every 0.5 s for 10 s
+  }
+  EXPECT_EQ(person.shown.size(), 3 * 21u);
+  EXPECT_TRUE(person.asked.empty()) << "a calibrator that sets itself asks nobody";
+  ASSERT_TRUE(check.CanAdjust());
+  EXPECT_EQ(bench.Adjust(check).kind, AdjustOutcome::Kind::kRefused);
+  EXPECT_EQ(bench.device.reporter.LastStatus(), kAdjustEndsNotSettledText);
+  EXPECT_EQ(check.Finish().result, CheckResult::kFail);
+  EXPECT_FALSE(check.Record().adjustment);
+  EXPECT_EQ(bench.WordsWritten(), 0);
+}
+
+TEST(OutputCheck, ACancelKeepsWhatWasMeasuredAndSendsNothingMore) {
+  Bench bench(1, 8, 0, 100);
+  OutputCheck check = bench.Start();
+  auto meter = bench.Meter();
+  auto calibrator = bench.Calibrator();
+  TestOperator person;
+  TestClock clock;
+  CheckBench instruments{*calibrator, *meter, person, clock, {}};
+  ASSERT_TRUE(check.MeasureNext(instruments).point);
+  const std::size_t meterLines = bench.bench.Meter().Lines().size();
+  const std::size_t calibratorLines = bench.bench.Calibrator().Lines().size();
+
+  clock.cancelled = true;
+  const PointTaken taken = check.MeasureNext(instruments);
+  EXPECT_EQ(taken.stop, CheckStop::kUser);
+  EXPECT_FALSE(taken.failure);
+  EXPECT_EQ(check.Finish().result, CheckResult::kCancelled);
+  EXPECT_EQ(check.Record().stopped, CheckStop::kUser);
+  EXPECT_EQ(check.Record().asFound.size(), 1u);
+  EXPECT_EQ(bench.bench.Meter().Lines().size(), meterLines);
+  EXPECT_EQ(bench.bench.Calibrator().Lines().size(), calibratorLines);
+  EXPECT_EQ(bench.WordsWritten(), 0);
+}
 
 TEST(OutputCheck, WritesTheComposedCorrectionBehindItsBackupThenChecksAgain) {
   Bench bench(1, 8, 0, 100);

@@ -1,4 +1,4 @@
-#include "background_program.h"
+#include "bench_program.h"
 #include "check/check_store.h"
 #include "sim/simulator.h"
 #include "tool_test_support.h"
@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <bit>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace zelto::cli {
 namespace {
 
 using check::CheckRecord;
+using check::CorrectionPair;
 
 std::vector<QJsonObject> JsonObjects(const std::string& out) {
   std::vector<QJsonObject> objects;
@@ -35,11 +37,106 @@ void WritePt100(const std::string& port) {
   ASSERT_EQ(written.exitCode, 0) << written.err;
 }
 
+// The correction words 84 and 88 as the unit holds them.
+CorrectionPair HeldCorrection(const std::string& port) {
+  const auto read = Tool(port, {"--json", "memory"});
+  EXPECT_EQ(read.exitCode, 0) << read.err;
+  const QByteArray hex = JsonObjects(read.out).at(0).value("memory").toString().toLatin1();
+  const QByteArray bytes = QByteArray::fromHex(hex);
+  const auto word = [&](int address) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i)
+      value |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes.at(address + i)))
+               << (8 * i);
+    return std::bit_cast<float>(value);
+  };
+  return {word(84), word(88)};
+}
+
 CheckRecord KeptRecord(const OwnDataFolder& data, const std::string& id) {
   const auto loaded = check::CheckStore(data.PathOf("data") + "/zelto/checks").Load(id);
   EXPECT_TRUE(std::holds_alternative<CheckRecord>(loaded)) << id;
   return std::holds_alternative<CheckRecord>(loaded) ? std::get<CheckRecord>(loaded)
                                                      : CheckRecord{};
+}
+
+// The points of a pass as --json printed them.
+std::vector<QJsonObject> PassObjects(const std::vector<QJsonObject>& objects, const char* pass) {
+  std::vector<QJsonObject> points;
+  for (const QJsonObject& object : objects) {
+    if (object.value("pass").toString() == QLatin1String(pass))
+      points.push_back(object);
+  }
+  return points;
+}
+
+// The whole bench: the meter and the calibrator that read and set themselves, a unit with
+// 0.4 % too much gain, the correction from the check's ends, and the backup that undoes it.
+void CheckAdjustAndUndo(const std::vector<std::string>& benchArguments, const std::string& source,
+                        const std::vector<std::string>& before) {
+  OwnDataFolder data;
+  BenchProgram bench(benchArguments);
+  WritePt100(bench.transmitter);
+  if (!before.empty()) {
+    ASSERT_EQ(Tool(bench.transmitter, before).exitCode, 0);
+  }
+  const CorrectionPair held = HeldCorrection(bench.transmitter);
+  const auto address = [](const std::string& a) {
+    return a.starts_with("tcp:") ? a : "serial:" + a;
+  };
+
+  const auto checked =
+      Tool(bench.transmitter, {"--json", "check", "--meter", address(bench.meter), "--source",
+                               address(bench.calibrator), "--source-command", source, "--settle",
+                               "0", "--adjust", "--tag", "TT-101", "--engineer", "Иванов"});
+  ASSERT_EQ(checked.exitCode, 0) << checked.out << checked.err;
+  const auto objects = JsonObjects(checked.out);
+  const auto asFound = PassObjects(objects, "as_found");
+  const auto asLeft = PassObjects(objects, "as_left");
+  ASSERT_EQ(asFound.size(), 5u);
+  ASSERT_EQ(asLeft.size(), 5u);
+  for (const QJsonObject& point : asFound)
+    EXPECT_EQ(point.value("result").toString(), "fail") << point.value("percent").toDouble();
+  for (const QJsonObject& point : asLeft)
+    EXPECT_LE(std::abs(point.value("error").toDouble()), 0.05) << point.value("percent").toDouble();
+  const QJsonObject verdict = objects.back();
+  EXPECT_EQ(verdict.value("result").toString(), "pass");
+  EXPECT_TRUE(verdict.value("ok").toBool());
+
+  const CheckRecord record = KeptRecord(data, verdict.value("id").toString().toStdString());
+  EXPECT_EQ(record.result, check::CheckResult::kPass);
+  EXPECT_EQ(record.tag, "TT-101");
+  EXPECT_EQ(record.engineer, "Иванов");
+  EXPECT_EQ(record.instruments,
+            (std::vector<std::string>{"Zelto,Simulated current meter,SIM-0001,1.0",
+                                      "Zelto,Simulated calibrator,SIM-0002,1.0"}));
+  EXPECT_EQ(record.firmware, "02.04.0017 14.03.2022");
+  ASSERT_EQ(record.asFound.size(), 5u);
+  ASSERT_TRUE(record.asLeft && record.asLeft->size() == 5u);
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(record.asFound[i].error, asFound[i].value("error").toDouble());
+    EXPECT_GT(record.asFound[i].error, 0.25);
+    EXPECT_EQ((*record.asLeft)[i].error, asLeft[i].value("error").toDouble());
+  }
+  ASSERT_TRUE(record.adjustment);
+  EXPECT_EQ(record.adjustment->before, held);
+  EXPECT_EQ(HeldCorrection(bench.transmitter), record.adjustment->after);
+  EXPECT_NEAR(record.adjustment->after.au, 1 / 1.004, 1e-4);
+
+  const auto restored = Tool(bench.transmitter, {"restore", record.adjustment->backup});
+  ASSERT_EQ(restored.exitCode, 0) << restored.err;
+  EXPECT_EQ(HeldCorrection(bench.transmitter), held);
+}
+
+TEST(CheckCommand, AdjustsAUnitFoundOutOfToleranceAndItsBackupUndoesTheCorrection) {
+  CheckAdjustAndUndo({"--unit-error", "1.004,0"}, "SOUR:RES {ohm}", {});
+}
+
+TEST(CheckCommand, ComposesItsCorrectionWithTheOneTheUnitHolds) {
+  // A correction from currents read badly: the unit holds Au0/Bu0 far from 1/0 and still fails.
+  CheckAdjustAndUndo({"--unit-error", "1.004,0", "--tcp"}, "SOUR:TEMP {c}",
+                     {"correct", "--sensor", "8", "--range", "0..100", "--t1", "0", "--t2", "100",
+                      "--i1", "4.10", "--i2", "20.15"});
 }
 
 TEST(CheckCommand, TakesATypedMetersReadingsAndListsTheKeptChecks) {
@@ -145,7 +242,7 @@ TEST(CheckCommand, SigintKeepsTheRecordAsCancelledAndNothingMoreIsSent) {
   EXPECT_EQ(backups(), backupsBefore);
 }
 
-TEST(CheckCommand, RefusesAUnitItCannotHoldToItsConfiguration) {
+TEST(CheckCommand, RefusesAUnitItCannotHoldToItsConfigurationAndAMeterThatIsNotThere) {
   OwnDataFolder data;
   sim::Simulator transmitter(1);
   const auto unconfigured = Tool(transmitter.Path(), {"check", "--readings", "4,8,12,16,20"});
@@ -161,7 +258,26 @@ TEST(CheckCommand, RefusesAUnitItCannotHoldToItsConfiguration) {
   EXPECT_EQ(LastLine(otherCurrents.err),
             "Проверка выхода невозможна: диапазон выходного тока прибора не 4...20 мА");
 
+  transmitter.ClearRequests();
+  const auto noMeter = Tool(transmitter.Path(), {"check", "--meter", "serial:/nonexistent/tty"});
+  EXPECT_EQ(noMeter.exitCode, 6);
+  EXPECT_NE(noMeter.err.find("Измеритель тока serial:/nonexistent/tty не подключается"),
+            std::string::npos)
+      << noMeter.err;
+  EXPECT_TRUE(transmitter.Requests().empty());
   EXPECT_FALSE(std::filesystem::exists(data.PathOf("data") + "/zelto/checks"));
+}
+
+TEST(CheckCommand, RefusesACalibratorCommandWithAFieldTheInputHasNot) {
+  OwnDataFolder data;
+  BenchProgram bench({"--tcp"});
+  WritePt100(bench.transmitter);
+  const auto refused =
+      Tool(bench.transmitter, {"check", "--meter", bench.meter, "--source", bench.calibrator,
+                               "--source-command", "SOUR:VOLT {v}"});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(LastLine(refused.err),
+            "zelto-cli: --source-command: this unit's input has no value for the field {v}");
 }
 
 TEST(CheckCommand, RefusesOptionsThatMakeNoCheck) {
@@ -178,10 +294,25 @@ TEST(CheckCommand, RefusesOptionsThatMakeNoCheck) {
        "--readings needs 5 currents"},
       {{"--model", "1", "--port", port, "check", "--adjust", "--readings", "4,8,12,16,20"},
        "--readings needs 10 currents, one a point as found and again as left, not 5"},
+      {{"--model", "1", "--port", port, "check", "--meter", "tcp:h:1", "--readings", "4,20"},
+       "--readings is for a manual meter"},
+      {{"--model", "1", "--port", port, "check", "--meter-query", "READ?"},
+       "--meter-query is for a meter over serial or TCP"},
+      {{"--model", "1", "--port", port, "check", "--source", "tcp:h:1"},
+       "--source tcp:h:1 needs --source-command TEMPLATE"},
+      {{"--model", "1", "--port", port, "check", "--source-command", "SOUR:RES {ohm}"},
+       "--source-command is for a calibrator over serial or TCP"},
+      {{"--model", "1", "--port", port, "check", "--source", "tcp:h:1", "--source-command",
+        "SOUR:RES {kohm}"},
+       "invalid value 'SOUR:RES {kohm}' for --source-command"},
       {{"--model", "1", "--port", port, "check", "--points", "0,100,50"},
        "invalid value '0,100,50' for --points"},
       {{"--model", "1", "--port", port, "check", "--tolerance", "0"},
        "invalid value '0' for --tolerance"},
+      {{"--model", "1", "--port", port, "check", "--settle", "-1"},
+       "invalid value '-1' for --settle"},
+      {{"--model", "1", "--port", port, "check", "--meter", "usb:1"},
+       "invalid value 'usb:1' for --meter"},
       {{"--model", "1", "--port", port, "check", "--report", "r.pdf"},
        "--report: the PDF report is not part of this build yet"},
       {{"--model", "1", "check"}, "this command needs a device"},

@@ -16,6 +16,7 @@
 #include "instruments/instrument_connection.h"
 #include "keep/backup_store.h"
 #include "keep/printable_text.h"
+#include "keep/profile_file.h"
 
 #include <QDateTime>
 
@@ -271,7 +272,7 @@ int RunChecks(const Invocation& invocation, Output& output) {
       output.Emit(QJsonObject{{"id", JsonText(record.id)},
                               {"time", JsonText(record.time)},
                               {"tag", JsonText(record.tag)},
-                              {"model", JsonText(model)},
+                              {"model", keep::ModelJson(record.model)},
                               {"port", JsonText(record.port)},
                               {"result", JsonText(result)}});
       continue;

@@ -33,7 +33,9 @@ QString FromUtf8(const std::string& text) {
 
 QJsonValue Rounded(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);
-  return std::round(value * scale) / scale;
+  const double scaled = std::round(value * scale);
+  // A number too large for its decimals has none to lose.
+  return std::isfinite(scaled) ? scaled / scale : value;
 }
 
 // The shortest decimal that reads back as the same float, so that the file says what the unit's

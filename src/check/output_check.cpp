@@ -4,6 +4,8 @@
 #include "config/write_sequences.h"
 #include "link/ee_image.h"
 
+#include <cmath>
+
 namespace zelto::check {
 namespace {
 
@@ -79,10 +81,11 @@ PointTaken OutputCheck::MeasureNext(CheckBench& bench) {
   return taken;
 }
 
-const MeasuredPoint& OutputCheck::TakeTyped(double milliamperes) {
+std::optional<MeasuredPoint> OutputCheck::TakeTyped(double milliamperes) {
   const auto point = NextPoint();
-  if (point)
-    PassPoints().push_back(JudgeMeasured(*point, plan_.output, milliamperes, record_.tolerance));
+  if (!point || !std::isfinite(milliamperes))
+    return std::nullopt;
+  PassPoints().push_back(JudgeMeasured(*point, plan_.output, milliamperes, record_.tolerance));
   return PassPoints().back();
 }
 

@@ -69,8 +69,9 @@ class OutputCheck {
   std::optional<CheckPoint> NextPoint() const;
   // Measures it with the bench; a stop ends the check as cancelled (Stop).
   PointTaken MeasureNext(CheckBench& bench);
-  // Takes a current the user typed for it (the window's manual meter).
-  const MeasuredPoint& TakeTyped(double milliamperes);
+  // Takes a current the user typed for it (the window's manual meter); nothing when there is no
+  // point to take it for, or the current is no finite number.
+  std::optional<MeasuredPoint> TakeTyped(double milliamperes);
 
   // Whether Adjust may run now: the as-found pass complete, a model with the range correction,
   // not adjusted yet.

@@ -71,6 +71,8 @@ TEST(CheckRecordFile, ReadsBackWhatItWrote) {
   signalInput.asLeft.reset();
   signalInput.stopped = CheckStop::kNone;
   signalInput.result = CheckResult::kFail;
+  signalInput.asFound[2].measured = 1e308;  // typed by a slip of the finger, kept as typed
+  signalInput.asFound[2].error = 6.25e305;
   const auto again = CheckFromJson(CheckToJson(signalInput));
   ASSERT_TRUE(std::holds_alternative<CheckRecord>(again)) << std::get<std::string>(again);
   EXPECT_EQ(std::get<CheckRecord>(again), signalInput);

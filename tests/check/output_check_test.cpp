@@ -9,6 +9,7 @@
 #include "scratch_folder.h"
 
 #include <bit>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace zelto::check {
@@ -219,8 +220,9 @@ TEST(OutputCheck, WritesTheComposedCorrectionBehindItsBackupThenChecksAgain) {
                                         held.bu, image),
             config::DeviceOutcome::kDone);
   OutputCheck check = bench.Start();
+  EXPECT_FALSE(check.TakeTyped(NAN));
   for (const double current : {4.11, 12.2, 20.3})
-    EXPECT_EQ(check.TakeTyped(current).result, PointResult::kFail);
+    EXPECT_EQ(check.TakeTyped(current)->result, PointResult::kFail);
   const auto expected = ComputeAdjustment(check.Configuration(), check.Record().asFound.front(),
                                           check.Record().asFound.back(), held);
   ASSERT_TRUE(std::holds_alternative<ComputedAdjustment>(expected));
@@ -243,8 +245,9 @@ TEST(OutputCheck, WritesTheComposedCorrectionBehindItsBackupThenChecksAgain) {
   EXPECT_EQ(check.Pass(), CheckPass::kAsLeft);
   EXPECT_FALSE(check.CanAdjust());
   for (const double current : {4.001, 12.0, 19.999})
-    EXPECT_EQ(check.TakeTyped(current).result, PointResult::kPass);
+    EXPECT_EQ(check.TakeTyped(current)->result, PointResult::kPass);
   EXPECT_FALSE(check.NextPoint());
+  EXPECT_FALSE(check.TakeTyped(12.0)) << "a pass of three points takes three";
   EXPECT_EQ(check.Finish().result, CheckResult::kPass);
   EXPECT_EQ(check.Record().asLeft->size(), 3u);
 }

@@ -268,6 +268,31 @@ TEST(CheckCommand, RefusesAUnitItCannotHoldToItsConfigurationAndAMeterThatIsNotT
   EXPECT_FALSE(std::filesystem::exists(data.PathOf("data") + "/zelto/checks"));
 }
 
+TEST(CheckCommand, AHandSetCalibratorIsWaitedForAndTheEndOfTheInputCancels) {
+  OwnDataFolder data;
+  BenchProgram bench({"--tcp"});
+  WritePt100(bench.transmitter);
+  testing::BackgroundProgram check(kCli,
+                                   {"--json", "--model", "1", "--port", bench.transmitter, "check",
+                                    "--meter", bench.meter, "--settle", "0", "--points", "0,100"},
+                                   true);
+  check.WriteInput("\n");
+  const std::string first = check.ReadLine();
+  // Nobody set the calibrator: the unit's input is open, its output at the bottom.
+  EXPECT_NE(first.find("\"measured\":3.8,"), std::string::npos) << first;
+  const ProgramResult ended = check.Wait();
+  EXPECT_EQ(ended.exitCode, 8);
+  EXPECT_NE(ended.err.find("Подайте 100 °C (138,51 Ом)\nНажмите Enter, когда сигнал подан\n"),
+            std::string::npos)
+      << ended.err;
+  const QJsonObject verdict = JsonObjects(ended.out).back();
+  EXPECT_EQ(verdict.value("stopped").toString(), "user");
+  const CheckRecord record = KeptRecord(data, verdict.value("id").toString().toStdString());
+  EXPECT_EQ(record.asFound.size(), 1u);
+  EXPECT_EQ(record.instruments,
+            std::vector<std::string>{"Zelto,Simulated current meter,SIM-0001,1.0"});
+}
+
 TEST(CheckCommand, RefusesACalibratorCommandWithAFieldTheInputHasNot) {
   OwnDataFolder data;
   BenchProgram bench({"--tcp"});

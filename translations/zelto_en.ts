@@ -1657,5 +1657,113 @@ mA</translation>
         <source>Профиль открыт</source>
         <translation>Profile opened</translation>
     </message>
+    <message>
+        <source>Подстройка невозможна: у этой модели нет коррекции диапазона</source>
+        <translation>No adjustment: this model has no range correction</translation>
+    </message>
+    <message>
+        <source>Подстройка невозможна: в крайней точке показания не установились</source>
+        <translation>No adjustment: the readings at an end point did not settle</translation>
+    </message>
+    <message>
+        <source>Подстройка невозможна: диапазон прибора вне пределов датчика</source>
+        <translation>No adjustment: the unit&apos;s range lies beyond the sensor&apos;s limits</translation>
+    </message>
+    <message>
+        <source>Подстройка невозможна: T1 и T2 должны лежать в диапазоне, T1 ниже T2</source>
+        <translation>No adjustment: T1 and T2 must lie within the range, T1 below T2</translation>
+    </message>
+    <message>
+        <source>Подстройка невозможна: ток в нижней точке должен отличаться от номинального меньше чем на 0,32 мА</source>
+        <translation>No adjustment: the current at the low point must differ from the nominal one by less than 0.32 mA</translation>
+    </message>
+    <message>
+        <source>Подстройка невозможна: ток в верхней точке должен отличаться от номинального меньше чем на 0,8 мА</source>
+        <translation>No adjustment: the current at the high point must differ from the nominal one by less than 0.8 mA</translation>
+    </message>
+    <message>
+        <source>До подстройки</source>
+        <translation>As found</translation>
+    </message>
+    <message>
+        <source>После подстройки</source>
+        <translation>As left</translation>
+    </message>
+    <message>
+        <source>в допуске</source>
+        <translation>within tolerance</translation>
+    </message>
+    <message>
+        <source>вне допуска</source>
+        <translation>out of tolerance</translation>
+    </message>
+    <message>
+        <source>показания не установились</source>
+        <translation>readings did not settle</translation>
+    </message>
+    <message>
+        <source>Подайте %1 в режиме термопары калибратора, с его компенсацией холодного спая: компенсация прибора включена</source>
+        <translation>Apply %1 in the calibrator&apos;s thermocouple mode, with its own cold-junction compensation: the unit&apos;s compensation is on</translation>
+    </message>
+    <message>
+        <source>Подайте %1</source>
+        <translation>Apply %1</translation>
+    </message>
+    <message>
+        <source>%1, ожидается %2 мА, %3</source>
+        <translation>%1, expected %2 mA, %3</translation>
+    </message>
+    <message>
+        <source>%1, ожидается %2 мА, измерено %3 мА, погрешность %4 %, %5</source>
+        <translation>%1, expected %2 mA, measured %3 mA, error %4 %, %5</translation>
+    </message>
+    <message>
+        <source>Подстройка: Au %1 → %2, Bu %3 → %4</source>
+        <translation>Adjustment: Au %1 → %2, Bu %3 → %4</translation>
+    </message>
+    <message>
+        <source>проверка прервана</source>
+        <translation>check cancelled</translation>
+    </message>
+    <message>
+        <source>годен</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>не годен</source>
+        <translation>fail</translation>
+    </message>
+    <message>
+        <source>Итог: %1, протокол %2</source>
+        <translation>Result: %1, record %2</translation>
+    </message>
+    <message>
+        <source>Проверка выхода пройдена</source>
+        <translation>Output check passed</translation>
+    </message>
+    <message>
+        <source>Проверка выхода не пройдена</source>
+        <translation>Output check failed</translation>
+    </message>
+    <message>
+        <source>Проверка выхода прервана</source>
+        <translation>Output check cancelled</translation>
+    </message>
+    <message>
+        <source>Протокол проверки не сохранён</source>
+        <translation>The check&apos;s record was not saved</translation>
+    </message>
+    <message>
+        <source>Нажмите Enter, когда сигнал подан</source>
+        <translation>Press Enter once the signal is applied</translation>
+    </message>
+    <message>
+        <source>Ток, мА:</source>
+        <translation>Current, mA:</translation>
+    </message>
+    <message>
+        <source>Неверный формат числа</source>
+        <translation>Invalid number format</translation>
+    </message>
 </context>
 </TS>

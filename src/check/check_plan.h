@@ -34,6 +34,8 @@ struct CheckPoint {
   double expected = 0.0;  // the nominal output current, mA
   // The output stops at 0 mA, so an error below zero cannot show at this point.
   bool clampedAtZero = false;
+
+  bool operator==(const CheckPoint&) const = default;
 };
 
 struct CheckPlan {

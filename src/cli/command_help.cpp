@@ -147,6 +147,50 @@ constexpr std::array<OptionHelp, 7> kSimulateOptions{{
      "its unit (Ω, mV, mA); default 1,0"},
 }};
 
+constexpr std::array<OptionHelp, 13> kCheckOptions{{
+    {"--points", "P,P,...",
+     "test points, % of the range: 2 to 11, ascending,\n"
+     "each 0..100; default 0,25,50,75,100"},
+    {"--tolerance", "PCT", "a point passes within PCT % of the output span;\ndefault 0.25"},
+    {"--meter", "SPEC",
+     "the current meter: manual (default: typed on\n"
+     "standard input, or --readings), serial:PATH[:BAUD]\n"
+     "(SCPI, 8N1, LF; default 9600) or tcp:HOST:PORT"},
+    {"--meter-query", "Q", "the meter's query, answered in amperes; default\nMEAS:CURR:DC?"},
+    {"--source", "SPEC",
+     "the calibrator: manual (default: you are asked to\n"
+     "apply each point), serial:... or tcp:..."},
+    {"--source-command", "TEMPLATE",
+     "sent to the calibrator once a point: {c} °C,\n"
+     "{ohm} Ω, {mv} mV, {v} V, {ma} mA, {a} A, with a\n"
+     "decimal point ('SOUR:RES {ohm}')"},
+    {"--settle", "S",
+     "seconds from the signal to the first reading, then\n"
+     "one every 0.5 s until three agree within a tenth\n"
+     "of the tolerance (unstable after 10 s); default 2"},
+    {"--readings", "MA,MA,...",
+     "a manual meter's currents, mA, decimal point: as\n"
+     "found, then with --adjust as left"},
+    {"--adjust", "",
+     "the range correction from the lowest and highest\n"
+     "points, composed with the one the unit holds, then\n"
+     "the check as left (table-loading models)"},
+    {"--tag", "TAG", "the unit's tag, kept in the record"},
+    {"--engineer", "NAME", "who checked it, kept in the record"},
+    {"--instruments", "TEXT",
+     "the bench's instruments in your words, kept in\n"
+     "the record after their *IDN? answers"},
+    {"--report", "FILE.pdf", "also the report as a PDF (not in this build yet)"},
+}};
+
+constexpr std::array<OptionHelp, 1> kChecksOptions{{
+    {"--tag", "TAG", "only the checks of the unit with this tag"},
+}};
+
+constexpr std::array<OptionHelp, 1> kReportOptions{{
+    {"--out", "FILE.pdf", "where the report goes"},
+}};
+
 constexpr std::array<ExitHelp, 2> kPortsExits{{{0, "listed"}, {2, "an argument was given"}}};
 constexpr std::array<ExitHelp, 2> kIdentifyExits{{{0, "identified"}, {2, "no device given"}}};
 constexpr std::array<ExitHelp, 3> kReadExits{
@@ -214,6 +258,22 @@ constexpr std::string_view kRestoreJson =
     "One object: \"restored\" (the backup's id), \"status\", \"backup\" (the restore's own\n"
     "backup) and with --verify \"verified\"; when the undo cannot choose, \"candidates\":\n"
     "one object a backup that fits, with \"id\", \"time\" and \"port\".";
+constexpr std::array<ExitHelp, 6> kCheckExits{
+    {{0, "the check passed"},
+     {2,
+      "a usage error, or a unit the check cannot hold to its configuration (not\n"
+      "     configured, current words not 4 and 20, square root): nothing is measured"},
+     {3,
+      "an instrument did not answer; with --verify, the correction read back\n"
+      "     otherwise"},
+     {5, "the record, or the correction's backup, could not be saved"},
+     {6, "an instrument's port or connection could not be opened"},
+     {8,
+      "the check failed, or it was cancelled (SIGINT, no reading typed, an\n"
+      "     instrument failing half-way): the record is kept"}}};
+constexpr std::array<ExitHelp, 1> kChecksExits{{{0, "listed"}}};
+constexpr std::array<ExitHelp, 2> kReportExits{
+    {{0, "rendered"}, {5, "the record could not be read, or FILE.pdf not written"}}};
 constexpr std::array<ExitHelp, 2> kConvertExits{
     {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
 constexpr std::array<ExitHelp, 4> kSimulateExits{{{0, "stopped by SIGINT or SIGTERM"},
@@ -391,6 +451,45 @@ constexpr std::array kCommands{
                 "earlier versions, which record no unit, are restored by ID only. Then the\n"
                 "configuration summary, as 'read' prints it. One port only.",
                 kRestoreExits, "ID", kRestoreJson},
+    CommandHelp{
+        "check",
+        "[--points P,P,...] [--tolerance PCT] [--meter SPEC] [--meter-query Q] [--source "
+        "SPEC --source-command TEMPLATE] [--settle S] [--readings MA,MA,...] [--adjust] "
+        "[--tag TAG] [--engineer NAME] [--instruments TEXT] [--report FILE.pdf]",
+        "check the output current against the configuration the unit holds",
+        kCheckOptions,
+        true,
+        "The configuration checked is the unit's own, read first. At each point the\n"
+        "signal is applied and the output current read; one line a point: the pass, the\n"
+        "point and its signal, the expected and the measured current, the error in % of\n"
+        "span and the verdict. With --adjust, the correction, then the points again as\n"
+        "left. Last \"Итог: …, протокол ID\". Prompts and status texts go to standard\n"
+        "error. Each check is kept as $XDG_DATA_HOME/zelto/checks/ID.json\n"
+        "(~/.local/share/zelto/checks), never replaced. SIGINT or SIGTERM stops it:\n"
+        "nothing more goes to the transmitter or the instruments, and the record keeps\n"
+        "what was measured as cancelled. One port only.",
+        kCheckExits,
+        {},
+        "One object a point as it is measured: \"pass\" (\"as_found\" or \"as_left\"),\n"
+        "\"percent\", \"temperature\", \"signal\", \"unit\", \"expected\", \"measured\",\n"
+        "\"error\" and \"result\", as the record holds them; then one for the verdict:\n"
+        "\"id\", \"result\", \"adjustment\" and, for a check that stopped, \"stopped\" (and\n"
+        "\"reason\", the instrument's words)."},
+    CommandHelp{"checks",
+                "[--tag TAG]",
+                "list the kept output checks",
+                kChecksOptions,
+                false,
+                "One line per kept check, newest first: id, time, tag, model and result (pass,\n"
+                "fail or cancelled), tab-separated, control characters shown as \\uXXXX. A file\n"
+                "that is no record is skipped with its reason on standard error.",
+                kChecksExits,
+                {},
+                "One object per check: \"id\", \"time\", \"tag\", \"model\", \"port\" and\n"
+                "\"result\"."},
+    CommandHelp{"report", "ID --out FILE.pdf", "render a kept check's report as a PDF",
+                kReportOptions, false, "Nothing on standard output. Not part of this build yet.",
+                kReportExits, "ID"},
 };
 
 bool IsOperation(const OptionHelp& option) {
@@ -475,7 +574,8 @@ std::string ProgramHelpText() {
          "\n"
          "Exit codes: 0 success, 1 system error, 2 usage or refused value, 3 no answer (or\n"
          "a word --verify read back otherwise), 4 identification failed, 5 file error,\n"
-         "6 port could not be opened or went away, 7 diff found a difference.\n";
+         "6 port could not be opened or went away, 7 diff found a difference, 8 the output\n"
+         "check failed or was cancelled.\n";
 }
 
 std::string CommandHelpText(const CommandHelp& help) {

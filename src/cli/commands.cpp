@@ -2,6 +2,7 @@
 
 #include "cli/backup_commands.h"
 #include "cli/calib_command.h"
+#include "cli/check_command.h"
 #include "cli/command_convert.h"
 #include "cli/device_commands.h"
 #include "cli/monitor_command.h"
@@ -31,6 +32,10 @@ std::span<const Command> Commands() {
       Command{"simulate", RunSimulate},
       Command{"backups", RunBackups},
       Command{"restore", RunRestore},
+      Command{"check", RunCheck},
+      Command{"checks", RunChecks},
+      // Drawn from a kept record once the report is part of the build (CheckReportRenderer).
+      Command{"report", nullptr},
   };
   return kCommands;
 }

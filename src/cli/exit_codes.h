@@ -11,7 +11,8 @@ enum ExitCode : int {
   kExitIdentifyFailed = 4,  // "Ошибка выбора прибора", "Ошибка приема"
   kExitFileError = 5,
   kExitPortError = 6,
-  kExitDifferent = 7,  // diff: the device differs from the profile
+  kExitDifferent = 7,    // diff: the device differs from the profile
+  kExitCheckFailed = 8,  // check: the unit failed its output check, or the check was cancelled
 };
 
 }  // namespace zelto::cli

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace zelto::config {
 namespace {
@@ -92,6 +93,29 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
   if (ReadBackCorrection(link, reporter, image) == DeviceOutcome::kNoAnswer)
     return DeviceOutcome::kNoAnswer;
   return outcome;
+}
+
+DeviceOutcome WriteCorrectionPair(Link& link, Reporter& reporter, int model, float au, float bu,
+                                  EEImage& image, WriteGuard& guard) {
+  if (!IsTableLoadingDevice(model)) {
+    reporter.ShowStatus(kStatusNotAvailable);
+    return DeviceOutcome::kNotAvailable;
+  }
+  // The device divides by the gain; a pair it cannot use is no correction at all.
+  if (!std::isfinite(au) || !std::isfinite(bu) || au == 0.0f) {
+    reporter.ShowStatus(kCorrectionNotFiniteText);
+    return DeviceOutcome::kRefused;
+  }
+  if (!guard.Approve(CorrectionPlan(WriteOperation::kCorrect, model, au, bu)))
+    return DeviceOutcome::kStopped;
+  WriteSession session(link, reporter);
+  session.Begin(kCorrectionProgressSteps);
+  if (!session.Send(CorrectionWords(au, bu)))
+    return DeviceOutcome::kNoAnswer;
+  session.Finish();
+  session.End();
+  link.DoAction(ActWriteDone);
+  return ReadBackCorrection(link, reporter, image);
 }
 
 DeviceOutcome ResetCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,

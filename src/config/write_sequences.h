@@ -40,6 +40,14 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
                               bool lineFunc, const TraceFlags& trace, EEImage& image,
                               WriteGuard& guard = NoBackup());
 
+// Writes a gain and offset worked out elsewhere (the output check's, composed with the correction
+// the unit holds) exactly as WriteCorrection writes the pair it computes: the guard sees the
+// correction's plan, then words 84 and 88, ActWriteDone and the read-back into the image.
+// Table-loading models only: the others show "В данной версии отсутствует" and get nothing. A
+// pair that is not finite, or a gain of 0, is refused before anything is sent.
+DeviceOutcome WriteCorrectionPair(Link& link, Reporter& reporter, int model, float au, float bu,
+                                  EEImage& image, WriteGuard& guard = NoBackup());
+
 // Sets Au 1 and Bu 0 in the record and the device, recomputes the nominal currents with
 // take-over (outputRange is the SetOutCurrent position) and sends ActWriteDone. The caller
 // refreshes the value fields afterwards.

@@ -25,6 +25,10 @@ std::string BackupsFolder() {
   return Under(QStandardPaths::GenericDataLocation, "/zelto/backups");
 }
 
+std::string ChecksFolder() {
+  return Under(QStandardPaths::GenericDataLocation, "/zelto/checks");
+}
+
 std::string SettingsFile() {
   return Under(QStandardPaths::GenericConfigLocation, "/zelto/zelto.conf");
 }

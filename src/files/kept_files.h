@@ -12,6 +12,10 @@ namespace zelto::files {
 // ~/.local/share/zelto/backups). The folder is not made here.
 std::string BackupsFolder();
 
+// One record per output check of a transmitter: $XDG_DATA_HOME/zelto/checks (by default
+// ~/.local/share/zelto/checks). The folder is not made here.
+std::string ChecksFolder();
+
 // The window's settings: $XDG_CONFIG_HOME/zelto/zelto.conf (by default ~/.config/zelto/).
 std::string SettingsFile();
 

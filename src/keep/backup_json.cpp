@@ -1,6 +1,8 @@
 #include "calib/unit_identity.h"
 #include "config/memory_map.h"
+#include "files/kept_ids.h"
 #include "keep/backup.h"
+#include "keep/unit_identity_json.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -189,6 +191,20 @@ std::string Bad(const char* key) {
 
 }  // namespace
 
+QJsonObject UnitIdentityJson(const UnitIdentity& unit) {
+  const auto words = [](const std::vector<config::MemoryWord>& list) {
+    QJsonArray array;
+    for (const config::MemoryWord& word : list)
+      array.append(QJsonArray{word.address, QString::fromStdString(HexOf(word))});
+    return array;
+  };
+  return QJsonObject{{"firmware", words(unit.firmware)}, {"calibration", words(unit.calibration)}};
+}
+
+std::optional<UnitIdentity> UnitIdentityFromJson(const QJsonValue& value, int model) {
+  return UnitOf(value, model);
+}
+
 std::string BackupModelName(int model) {
   switch (model) {
     case 1:
@@ -201,12 +217,7 @@ std::string BackupModelName(int model) {
 }
 
 bool IsBackupId(std::string_view id) {
-  if (id.empty() || id.front() == '.')
-    return false;
-  return std::all_of(id.begin(), id.end(), [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' ||
-           c == '_' || c == '.';
-  });
+  return files::IsKeptId(id);
 }
 
 std::string BackupToJson(const Backup& backup) {

@@ -3,6 +3,7 @@
 #include "config/memory_map.h"
 #include "files/file_descriptor.h"
 #include "files/kept_files.h"
+#include "files/kept_ids.h"
 #include "files/regular_file.h"
 #include "files/safe_file.h"
 #include "keep/backup_plan.h"
@@ -37,21 +38,8 @@ constexpr int kIdTries = 1000;
 // takes the next.
 std::atomic<int> idCounter{0};
 
-// The port's last path component, in the letters an id may hold.
-std::string PortPart(const std::string& port) {
-  std::string part = port.substr(port.rfind('/') == std::string::npos ? 0 : port.rfind('/') + 1);
-  for (char& c : part) {
-    const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    if (!plain && c != '-' && c != '_')
-      c = '_';
-  }
-  return part.empty() ? "port" : part;
-}
-
 std::string IdStem(const Backup& backup) {
-  const QDateTime time =
-      QDateTime::fromString(QString::fromStdString(backup.time), Qt::ISODateWithMs);
-  return time.toString("yyyyMMdd-HHmmss-zzz").toStdString() + "-" + PortPart(backup.port);
+  return files::KeptIdStem(backup.time, backup.port);
 }
 
 QDateTime InstantOf(const Backup& backup) {

@@ -10,18 +10,23 @@
 namespace zelto::testing {
 
 BackgroundProgram::BackgroundProgram(const std::string& path,
-                                     const std::vector<std::string>& arguments)
-    : program_(SpawnProgram(path, arguments)) {}
+                                     const std::vector<std::string>& arguments, bool input)
+    : program_(SpawnProgram(path, arguments, input)) {}
 
 BackgroundProgram::~BackgroundProgram() {
   if (program_.pid > 0) {
     kill(program_.pid, SIGKILL);
     waitpid(program_.pid, nullptr, 0);
   }
-  for (int fd : {program_.out, program_.err}) {
+  for (int fd : {program_.out, program_.err, program_.in}) {
     if (fd >= 0)
       close(fd);
   }
+}
+
+void BackgroundProgram::WriteInput(const std::string& text) {
+  if (program_.in >= 0 && write(program_.in, text.data(), text.size()) < 0)
+    throw std::runtime_error("write to the program's input");
 }
 
 std::string BackgroundProgram::ReadLine() {
@@ -50,6 +55,10 @@ ProgramResult BackgroundProgram::Stop(int signal) {
 }
 
 ProgramResult BackgroundProgram::Wait() {
+  if (program_.in >= 0) {
+    close(program_.in);
+    program_.in = -1;
+  }
   ProgramResult result;
   result.out = outBuffer_;
   DrainOutput(program_, result);

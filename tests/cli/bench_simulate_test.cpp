@@ -1,4 +1,4 @@
-#include "background_program.h"
+#include "bench_program.h"
 #include "instruments/instrument_connection.h"
 #include "tool_test_support.h"
 
@@ -16,23 +16,7 @@ using instruments::CommandTemplate;
 using instruments::CurrentMeter;
 using testing::BackgroundProgram;
 
-// simulate --bench, and the three paths it prints.
-struct Bench {
-  explicit Bench(std::vector<std::string> arguments)
-      : program(kCli,
-                [&] {
-                  arguments.insert(arguments.begin(), {"--model", "1", "simulate", "--bench"});
-                  return arguments;
-                }()),
-        transmitter(program.ReadLine()),
-        meter(program.ReadLine()),
-        calibrator(program.ReadLine()) {}
-
-  BackgroundProgram program;
-  std::string transmitter;
-  std::string meter;
-  std::string calibrator;
-};
+using Bench = BenchProgram;
 
 instruments::InstrumentSpec SpecOf(const std::string& address) {
   const std::string text = address.starts_with("tcp:") ? address : "serial:" + address;

@@ -9,10 +9,12 @@
 
 namespace zelto::testing {
 
-SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::string>& arguments) {
+SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::string>& arguments,
+                            bool input) {
   std::array<int, 2> outPipe{};
   std::array<int, 2> errPipe{};
-  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0)
+  std::array<int, 2> inPipe{-1, -1};
+  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0 || (input && pipe(inPipe.data()) != 0))
     throw std::runtime_error("pipe");
 
   const pid_t child = fork();
@@ -21,8 +23,12 @@ SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::stri
   if (child == 0) {
     dup2(outPipe[1], STDOUT_FILENO);
     dup2(errPipe[1], STDERR_FILENO);
-    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
-      close(fd);
+    if (input)
+      dup2(inPipe[0], STDIN_FILENO);
+    for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1], inPipe[0], inPipe[1]}) {
+      if (fd >= 0)
+        close(fd);
+    }
     std::vector<char*> argv{const_cast<char*>(path.c_str())};
     for (const std::string& argument : arguments)
       argv.push_back(const_cast<char*>(argument.c_str()));
@@ -32,7 +38,9 @@ SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::stri
   }
   close(outPipe[1]);
   close(errPipe[1]);
-  return {child, outPipe[0], errPipe[0]};
+  if (input)
+    close(inPipe[0]);
+  return {child, outPipe[0], errPipe[0], inPipe[1]};
 }
 
 void DrainOutput(SpawnedProgram& program, ProgramResult& result) {

@@ -33,8 +33,11 @@ struct SpawnedProgram {
   pid_t pid = -1;
   int out = -1;  // read ends of its standard output and error
   int err = -1;
+  int in = -1;  // the write end of its standard input, when it reads one from the test
 };
-SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::string>& arguments);
+// With `input`, its standard input is a pipe from the test; otherwise the test's own.
+SpawnedProgram SpawnProgram(const std::string& path, const std::vector<std::string>& arguments,
+                            bool input = false);
 // Reads both pipes to their ends at once, so that neither can fill up and stall the program;
 // closes them.
 void DrainOutput(SpawnedProgram& program, ProgramResult& result);

@@ -639,6 +639,10 @@ mA</translation>
         <source>Какую запись отменить?</source>
         <translation>Which write to undo?</translation>
     </message>
+    <message>
+        <source>Записывать только изменённые слова</source>
+        <translation>Write only the changed words</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -969,6 +973,10 @@ mA</translation>
     <message>
         <source>Команда прибора стенда должна быть одной строкой без управляющих символов</source>
         <translation>A bench instrument command must be one line without control characters</translation>
+    </message>
+    <message>
+        <source>Прибор уже содержит эту конфигурацию</source>
+        <translation>The device already holds this configuration</translation>
     </message>
 </context>
 </TS>

@@ -35,14 +35,14 @@ Differences Compare(const std::vector<config::MemoryWord>& device,
   return found;
 }
 
-bool CompareBeforeWrite::Approve(const config::WritePlan& plan) {
+bool CompareBeforeWrite::Approve(config::WritePlan& plan) {
   if (!backup_.Read(plan))
     return false;
   if (!ask_(Compare(backup_.Pending().before, window_))) {
     reporter_.ShowStatus(kStatusWriteCancelled);
     return false;
   }
-  return !keepBackup_ || backup_.Keep();
+  return backup_.Commit(plan);
 }
 
 }  // namespace zelto::app

@@ -1,6 +1,5 @@
 // The range correction: its write, its reset and the read-back of the words it lands in.
 #include "config/configuration_plans.h"
-#include "config/configuration_words.h"
 #include "config/correction.h"
 #include "config/memory_map.h"
 #include "config/nominal_currents.h"

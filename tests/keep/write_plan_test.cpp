@@ -121,19 +121,6 @@ TEST(ChangedWordsOnly, KeepsWhatChangesTheDeviceWithTheLastWordAndTheAction) {
   EXPECT_FALSE(config::NothingToSend(same));
 }
 
-// A range edit of the largest write there is changes one word of its 96.
-TEST(ChangedWordsOnly, OfARangeEditOnTheLargestWriteAreTheRangeEndAndTheEndMarker) {
-  config::ConfigRecord record = Configured(kDastra, kCopperW1428);
-  testing::SetRange(record, 0, 100);
-  ASSERT_TRUE(config::ComputeDeviceRangeWords(record, false));
-  const auto held = config::FinalWords(ConfigurationWritePlan(record, kDastra, false, {}).words);
-  testing::SetRange(record, 0, 150);
-  ASSERT_TRUE(config::ComputeDeviceRangeWords(record, false));
-  const config::WritePlan edit = ConfigurationWritePlan(record, kDastra, false, {});
-  ASSERT_EQ(edit.words.size(), 96u);
-  EXPECT_EQ(EveryAddressOf(config::ChangedWordsOnly(edit, held).words), (Addresses{20, 124}));
-}
-
 TEST(CorrectionPlan, GainAndOffsetOnTheTableLoadingModelsOnlyTheActionOnVelmor) {
   for (const auto operation :
        {config::WriteOperation::kCorrect, config::WriteOperation::kResetCorrection}) {

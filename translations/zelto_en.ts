@@ -971,6 +971,10 @@ mA</translation>
         <source>код </source>
         <translation>code </translation>
     </message>
+    <message>
+        <source>Записывать только изменённые с&amp;лова</source>
+        <translation>&amp;Write changed words only</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -1764,6 +1768,10 @@ mA</translation>
     <message>
         <source>Неверный формат числа</source>
         <translation>Invalid number format</translation>
+    </message>
+    <message>
+        <source>Прибор уже содержит эту конфигурацию</source>
+        <translation>The device already holds this configuration</translation>
     </message>
 </context>
 </TS>

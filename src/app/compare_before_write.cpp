@@ -37,7 +37,7 @@ Differences Compare(const std::vector<config::MemoryWord>& device,
   return found;
 }
 
-bool CompareBeforeWrite::Approve(const config::WritePlan& plan) {
+bool CompareBeforeWrite::Approve(config::WritePlan& plan) {
   if (!backup_.Read(plan))
     return false;
   // The read is over; what the window waits for now is the user.
@@ -46,7 +46,7 @@ bool CompareBeforeWrite::Approve(const config::WritePlan& plan) {
     reporter_.ShowStatus(kStatusWriteCancelled);
     return false;
   }
-  return !keepBackup_ || backup_.Keep();
+  return backup_.Commit(plan);
 }
 
 }  // namespace zelto::app

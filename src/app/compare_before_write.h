@@ -24,26 +24,22 @@ Differences Compare(const std::vector<config::MemoryWord>& device,
 
 // The guard of "Запись" while "Сравнивать перед записью" is on. The backup's read of every
 // word the write will overwrite also shows the user what would change; the write goes on only
-// when the user says so, and that read is then kept as the write's backup (while backups are
-// on). A cancelled write sends nothing after its reads.
+// when the user says so, and that read then serves the write as the backup does without a
+// compare: kept (while backups are on), and the words cut down to those that change (while
+// only those are written). A cancelled write sends nothing after its reads.
 class CompareBeforeWrite final : public config::WriteGuard {
  public:
   // True to write.
   using Ask = std::function<bool(const Differences& differences)>;
 
-  CompareBeforeWrite(keep::DeviceBackup& backup, bool keepBackup, config::WriteSettings window,
-                     Reporter& reporter, Ask ask)
-      : backup_(backup),
-        keepBackup_(keepBackup),
-        window_(std::move(window)),
-        reporter_(reporter),
-        ask_(std::move(ask)) {}
+  CompareBeforeWrite(keep::DeviceBackup& backup, config::WriteSettings window, Reporter& reporter,
+                     Ask ask)
+      : backup_(backup), window_(std::move(window)), reporter_(reporter), ask_(std::move(ask)) {}
 
-  bool Approve(const config::WritePlan& plan) override;
+  bool Approve(config::WritePlan& plan) override;
 
  private:
   keep::DeviceBackup& backup_;
-  bool keepBackup_;
   config::WriteSettings window_;
   Reporter& reporter_;
   Ask ask_;

@@ -83,8 +83,8 @@ TZelto::TZelto(const QString& productKey, LinkSetup linkSetup, QWidget* parent)
   startFinisher_ = std::make_unique<StartFinisher>(*this, [this] { ListPortsAtStart(); });
   // Where the user left the window last time; centred on the screen the first time.
   placed_ = restoreGeometry(settings_->Geometry());
-  for (QAction* item :
-       {form_.BackupBeforeWrite, form_.CompareBeforeWrite, form_.VerifyAfterWrite}) {
+  for (QAction* item : {form_.BackupBeforeWrite, form_.CompareBeforeWrite, form_.VerifyAfterWrite,
+                        form_.WriteChangedOnly}) {
     item->setChecked(settings_->Switch(item->objectName(), item->isChecked()));
     connect(item, &QAction::toggled, this,
             [this, item](bool on) { settings_->SetSwitch(item->objectName(), on); });

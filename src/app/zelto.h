@@ -229,11 +229,11 @@ class TZelto final : public QMainWindow {
   // The sensor list of a model's view.
   QComboBox* SensorListOf(int model) const;
   // Runs a writing sequence behind its backup (and, given the window's settings, the compare
-  // before writing); when the sequence ended well and "Проверять после записи" is on, reads back
-  // what it wrote. `write` says whether it ended well.
+  // before writing and the changed words only); when the sequence ended well and "Проверять
+  // после записи" is on, reads back what it wrote. `write` says whether it ended well.
   void WriteBehindBackup(const std::function<bool(config::WriteGuard&)>& write,
                          const config::WriteSettings* compareWith = nullptr);
-  // How the writes keep their backups, for the device connected now.
+  // How the writes keep their backups and what they send, for the device connected now.
   keep::BackupSettings BackupSettingsNow() const;
   // The compare dialog before "Запись"; true to write.
   bool ConfirmWrite(const Differences& differences);

@@ -1,6 +1,7 @@
 // The window's writes behind their backups: every command that writes to the device reads what
-// it will overwrite first (while "Резервная копия перед записью" is on), "Запись" can show what
-// it would change, and "Отменить последнюю запись…" writes the newest backup back.
+// it will overwrite first (while "Резервная копия перед записью" or "Записывать только
+// изменённые слова" is on), "Запись" can show what it would change, and "Отменить последнюю
+// запись…" writes the newest backup back.
 #include "app/compare_before_write.h"
 #include "app/window_config_view.h"
 #include "app/window_reporter.h"
@@ -110,8 +111,8 @@ std::optional<std::string_view> LiftableRefusal(keep::RestoreOutcome outcome) {
 }  // namespace
 
 keep::BackupSettings TZelto::BackupSettingsNow() const {
-  return {form_.BackupBeforeWrite->isChecked(), SelectedModel(),
-          link_->Ports().PathOf(link_->State().PortNo)};
+  return {form_.BackupBeforeWrite->isChecked(), form_.WriteChangedOnly->isChecked(),
+          SelectedModel(), link_->Ports().PathOf(link_->State().PortNo)};
 }
 
 bool TZelto::ConfirmWrite(const Differences& differences) {
@@ -130,7 +131,7 @@ void TZelto::WriteBehindBackup(const std::function<bool(config::WriteGuard&)>& w
   config::WriteGuard* guard = &backup;
   std::optional<CompareBeforeWrite> compare;
   if (compareWith != nullptr) {
-    compare.emplace(backup, form_.BackupBeforeWrite->isChecked(), *compareWith, *reporter_,
+    compare.emplace(backup, *compareWith, *reporter_,
                     [this](const Differences& found) { return ConfirmWrite(found); });
     guard = &*compare;
   }
@@ -218,7 +219,7 @@ void TZelto::UndoWriteClick() {
   config::ReadSummary(*link_, *reporter_, config_, SelectedModel());
   // The verdict last, where the user reads it.
   if (form_.VerifyAfterWrite->isChecked())
-    keep::VerifyWrittenWords(*link_, *reporter_, answer->backup.before);
+    keep::VerifyWrittenWords(*link_, *reporter_, restorer.Written());
 }
 
 }  // namespace zelto::app

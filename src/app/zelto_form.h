@@ -152,13 +152,15 @@ struct ZeltoForm {
   QAction* N2;
   QAction* Print;
   QAction* PrintSetup;
-  // The safety entries: profiles, undo, and the switches of what comes before a write.
+  // The safety entries: profiles, undo, and the switches of what comes before, with and after a
+  // write.
   QAction* OpenProfile;
   QAction* SaveProfile;
   QAction* UndoWrite;
   QAction* BackupBeforeWrite;
   QAction* CompareBeforeWrite;
   QAction* VerifyAfterWrite;
+  QAction* WriteChangedOnly;
   QAction* N1;
   QAction* Exit;
   QAction* SaveMemo;

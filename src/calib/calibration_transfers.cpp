@@ -3,6 +3,7 @@
 #include "calib/calibration_display.h"
 #include "calib/calibration_layout.h"
 #include "calib/calibration_words.h"
+#include "config/device_outcome.h"
 #include "link/status_texts.h"
 
 #include <algorithm>
@@ -42,18 +43,26 @@ struct WriteBar {
   int referenceBarBase = 0;
 };
 
+// Where the bar stands after word i of the plan: over the words sent when they are the changed
+// ones only.
+int BarAfter(std::size_t i, const CalibrationLayout& layout, const config::WritePlan& plan,
+             WriteBar bar) {
+  const int index = static_cast<int>(i);
+  if (plan.changedOnly)
+    return (index + 1) * kBarFull / static_cast<int>(plan.words.size());
+  const auto pairs = static_cast<int>(layout.pairWords.size());
+  return index < pairs ? PairBar(index, bar.pairSteps)
+                       : ReferenceBar(index - pairs, bar.referenceBarBase);
+}
+
 // Sends the plan's words, then its done action. False at the first word without a reply.
 bool RunWrites(Link& link, const CalibrationLayout& layout, const config::WritePlan& plan,
                WriteBar bar, Reporter& reporter) {
-  const std::size_t pairs = layout.pairWords.size();
   for (std::size_t i = 0; i < plan.words.size(); ++i) {
     const config::MemoryWord& word = plan.words[i];
     if (!link.Request(word.address, word.bytes, CmdWriteWord))
       return false;
-    const int index = static_cast<int>(i);
-    reporter.SetProgress(i < pairs
-                             ? PairBar(index, bar.pairSteps)
-                             : ReferenceBar(index - static_cast<int>(pairs), bar.referenceBarBase));
+    reporter.SetProgress(BarAfter(i, layout, plan, bar));
   }
   // The device takes the words as they come; the action only tells it to use them, and its
   // answer changes nothing here.
@@ -62,11 +71,16 @@ bool RunWrites(Link& link, const CalibrationLayout& layout, const config::WriteP
   return true;
 }
 
-// The plan past its guard, sent; kStopped when the guard refused.
-ServiceOutcome SendPlan(Link& link, const CalibrationLayout& layout, const config::WritePlan& plan,
+// The plan past its guard, sent; kStopped when the guard refused. A guard that left nothing to
+// send has the user told so.
+ServiceOutcome SendPlan(Link& link, const CalibrationLayout& layout, config::WritePlan plan,
                         WriteBar bar, config::WriteGuard& guard, Reporter& reporter) {
   if (!guard.Approve(plan))
     return ServiceOutcome::kStopped;
+  if (config::NothingToSend(plan)) {
+    reporter.ShowStatus(config::kStatusAlreadyHeld);
+    return ServiceOutcome::kDone;
+  }
   reporter.SetProgress(0);
   if (!RunWrites(link, layout, plan, bar, reporter))
     return NoAnswer(link, reporter);

@@ -117,7 +117,7 @@ int RestoreOnDevice(const PortRun& run, DeviceSession& session, Reporter& report
   const int exitCode =
       session.ExitCode(read == config::DeviceOutcome::kDone ? kExitSuccess : kExitNoAnswer);
   return RecordWrite(run, exitCode, status, restorer.SavedId(), [&] {
-    return keep::VerifyWrittenWords(session.GetLink(), reporter, backup->before);
+    return keep::VerifyWrittenWords(session.GetLink(), reporter, restorer.Written());
   });
 }
 

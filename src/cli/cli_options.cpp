@@ -68,6 +68,7 @@ struct GlobalParse {
   CLI::Option* noBackup;
   CLI::Option* json;
   CLI::Option* verify;
+  CLI::Option* changedOnly;
   CLI::Option* lang;
 };
 
@@ -81,6 +82,7 @@ GlobalParse AddGlobalOptions(CLI::App& app) {
           AddFlag(app, "--no-backup"),
           AddFlag(app, "--json"),
           AddFlag(app, "--verify"),
+          AddFlag(app, "--changed-only"),
           AddValueOption(app, "--lang")};
 }
 
@@ -165,6 +167,7 @@ std::optional<std::string> ReadGlobalOptions(const GlobalParse& parsed, GlobalOp
   options.backup = parsed.noBackup->count() == 0;
   options.json = parsed.json->count() > 0;
   options.verify = parsed.verify->count() > 0;
+  options.changedOnly = parsed.changedOnly->count() > 0;
   return std::nullopt;
 }
 

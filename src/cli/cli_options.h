@@ -27,6 +27,8 @@ struct GlobalOptions {
   bool backup = true;   // --no-backup clears it: the writing commands then keep no backup
   bool json = false;    // --json: one JSON object per result instead of the memo lines
   bool verify = false;  // --verify: a write that ended well is read back and compared
+  // --changed-only: a write sends only the words that change what the device holds
+  bool changedOnly = false;
   std::optional<InterfaceLanguage> language;  // --lang; the locale's when not given
   // Where the system's serial ports are looked up (the system itself unless a test says
   // otherwise). A command on several ports looks once and hands every port that one list.

@@ -37,6 +37,11 @@ constexpr std::array kGlobalOptions{
                "after a write that ended well, reads back every word it wrote:\n"
                "\"Запись проверена\", or \"Ошибка проверки записи\", the words on\n"
                "standard error and exit 3"},
+    OptionHelp{"--changed-only", "",
+               "a write sends only the words that differ from what the device\n"
+               "holds (read first, with --no-backup too), with the sequence's last\n"
+               "word and closing action when it sends any; a backup keeps the words\n"
+               "sent. None: \"Прибор уже содержит эту конфигурацию\", exit 0"},
     OptionHelp{"--lang", "ru|en",
                "the language of the status texts and messages; by default English\n"
                "where the locale's language is neither Russian nor C/POSIX. Memo\n"

@@ -48,6 +48,7 @@ std::string DeviceSession::PortPath() const {
 keep::BackupSettings DeviceSession::Backups() const {
   keep::BackupSettings settings;
   settings.enabled = options_.backup;
+  settings.changedOnly = options_.changedOnly;
   settings.model = options_.model;
   settings.port = PortPath();
   return settings;

@@ -27,7 +27,8 @@ class DeviceSession {
   Link& GetLink() { return link_; }
   // The device path of the port, as a user names it: /dev/ttyUSB0 for --port ttyUSB0.
   std::string PortPath() const;
-  // What the backups of a writing command are told: --no-backup, the model and the port.
+  // What the backups of a writing command are told: --no-backup, --changed-only, the model and
+  // the port.
   keep::BackupSettings Backups() const;
   // The exit code of a command that ran on the link: the port error when the port went away
   // meanwhile, whatever the operation made of the silence that followed.

@@ -1,6 +1,5 @@
 // The range correction: its write, its reset and the read-back of the words it lands in.
 #include "config/configuration_plans.h"
-#include "config/configuration_words.h"
 #include "config/correction.h"
 #include "config/memory_map.h"
 #include "config/nominal_currents.h"
@@ -13,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 
 namespace zelto::config {
 namespace {
@@ -43,6 +43,24 @@ void TraceCorrection(Link& link, Reporter& reporter, const Correction& correctio
   reporter.AddMemoLine("");
 }
 
+// The correction's words between the sequence's begin and finish, `meanwhile` run once it has
+// begun; with nothing to send, `meanwhile` alone and "Прибор уже содержит эту конфигурацию".
+// False at a word without a reply.
+bool SendCorrection(WriteSession& session, Reporter& reporter, const WritePlan& plan,
+                    const std::function<void()>& meanwhile) {
+  if (NothingToSend(plan)) {
+    meanwhile();
+    reporter.ShowStatus(kStatusAlreadyHeld);
+    return true;
+  }
+  session.Begin(plan, kCorrectionProgressSteps);
+  meanwhile();
+  if (!session.Send(plan.words))
+    return false;
+  session.Finish();
+  return true;
+}
+
 }  // namespace
 
 DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
@@ -50,6 +68,8 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
                               WriteGuard& guard) {
   WriteSession session(link, reporter);
   DeviceOutcome outcome = DeviceOutcome::kNoModel;
+  // No words on the other models, yet the action goes out all the same.
+  WritePlan plan = CorrectionPlan(WriteOperation::kCorrect, model, kNoGain, kNoOffset);
   if (IsTableLoadingDevice(model)) {
     if (CheckRecord(record, model) != RecordFault::kNone) {
       reporter.ShowStatus(kStatusInvalidRecord);
@@ -66,22 +86,20 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
       reporter.ShowStatus(correction.refusal);
       return DeviceOutcome::kRefused;
     }
-    if (!guard.Approve(
-            CorrectionPlan(WriteOperation::kCorrect, model, corrected.Au, corrected.Bu))) {
+    plan = CorrectionPlan(WriteOperation::kCorrect, model, corrected.Au, corrected.Bu);
+    if (!guard.Approve(plan))
       return DeviceOutcome::kStopped;
-    }
     record.Au = corrected.Au;
     record.Bu = corrected.Bu;
-    session.Begin(kCorrectionProgressSteps);
-    if (traced)
-      TraceCorrection(link, reporter, correction, true);
-    if (!session.Send(CorrectionWords(record.Au, record.Bu)))
+    if (!SendCorrection(session, reporter, plan, [&] {
+          if (traced)
+            TraceCorrection(link, reporter, correction, true);
+        })) {
       return DeviceOutcome::kNoAnswer;
-    session.Finish();
+    }
     outcome = DeviceOutcome::kDone;
   } else {
-    // No words, yet the action goes out all the same.
-    if (!guard.Approve(CorrectionPlan(WriteOperation::kCorrect, model, kNoGain, kNoOffset)))
+    if (!guard.Approve(plan))
       return DeviceOutcome::kStopped;
     if (model == kDeviceVelmor7) {
       reporter.ShowStatus(kStatusNotAvailable);
@@ -89,7 +107,8 @@ DeviceOutcome WriteCorrection(Link& link, Reporter& reporter, ConfigRecord& reco
     }
   }
   session.End();
-  link.DoAction(ActWriteDone);
+  if (plan.action)
+    link.DoAction(*plan.action);
   if (ReadBackCorrection(link, reporter, image) == DeviceOutcome::kNoAnswer)
     return DeviceOutcome::kNoAnswer;
   return outcome;
@@ -106,39 +125,41 @@ DeviceOutcome WriteCorrectionPair(Link& link, Reporter& reporter, int model, flo
     reporter.ShowStatus(kCorrectionNotFiniteText);
     return DeviceOutcome::kRefused;
   }
-  if (!guard.Approve(CorrectionPlan(WriteOperation::kCorrect, model, au, bu)))
+  WritePlan plan = CorrectionPlan(WriteOperation::kCorrect, model, au, bu);
+  if (!guard.Approve(plan))
     return DeviceOutcome::kStopped;
   WriteSession session(link, reporter);
-  session.Begin(kCorrectionProgressSteps);
-  if (!session.Send(CorrectionWords(au, bu)))
+  if (!SendCorrection(session, reporter, plan, [] {}))
     return DeviceOutcome::kNoAnswer;
-  session.Finish();
   session.End();
-  link.DoAction(ActWriteDone);
+  if (plan.action)
+    link.DoAction(*plan.action);
   return ReadBackCorrection(link, reporter, image);
 }
 
 DeviceOutcome ResetCorrection(Link& link, Reporter& reporter, ConfigRecord& record, int model,
                               int outputRange, ConfigView& view, WriteGuard& guard) {
-  if (!guard.Approve(CorrectionPlan(WriteOperation::kResetCorrection, model, kNoGain, kNoOffset)))
+  WritePlan plan = CorrectionPlan(WriteOperation::kResetCorrection, model, kNoGain, kNoOffset);
+  if (!guard.Approve(plan))
     return DeviceOutcome::kStopped;
   WriteSession session(link, reporter);
   DeviceOutcome outcome = DeviceOutcome::kNoModel;
   if (IsTableLoadingDevice(model)) {
-    session.Begin(kCorrectionProgressSteps);
-    record.Au = kNoGain;
-    record.Bu = kNoOffset;
-    ComputeNominalCurrents(record, true, outputRange, view);
-    if (!session.Send(CorrectionWords(record.Au, record.Bu)))
+    if (!SendCorrection(session, reporter, plan, [&] {
+          record.Au = kNoGain;
+          record.Bu = kNoOffset;
+          ComputeNominalCurrents(record, true, outputRange, view);
+        })) {
       return DeviceOutcome::kNoAnswer;
-    session.Finish();
+    }
     outcome = DeviceOutcome::kDone;
   } else if (model == kDeviceVelmor7) {
     reporter.ShowStatus(kStatusNotAvailable);
     outcome = DeviceOutcome::kNotAvailable;
   }
   session.End();
-  link.DoAction(ActWriteDone);
+  if (plan.action)
+    link.DoAction(*plan.action);
   return outcome;
 }
 

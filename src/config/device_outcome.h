@@ -27,6 +27,9 @@ inline constexpr std::string_view kStatusWriting =
     QT_TRANSLATE_NOOP("status", "Ждите завершения записи");
 inline constexpr std::string_view kStatusWriteDone =
     QT_TRANSLATE_NOOP("status", "Запись завершена");
+// A write of the changed words only that found none: nothing was sent.
+inline constexpr std::string_view kStatusAlreadyHeld =
+    QT_TRANSLATE_NOOP("status", "Прибор уже содержит эту конфигурацию");
 inline constexpr std::string_view kStatusNotAvailable =
     QT_TRANSLATE_NOOP("status", "В данной версии отсутствует");
 inline constexpr std::string_view kStatusInvalidRecord =

@@ -32,12 +32,16 @@ DeviceOutcome WriteConfiguration(Link& link, Reporter& reporter, ConfigRecord& r
     reporter.ShowStatus(kStatusInvalidRecord);
     return DeviceOutcome::kRefused;
   }
-  const WritePlan plan = ConfigurationWritePlan(record, model, lineFunc, switches);
+  WritePlan plan = ConfigurationWritePlan(record, model, lineFunc, switches);
   if (!guard.Approve(plan))
     return DeviceOutcome::kStopped;
+  if (NothingToSend(plan)) {
+    reporter.ShowStatus(kStatusAlreadyHeld);
+    return DeviceOutcome::kDone;
+  }
 
   WriteSession session(link, reporter);
-  session.Begin(velmor ? kVelmorProgressSteps : kLoadingProgressSteps);
+  session.Begin(plan, velmor ? kVelmorProgressSteps : kLoadingProgressSteps);
   if (!session.Send(plan.words))
     return DeviceOutcome::kNoAnswer;
   session.Finish();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace zelto::config {
 namespace {
@@ -23,7 +24,7 @@ constexpr std::array<NamedOperation, 7> kOperationNames{{
 
 class PassEverything final : public WriteGuard {
  public:
-  bool Approve(const WritePlan&) override { return true; }
+  bool Approve(WritePlan&) override { return true; }
 };
 
 }  // namespace
@@ -56,6 +57,30 @@ std::vector<MemoryWord> FinalWords(const std::vector<MemoryWord>& words) {
     }
   }
   return final;
+}
+
+WritePlan ChangedWordsOnly(const WritePlan& plan, const std::vector<MemoryWord>& held) {
+  if (plan.words.empty())
+    return plan;
+  const std::vector<MemoryWord> final = FinalWords(plan.words);
+  const auto changes = [&](std::uint16_t address) {
+    const auto at = [address](const MemoryWord& word) { return word.address == address; };
+    const auto device = std::find_if(held.begin(), held.end(), at);
+    return device == held.end() || *device != *std::find_if(final.begin(), final.end(), at);
+  };
+  WritePlan changed{plan.operation, {}, std::nullopt, true};
+  const auto last = std::prev(plan.words.end());
+  std::copy_if(plan.words.begin(), last, std::back_inserter(changed.words),
+               [&](const MemoryWord& word) { return changes(word.address); });
+  if (!changed.words.empty() || changes(last->address)) {
+    changed.words.push_back(*last);
+    changed.action = plan.action;
+  }
+  return changed;
+}
+
+bool NothingToSend(const WritePlan& plan) {
+  return plan.changedOnly && plan.words.empty();
 }
 
 WriteGuard& NoBackup() {

@@ -19,6 +19,10 @@ void WriteSession::Begin(int requests) {
   reporter_.ShowStatus(kStatusWriting);
 }
 
+void WriteSession::Begin(const WritePlan& plan, int requests) {
+  Begin(plan.changedOnly ? static_cast<int>(plan.words.size()) : requests);
+}
+
 bool WriteSession::Send(const std::vector<MemoryWord>& words) {
   for (const MemoryWord& word : words) {
     if (!link_.Request(word.address, word.bytes, CmdWriteWord)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/memory_words.h"
+#include "config/write_plan.h"
 #include "link/link.h"
 #include "link/reporter.h"
 
@@ -17,6 +18,9 @@ class WriteSession {
   // Sets fWriting and the progress for the number of requests expected, and shows that the
   // user has to wait.
   void Begin(int requests);
+  // The same for the plan: over the words it sends when they are the changed ones only, over the
+  // sequence's own count of requests otherwise.
+  void Begin(const WritePlan& plan, int requests);
   // Sends the words in order. At the first one without a reply it stops, clears fWriting,
   // switches the progress off and shows "Прибор не отвечает"; then returns false.
   bool Send(const std::vector<MemoryWord>& words);

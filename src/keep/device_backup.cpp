@@ -115,6 +115,7 @@ Backup MakeBackup(const config::WritePlan& plan, const DeviceWords& device,
   backup.time = BackupTimeText(settings.clock());
   backup.operation = plan.operation;
   backup.action = plan.action;
+  backup.changedOnly = plan.changedOnly;
   backup.after = config::FinalWords(plan.words);
   backup.before = device.WordsAt(backup.after);
   backup.unit = IdentityOf(device, settings.model);
@@ -138,24 +139,31 @@ DeviceBackup::DeviceBackup(Link& link, Reporter& reporter, BackupStore& store,
                            BackupSettings settings)
     : link_(link), reporter_(reporter), store_(store), settings_(std::move(settings)) {}
 
-bool DeviceBackup::Approve(const config::WritePlan& plan) {
-  if (!settings_.enabled)
+bool DeviceBackup::Approve(config::WritePlan& plan) {
+  // A plan without words has nothing to compare: only a backup reads for it.
+  if (!settings_.enabled && (!settings_.changedOnly || plan.words.empty()))
     return true;
-  return Read(plan) && Keep();
+  return Read(plan) && Commit(plan);
 }
 
 bool DeviceBackup::Read(const config::WritePlan& plan) {
   failure_ = BackupFailure::kNone;
-  reporter_.ShowStatus(kStatusBackingUp);
-  DeviceWords device(link_);
-  failure_ = device.Read(BackupAddresses(plan.words, settings_.model), reporter_);
+  reporter_.ShowStatus(settings_.enabled ? kStatusBackingUp : kStatusCheckingDevice);
+  device_.emplace(link_);
+  failure_ = device_->Read(BackupAddresses(plan.words, settings_.model), reporter_);
   if (failure_ != BackupFailure::kNone)
     return false;
-  pending_ = MakeBackup(plan, device, settings_);
+  pending_ = MakeBackup(plan, *device_, settings_);
   return true;
 }
 
-bool DeviceBackup::Keep() {
+bool DeviceBackup::Commit(config::WritePlan& plan) {
+  if (settings_.changedOnly) {
+    plan = config::ChangedWordsOnly(plan, pending_.before);
+    pending_ = MakeBackup(plan, *device_, settings_);
+  }
+  if (!settings_.enabled || config::NothingToSend(plan))
+    return true;
   if (!KeepBackup(store_, pending_, reporter_)) {
     failure_ = BackupFailure::kNotSaved;
     return false;

@@ -19,9 +19,12 @@ namespace zelto::keep {
 
 // What the front end tells the backups about the device it writes to.
 struct BackupSettings {
-  bool enabled = true;  // off (--no-backup, the window's switch): nothing is read or kept
-  int model = 0;        // the device position identified on the port
-  std::string port;     // the port's device path
+  bool enabled = true;  // off (--no-backup, the window's switch): nothing is kept
+  // --changed-only, the window's "Записывать только изменённые слова": a write sends only the
+  // words that change what the device holds, which takes the backup's reads, kept or not.
+  bool changedOnly = false;
+  int model = 0;     // the device position identified on the port
+  std::string port;  // the port's device path
   // When the backup is taken; the tests fix it.
   std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
 };
@@ -68,24 +71,30 @@ std::vector<std::uint16_t> BackupAddresses(const std::vector<config::MemoryWord>
 // The unit's identity as the device's words give it (all of IdentityAddresses read).
 UnitIdentity IdentityOf(const DeviceWords& device, int model);
 
-// The backup of a plan from the device's words (all of BackupAddresses read), without its id.
+// The backup of a plan from the device's words (all of BackupAddresses read), without its id;
+// of the changed words only when the plan was cut down to them.
 Backup MakeBackup(const config::WritePlan& plan, const DeviceWords& device,
                   const BackupSettings& settings);
 
 // The guard of every write with backups on: before the first word goes out it reads, with
 // checked reads, every word the sequence will overwrite, showing "Резервная копия. Ждите!" and
 // the bar, and keeps them in one backup file; fWriting stays clear meanwhile. A backup that
-// cannot be read or kept lets nothing through. With backups off it lets everything through.
+// cannot be read or kept lets nothing through. With changedOnly it then cuts the plan down to
+// the words that change (config::ChangedWordsOnly), and the backup holds those alone; when none
+// is left to send, no backup is kept. With backups off it keeps nothing, and reads nothing
+// either unless changedOnly needs the reads ("Проверка прибора. Ждите!" then).
 class DeviceBackup final : public config::WriteGuard {
  public:
   DeviceBackup(Link& link, Reporter& reporter, BackupStore& store, BackupSettings settings);
 
-  bool Approve(const config::WritePlan& plan) override;
+  bool Approve(config::WritePlan& plan) override;
 
-  // The two halves of Approve, for a front end that looks at what was read before it goes on.
+  // The two halves of Approve, for a front end that looks at what was read before it goes on:
+  // the reads, with the backup of the whole plan pending; then the plan cut down (changedOnly)
+  // and the backup of what is left to send kept (backups on).
   bool Read(const config::WritePlan& plan);
   const Backup& Pending() const { return pending_; }
-  bool Keep();
+  bool Commit(config::WritePlan& plan);
 
   BackupFailure Failure() const { return failure_; }
   // The id of the backup kept; empty until one is.
@@ -96,6 +105,7 @@ class DeviceBackup final : public config::WriteGuard {
   Reporter& reporter_;
   BackupStore& store_;
   BackupSettings settings_;
+  std::optional<DeviceWords> device_;  // what the last Read found
   Backup pending_;
   BackupFailure failure_ = BackupFailure::kNone;
   std::string savedId_;

@@ -1,5 +1,6 @@
 #include "keep/restore.h"
 
+#include "config/device_outcome.h"
 #include "config/write_session.h"
 #include "config/write_settings.h"
 #include "keep/backup_plan.h"
@@ -170,6 +171,7 @@ std::optional<UndoChoice> Restorer::FindUndo() {
 
 RestoreOutcome Restorer::Restore(const Backup& backup, bool force) {
   failure_ = BackupFailure::kNone;
+  written_.clear();
   if (backup.model != settings_.model) {
     reporter_.ShowStatus(kStatusOtherModelBackup);
     return RestoreOutcome::kOtherModel;
@@ -178,7 +180,7 @@ RestoreOutcome Restorer::Restore(const Backup& backup, bool force) {
     reporter_.ShowStatus(kStatusBadBackup);
     return RestoreOutcome::kBadBackup;
   }
-  const config::WritePlan plan{config::WriteOperation::kRestore, backup.before, backup.action};
+  config::WritePlan plan{config::WriteOperation::kRestore, backup.before, backup.action};
   // The reads that check the device are the restore's own backup as well.
   std::vector<std::uint16_t> addresses;
   if (settings_.enabled) {
@@ -200,9 +202,16 @@ RestoreOutcome Restorer::Restore(const Backup& backup, bool force) {
     reporter_.ShowStatus(kStatusDeviceDiffers);
     return RestoreOutcome::kDeviceDiffers;
   }
+  if (settings_.changedOnly)
+    plan = config::ChangedWordsOnly(plan, device_.WordsAt(plan.words));
+  if (config::NothingToSend(plan)) {
+    reporter_.ShowStatus(config::kStatusAlreadyHeld);
+    return RestoreOutcome::kDone;
+  }
   if (settings_.enabled) {
     Backup own = MakeBackup(plan, device_, settings_);
-    own.changedOnly = backup.changedOnly;
+    // A part of a plan's words, put back, is a part of that plan's words again.
+    own.changedOnly = own.changedOnly || backup.changedOnly;
     if (!KeepBackup(store_, own, reporter_)) {
       failure_ = BackupFailure::kNotSaved;
       return RestoreOutcome::kStopped;
@@ -212,6 +221,7 @@ RestoreOutcome Restorer::Restore(const Backup& backup, bool force) {
 
   config::WriteSession session(link_, reporter_);
   session.Begin(static_cast<int>(plan.words.size()));
+  written_ = plan.words;
   if (!session.Send(plan.words))
     return RestoreOutcome::kNoAnswer;
   session.Finish();

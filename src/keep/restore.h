@@ -49,7 +49,10 @@ std::vector<config::MemoryWord> IdentityAfter(const Backup& backup);
 // words the backup's operation wrote: only the same unit (its factory calibration and firmware as
 // the backup found them) that still holds them (as that operation left it) is restored. Then it
 // keeps its own backup (operation "restore", unless backups are off), writes the backup's words
-// back in their order, and sends the operation's closing action again. The words each read are
+// back in their order, and sends the operation's closing action again. With changedOnly in the
+// settings only the words the device holds otherwise than the backup found them are written
+// back, cut down as every write is (config::ChangedWordsOnly); with none,
+// "Прибор уже содержит эту конфигурацию" and nothing is sent or kept. The words each read are
 // kept for the restorer's life: make one per restore.
 class Restorer {
  public:
@@ -77,6 +80,8 @@ class Restorer {
   BackupFailure Failure() const { return failure_; }
   // The id of the restore's own backup; empty until one is kept.
   const std::string& SavedId() const { return savedId_; }
+  // The words the last restore sent, or began to send, in order: what a check reads back.
+  const std::vector<config::MemoryWord>& Written() const { return written_; }
 
  private:
   bool ReadDevice(const std::vector<std::uint16_t>& addresses, std::string_view status);
@@ -93,6 +98,7 @@ class Restorer {
   DeviceWords device_;
   BackupFailure failure_ = BackupFailure::kNone;
   std::string savedId_;
+  std::vector<config::MemoryWord> written_;
 };
 
 }  // namespace zelto::keep

@@ -10,6 +10,8 @@ Verification VerifyWrittenWords(Link& link, Reporter& reporter,
     addresses.push_back(word.address);
 
   Verification verification;
+  if (final.empty())
+    return verification;
   DeviceWords device(link);
   verification.failure = device.Read(addresses, reporter);
   if (verification.failure != BackupFailure::kNone) {
@@ -28,7 +30,7 @@ Verification VerifyWrittenWords(Link& link, Reporter& reporter,
   return verification;
 }
 
-bool VerifyingGuard::Approve(const config::WritePlan& plan) {
+bool VerifyingGuard::Approve(config::WritePlan& plan) {
   if (!inner_.Approve(plan))
     return false;
   written_.insert(written_.end(), plan.words.begin(), plan.words.end());

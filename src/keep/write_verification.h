@@ -41,7 +41,8 @@ struct Verification {
 
 // Reads back every address the words write to, with the checked reads a backup trusts, and
 // compares each with the word last written there; then shows the verdict. A read that fails shows
-// what failed it ("Прибор не отвечает", "Ошибка приема") and no verdict.
+// what failed it ("Прибор не отвечает", "Ошибка приема") and no verdict. No words written (a
+// write that found the device holding them all) is verified without a read or a word shown.
 Verification VerifyWrittenWords(Link& link, Reporter& reporter,
                                 const std::vector<config::MemoryWord>& written);
 
@@ -60,9 +61,10 @@ class VerifyingGuard final : public config::WriteGuard {
  public:
   explicit VerifyingGuard(config::WriteGuard& inner = config::NoBackup()) : inner_(inner) {}
 
-  bool Approve(const config::WritePlan& plan) override;
+  bool Approve(config::WritePlan& plan) override;
 
-  // Every word the approved sequences wrote, read back and compared.
+  // Every word the approved sequences wrote (as the inner guard left their plans), read back and
+  // compared.
   Verification Verify(Link& link, Reporter& reporter) const;
 
  private:

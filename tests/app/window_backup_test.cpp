@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -391,6 +393,54 @@ TEST_F(Backups, AVerifiedWriteReadsBackWhatItWroteAndSaysWhenTheDeviceKeptSometh
   Click("WriteToCom");
   EXPECT_EQ(Status(), "Запись проверена");
   Find<QAction>(Window(), "VerifyAfterWrite")->setChecked(false);  // remembered: put it back
+}
+
+// Opens the File menu with the mouse, as the user does.
+QMenu* OpenFileMenu(TZelto& window) {
+  QMenuBar* bar = window.menuBar();
+  auto* file = Find<QMenu>(window, "File1");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+  EXPECT_TRUE(file->isVisible());
+  return file;
+}
+
+TEST_F(Backups, TheChangedWordsSwitchIsSetFromTheMenuRememberedAndSendsWhatDiffers) {
+  Start(kDastra2);
+  Click("WriteToCom");  // the device holds what the window holds
+  ASSERT_EQ(Status(), "Запись завершена");
+  auto* changedOnly = Find<QAction>(Window(), "WriteChangedOnly");
+  ASSERT_FALSE(changedOnly->isChecked());
+  QMenu* file = OpenFileMenu(Window());
+  QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(changedOnly).center());
+  EXPECT_TRUE(changedOnly->isChecked());
+  {
+    const TZelto started("Velmor7", testing::WithPorts({}));
+    EXPECT_TRUE(Find<QAction>(started, "WriteChangedOnly")->isChecked());
+  }
+
+  Type("RangeMax", "150");
+  Device().ClearRequests();
+  Click("WriteToCom");
+  EXPECT_EQ(Status(), "Запись завершена");
+  std::vector<int> written;
+  for (const Frame& request : Device().Requests()) {
+    if (request[kCommandOffset] == static_cast<std::uint8_t>(Command::CmdWriteWord))
+      written.push_back(request[kAddressOffset] | request[kAddressOffset + 1] << 8);
+  }
+  EXPECT_EQ(written, (std::vector<int>{20, 124}));
+  EXPECT_EQ(BackupFiles().size(), 2);
+  Device().ClearRequests();
+  Click("WriteToCom");
+  EXPECT_EQ(Status(), "Прибор уже содержит эту конфигурацию");
+  EXPECT_FALSE(AnyWordWritten());
+  EXPECT_EQ(BackupFiles().size(), 2);
+
+  // Off again by keyboard, which puts it back for the other tests as well.
+  file = OpenFileMenu(Window());
+  for (int step = 0; step < file->actions().size() && file->activeAction() != changedOnly; ++step)
+    QTest::keyClick(file, Qt::Key_Down);
+  QTest::keyClick(file, Qt::Key_Return);
+  EXPECT_FALSE(changedOnly->isChecked());
 }
 
 }  // namespace

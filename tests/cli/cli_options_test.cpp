@@ -28,8 +28,8 @@ std::string UsageReason(const Arguments& arguments) {
 TEST(CommandLine, OptionsBeforeTheCommandAndItsOwnAfterIt) {
   const Invocation invocation =
       Parsed({"--port", "/dev/pts/7", "--model=dastra-2", "--baud", "9600", "--timeout-scale",
-              "0.01", "--trace", "--json", "--verify", "--no-backup", "write", "--sensor", "11",
-              "--range=-50..600", "--linear-emf"});
+              "0.01", "--trace", "--json", "--verify", "--no-backup", "--changed-only", "write",
+              "--sensor", "11", "--range=-50..600", "--linear-emf"});
   EXPECT_EQ(invocation.options.portPaths, Arguments{"/dev/pts/7"});
   EXPECT_EQ(invocation.options.model, 1);
   EXPECT_TRUE(invocation.options.modelGiven);
@@ -39,6 +39,7 @@ TEST(CommandLine, OptionsBeforeTheCommandAndItsOwnAfterIt) {
   EXPECT_TRUE(invocation.options.json);
   EXPECT_TRUE(invocation.options.verify);
   EXPECT_FALSE(invocation.options.backup);
+  EXPECT_TRUE(invocation.options.changedOnly);
   EXPECT_EQ(invocation.command, "write");
   EXPECT_EQ(invocation.values,
             (OptionValues{{"--sensor", "11"}, {"--range", "-50..600"}, {"--linear-emf", ""}}));

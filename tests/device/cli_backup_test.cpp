@@ -69,6 +69,20 @@ sim::MemoryImage AnotherRange(sim::MemoryImage memory) {
   return memory;
 }
 
+// The requests the device saw, as "W 20", "R 20" and "A 21".
+Lines Requests(const sim::Simulator& device) {
+  Lines requests;
+  for (const sim::Frame& frame : device.Requests()) {
+    const auto command = frame[sim::kCommandOffset];
+    if (command == sim::kWriteWord || command == sim::kReadWord)
+      requests.push_back((command == sim::kWriteWord ? "W " : "R ") +
+                         std::to_string(sim::AddressOf(frame)));
+    else if (command == sim::kAction)
+      requests.push_back("A " + std::to_string(frame[4]));
+  }
+  return requests;
+}
+
 // The id the tool named in its status.
 std::string SavedId(const ProgramResult& result) {
   const std::string prefix = "Резервная копия сохранена: ";
@@ -146,6 +160,57 @@ TEST_F(ToolBackups, RestoreRefusesADeviceChangedSinceUnlessForced) {
   const ProgramResult forced = Run({"restore", "--force"});
   EXPECT_EQ(forced.exitCode, 0) << forced.err;
   EXPECT_EQ(sim_.Memory(), original);
+}
+
+TEST_F(ToolBackups, ChangedOnlySendsWhatDiffersVerifiesItAndItsUndoPutsItBack) {
+  ASSERT_EQ(Run(kWriteK).exitCode, 0);
+  const sim::MemoryImage typeK = sim_.Memory();
+  sim_.ClearRequests();
+  const ProgramResult edited =
+      Run({"--changed-only", "--verify", "write", "--sensor", "11", "--range", "-50..700"});
+  ASSERT_EQ(edited.exitCode, 0) << edited.err;
+  // The backup's reads, the range end and the end marker, then the two read back.
+  Lines requests = Requests(sim_);
+  ASSERT_GT(requests.size(), 4u);
+  EXPECT_EQ(Lines(requests.end() - 4, requests.end()), (Lines{"W 20", "W 124", "R 20", "R 124"}));
+  requests.resize(requests.size() - 4);
+  EXPECT_TRUE(std::all_of(requests.begin(), requests.end(),
+                          [](const std::string& r) { return r.starts_with("R "); }));
+  const Lines statuses = LinesOf(edited.err);
+  EXPECT_EQ(Lines(statuses.end() - 3, statuses.end()),
+            (Lines{"Ждите завершения записи", "Запись завершена", "Запись проверена"}));
+  const keep::Backup kept = FileOf(SavedId(edited));
+  EXPECT_TRUE(kept.changedOnly);
+  ASSERT_EQ(kept.after.size(), 2u);
+  EXPECT_EQ(kept.after[0].address, 20);
+  EXPECT_EQ(kept.after[1].address, 124);
+
+  sim_.ClearRequests();
+  const ProgramResult undone = Run({"--changed-only", "--verify", "restore"});
+  ASSERT_EQ(undone.exitCode, 0) << undone.err;
+  EXPECT_EQ(sim_.Memory(), typeK);
+  requests = Requests(sim_);
+  EXPECT_EQ(std::count(requests.begin(), requests.end(), "W 20"), 1);
+  EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
+                          [](const std::string& r) { return r.starts_with("W "); }),
+            2);
+  EXPECT_EQ(LastLine(undone.err), "Запись проверена");
+
+  // What the unit holds already: read, and nothing sent, kept or read back.
+  sim_.ClearRequests();
+  const std::size_t backups = Files().size();
+  const ProgramResult again = Run(
+      {"--changed-only", "--verify", "--json", "write", "--sensor", "11", "--range", "-50..600"});
+  ASSERT_EQ(again.exitCode, 0) << again.err;
+  requests = Requests(sim_);
+  EXPECT_TRUE(std::all_of(requests.begin(), requests.end(),
+                          [](const std::string& r) { return r.starts_with("R "); }));
+  EXPECT_EQ(LastLine(again.err), "Прибор уже содержит эту конфигурацию");
+  EXPECT_EQ(again.out,
+            "{\"backup\":null,\"ok\":true,\"port\":\"" + sim_.Path() +
+                "\",\"status\":\"Прибор уже содержит эту конфигурацию\",\"verified\":true}\n");
+  EXPECT_EQ(Files().size(), backups);
+  EXPECT_EQ(sim_.Memory(), typeK);
 }
 
 TEST_F(ToolBackups, RestoreRefusesWhatItCannotRestoreBeforeTouchingTheDevice) {

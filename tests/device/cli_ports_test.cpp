@@ -149,6 +149,29 @@ TEST_F(SeveralPorts, DiffFindingADifferenceIsSevenUnlessAPortFailed) {
   EXPECT_EQ(Run({"diff", "--profile", profile}).exitCode, 3);
 }
 
+TEST_F(SeveralPorts, WithChangedOnlyEachUnitGetsWhatItLacks) {
+  const std::string profile = folder_.Write(
+      "k.json", R"({"format": "zelto-profile", "version": 1, "model": "dastra-2", "sensor": 11})");
+  ASSERT_EQ(Run({"--no-backup", "write", "--profile", profile}, {"--port", Sim(0).Path()}).exitCode,
+            0);
+  const sim::MemoryImage written = Sim(0).Memory();
+  Sim(0).ClearRequests();
+  const ProgramResult result =
+      Run({"--no-backup", "--changed-only", "write", "--profile", profile});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const auto statuses = ByPort(result.err);
+  for (std::size_t i = 0; i < sims_.size(); ++i) {
+    EXPECT_EQ(statuses.at(Sim(i).Path()).back(),
+              i == 0 ? "Прибор уже содержит эту конфигурацию" : "Запись завершена");
+    EXPECT_EQ(Sim(i).Memory(), written);
+  }
+  const auto requests = Sim(0).Requests();
+  EXPECT_TRUE(std::none_of(requests.begin(), requests.end(), [](const sim::Frame& frame) {
+    return frame[sim::kCommandOffset] == sim::kWriteWord ||
+           frame[sim::kCommandOffset] == sim::kAction;
+  }));
+}
+
 TEST_F(SeveralPorts, SavesOneFilePerPortNamedAfterIt) {
   const std::string image = folder_.PathOf("ee.bin");
   const ProgramResult result = Run({"memory", "--save", image});

@@ -75,6 +75,52 @@ TEST(FinalWords, AWordWrittenTwiceIsKeptOnceWhereFirstWrittenWithWhatWasWrittenL
             std::find_if(plan.words.begin(), plan.words.end(), at292) - plan.words.begin());
 }
 
+TEST(ChangedWordsOnly, KeepsWhatChangesTheDeviceWithTheLastWordAndTheAction) {
+  using config::MemoryWord;
+  const MemoryWord state{0, {1, 2, 3, 4}};
+  const MemoryWord count{292, {5, 0, 0, 0}};  // written first, then overwritten by the knot
+  const MemoryWord range{8, {6, 0, 0, 0}};
+  const MemoryWord knot{292, {7, 7, 7, 7}};
+  const MemoryWord marker{124, {0xFF, 0xFF, 0xFF, 0}};
+  const config::WritePlan plan{
+      config::WriteOperation::kWrite, {state, count, range, knot, marker}, 0x21};
+  const auto other = [](MemoryWord word) {
+    word.bytes[3] ^= 0x40;
+    return word;
+  };
+  struct Case {
+    const char* name;
+    std::vector<MemoryWord> held;
+    std::vector<MemoryWord> sent;
+  };
+  const Case cases[] = {
+      {"all held", {state, knot, range, marker}, {}},
+      {"one word", {state, knot, other(range), marker}, {range, marker}},
+      {"the last alone", {state, knot, range, other(marker)}, {marker}},
+      {"the last among others",
+       {other(state), knot, other(range), other(marker)},
+       {state, range, marker}},
+      {"a twice-written word holding its first write",
+       {state, count, range, marker},
+       {count, knot, marker}},
+      {"a word not read", {state, knot, marker}, {range, marker}},
+  };
+  for (const Case& c : cases) {
+    const config::WritePlan changed = config::ChangedWordsOnly(plan, c.held);
+    EXPECT_EQ(changed.words, c.sent) << c.name;
+    EXPECT_EQ(changed.action, c.sent.empty() ? std::nullopt : plan.action) << c.name;
+    EXPECT_TRUE(changed.changedOnly) << c.name;
+    EXPECT_EQ(changed.operation, plan.operation) << c.name;
+    EXPECT_EQ(config::NothingToSend(changed), c.sent.empty()) << c.name;
+  }
+  // Only the action: nothing to compare, and it goes out as it is.
+  const config::WritePlan action{config::WriteOperation::kCorrect, {}, 0x20};
+  const config::WritePlan same = config::ChangedWordsOnly(action, {});
+  EXPECT_EQ(same.action, 0x20);
+  EXPECT_FALSE(same.changedOnly);
+  EXPECT_FALSE(config::NothingToSend(same));
+}
+
 TEST(CorrectionPlan, GainAndOffsetOnTheTableLoadingModelsOnlyTheActionOnVelmor) {
   for (const auto operation :
        {config::WriteOperation::kCorrect, config::WriteOperation::kResetCorrection}) {

@@ -11,6 +11,8 @@
 #include <QFont>
 #include <QTextCursor>
 
+#include <cmath>
+
 namespace zelto::report {
 namespace {
 
@@ -18,6 +20,8 @@ namespace {
 // record holds (Escaped replaces it).
 constexpr char16_t kPlotMarker = u'\uE000';
 constexpr double kBodyPoints = 9.0;
+constexpr double kLargestPlainNumber = 1e6;
+constexpr int kExponentDigits = 4;
 
 QString Translated(const char* text) {
   return QCoreApplication::translate("report", text);
@@ -123,6 +127,16 @@ QString BenchSection(const check::CheckRecord& record) {
                                .replace(QLatin1Char('.'), QLatin1Char(',')))}});
 }
 
+// A reading typed by a slip of the finger, which the record keeps as typed, in a few digits and
+// its power of ten rather than across the page.
+QString Bounded(double value, const QString& plain) {
+  if (std::abs(value) < kLargestPlainNumber)
+    return plain;
+  const QString text =
+      QString::number(value, 'g', kExponentDigits).replace(QLatin1Char('.'), QLatin1Char(','));
+  return value > 0 && plain.startsWith(QLatin1Char('+')) ? QLatin1Char('+') + text : text;
+}
+
 QString Cell(const QString& text, bool number, const QString& style = {}) {
   return QStringLiteral("<td align=\"") +
          (number ? QStringLiteral("right") : QStringLiteral("left")) +
@@ -165,8 +179,12 @@ QString PointsTable(check::CheckPass pass, const std::vector<check::MeasuredPoin
                  true) +
             Cell(check::SignalText(point.point), true) +
             Cell(check::CurrentText(point.point.expected), true) +
-            Cell(point.measured ? check::CurrentText(*point.measured) : QStringLiteral("—"), true) +
-            Cell(point.measured ? check::ErrorText(point.error) : QStringLiteral("—"), true) +
+            Cell(point.measured ? Bounded(*point.measured, check::CurrentText(*point.measured))
+                                : QStringLiteral("—"),
+                 true) +
+            Cell(point.measured ? Bounded(point.error, check::ErrorText(point.error))
+                                : QStringLiteral("—"),
+                 true) +
             ResultCell(point.result) + QStringLiteral("</tr>");
   }
   html += QStringLiteral("</table>");

@@ -24,8 +24,9 @@ packages=(
   fonts-dejavu-core
 )
 # The checkers the tests run on an install, and the Debian package's tools: dpkg-buildflags and
-# dpkg-shlibdeps (dpkg-dev), file (CPack finds the programs with it) and lintian.
-checkers=(desktop-file-utils man-db appstream file dpkg-dev lintian)
+# dpkg-shlibdeps (dpkg-dev), file (CPack finds the programs with it) and lintian; pdftotext
+# (poppler-utils), with which the tests read the check's report back.
+checkers=(desktop-file-utils man-db appstream file dpkg-dev lintian poppler-utils)
 
 case "${1:-}" in
   --run) ;;

@@ -1306,6 +1306,265 @@ mA</translation>
         <source>GAIN,OFFSET, усиление больше 0</source>
         <translation>GAIN,OFFSET with a gain above 0</translation>
     </message>
+    <message>
+        <source>--source-command: у входа этого прибора нет значения для поля %1 (компенсация холодного спая прибора включена: подавайте {c} в режиме термопары калибратора)</source>
+        <translation>--source-command: this unit&apos;s input has no value for the field %1 (its cold-junction compensation is on: apply {c} in the calibrator&apos;s thermocouple mode)</translation>
+    </message>
+    <message>
+        <source>--source-command: у входа этого прибора нет значения для поля %1</source>
+        <translation>--source-command: this unit&apos;s input has no value for the field %1</translation>
+    </message>
+    <message>
+        <source>manual, serial:ПУТЬ[:СКОРОСТЬ] или tcp:УЗЕЛ:ПОРТ</source>
+        <translation>manual, serial:PATH[:BAUD] or tcp:HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--meter-query только для измерителя тока по последовательному порту или TCP (--meter)</source>
+        <translation>--meter-query is for a meter over serial or TCP (--meter)</translation>
+    </message>
+    <message>
+        <source>одна строка без управляющих символов</source>
+        <translation>one line without control characters</translation>
+    </message>
+    <message>
+        <source>--source-command только для калибратора по последовательному порту или TCP (--source)</source>
+        <translation>--source-command is for a calibrator over serial or TCP (--source)</translation>
+    </message>
+    <message>
+        <source>--source %1 нужен --source-command ШАБЛОН</source>
+        <translation>--source %1 needs --source-command TEMPLATE</translation>
+    </message>
+    <message>
+        <source>одна строка; поля {c}, {ohm}, {mv}, {v}, {ma} и {a}</source>
+        <translation>one line; the fields {c}, {ohm}, {mv}, {v}, {ma} and {a}</translation>
+    </message>
+    <message>
+        <source>--readings только для показаний, вводимых вручную, а не для --meter %1</source>
+        <translation>--readings is for a manual meter, not --meter %1</translation>
+    </message>
+    <message>
+        <source>токи в мА с десятичной точкой, через запятую</source>
+        <translation>currents in mA with the decimal point, comma-separated</translation>
+    </message>
+    <message>
+        <source>--readings нужно %1 токов, по одному на точку до подстройки и снова после неё, а не %2</source>
+        <translation>--readings needs %1 currents, one a point as found and again as left, not %2</translation>
+    </message>
+    <message>
+        <source>--readings нужно %1 токов, по одному на точку, а не %2</source>
+        <translation>--readings needs %1 currents, one a point, not %2</translation>
+    </message>
+    <message>
+        <source>от 2 до 11 процентов диапазона, каждый 0..100, строго по возрастанию</source>
+        <translation>2 to 11 percentages of the range, each 0..100, strictly ascending</translation>
+    </message>
+    <message>
+        <source>% диапазона выходного сигнала, больше 0 и не больше 100</source>
+        <translation>% of the output span, above 0 and at most 100</translation>
+    </message>
+    <message>
+        <source>секунды, 0..3600</source>
+        <translation>seconds, 0..3600</translation>
+    </message>
+    <message>
+        <source>check работает с одним портом, а не с %1</source>
+        <translation>check takes one port, not %1</translation>
+    </message>
+    <message>
+        <source>--adjust только для моделей с загрузкой таблиц: у Velmor-7 нет подстройки диапазона</source>
+        <translation>--adjust is for the table-loading models: Velmor-7 has no range correction</translation>
+    </message>
+    <message>
+        <source>протокол не может быть записан в &apos;%1&apos;</source>
+        <translation>the report cannot be written to &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>протокол не записан в &apos;%1&apos;</source>
+        <translation>the report was not written to &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>report нужен ID проверки</source>
+        <translation>report needs the ID of a check</translation>
+    </message>
+    <message>
+        <source>report нужен --out ФАЙЛ.pdf</source>
+        <translation>report needs --out FILE.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>Точка, % диапазона</source>
+        <translation>Point, % of range</translation>
+    </message>
+    <message>
+        <source>Погрешность, % диапазона выхода</source>
+        <translation>Error, % of output span</translation>
+    </message>
+    <message>
+        <source>Погрешность в точках проверки</source>
+        <translation>Error at the check&apos;s points</translation>
+    </message>
+    <message>
+        <source>допуск ±%1 %</source>
+        <translation>tolerance ±%1 %</translation>
+    </message>
+    <message>
+        <source>модель %1</source>
+        <translation>model %1</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>Прибор</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Модель</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Позиционное обозначение</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Идентификатор прибора</source>
+        <translation>Unit identity</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Конфигурация</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Датчик</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Диапазон измерения</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <source>Выходной сигнал</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>не указаны</source>
+        <translation>none given</translation>
+    </message>
+    <message>
+        <source>Средства измерений</source>
+        <translation>Instruments</translation>
+    </message>
+    <message>
+        <source>Допуск</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>±%1 % диапазона выходного сигнала</source>
+        <translation>±%1 % of the output span</translation>
+    </message>
+    <message>
+        <source>Точка, %</source>
+        <translation>Point, %</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Сигнал</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Ожидается, мА</source>
+        <translation>Expected, mA</translation>
+    </message>
+    <message>
+        <source>Измерено, мА</source>
+        <translation>Measured, mA</translation>
+    </message>
+    <message>
+        <source>Погрешность, %</source>
+        <translation>Error, %</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>выход не опускается ниже 0 мА: погрешность меньше нуля в этой точке не видна</source>
+        <translation>the output does not go below 0 mA: an error below zero does not show at this point</translation>
+    </message>
+    <message>
+        <source>Подстройка</source>
+        <translation>Adjustment</translation>
+    </message>
+    <message>
+        <source>не выполнялась</source>
+        <translation>none made</translation>
+    </message>
+    <message>
+        <source>Резервная копия</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>проверку прервал оператор</source>
+        <translation>the engineer cancelled the check</translation>
+    </message>
+    <message>
+        <source>измеритель тока не ответил или ответил не числом</source>
+        <translation>the current meter did not answer, or answered no number</translation>
+    </message>
+    <message>
+        <source>калибратор не принял команду</source>
+        <translation>the calibrator did not take its command</translation>
+    </message>
+    <message>
+        <source>прибор не ответил во время подстройки</source>
+        <translation>the unit did not answer during the adjustment</translation>
+    </message>
+    <message>
+        <source>резервная копия не сохранена, подстройка не записана</source>
+        <translation>the backup was not saved, so the adjustment was not written</translation>
+    </message>
+    <message>
+        <source>Результат проверки</source>
+        <translation>Result of the check</translation>
+    </message>
+    <message>
+        <source>Проверку выполнил</source>
+        <translation>Checked by</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Подпись</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Протокол проверки</source>
+        <translation>Output check report</translation>
+    </message>
+    <message>
+        <source>%1 %2 — страница %3 из %4</source>
+        <translation>%1 %2 — page %3 of %4</translation>
+    </message>
+    <message>
+        <source>№ %1 от %2</source>
+        <translation>No. %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>status</name>

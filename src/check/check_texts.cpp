@@ -34,15 +34,6 @@ int SignalDecimals(SignalUnit unit) {
   return unit == SignalUnit::kOhm ? 2 : 3;
 }
 
-QString SignalText(const CheckPoint& point) {
-  return CommaNumber(point.signal, SignalDecimals(point.signalUnit)) + QLatin1Char(' ') +
-         Translated(SignalUnitName(point.signalUnit));
-}
-
-QString TemperatureText(const CheckPoint& point) {
-  return ShortNumber(point.temperature, kTemperatureDecimals) + QStringLiteral(" °C");
-}
-
 const char* PassName(CheckPass pass) {
   return pass == CheckPass::kAsFound ? QT_TRANSLATE_NOOP("status", "До подстройки")
                                      : QT_TRANSLATE_NOOP("status", "После подстройки");
@@ -70,12 +61,50 @@ QString Signed(double value, int decimals) {
   return (value < 0 ? QLatin1Char('-') : QLatin1Char('+')) + text;
 }
 
+}  // namespace
+
+QString SignalText(const CheckPoint& point) {
+  return CommaNumber(point.signal, SignalDecimals(point.signalUnit)) + QLatin1Char(' ') +
+         Translated(SignalUnitName(point.signalUnit));
+}
+
+QString TemperatureText(const CheckPoint& point) {
+  return ShortNumber(point.temperature, kTemperatureDecimals) + QStringLiteral(" °C");
+}
+
+QString PercentText(double percent) {
+  return ShortNumber(percent, kTemperatureDecimals);
+}
+
+QString CurrentText(double milliamperes) {
+  return CommaNumber(milliamperes, kCurrentDecimals);
+}
+
+QString ErrorText(double error) {
+  return Signed(error, kErrorDecimals);
+}
+
+QString PassTitle(CheckPass pass) {
+  return Translated(PassName(pass));
+}
+
+QString PointResultText(PointResult result) {
+  return Translated(ResultName(result));
+}
+
+QString VerdictText(CheckResult result) {
+  const char* verdict = QT_TRANSLATE_NOOP("status", "проверка прервана");
+  if (result == CheckResult::kPass)
+    verdict = QT_TRANSLATE_NOOP("status", "годен");
+  else if (result == CheckResult::kFail)
+    verdict = QT_TRANSLATE_NOOP("status", "не годен");
+  return Translated(verdict);
+}
+
 QString CorrectionNumber(float value) {
   return QString::number(static_cast<double>(value), 'g', kCorrectionDigits)
       .replace(QLatin1Char('.'), QLatin1Char(','));
 }
-
-}  // namespace
 
 std::string_view ResultStatus(CheckResult result) {
   switch (result) {
@@ -111,18 +140,17 @@ QString SignalPrompt(const CheckPoint& point, bool coldJunction) {
 }
 
 QString PointLine(CheckPass pass, const MeasuredPoint& point) {
-  const QString head = Translated(PassName(pass)) + QStringLiteral(", ") +
-                       ShortNumber(point.point.percent, kTemperatureDecimals) +
+  const QString head = PassTitle(pass) + QStringLiteral(", ") + PercentText(point.point.percent) +
                        QStringLiteral(" %: ") + PointText(point.point);
-  const QString expected = CommaNumber(point.point.expected, kCurrentDecimals);
+  const QString expected = CurrentText(point.point.expected);
   if (!point.measured) {
     return Translated(QT_TRANSLATE_NOOP("status", "%1, ожидается %2 мА, %3"))
         .arg(head, expected, Translated(ResultName(point.result)));
   }
   return Translated(QT_TRANSLATE_NOOP("status",
                                       "%1, ожидается %2 мА, измерено %3 мА, погрешность %4 %, %5"))
-      .arg(head, expected, CommaNumber(*point.measured, kCurrentDecimals),
-           Signed(point.error, kErrorDecimals), Translated(ResultName(point.result)));
+      .arg(head, expected, CurrentText(*point.measured), ErrorText(point.error),
+           PointResultText(point.result));
 }
 
 QString AdjustmentLine(const Adjustment& adjustment) {
@@ -132,13 +160,8 @@ QString AdjustmentLine(const Adjustment& adjustment) {
 }
 
 QString VerdictLine(const CheckRecord& record) {
-  const char* verdict = QT_TRANSLATE_NOOP("status", "проверка прервана");
-  if (record.result == CheckResult::kPass)
-    verdict = QT_TRANSLATE_NOOP("status", "годен");
-  else if (record.result == CheckResult::kFail)
-    verdict = QT_TRANSLATE_NOOP("status", "не годен");
   return Translated(QT_TRANSLATE_NOOP("status", "Итог: %1, протокол %2"))
-      .arg(Translated(verdict), QString::fromStdString(record.id));
+      .arg(VerdictText(record.result), QString::fromStdString(record.id));
 }
 
 }  // namespace zelto::check

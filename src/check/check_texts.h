@@ -44,6 +44,21 @@ QString PointLine(CheckPass pass, const MeasuredPoint& point);
 // "Итог: годен, протокол ID": the check's verdict and the id of its record.
 QString VerdictLine(const CheckRecord& record);
 
+// The pieces of those lines, for a table of the points: "50 °C", "60,70 Ом", the percent of
+// the range "12,5", a current "8,010" (mA), an error "+0,47" (% of span), "в допуске".
+QString TemperatureText(const CheckPoint& point);
+QString SignalText(const CheckPoint& point);
+QString PercentText(double percent);
+QString CurrentText(double milliamperes);
+QString ErrorText(double error);
+QString PointResultText(PointResult result);
+// "До подстройки", "После подстройки".
+QString PassTitle(CheckPass pass);
+// "годен", "не годен", "проверка прервана".
+QString VerdictText(CheckResult result);
+// A correction's gain or offset as the unit holds it, six digits: "0,996016".
+QString CorrectionNumber(float value);
+
 // "Подстройка: Au 1 → 0,99601, Bu 0 → 1,234".
 QString AdjustmentLine(const Adjustment& adjustment);
 

@@ -12,11 +12,13 @@
 #include "cli/device_commands.h"
 #include "cli/exit_codes.h"
 #include "cli/port_runs.h"
+#include "cli/report_command.h"
 #include "cli/stop_signals.h"
 #include "instruments/instrument_connection.h"
 #include "keep/backup_store.h"
 #include "keep/printable_text.h"
 #include "keep/profile_file.h"
+#include "link/status_translation.h"
 
 #include <QDateTime>
 
@@ -89,11 +91,18 @@ std::optional<std::string> RefuseCommandFields(const CheckOptions& options,
   for (const check::CheckPoint& point : check.Plan().points) {
     const auto values = check::CalibratorValues(point, check.Configuration().coldJunction);
     if (const auto field = options.sourceCommand->MissingField(values)) {
-      return "--source-command: this unit's input has no value for the field " + *field +
-             (check.Configuration().coldJunction && *field == "{mv}"
-                  ? " (its cold-junction compensation is on: apply {c} in the calibrator's "
-                    "thermocouple mode)"
-                  : "");
+      if (check.Configuration().coldJunction && *field == "{mv}") {
+        return ToolText(
+            QT_TRANSLATE_NOOP("cli",
+                              "--source-command: у входа этого прибора нет значения для "
+                              "поля %1 (компенсация холодного спая прибора включена: "
+                              "подавайте {c} в режиме термопары калибратора)"),
+            {*field});
+      }
+      return ToolText(
+          QT_TRANSLATE_NOOP("cli",
+                            "--source-command: у входа этого прибора нет значения для поля %1"),
+          {*field});
     }
   }
   return std::nullopt;
@@ -176,7 +185,11 @@ int KeepRecord(check::CheckRecord record, std::optional<int> deviceExit, Output&
   if (deviceExit)
     return *deviceExit;
   if (report) {
-    if (const int rendered = CheckReportRenderer()(record, *report, output);
+    // The record as kept, its numbers as the file rounds them: the pages 'report ID' draws.
+    const auto kept = check::CheckStore().Load(record.id);
+    const auto* keptRecord = std::get_if<check::CheckRecord>(&kept);
+    if (const int rendered =
+            CheckReportRenderer()(keptRecord ? *keptRecord : record, *report, output);
         rendered != kExitSuccess)
       return rendered;
   }
@@ -227,7 +240,7 @@ int CheckUnit(CheckRun& c, DeviceSession& session, Reporter& reporter) {
 }  // namespace
 
 ReportRenderer CheckReportRenderer() {
-  return nullptr;
+  return RenderReport;
 }
 
 int RunCheck(const Invocation& invocation, Output& output) {
@@ -235,8 +248,13 @@ int RunCheck(const Invocation& invocation, Output& output) {
   if (const auto* reason = std::get_if<std::string>(&parsed))
     return UsageError(output, *reason);
   const auto& options = std::get<CheckOptions>(parsed);
-  if (options.report && CheckReportRenderer() == nullptr)
-    return UsageError(output, "--report: the PDF report is not part of this build yet");
+  // Found out before the check rather than after it, when the unit has been corrected.
+  if (options.report) {
+    if (const auto reason = UnwritableReport(*options.report)) {
+      output.Problem(*reason);
+      return kExitFileError;
+    }
+  }
 
   // Before the port's run and its threads: SIGINT and SIGTERM end the check, kept as cancelled.
   StopSignals stop(kStopGrace);

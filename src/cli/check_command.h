@@ -17,8 +17,6 @@ int RunChecks(const Invocation& invocation, Output& output);
 
 // Renders a record's report as a PDF at `path` and returns the exit code; where the report is
 // drawn, a record in and a PDF out, so that check --report and report ID make the same pages.
-// None while the report is not part of this build: --report is then refused before the check
-// begins, and the report command says it is not available.
 using ReportRenderer = int (*)(const check::CheckRecord& record, const std::string& path,
                                Output& output);
 ReportRenderer CheckReportRenderer();

@@ -6,6 +6,7 @@
 #include "config/nominal_currents.h"
 #include "instruments/manual_instruments.h"
 #include "instruments/scpi_meter.h"
+#include "link/status_translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,11 +17,6 @@ namespace {
 // An hour: longer than any input settles, short enough to be a mistake beyond.
 constexpr double kLongestSettleSeconds = 3600.0;
 constexpr double kMillisecondsPerSecond = 1000.0;
-
-std::string Invalid(std::string_view name, std::string_view value, std::string_view allowed) {
-  return "invalid value '" + std::string(value) + "' for " + std::string(name) + " (" +
-         std::string(allowed) + ")";
-}
 
 std::optional<std::string> Value(const OptionValues& values, std::string_view name) {
   const auto found = values.find(name);
@@ -49,7 +45,8 @@ std::variant<instruments::InstrumentSpec, std::string> ParseSpec(const OptionVal
   const auto text = Value(values, name).value_or(std::string(instruments::kManualName));
   auto spec = instruments::ParseInstrumentSpec(text);
   if (std::holds_alternative<instruments::SettingRefusal>(spec))
-    return Invalid(name, text, "manual, serial:PATH[:BAUD] or tcp:HOST:PORT");
+    return InvalidValue(
+        name, text, QT_TRANSLATE_NOOP("cli", "manual, serial:ПУТЬ[:СКОРОСТЬ] или tcp:УЗЕЛ:ПОРТ"));
   return std::get<instruments::InstrumentSpec>(spec);
 }
 
@@ -67,9 +64,14 @@ std::optional<std::string> ParseInstruments(const OptionValues& values, CheckOpt
   options.meterQuery = std::string(instruments::kDefaultMeterQuery);
   if (const auto query = Value(values, "--meter-query")) {
     if (IsManual(options.meter))
-      return std::string("--meter-query is for a meter over serial or TCP (--meter)");
-    if (instruments::RefuseCommandLine(*query))
-      return Invalid("--meter-query", *query, "one line without control characters");
+      return ToolText(QT_TRANSLATE_NOOP(
+          "cli",
+          "--meter-query только для измерителя тока по последовательному порту или TCP "
+          "(--meter)"));
+    if (instruments::RefuseCommandLine(*query)) {
+      return InvalidValue("--meter-query", *query,
+                          QT_TRANSLATE_NOOP("cli", "одна строка без управляющих символов"));
+    }
     options.meterQuery = *query;
   }
 
@@ -80,15 +82,20 @@ std::optional<std::string> ParseInstruments(const OptionValues& values, CheckOpt
   const auto command = Value(values, "--source-command");
   if (IsManual(options.source)) {
     if (command)
-      return std::string("--source-command is for a calibrator over serial or TCP (--source)");
+      return ToolText(QT_TRANSLATE_NOOP(
+          "cli",
+          "--source-command только для калибратора по последовательному порту или TCP "
+          "(--source)"));
     return std::nullopt;
   }
   if (!command)
-    return "--source " + options.source.text + " needs --source-command TEMPLATE";
+    return ToolText(QT_TRANSLATE_NOOP("cli", "--source %1 нужен --source-command ШАБЛОН"),
+                    {options.source.text});
   auto parsed = instruments::CommandTemplate::Parse(*command);
   if (std::holds_alternative<instruments::SettingRefusal>(parsed)) {
-    return Invalid("--source-command", *command,
-                   "one line; the fields {c}, {ohm}, {mv}, {v}, {ma} and {a}");
+    return InvalidValue(
+        "--source-command", *command,
+        QT_TRANSLATE_NOOP("cli", "одна строка; поля {c}, {ohm}, {mv}, {v}, {ma} и {a}"));
   }
   options.sourceCommand = std::get<instruments::CommandTemplate>(parsed);
   return std::nullopt;
@@ -100,15 +107,26 @@ std::optional<std::string> ParseReadings(const OptionValues& values, CheckOption
   if (!text)
     return std::nullopt;
   if (!IsManual(options.meter))
-    return std::string("--readings is for a manual meter, not --meter ") + options.meter.text;
+    return ToolText(QT_TRANSLATE_NOOP("cli",
+                                      "--readings только для показаний, вводимых вручную, а не для "
+                                      "--meter %1"),
+                    {options.meter.text});
   options.readings = ParseNumbers(*text);
   if (!options.readings)
-    return Invalid("--readings", *text, "currents in mA with the decimal point, comma-separated");
+    return InvalidValue("--readings", *text,
+                        QT_TRANSLATE_NOOP("cli", "токи в мА с десятичной точкой, через запятую"));
   const std::size_t wanted = options.points.size() * (options.adjust ? 2 : 1);
   if (options.readings->size() != wanted) {
-    return "--readings needs " + std::to_string(wanted) + " currents, one a point" +
-           (options.adjust ? " as found and again as left" : "") + ", not " +
-           std::to_string(options.readings->size());
+    const std::vector<std::string> counts{std::to_string(wanted),
+                                          std::to_string(options.readings->size())};
+    if (options.adjust) {
+      return ToolText(QT_TRANSLATE_NOOP("cli",
+                                        "--readings нужно %1 токов, по одному на точку "
+                                        "до подстройки и снова после неё, а не %2"),
+                      counts);
+    }
+    return ToolText(
+        QT_TRANSLATE_NOOP("cli", "--readings нужно %1 токов, по одному на точку, а не %2"), counts);
   }
   return std::nullopt;
 }
@@ -119,21 +137,25 @@ std::optional<std::string> ParseNumbersOfTheCheck(const OptionValues& values,
   if (const auto text = Value(values, "--points")) {
     auto points = check::ParsePoints(*text);
     if (std::holds_alternative<check::Refusal>(points)) {
-      return Invalid("--points", *text,
-                     "2 to 11 percentages of the range, each 0..100, strictly ascending");
+      return InvalidValue("--points", *text,
+                          QT_TRANSLATE_NOOP("cli",
+                                            "от 2 до 11 процентов диапазона, каждый "
+                                            "0..100, строго по возрастанию"));
     }
     options.points = std::get<std::vector<double>>(points);
   }
   if (const auto text = Value(values, "--tolerance")) {
     const auto tolerance = ParseReal(*text);
     if (!tolerance || !check::IsValidTolerance(*tolerance))
-      return Invalid("--tolerance", *text, "% of the output span, above 0 and at most 100");
+      return InvalidValue(
+          "--tolerance", *text,
+          QT_TRANSLATE_NOOP("cli", "% диапазона выходного сигнала, больше 0 и не больше 100"));
     options.tolerance = *tolerance;
   }
   if (const auto text = Value(values, "--settle")) {
     const auto seconds = ParseReal(*text);
     if (!seconds || !(*seconds >= 0.0 && *seconds <= kLongestSettleSeconds))
-      return Invalid("--settle", *text, "seconds, 0..3600");
+      return InvalidValue("--settle", *text, QT_TRANSLATE_NOOP("cli", "секунды, 0..3600"));
     options.settle = std::chrono::milliseconds(
         static_cast<std::int64_t>(std::llround(*seconds * kMillisecondsPerSecond)));
   }
@@ -148,13 +170,16 @@ std::variant<CheckOptions, std::string> ParseCheckOptions(const Invocation& invo
   const auto& global = invocation.options;
   const std::size_t ports = std::max(global.portPaths.size(), global.comNumbers.size());
   if (ports > 1)
-    return "check takes one port, not " + std::to_string(ports);
+    return ToolText(QT_TRANSLATE_NOOP("cli", "check работает с одним портом, а не с %1"),
+                    {std::to_string(ports)});
   const OptionValues& values = invocation.values;
   CheckOptions options;
   options.adjust = Has(values, "--adjust");
   if (options.adjust && !config::IsTableLoadingDevice(global.model))
-    return std::string(
-        "--adjust is for the table-loading models; Velmor-7 has no range correction");
+    return ToolText(QT_TRANSLATE_NOOP(
+        "cli",
+        "--adjust только для моделей с загрузкой таблиц: у Velmor-7 нет подстройки "
+        "диапазона"));
   if (auto reason = ParseNumbersOfTheCheck(values, options))
     return *reason;
   if (auto reason = ParseInstruments(values, options))

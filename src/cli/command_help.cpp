@@ -185,7 +185,9 @@ constexpr std::array<OptionHelp, 13> kCheckOptions{{
     {"--instruments", "TEXT",
      "the bench's instruments in your words, kept in\n"
      "the record after their *IDN? answers"},
-    {"--report", "FILE.pdf", "also the report as a PDF (not in this build yet)"},
+    {"--report", "FILE.pdf",
+     "also the report, \"Протокол проверки\", as a PDF in\n"
+     "the interface's language, once the record is kept"},
 }};
 
 constexpr std::array<OptionHelp, 1> kChecksOptions{{
@@ -271,14 +273,18 @@ constexpr std::array<ExitHelp, 6> kCheckExits{
      {3,
       "an instrument did not answer; with --verify, the correction read back\n"
       "     otherwise"},
-     {5, "the record, or the correction's backup, could not be saved"},
+     {5,
+      "the record, the correction's backup or the report could not be saved (a\n"
+      "     folder of --report that cannot be written is refused before the check)"},
      {6, "an instrument's port or connection could not be opened"},
      {8,
       "the check failed, or it was cancelled (SIGINT, no reading typed, an\n"
       "     instrument failing half-way): the record is kept"}}};
 constexpr std::array<ExitHelp, 1> kChecksExits{{{0, "listed"}}};
-constexpr std::array<ExitHelp, 2> kReportExits{
-    {{0, "rendered"}, {5, "the record could not be read, or FILE.pdf not written"}}};
+constexpr std::array<ExitHelp, 3> kReportExits{
+    {{0, "rendered"},
+     {2, "no ID or --out, or no kept check of that ID"},
+     {5, "the record could not be read, or FILE.pdf not written"}}};
 constexpr std::array<ExitHelp, 2> kConvertExits{
     {{0, "converted"}, {2, "a usage error, a sensor without tables, or no finite result"}}};
 constexpr std::array<ExitHelp, 4> kSimulateExits{{{0, "stopped by SIGINT or SIGTERM"},
@@ -478,8 +484,8 @@ constexpr std::array kCommands{
         "One object a point as it is measured: \"pass\" (\"as_found\" or \"as_left\"),\n"
         "\"percent\", \"temperature\", \"signal\", \"unit\", \"expected\", \"measured\",\n"
         "\"error\" and \"result\", as the record holds them; then one for the verdict:\n"
-        "\"id\", \"result\", \"adjustment\" and, for a check that stopped, \"stopped\" (and\n"
-        "\"reason\", the instrument's words)."},
+        "\"id\", \"result\", \"adjustment\", with --report \"report\" and, for a check that\n"
+        "stopped, \"stopped\" (and \"reason\", the instrument's words)."},
     CommandHelp{"checks",
                 "[--tag TAG]",
                 "list the kept output checks",
@@ -493,8 +499,13 @@ constexpr std::array kCommands{
                 "One object per check: \"id\", \"time\", \"tag\", \"model\", \"port\" and\n"
                 "\"result\"."},
     CommandHelp{"report", "ID --out FILE.pdf", "render a kept check's report as a PDF",
-                kReportOptions, false, "Nothing on standard output. Not part of this build yet.",
-                kReportExits, "ID"},
+                kReportOptions, false,
+                "The report, \"Протокол проверки\", in the interface's language (--lang): the\n"
+                "unit, its configuration, the instruments, the points as found and as left,\n"
+                "the plot of their errors, the correction, the result, and lines for the\n"
+                "engineer, the date and a signature. ID is one of 'checks'. Nothing on\n"
+                "standard output.",
+                kReportExits, "ID", "One object: \"report\", the file written."},
 };
 
 bool IsOperation(const OptionHelp& option) {

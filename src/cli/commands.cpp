@@ -8,6 +8,7 @@
 #include "cli/monitor_command.h"
 #include "cli/port_commands.h"
 #include "cli/profile_commands.h"
+#include "cli/report_command.h"
 #include "cli/service_commands.h"
 #include "cli/simulate_command.h"
 
@@ -34,8 +35,7 @@ std::span<const Command> Commands() {
       Command{"restore", RunRestore},
       Command{"check", RunCheck},
       Command{"checks", RunChecks},
-      // Drawn from a kept record once the report is part of the build (CheckReportRenderer).
-      Command{"report", nullptr},
+      Command{"report", RunReport},
   };
   return kCommands;
 }

@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/output.h"
 #include "cli/qt_core.h"
+#include "cli/report_command.h"
 #include "cli/stop_signals.h"
 #include "link/interface_language.h"
 #include "link/status_translation.h"
@@ -81,9 +82,11 @@ int main(int argc, char** argv) {
   // Russian is the source of every text the tool says; English takes the translations, and so
   // an application object to hold them. The parse tells the language before it says anything.
   std::optional<QtCore> qt;
-  const auto speak = [&qt](std::optional<InterfaceLanguage> asked) {
+  bool english = false;
+  const auto speak = [&qt, &english](std::optional<InterfaceLanguage> asked) {
     if (asked.value_or(SystemLanguage()) != InterfaceLanguage::kEnglish || qt)
       return;
+    english = true;
     qt.emplace();
     InstallTranslations(InterfaceLanguage::kEnglish);
   };
@@ -104,15 +107,24 @@ int main(int argc, char** argv) {
   }
 
   const auto& invocation = std::get<Invocation>(parsed);
+  // A report's pages need Qt Gui's application object, and there is one application object at a
+  // time: the core's, made for the translations, gives way to it.
+  if (DrawsReport(invocation) && !QtCore::HasGui()) {
+    qt.reset();
+    qt.emplace(QtPart::kGui);
+    if (english)
+      InstallTranslations(InterfaceLanguage::kEnglish);
+  }
   Output output(console, invocation.options.json);
   const auto commands = Commands();
   const auto command = std::find_if(commands.begin(), commands.end(),
                                     [&](const Command& c) { return c.name == invocation.command; });
   if (command == commands.end() || command->run == nullptr) {
-    return CheckedOutput(output.Finish(
-        UsageError(output, ToolText(QT_TRANSLATE_NOOP("cli", "команды '%1' нет в этой сборке"),
-                                    {invocation.command}))),
-                         console);
+    return CheckedOutput(
+        output.Finish(
+            UsageError(output, ToolText(QT_TRANSLATE_NOOP("cli", "команды '%1' нет в этой сборке"),
+                                        {invocation.command}))),
+        console);
   }
   return CheckedOutput(output.Finish(RunCommand(*command, invocation, output)), console);
 }

@@ -1,11 +1,14 @@
 #include "bench_program.h"
 #include "check/check_store.h"
+#include "check/check_texts.h"
 #include "sim/simulator.h"
 #include "tool_test_support.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <bit>
 #include <cmath>
@@ -60,6 +63,18 @@ CheckRecord KeptRecord(const OwnDataFolder& data, const std::string& id) {
                                                      : CheckRecord{};
 }
 
+// The text of a PDF as pdftotext reads it, words joined by single spaces (a table's cell may
+// wrap them); nothing without pdftotext (scripts/setup.sh installs poppler-utils).
+std::optional<std::string> PdfText(const std::string& pdf) {
+  if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+    return std::nullopt;
+  QProcess reader;
+  reader.start("pdftotext", {QString::fromStdString(pdf), "-"});
+  EXPECT_TRUE(reader.waitForFinished(-1));
+  EXPECT_EQ(reader.exitCode(), 0) << pdf;
+  return QString::fromUtf8(reader.readAllStandardOutput()).simplified().toStdString();
+}
+
 // The points of a pass as --json printed them.
 std::vector<QJsonObject> PassObjects(const std::vector<QJsonObject>& objects, const char* pass) {
   std::vector<QJsonObject> points;
@@ -85,10 +100,11 @@ void CheckAdjustAndUndo(const std::vector<std::string>& benchArguments, const st
     return a.starts_with("tcp:") ? a : "serial:" + a;
   };
 
-  const auto checked =
-      Tool(bench.transmitter, {"--json", "check", "--meter", address(bench.meter), "--source",
-                               address(bench.calibrator), "--source-command", source, "--settle",
-                               "0", "--adjust", "--tag", "TT-101", "--engineer", "Иванов"});
+  const std::string pdf = data.PathOf("check.pdf");
+  const auto checked = Tool(
+      bench.transmitter, {"--json", "check", "--meter", address(bench.meter), "--source",
+                          address(bench.calibrator), "--source-command", source, "--settle", "0",
+                          "--adjust", "--tag", "TT-101", "--engineer", "Иванов", "--report", pdf});
   ASSERT_EQ(checked.exitCode, 0) << checked.out << checked.err;
   const auto objects = JsonObjects(checked.out);
   const auto asFound = PassObjects(objects, "as_found");
@@ -102,6 +118,7 @@ void CheckAdjustAndUndo(const std::vector<std::string>& benchArguments, const st
   const QJsonObject verdict = objects.back();
   EXPECT_EQ(verdict.value("result").toString(), "pass");
   EXPECT_TRUE(verdict.value("ok").toBool());
+  EXPECT_EQ(verdict.value("report").toString().toStdString(), pdf);
 
   const CheckRecord record = KeptRecord(data, verdict.value("id").toString().toStdString());
   EXPECT_EQ(record.result, check::CheckResult::kPass);
@@ -122,6 +139,18 @@ void CheckAdjustAndUndo(const std::vector<std::string>& benchArguments, const st
   EXPECT_EQ(record.adjustment->before, held);
   EXPECT_EQ(HeldCorrection(bench.transmitter), record.adjustment->after);
   EXPECT_NEAR(record.adjustment->after.au, 1 / 1.004, 1e-4);
+
+  // The report holds the record's numbers as the tool's lines print them.
+  if (const auto text = PdfText(pdf)) {
+    EXPECT_NE(text->find("TT-101"), std::string::npos) << *text;
+    EXPECT_NE(text->find("ГОДЕН"), std::string::npos);
+    EXPECT_NE(text->find("Иванов"), std::string::npos);
+    for (std::size_t i = 0; i < 5; ++i) {
+      for (const check::MeasuredPoint& point : {record.asFound[i], (*record.asLeft)[i]})
+        EXPECT_NE(text->find(check::ErrorText(point.error).toStdString()), std::string::npos)
+            << point.error;
+    }
+  }
 
   const auto restored = Tool(bench.transmitter, {"restore", record.adjustment->backup});
   ASSERT_EQ(restored.exitCode, 0) << restored.err;
@@ -302,7 +331,7 @@ TEST(CheckCommand, RefusesACalibratorCommandWithAFieldTheInputHasNot) {
                                "--source-command", "SOUR:VOLT {v}"});
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_EQ(LastLine(refused.err),
-            "zelto-cli: --source-command: this unit's input has no value for the field {v}");
+            "zelto-cli: --source-command: у входа этого прибора нет значения для поля {v}");
 }
 
 TEST(CheckCommand, RefusesOptionsThatMakeNoCheck) {
@@ -313,40 +342,90 @@ TEST(CheckCommand, RefusesOptionsThatMakeNoCheck) {
     const char* reason;
   } cases[]{
       {{"--model", "1", "--port", port, "--port", "/nonexistent/ttyY", "check"},
-       "check takes one port, not 2"},
-      {{"--port", port, "check", "--adjust"}, "--adjust is for the table-loading models"},
+       "check работает с одним портом, а не с 2"},
+      {{"--port", port, "check", "--adjust"}, "--adjust только для моделей с загрузкой таблиц"},
       {{"--model", "1", "--port", port, "check", "--readings", "4,8"},
-       "--readings needs 5 currents"},
+       "--readings нужно 5 токов, по одному на точку, а не 2"},
       {{"--model", "1", "--port", port, "check", "--adjust", "--readings", "4,8,12,16,20"},
-       "--readings needs 10 currents, one a point as found and again as left, not 5"},
+       "--readings нужно 10 токов, по одному на точку до подстройки и снова после неё, а не 5"},
       {{"--model", "1", "--port", port, "check", "--meter", "tcp:h:1", "--readings", "4,20"},
-       "--readings is for a manual meter"},
+       "--readings только для показаний, вводимых вручную, а не для --meter tcp:h:1"},
       {{"--model", "1", "--port", port, "check", "--meter-query", "READ?"},
-       "--meter-query is for a meter over serial or TCP"},
+       "--meter-query только для измерителя тока по последовательному порту или TCP"},
       {{"--model", "1", "--port", port, "check", "--source", "tcp:h:1"},
-       "--source tcp:h:1 needs --source-command TEMPLATE"},
+       "--source tcp:h:1 нужен --source-command ШАБЛОН"},
       {{"--model", "1", "--port", port, "check", "--source-command", "SOUR:RES {ohm}"},
-       "--source-command is for a calibrator over serial or TCP"},
+       "--source-command только для калибратора по последовательному порту или TCP"},
       {{"--model", "1", "--port", port, "check", "--source", "tcp:h:1", "--source-command",
         "SOUR:RES {kohm}"},
-       "invalid value 'SOUR:RES {kohm}' for --source-command"},
+       "недопустимое значение 'SOUR:RES {kohm}' для --source-command (одна строка; поля"},
       {{"--model", "1", "--port", port, "check", "--points", "0,100,50"},
-       "invalid value '0,100,50' for --points"},
+       "недопустимое значение '0,100,50' для --points"},
       {{"--model", "1", "--port", port, "check", "--tolerance", "0"},
-       "invalid value '0' for --tolerance"},
+       "недопустимое значение '0' для --tolerance"},
       {{"--model", "1", "--port", port, "check", "--settle", "-1"},
-       "invalid value '-1' for --settle"},
+       "недопустимое значение '-1' для --settle (секунды, 0..3600)"},
       {{"--model", "1", "--port", port, "check", "--meter", "usb:1"},
-       "invalid value 'usb:1' for --meter"},
-      {{"--model", "1", "--port", port, "check", "--report", "r.pdf"},
-       "--report: the PDF report is not part of this build yet"},
+       "недопустимое значение 'usb:1' для --meter"},
       {{"--model", "1", "check"}, "команде нужен прибор"},
+      // In English, as --lang asks.
+      {{"--lang", "en", "--model", "1", "--port", port, "check", "--readings", "4,8"},
+       "--readings needs 5 currents, one a point, not 2"},
+      {{"--lang", "en", "--model", "1", "--port", port, "check", "--settle", "-1"},
+       "invalid value '-1' for --settle (seconds, 0..3600)"},
   };
   for (const auto& c : cases) {
     const auto result = RunProgram(kCli, c.arguments);
     EXPECT_EQ(result.exitCode, 2) << c.reason;
     EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
   }
+}
+
+// report ID --out: the pages of a kept check, in either language; a record that is not there,
+// and a file that cannot be written, the usual way. check --report refuses a folder it cannot
+// write before it touches the unit.
+TEST(CheckCommand, ReportsAKeptCheckAndRefusesWhatItCannotRender) {
+  OwnDataFolder data;
+  sim::Simulator transmitter(1);
+  WritePt100(transmitter.Path());
+  const auto failed = Tool(transmitter.Path(),
+                           {"--json", "check", "--readings", "4.0,8.12,12,16,20", "--tag", "B-7"});
+  ASSERT_EQ(failed.exitCode, 8) << failed.err;
+  const std::string id = JsonObjects(failed.out).back().value("id").toString().toStdString();
+
+  const std::string ru = data.PathOf("ru.pdf");
+  const auto russian = RunProgram(kCli, {"report", id, "--out", ru});
+  EXPECT_EQ(russian.exitCode, 0) << russian.err;
+  EXPECT_TRUE(russian.out.empty());
+  const std::string en = data.PathOf("en.pdf");
+  const auto english = RunProgram(kCli, {"--lang", "en", "--json", "report", id, "--out", en});
+  EXPECT_EQ(english.exitCode, 0) << english.err;
+  EXPECT_EQ(JsonObjects(english.out).at(0).value("report").toString().toStdString(), en);
+  if (const auto text = PdfText(ru)) {
+    EXPECT_NE(text->find("B-7"), std::string::npos) << *text;
+    EXPECT_NE(text->find("+0,75"), std::string::npos);
+    EXPECT_NE(text->find("НЕ ГОДЕН"), std::string::npos);
+    const auto englishText = PdfText(en);
+    EXPECT_NE(englishText->find("FAIL"), std::string::npos) << *englishText;
+    EXPECT_NE(englishText->find("+0,75"), std::string::npos);
+  }
+
+  const auto missing = RunProgram(kCli, {"report", "20990101-000000-000-x-1", "--out", ru});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_NE(missing.err.find("no output check 20990101-000000-000-x-1"), std::string::npos)
+      << missing.err;
+  const auto unwritable = RunProgram(kCli, {"report", id, "--out", data.PathOf("no/r.pdf")});
+  EXPECT_EQ(unwritable.exitCode, 5);
+  EXPECT_NE(unwritable.err.find("протокол не записан в"), std::string::npos) << unwritable.err;
+  EXPECT_EQ(LastLine(unwritable.err), "Ошибка записи файла");
+  EXPECT_EQ(RunProgram(kCli, {"report", id}).exitCode, 2);
+
+  transmitter.ClearRequests();
+  const auto refused = Tool(transmitter.Path(), {"check", "--readings", "4,8,12,16,20", "--report",
+                                                 data.PathOf("no/r.pdf")});
+  EXPECT_EQ(refused.exitCode, 5);
+  EXPECT_NE(refused.err.find("протокол не может быть записан в"), std::string::npos) << refused.err;
+  EXPECT_TRUE(transmitter.Requests().empty());
 }
 
 }  // namespace

@@ -975,6 +975,10 @@ mA</translation>
         <source>Записывать только изменённые с&amp;лова</source>
         <translation>&amp;Write changed words only</translation>
     </message>
+    <message>
+        <source>Этому прибору подходят несколько резервных копий.</source>
+        <translation>Several backups fit this unit.</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>

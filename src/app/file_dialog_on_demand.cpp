@@ -18,6 +18,8 @@ QFileDialog& FileDialogOnDemand::Get() const {
     dialog_->setOption(QFileDialog::DontUseNativeDialog);
     dialog_->setAcceptMode(mode_);
     dialog_->setDirectory(FirstFolder());  // not the folder the program was started from
+    // Qt's first size cuts the size, type and date columns short.
+    dialog_->resize(dialog_->sizeHint().expandedTo(QSize(820, 480)));
     if (!nameFilters_.isEmpty())
       dialog_->setNameFilters(nameFilters_);
   }

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QPointer>
+#include <QSize>
 #include <QStringList>
 
 namespace zelto::app {

@@ -9,7 +9,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zelto::app {
 
@@ -39,6 +43,12 @@ std::optional<int> ModalMessageBoxes::Choose(const QString& text, const QStringL
   list->setAccessibleName(Zelto::tr("Выбор"));
   list->addItems(choices);
   list->setCurrentRow(0);
+  // Each line whole (a time, an operation and a port), as far as the screen allows.
+  const int widest = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                     list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QScreen* screen = parent_.screen();
+  const int room = screen != nullptr ? screen->availableGeometry().width() * 3 / 4 : widest;
+  list->setMinimumWidth(std::min(widest, room));
   question->setBuddy(list);
   auto* buttons = new QDialogButtonBox(&dialog);
   buttons->addButton(go, QDialogButtonBox::AcceptRole);

@@ -72,7 +72,7 @@ std::optional<UndoAnswer> AskUndo(MessageBoxes& messages, const keep::UndoChoice
     for (const keep::Backup& candidate : choice.candidates)
       lines << BackupLine(candidate);
     const auto picked =
-        messages.Choose(TranslateStatus(keep::kStatusSeveralBackupsFit) + QLatin1Char('.') +
+        messages.Choose(Zelto::tr("Этому прибору подходят несколько резервных копий.") +
                             QLatin1Char('\n') + Zelto::tr("Какую запись отменить?"),
                         lines, Zelto::tr("Восстановить"));
     if (!picked)

@@ -204,7 +204,7 @@ TEST_F(Backups, UndoThatCannotTellUnitsApartListsTheWritesToChooseFrom) {
   ASSERT_EQ(shown.size(), 1);
   const QStringList lines = shown[0].split(QLatin1Char('\n'));
   ASSERT_EQ(lines.size(), 4) << shown[0].toStdString();
-  EXPECT_EQ(lines[0], "Несколько резервных копий подходят: укажите ID.");
+  EXPECT_EQ(lines[0], "Этому прибору подходят несколько резервных копий.");
   EXPECT_EQ(lines[1], "Какую запись отменить?");
   for (const QString& line : lines.mid(2)) {
     EXPECT_TRUE(

@@ -29,6 +29,17 @@ std::vector<QJsonObject> JsonObjects(const std::string& out) {
   return objects;
 }
 
+// The last JSON line, the verdict; an empty object, and the test failed with what the tool said,
+// when it printed none.
+QJsonObject Verdict(const ProgramResult& ended) {
+  const auto objects = JsonObjects(ended.out);
+  if (objects.empty()) {
+    ADD_FAILURE() << "no JSON printed; exit " << ended.exitCode << "\n" << ended.err;
+    return {};
+  }
+  return objects.back();
+}
+
 // The tool against one transmitter of Dastra-2.
 ProgramResult Tool(const std::string& port, std::vector<std::string> arguments) {
   arguments.insert(arguments.begin(), {"--model", "1", "--port", port});
@@ -258,7 +269,7 @@ TEST(CheckCommand, SigintKeepsTheRecordAsCancelledAndNothingMoreIsSent) {
   transmitter.ClearRequests();
   const ProgramResult stopped = check.Stop(SIGINT);
   EXPECT_EQ(stopped.exitCode, 8) << stopped.err;
-  const QJsonObject verdict = JsonObjects(stopped.out).back();
+  const QJsonObject verdict = Verdict(stopped);
   EXPECT_EQ(verdict.value("result").toString(), "cancelled");
   EXPECT_EQ(verdict.value("stopped").toString(), "user");
   EXPECT_EQ(LastLine(stopped.err), "Проверка выхода прервана");
@@ -314,7 +325,7 @@ TEST(CheckCommand, AHandSetCalibratorIsWaitedForAndTheEndOfTheInputCancels) {
   EXPECT_NE(ended.err.find("Подайте 100 °C (138,51 Ом)\nНажмите Enter, когда сигнал подан\n"),
             std::string::npos)
       << ended.err;
-  const QJsonObject verdict = JsonObjects(ended.out).back();
+  const QJsonObject verdict = Verdict(ended);
   EXPECT_EQ(verdict.value("stopped").toString(), "user");
   const CheckRecord record = KeptRecord(data, verdict.value("id").toString().toStdString());
   EXPECT_EQ(record.asFound.size(), 1u);
@@ -391,7 +402,7 @@ TEST(CheckCommand, ReportsAKeptCheckAndRefusesWhatItCannotRender) {
   const auto failed = Tool(transmitter.Path(),
                            {"--json", "check", "--readings", "4.0,8.12,12,16,20", "--tag", "B-7"});
   ASSERT_EQ(failed.exitCode, 8) << failed.err;
-  const std::string id = JsonObjects(failed.out).back().value("id").toString().toStdString();
+  const std::string id = Verdict(failed).value("id").toString().toStdString();
 
   const std::string ru = data.PathOf("ru.pdf");
   const auto russian = RunProgram(kCli, {"report", id, "--out", ru});

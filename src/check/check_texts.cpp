@@ -131,14 +131,22 @@ QString AdjustmentLine(const Adjustment& adjustment) {
            CorrectionNumber(adjustment.before.bu), CorrectionNumber(adjustment.after.bu));
 }
 
-QString VerdictLine(const CheckRecord& record) {
+QString PointResultText(PointResult result) {
+  return Translated(ResultName(result));
+}
+
+QString CheckResultText(CheckResult result) {
   const char* verdict = QT_TRANSLATE_NOOP("status", "проверка прервана");
-  if (record.result == CheckResult::kPass)
+  if (result == CheckResult::kPass)
     verdict = QT_TRANSLATE_NOOP("status", "годен");
-  else if (record.result == CheckResult::kFail)
+  else if (result == CheckResult::kFail)
     verdict = QT_TRANSLATE_NOOP("status", "не годен");
+  return Translated(verdict);
+}
+
+QString VerdictLine(const CheckRecord& record) {
   return Translated(QT_TRANSLATE_NOOP("status", "Итог: %1, протокол %2"))
-      .arg(Translated(verdict), QString::fromStdString(record.id));
+      .arg(CheckResultText(record.result), QString::fromStdString(record.id));
 }
 
 }  // namespace zelto::check

@@ -41,6 +41,12 @@ QString SignalPrompt(const CheckPoint& point, bool coldJunction);
 // error and the verdict.
 QString PointLine(CheckPass pass, const MeasuredPoint& point);
 
+// "в допуске", "вне допуска", "показания не установились".
+QString PointResultText(PointResult result);
+
+// "годен", "не годен", "проверка прервана".
+QString CheckResultText(CheckResult result);
+
 // "Итог: годен, протокол ID": the check's verdict and the id of its record.
 QString VerdictLine(const CheckRecord& record);
 

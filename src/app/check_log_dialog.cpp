@@ -29,7 +29,8 @@ QString Printable(const std::string& text) {
 // The record's time as the user reads it: "2026-12-07 14:15:02".
 QString TimeText(const std::string& time) {
   const QDateTime parsed = QDateTime::fromString(QString::fromStdString(time), Qt::ISODateWithMs);
-  return parsed.isValid() ? parsed.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : Printable(time);
+  return parsed.isValid() ? parsed.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                          : Printable(time);
 }
 
 QPushButton* Button(const char* name, const QString& text) {
@@ -44,7 +45,9 @@ QPushButton* Button(const char* name, const QString& text) {
 
 CheckLogDialog::CheckLogDialog(std::function<void(const check::CheckRecord&)> saveReport,
                                QWidget* parent)
-    : QDialog(parent), saveReport_(std::move(saveReport)), table_(new QTableWidget(0, kLogColumns)) {
+    : QDialog(parent),
+      saveReport_(std::move(saveReport)),
+      table_(new QTableWidget(0, kLogColumns)) {
   setObjectName(QStringLiteral("CheckLog"));
   setWindowTitle(Zelto::tr("Журнал проверок"));
   resize(kLogWidth, kLogHeight);
@@ -88,9 +91,9 @@ CheckLogDialog::CheckLogDialog(std::function<void(const check::CheckRecord&)> sa
   }
   layout->addWidget(table_, 1);
   if (!listing.unreadable.empty()) {
-    auto* skipped = new QLabel(Zelto::tr("Не прочитаны: %1")
-                                   .arg(QString::fromStdString(keep::PrintableText(
-                                       listing.unreadable.front()))));
+    auto* skipped = new QLabel(
+        Zelto::tr("Не прочитаны: %1")
+            .arg(QString::fromStdString(keep::PrintableText(listing.unreadable.front()))));
     skipped->setObjectName(QStringLiteral("CheckLogUnreadable"));
     skipped->setWordWrap(true);
     layout->addWidget(skipped);

@@ -76,8 +76,7 @@ std::optional<QString> ReadInstruments(const CheckSetupText& text, instruments::
         .arg(QString::fromStdString(specs.calibrator.text));
   auto parsed = instruments::CommandTemplate::Parse(command.toStdString());
   if (std::holds_alternative<instruments::SettingRefusal>(parsed)) {
-    return Zelto::tr(
-        "Команда калибратора: одна строка; поля {c}, {ohm}, {mv}, {v}, {ma} и {a}");
+    return Zelto::tr("Команда калибратора: одна строка; поля {c}, {ohm}, {mv}, {v}, {ma} и {a}");
   }
   specs.calibratorCommand = std::get<instruments::CommandTemplate>(parsed);
   return std::nullopt;
@@ -114,8 +113,8 @@ QString PointsText(const std::vector<double>& percents) {
   QStringList parts;
   for (const double percent : percents) {
     QString part = check::CommaNumber(percent, kPointDecimals);
-    while (part.contains(QLatin1Char(',')) && (part.endsWith(QLatin1Char('0')) ||
-                                               part.endsWith(QLatin1Char(','))))
+    while (part.contains(QLatin1Char(',')) &&
+           (part.endsWith(QLatin1Char('0')) || part.endsWith(QLatin1Char(','))))
       part.chop(1);
     parts << part;
   }

@@ -79,8 +79,8 @@ class WizardOperator final : public check::CheckOperator {
       : clock_(clock), reading_(reading) {}
   bool ApplySignal(const check::CheckPoint&, bool) override { return !clock_.Cancelled(); }
   void ShowReading(double milliamperes) override {
-    reading_.setText(Zelto::tr("Показание: %1 мА")
-                         .arg(check::CommaNumber(milliamperes, kCurrentDecimals)));
+    reading_.setText(
+        Zelto::tr("Показание: %1 мА").arg(check::CommaNumber(milliamperes, kCurrentDecimals)));
   }
 
  private:
@@ -110,9 +110,8 @@ std::optional<check::CheckRecord> CheckWizard::Record() const {
 
 void CheckWizard::ConnectControls() {
   const auto bind = [this](QPushButton* button, void (CheckWizard::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-      host_.run([this, handler] { (this->*handler)(); });
-    });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { host_.run([this, handler] { (this->*handler)(); }); });
   };
   bind(pages_->testConnection, &CheckWizard::TestConnectionClick);
   bind(pages_->next, &CheckWizard::NextClick);
@@ -138,9 +137,9 @@ void CheckWizard::reject() {
 
 CheckSetupText CheckWizard::SetupText() const {
   const CheckWizardPages& p = *pages_;
-  return {p.tag->text(),   p.engineer->text(),   p.points->text(),
-          p.tolerance->text(), p.settle->text(), p.meter->text(),
-          p.meterQuery->text(), p.source->text(), p.sourceCommand->text()};
+  return {p.tag->text(),        p.engineer->text(), p.points->text(),
+          p.tolerance->text(),  p.settle->text(),   p.meter->text(),
+          p.meterQuery->text(), p.source->text(),   p.sourceCommand->text()};
 }
 
 std::optional<CheckSetup> CheckWizard::ReadSetup() {
@@ -212,9 +211,8 @@ void CheckWizard::StartClick() {
   }
   auto& check = std::get<check::OutputCheck>(started);
   if (setup_->specs.calibratorCommand) {
-    if (const auto field = check::MissingCalibratorField(*setup_->specs.calibratorCommand,
-                                                         check.Plan(),
-                                                         check.Configuration().coldJunction)) {
+    if (const auto field = check::MissingCalibratorField(
+            *setup_->specs.calibratorCommand, check.Plan(), check.Configuration().coldJunction)) {
       ShowStatus(Zelto::tr("Команда калибратора: у входа этого прибора нет значения для поля %1")
                      .arg(FromStd(*field)));
       return;
@@ -226,6 +224,7 @@ void CheckWizard::StartClick() {
                             .arg(FromStd(keep::BackupModelName(record.model)),
                                  FromStd(record.firmware), FromStd(record.tag)));
   pages_->next->setText(Zelto::tr("&Далее"));
+  pages_->next->setDefault(false);
   ShowStatus({});
   ShowPass();
 }
@@ -240,8 +239,7 @@ void CheckWizard::ShowPass() {
     const check::CheckPoint& point = points[static_cast<std::size_t>(row)];
     table.setItem(row, kPercentColumn, Cell(PointsText({point.percent})));
     table.setItem(row, kSignalColumn, Cell(check::PointText(point)));
-    table.setItem(row, kExpectedColumn,
-                  Cell(check::CommaNumber(point.expected, kCurrentDecimals)));
+    table.setItem(row, kExpectedColumn, Cell(check::CommaNumber(point.expected, kCurrentDecimals)));
     for (const int column : {kMeasuredColumn, kErrorColumn, kResultColumn})
       table.setItem(row, column, Cell({}));
   }
@@ -305,7 +303,8 @@ void CheckWizard::ShowMeasured(const check::MeasuredPoint& point) {
     ++row;
   QTableWidget& table = *pages_->table;
   if (point.measured) {
-    table.item(row, kMeasuredColumn)->setText(check::CommaNumber(*point.measured, kCurrentDecimals));
+    table.item(row, kMeasuredColumn)
+        ->setText(check::CommaNumber(*point.measured, kCurrentDecimals));
     table.item(row, kErrorColumn)->setText(check::CommaNumber(point.error, kErrorDecimals));
   }
   table.item(row, kResultColumn)->setText(check::PointResultText(point.result));

@@ -77,9 +77,8 @@ QWidget* BuildSetup(CheckWizardPages& pages) {
   const QString specHint = QStringLiteral("manual, serial:/dev/ttyUSB0:9600, tcp:10.0.0.5:5025");
   pages.meter = AddField(*form, "CheckMeter", Zelto::tr("Измеритель т&ока:"),
                          QString::fromLatin1(instruments::kManualName), specHint);
-  pages.meterQuery =
-      AddField(*form, "CheckMeterQuery", Zelto::tr("&Запрос измерителя:"),
-               QString::fromLatin1(instruments::kDefaultMeterQuery));
+  pages.meterQuery = AddField(*form, "CheckMeterQuery", Zelto::tr("&Запрос измерителя:"),
+                              QString::fromLatin1(instruments::kDefaultMeterQuery));
   pages.source = AddField(*form, "CheckSource", Zelto::tr("&Калибратор:"),
                           QString::fromLatin1(instruments::kManualName), specHint);
   pages.sourceCommand = AddField(*form, "CheckSourceCommand", Zelto::tr("Ко&манда калибратора:"),
@@ -187,6 +186,10 @@ std::unique_ptr<CheckWizardPages> BuildCheckWizardPages(QDialog& dialog) {
   pages->next = Button("CheckNext", Zelto::tr("&Начать"));
   pages->cancel = Button("CheckCancel", Zelto::tr("Отмена"));
   pages->close = Button("CheckClose", Zelto::tr("&Готово"));
+  // Enter in the setup's fields starts the check; the other pages take Enter for themselves.
+  pages->next->setDefault(true);
+  QWidget::setTabOrder(pages->next, pages->close);
+  QWidget::setTabOrder(pages->close, pages->cancel);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(pages->status, 1);
   buttons->addWidget(pages->next);

@@ -57,8 +57,15 @@ struct CheckWizardPages {
 };
 
 // The table's columns.
-enum CheckColumn { kPercentColumn, kSignalColumn, kExpectedColumn, kMeasuredColumn, kErrorColumn,
-                   kResultColumn, kColumnCount };
+enum CheckColumn {
+  kPercentColumn,
+  kSignalColumn,
+  kExpectedColumn,
+  kMeasuredColumn,
+  kErrorColumn,
+  kResultColumn,
+  kColumnCount
+};
 
 std::unique_ptr<CheckWizardPages> BuildCheckWizardPages(QDialog& dialog);
 

@@ -22,7 +22,9 @@ constexpr const char* kReportFiles = QT_TRANSLATE_NOOP("Zelto", "Протоко�
 void TZelto::CheckOutputClick() {
   if (!RequireConnectedDevice())
     return;
-  CheckWizardHost host{*link_, *reporter_, SelectedModel(),
+  CheckWizardHost host{*link_,
+                       *reporter_,
+                       SelectedModel(),
                        [this] { return BackupSettingsNow(); },
                        [this] { return form_.VerifyAfterWrite->isChecked(); },
                        [this](const check::CheckRecord& record) { SaveCheckReport(record); },
@@ -51,7 +53,8 @@ void TZelto::SaveCheckReport(const check::CheckRecord& record) {
       ChooseFile(form_.SaveReportDialog, Zelto::tr(kReportFiles), QStringLiteral("pdf"));
   if (!path)
     return;
-  const files::FileOutcome saved = report::SaveCheckReport(record, QFile::decodeName(path->c_str()));
+  const files::FileOutcome saved =
+      report::SaveCheckReport(record, QFile::decodeName(path->c_str()));
   reporter_->ShowStatus(saved == files::FileOutcome::kDone ? files::kStatusFileWritten
                                                            : files::FileFailureStatus(saved));
 }

@@ -96,8 +96,8 @@ void BuildSafetyItems(ZeltoForm& form, QMenu* file) {
       AddSwitch(file, "CompareBeforeWrite", Zelto::tr("Сравн&ивать перед записью"), false);
   form.VerifyAfterWrite =
       AddSwitch(file, "VerifyAfterWrite", Zelto::tr("&Проверять после записи"), false);
-  form.WriteChangedOnly = AddSwitch(file, "WriteChangedOnly",
-                                    Zelto::tr("Записывать только изменённые с&лова"), false);
+  form.WriteChangedOnly =
+      AddSwitch(file, "WriteChangedOnly", Zelto::tr("Записывать только изменённые с&лова"), false);
 }
 
 QTimer* MakeTimer(QMainWindow& window, const char* name, int intervalMs) {

@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "check/calibrator_fields.h"
 #include "check/check_record_json.h"
 #include "check/check_store.h"
 #include "check/check_texts.h"
@@ -13,7 +14,6 @@
 #include "cli/exit_codes.h"
 #include "cli/port_runs.h"
 #include "cli/stop_signals.h"
-#include "check/calibrator_fields.h"
 #include "instruments/bench_connection.h"
 #include "keep/backup_store.h"
 #include "keep/printable_text.h"

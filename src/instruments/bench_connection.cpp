@@ -24,8 +24,8 @@ std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchSpecs&
   if (auto* failure = std::get_if<InstrumentFailure>(&meter))
     return *failure;
   bench.meter = std::move(std::get<std::unique_ptr<CurrentMeter>>(meter));
-  auto calibrator = ConnectCalibrator(specs.calibrator, specs.calibratorCommand,
-                                      specs.meterSettings.timeouts);
+  auto calibrator =
+      ConnectCalibrator(specs.calibrator, specs.calibratorCommand, specs.meterSettings.timeouts);
   if (auto* failure = std::get_if<InstrumentFailure>(&calibrator))
     return *failure;
   bench.calibrator = std::move(std::get<std::unique_ptr<Calibrator>>(calibrator));

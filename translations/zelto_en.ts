@@ -1064,10 +1064,6 @@ mA</translation>
         <translation>Calibrator command: this unit’s input has no value for the field %1</translation>
     </message>
     <message>
-        <source>%1, ПО %2, позиция «%3»</source>
-        <translation>%1, firmware %2, tag “%3”</translation>
-    </message>
-    <message>
         <source>&amp;Далее</source>
         <translation>Ne&amp;xt</translation>
     </message>
@@ -1230,6 +1226,18 @@ mA</translation>
     <message>
         <source>&amp;Журнал проверок…</source>
         <translation>Check &amp;log…</translation>
+    </message>
+    <message>
+        <source>%1, ПО %2</source>
+        <translation>%1, firmware %2</translation>
+    </message>
+    <message>
+        <source>, позиция «%1»</source>
+        <translation>, tag “%1”</translation>
+    </message>
+    <message>
+        <source>Измеренные точки</source>
+        <translation>Points measured</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -28,6 +29,9 @@ namespace zelto::app {
 namespace {
 
 constexpr int kCurrentDecimals = 3;
+// Room for the table's six columns and the longest prompt without a scroll bar.
+constexpr int kWizardWidth = 780;
+constexpr int kWizardHeight = 520;
 constexpr int kErrorDecimals = 2;
 
 QString FromStd(const std::string& text) {
@@ -92,6 +96,7 @@ CheckWizard::CheckWizard(CheckWizardHost host, QWidget* parent)
     : QDialog(parent), host_(std::move(host)), pages_(BuildCheckWizardPages(*this)) {
   setObjectName(QStringLiteral("CheckWizard"));
   setWindowTitle(Zelto::tr("Проверка выхода"));
+  resize(kWizardWidth, kWizardHeight);
   echo_ = std::make_unique<EchoReporter>(host_.reporter,
                                          [this](const QString& text) { ShowStatus(text); });
   operator_ = std::make_unique<WizardOperator>(clock_, *pages_->reading);
@@ -220,9 +225,12 @@ void CheckWizard::StartClick() {
   }
   check_ = std::move(check);
   const check::CheckRecord& record = check_->Record();
-  pages_->unit->setText(Zelto::tr("%1, ПО %2, позиция «%3»")
-                            .arg(FromStd(keep::BackupModelName(record.model)),
-                                 FromStd(record.firmware), FromStd(record.tag)));
+  QString unitLine =
+      Zelto::tr("%1, ПО %2")
+          .arg(FromStd(keep::BackupModelName(record.model)), FromStd(record.firmware));
+  if (!record.tag.empty())
+    unitLine += Zelto::tr(", позиция «%1»").arg(FromStd(keep::PrintableText(record.tag)));
+  pages_->unit->setText(unitLine);
   pages_->next->setText(Zelto::tr("&Далее"));
   pages_->next->setDefault(false);
   ShowStatus({});
@@ -277,6 +285,7 @@ void CheckWizard::ShowNextPoint() {
   pages_->next->setEnabled(!waiting);
   if (!waiting) {
     pages_->prompt->setText(Zelto::tr("Все точки измерены"));
+    pages_->typedCurrent->clear();
     pages_->table->clearSelection();
     pages_->next->setFocus();
     return;
@@ -368,6 +377,13 @@ void CheckWizard::ShowVerdict() {
   pages_->adjust->setEnabled(canAdjust);
   pages_->adjustment->setText(record.adjustment ? check::AdjustmentLine(*record.adjustment)
                                                 : QString());
+  QStringList lines;
+  for (const check::MeasuredPoint& point : record.asFound)
+    lines << check::PointLine(check::CheckPass::kAsFound, point);
+  for (const check::MeasuredPoint& point :
+       record.asLeft.value_or(std::vector<check::MeasuredPoint>{}))
+    lines << check::PointLine(check::CheckPass::kAsLeft, point);
+  pages_->summary->setPlainText(lines.join(QLatin1Char('\n')));
   if (kept_) {
     pages_->verdictText->setText(check::VerdictLine(*kept_));
   } else {

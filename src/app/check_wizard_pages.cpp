@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -162,11 +163,15 @@ QWidget* BuildVerdict(CheckWizardPages& pages) {
   buttons->addWidget(pages.saveReport);
   buttons->addStretch(1);
 
+  pages.summary = Named(new QPlainTextEdit, "CheckSummary", Zelto::tr("Измеренные точки"));
+  pages.summary->setReadOnly(true);
+  pages.summary->setLineWrapMode(QPlainTextEdit::NoWrap);
+
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(pages.verdictText);
   layout->addWidget(pages.adjustment);
+  layout->addWidget(pages.summary, 1);
   layout->addLayout(buttons);
-  layout->addStretch(1);
   return page;
 }
 

@@ -5,6 +5,7 @@
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
@@ -46,6 +47,7 @@ struct CheckWizardPages {
   QWidget* verdict = nullptr;
   QLabel* verdictText = nullptr;
   QLabel* adjustment = nullptr;
+  QPlainTextEdit* summary = nullptr;  // every point measured, a line each
   QPushButton* adjust = nullptr;
   QPushButton* saveReport = nullptr;
 

@@ -185,13 +185,25 @@ TEST_F(WindowCheck, CancelHalfWayKeepsThePointsMeasuredAndWritesNothing) {
   EXPECT_FALSE(AnyWordWritten());
 }
 
+// With ZELTO_CHECK_PICTURES naming a folder, the wizard's pages are kept there as pictures, to be
+// looked at in both languages.
+void Picture(QWidget& wizard, const char* name) {
+  const QString folder = qEnvironmentVariable("ZELTO_CHECK_PICTURES");
+  if (folder.isEmpty())
+    return;
+  wizard.grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
+}
+
 TEST_F(WindowCheck, AdjustCorrectsTheUnitAndTheAsLeftPassPasses) {
   Start(kDastra2);
   CheckWizard& wizard = OpenWizard();
+  Picture(wizard, "setup");
   Click(wizard, "CheckNext");
   const std::vector<double> expected = Expected(wizard);
   TypeByMouse(wizard, WithGainError(expected));
+  Picture(wizard, "as-found");
   Click(wizard, "CheckNext");
+  Picture(wizard, "verdict");
   Click(wizard, "CheckAdjust");
   ASSERT_EQ(Page(wizard), "CheckPassPage")
       << Find<QLabel>(wizard, "CheckStatus")->text().toStdString();
@@ -204,6 +216,7 @@ TEST_F(WindowCheck, AdjustCorrectsTheUnitAndTheAsLeftPassPasses) {
   EXPECT_TRUE(
       Find<QLabel>(wizard, "CheckAdjustment")->text().startsWith("Подстройка: Au 1 → 0,99"));
 
+  Picture(wizard, "as-left-verdict");
   const auto kept = Kept();
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(kept[0].result, check::CheckResult::kPass);

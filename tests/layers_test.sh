@@ -14,8 +14,9 @@ declare -A below=(
   [calib]="config files link"
   [keep]="calib config files link"
   [check]="keep calib config files link instruments"
-  [app]="check keep calib rig config files link instruments sim"
-  [cli]="check keep calib rig config files link instruments sim"
+  [report]="check keep calib config files link instruments"
+  [app]="report check keep calib rig config files link instruments sim"
+  [cli]="report check keep calib rig config files link instruments sim"
 )
 
 status=0

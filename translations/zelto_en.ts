@@ -979,6 +979,270 @@ mA</translation>
         <source>Этому прибору подходят несколько резервных копий.</source>
         <translation>Several backups fit this unit.</translation>
     </message>
+    <message>
+        <source>Журнал проверок</source>
+        <translation>Check log</translation>
+    </message>
+    <message>
+        <source>Проверки</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Позиция</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить протокол…</source>
+        <translation>Save &amp;report…</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Проверок пока нет</source>
+        <translation>No checks yet</translation>
+    </message>
+    <message>
+        <source>Не прочитаны: %1</source>
+        <translation>Not read: %1</translation>
+    </message>
+    <message>
+        <source>%1: «%2» — ни manual, ни serial:ПУТЬ[:СКОРОСТЬ], ни tcp:УЗЕЛ:ПОРТ</source>
+        <translation>%1: “%2” is none of manual, serial:PATH[:BAUD], tcp:HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Измеритель тока</source>
+        <translation>Current meter</translation>
+    </message>
+    <message>
+        <source>Запрос измерителя: одна строка без управляющих символов</source>
+        <translation>Meter query: one line without control characters</translation>
+    </message>
+    <message>
+        <source>Калибратор</source>
+        <translation>Calibrator</translation>
+    </message>
+    <message>
+        <source>Калибратору %1 нужна команда, например SOUR:TEMP {c}</source>
+        <translation>Calibrator %1 needs a command, such as SOUR:TEMP {c}</translation>
+    </message>
+    <message>
+        <source>Команда калибратора: одна строка; поля {c}, {ohm}, {mv}, {v}, {ma} и {a}</source>
+        <translation>Calibrator command: one line; the fields {c}, {ohm}, {mv}, {v}, {ma} and {a}</translation>
+    </message>
+    <message>
+        <source>Точки: %1</source>
+        <translation>Points: %1</translation>
+    </message>
+    <message>
+        <source>Допуск: от 0 (не включая) до 100 % диапазона выхода</source>
+        <translation>Tolerance: above 0 and at most 100 % of the output span</translation>
+    </message>
+    <message>
+        <source>Выдержка: от 0 до 3600 с</source>
+        <translation>Settle time: 0 to 3600 s</translation>
+    </message>
+    <message>
+        <source>Оба прибора ручные: связь не нужна</source>
+        <translation>Both instruments are manual: no link needed</translation>
+    </message>
+    <message>
+        <source>Показание: %1 мА</source>
+        <translation>Reading: %1 mA</translation>
+    </message>
+    <message>
+        <source>Проверка выхода</source>
+        <translation>Output check</translation>
+    </message>
+    <message>
+        <source>Команда калибратора: у входа этого прибора нет значения для поля %1</source>
+        <translation>Calibrator command: this unit’s input has no value for the field %1</translation>
+    </message>
+    <message>
+        <source>&amp;Далее</source>
+        <translation>Ne&amp;xt</translation>
+    </message>
+    <message>
+        <source>До подстройки</source>
+        <translation>As found</translation>
+    </message>
+    <message>
+        <source>После подстройки</source>
+        <translation>As left</translation>
+    </message>
+    <message>
+        <source>Все точки измерены</source>
+        <translation>Every point is measured</translation>
+    </message>
+    <message>
+        <source>Ток в мА, например 12,004</source>
+        <translation>A current in mA, such as 12,004</translation>
+    </message>
+    <message>
+        <source>До подстройки: %1</source>
+        <translation>As found: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Позиция (тег):</source>
+        <translation>&amp;Tag:</translation>
+    </message>
+    <message>
+        <source>&amp;Инженер:</source>
+        <translation>&amp;Engineer:</translation>
+    </message>
+    <message>
+        <source>&amp;Точки, % диапазона:</source>
+        <translation>&amp;Points, % of the range:</translation>
+    </message>
+    <message>
+        <source>&amp;Допуск, % диапазона выхода:</source>
+        <translation>T&amp;olerance, % of the output span:</translation>
+    </message>
+    <message>
+        <source>&amp;Выдержка, с:</source>
+        <translation>&amp;Settle time, s:</translation>
+    </message>
+    <message>
+        <source>Измеритель т&amp;ока:</source>
+        <translation>Current &amp;meter:</translation>
+    </message>
+    <message>
+        <source>&amp;Запрос измерителя:</source>
+        <translation>Meter &amp;query:</translation>
+    </message>
+    <message>
+        <source>&amp;Калибратор:</source>
+        <translation>&amp;Calibrator:</translation>
+    </message>
+    <message>
+        <source>Ко&amp;манда калибратора:</source>
+        <translation>Calibrator comma&amp;nd:</translation>
+    </message>
+    <message>
+        <source>Проверить &amp;связь</source>
+        <translation>Test the &amp;link</translation>
+    </message>
+    <message>
+        <source>Ответы приборов на *IDN?</source>
+        <translation>The instruments’ answers to *IDN?</translation>
+    </message>
+    <message>
+        <source>Точки проверки</source>
+        <translation>Check points</translation>
+    </message>
+    <message>
+        <source>Точка, %</source>
+        <translation>Point, %</translation>
+    </message>
+    <message>
+        <source>Сигнал</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Ожидается, мА</source>
+        <translation>Expected, mA</translation>
+    </message>
+    <message>
+        <source>Измерено, мА</source>
+        <translation>Measured, mA</translation>
+    </message>
+    <message>
+        <source>Погрешность, %</source>
+        <translation>Error, %</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Проход проверки</source>
+        <translation>Check pass</translation>
+    </message>
+    <message>
+        <source>Проверяемый прибор</source>
+        <translation>Unit under check</translation>
+    </message>
+    <message>
+        <source>Что подать</source>
+        <translation>Signal to apply</translation>
+    </message>
+    <message>
+        <source>То&amp;к, мА:</source>
+        <translation>C&amp;urrent, mA:</translation>
+    </message>
+    <message>
+        <source>&amp;Принять</source>
+        <translation>Ta&amp;ke</translation>
+    </message>
+    <message>
+        <source>&amp;Измерить</source>
+        <translation>Mea&amp;sure</translation>
+    </message>
+    <message>
+        <source>Показание измерителя</source>
+        <translation>Meter reading</translation>
+    </message>
+    <message>
+        <source>Итог проверки</source>
+        <translation>Check result</translation>
+    </message>
+    <message>
+        <source>Подстройка</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>По&amp;дстроить</source>
+        <translation>&amp;Adjust</translation>
+    </message>
+    <message>
+        <source>Состояние проверки</source>
+        <translation>Check status</translation>
+    </message>
+    <message>
+        <source>&amp;Начать</source>
+        <translation>St&amp;art</translation>
+    </message>
+    <message>
+        <source>&amp;Готово</source>
+        <translation>&amp;Done</translation>
+    </message>
+    <message>
+        <source>Протоколы (*.pdf)|*.pdf</source>
+        <translation>Reports (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>&amp;Проверка</source>
+        <translation>Chec&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Проверка выхода…</source>
+        <translation>&amp;Output check…</translation>
+    </message>
+    <message>
+        <source>&amp;Журнал проверок…</source>
+        <translation>Check &amp;log…</translation>
+    </message>
+    <message>
+        <source>%1, ПО %2</source>
+        <translation>%1, firmware %2</translation>
+    </message>
+    <message>
+        <source>, позиция «%1»</source>
+        <translation>, tag “%1”</translation>
+    </message>
+    <message>
+        <source>Измеренные точки</source>
+        <translation>Points measured</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>

@@ -91,6 +91,7 @@ void WindowConnectionView::EnableDeviceCommands(bool enabled) {
   form_.Write->setEnabled(enabled);
   form_.Read->setEnabled(enabled);
   form_.UndoWrite->setEnabled(enabled);
+  form_.CheckOutput->setEnabled(enabled);
   form_.ReadFromCom->setEnabled(enabled);
   form_.PanRange->setEnabled(enabled);
 }

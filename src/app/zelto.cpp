@@ -109,6 +109,8 @@ void TZelto::ConnectHandlers() {
   Bind(form_.OpenProfile, &QAction::triggered, [this] { OpenProfileClick(); });
   BindCommand(form_.UndoWrite, &QAction::triggered, [this] { UndoWriteClick(); });
   Bind(form_.SaveProfile, &QAction::triggered, [this] { SaveProfileClick(); });
+  Bind(form_.CheckOutput, &QAction::triggered, [this] { CheckOutputClick(); });
+  Bind(form_.CheckLog, &QAction::triggered, [this] { CheckLogClick(); });
 
   // Ports. The list is checked when the user picks an entry or finishes typing one, not at
   // every keystroke, and brought up to date whenever it is opened.

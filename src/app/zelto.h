@@ -14,6 +14,7 @@
 #include "app/window_settings.h"
 #include "app/zelto_form.h"
 #include "calib/calib_block.h"
+#include "check/check_record.h"
 #include "config/config_record.h"
 #include "config/write_settings.h"
 #include "keep/device_backup.h"
@@ -172,6 +173,12 @@ class TZelto final : public QMainWindow {
   // Profiles: the window's configuration kept in a file and applied again.
   void OpenProfileClick();
   void SaveProfileClick();
+
+  // The calibration bench: the output check of the connected unit, and the checks kept.
+  void CheckOutputClick();
+  void CheckLogClick();
+  // Asks for a PDF file and draws the record's report into it.
+  void SaveCheckReport(const check::CheckRecord& record);
 
   // The memo to a file, from the File menu and the file group.
   void SaveMemoClick();

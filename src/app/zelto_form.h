@@ -164,6 +164,9 @@ struct ZeltoForm {
   QAction* N1;
   QAction* Exit;
   QAction* SaveMemo;
+  QMenu* CheckMenu;
+  QAction* CheckOutput;
+  QAction* CheckLog;
   QMenu* Edit1;
   QAction* SelectCom;
   QAction* SpeedSetup;
@@ -197,6 +200,7 @@ struct ZeltoForm {
   FileDialogOnDemand SaveDialogEE;
   FileDialogOnDemand OpenProfileDialog;
   FileDialogOnDemand SaveProfileDialog;
+  FileDialogOnDemand SaveReportDialog;
   QTimer* TimerTest;
   QTimer* TimerMonitor;
   QTimer* TimeConnect;

@@ -96,8 +96,8 @@ void BuildSafetyItems(ZeltoForm& form, QMenu* file) {
       AddSwitch(file, "CompareBeforeWrite", Zelto::tr("Сравн&ивать перед записью"), false);
   form.VerifyAfterWrite =
       AddSwitch(file, "VerifyAfterWrite", Zelto::tr("&Проверять после записи"), false);
-  form.WriteChangedOnly = AddSwitch(file, "WriteChangedOnly",
-                                    Zelto::tr("Записывать только изменённые с&лова"), false);
+  form.WriteChangedOnly =
+      AddSwitch(file, "WriteChangedOnly", Zelto::tr("Записывать только изменённые с&лова"), false);
 }
 
 QTimer* MakeTimer(QMainWindow& window, const char* name, int intervalMs) {
@@ -133,6 +133,12 @@ void BuildMenus(ZeltoForm& form, QMainWindow& window) {
   file->insertAction(form.N1, form.SaveMemo);
   // --- End of saving the memo.
 
+  // The calibration bench: the output check of the connected unit and the checks kept.
+  QMenu* checks = AddMenu(bar, "CheckMenu", Zelto::tr("&Проверка"));
+  form.CheckMenu = checks;
+  form.CheckOutput = AddItem(checks, "CheckOutput", Zelto::tr("&Проверка выхода…"), kDisabled);
+  form.CheckLog = AddItem(checks, "CheckLog", Zelto::tr("&Журнал проверок…"));
+
   QMenu* settings =
       AddMenu(bar, "Edit1", Zelto::tr("&Настройки"), {.enabled = true, .visible = false});
   form.Edit1 = settings;
@@ -154,6 +160,7 @@ void BuildDialogsAndTimers(ZeltoForm& form, QMainWindow& window) {
   form.SaveDialogEE = FileDialogOnDemand(window, "SaveDialogEE", QFileDialog::AcceptSave);
   form.OpenProfileDialog = FileDialogOnDemand(window, "OpenProfileDialog", QFileDialog::AcceptOpen);
   form.SaveProfileDialog = FileDialogOnDemand(window, "SaveProfileDialog", QFileDialog::AcceptSave);
+  form.SaveReportDialog = FileDialogOnDemand(window, "SaveReportDialog", QFileDialog::AcceptSave);
 
   form.TimerTest = MakeTimer(window, "TimerTest", 500);
   form.TimerMonitor = MakeTimer(window, "TimerMonitor", 3000);

@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "check/calibrator_fields.h"
 #include "check/check_record_json.h"
 #include "check/check_store.h"
 #include "check/check_texts.h"
@@ -14,7 +15,7 @@
 #include "cli/port_runs.h"
 #include "cli/report_command.h"
 #include "cli/stop_signals.h"
-#include "instruments/instrument_connection.h"
+#include "instruments/bench_connection.h"
 #include "keep/backup_store.h"
 #include "keep/printable_text.h"
 #include "keep/profile_file.h"
@@ -33,12 +34,6 @@ using namespace std::chrono_literals;
 // reply time; nothing is cut short.
 constexpr std::chrono::milliseconds kStopGrace{5000};
 
-struct BenchInstruments {
-  std::unique_ptr<instruments::CurrentMeter> meter;
-  std::unique_ptr<instruments::Calibrator> calibrator;
-  std::vector<std::string> identities;  // the *IDN? answers, meter first
-};
-
 // The exit code of an instrument that fails before the transmitter is touched.
 int InstrumentExit(const instruments::InstrumentFailure& failure) {
   switch (failure.kind) {
@@ -51,35 +46,12 @@ int InstrumentExit(const instruments::InstrumentFailure& failure) {
   return kExitNoAnswer;
 }
 
-template <class Instrument>
-std::optional<instruments::InstrumentFailure> Identify(Instrument& instrument,
-                                                       std::vector<std::string>& identities) {
-  if (instrument.IsManual())
-    return std::nullopt;
-  auto identity = instrument.Identify();
-  if (auto* failure = std::get_if<instruments::InstrumentFailure>(&identity))
-    return *failure;
-  identities.push_back(std::get<std::string>(identity));
-  return std::nullopt;
-}
-
 // The meter and the calibrator, connected and asked *IDN? once each.
-std::variant<BenchInstruments, instruments::InstrumentFailure> ConnectInstruments(
+std::variant<instruments::BenchInstruments, instruments::InstrumentFailure> ConnectInstruments(
     const CheckOptions& options, instruments::ManualEntry entry) {
-  BenchInstruments bench;
-  auto meter = instruments::ConnectMeter(options.meter, {options.meterQuery, {}}, std::move(entry));
-  if (auto* failure = std::get_if<instruments::InstrumentFailure>(&meter))
-    return *failure;
-  bench.meter = std::move(std::get<std::unique_ptr<instruments::CurrentMeter>>(meter));
-  auto calibrator = instruments::ConnectCalibrator(options.source, options.sourceCommand, {});
-  if (auto* failure = std::get_if<instruments::InstrumentFailure>(&calibrator))
-    return *failure;
-  bench.calibrator = std::move(std::get<std::unique_ptr<instruments::Calibrator>>(calibrator));
-  if (auto failure = Identify(*bench.meter, bench.identities))
-    return *failure;
-  if (auto failure = Identify(*bench.calibrator, bench.identities))
-    return *failure;
-  return bench;
+  return instruments::ConnectBench(
+      {options.meter, {options.meterQuery, {}}, options.source, options.sourceCommand},
+      std::move(entry));
 }
 
 // A command template that names a value some point of this input does not have would stop the
@@ -88,22 +60,19 @@ std::optional<std::string> RefuseCommandFields(const CheckOptions& options,
                                                const check::OutputCheck& check) {
   if (!options.sourceCommand)
     return std::nullopt;
-  for (const check::CheckPoint& point : check.Plan().points) {
-    const auto values = check::CalibratorValues(point, check.Configuration().coldJunction);
-    if (const auto field = options.sourceCommand->MissingField(values)) {
-      if (check.Configuration().coldJunction && *field == "{mv}") {
-        return ToolText(
-            QT_TRANSLATE_NOOP("cli",
-                              "--source-command: у входа этого прибора нет значения для "
-                              "поля %1 (компенсация холодного спая прибора включена: "
-                              "подавайте {c} в режиме термопары калибратора)"),
-            {*field});
-      }
-      return ToolText(
-          QT_TRANSLATE_NOOP("cli",
-                            "--source-command: у входа этого прибора нет значения для поля %1"),
-          {*field});
+  const auto field = check::MissingCalibratorField(*options.sourceCommand, check.Plan(),
+                                                   check.Configuration().coldJunction);
+  if (field) {
+    if (check.Configuration().coldJunction && *field == "{mv}") {
+      return ToolText(QT_TRANSLATE_NOOP("cli",
+                                        "--source-command: у входа этого прибора нет значения для "
+                                        "поля %1 (компенсация холодного спая прибора включена: "
+                                        "подавайте {c} в режиме термопары калибратора)"),
+                      {*field});
     }
+    return ToolText(QT_TRANSLATE_NOOP(
+                        "cli", "--source-command: у входа этого прибора нет значения для поля %1"),
+                    {*field});
   }
   return std::nullopt;
 }
@@ -199,7 +168,7 @@ int KeepRecord(check::CheckRecord record, std::optional<int> deviceExit, Output&
 struct CheckRun {
   const CheckOptions& options;
   const PortRun& run;
-  BenchInstruments& instruments;
+  instruments::BenchInstruments& instruments;
   check::CheckOperator& person;
   check::SettleClock& clock;
 };
@@ -267,7 +236,7 @@ int RunCheck(const Invocation& invocation, Output& output) {
       run.output.Status(instruments::FailureWords(*failure).toStdString());
       return InstrumentExit(*failure);
     }
-    auto& instruments = std::get<BenchInstruments>(connected);
+    auto& instruments = std::get<instruments::BenchInstruments>(connected);
     ConsoleOperator person(run.output, input, stopped, instruments.meter->IsManual());
     check::SteadySettleClock clock(stopped);
     CheckRun checkRun{options, run, instruments, person, clock};

@@ -1,6 +1,7 @@
 #include "cli/check_console.h"
 
 #include "check/check_texts.h"
+#include "check/typed_number.h"
 #include "link/status_translation.h"
 #include "link/translatable.h"
 
@@ -43,7 +44,7 @@ instruments::ManualEntry ConsoleEntry(Output& output, LineInput& input,
       const auto line = input.ReadLine(stopped);
       if (!line || stopped())
         return std::nullopt;
-      if (const auto current = ParseTypedCurrent(*line))
+      if (const auto current = check::ParseTypedNumber(*line))
         return current;
       output.Note(TranslateStatus(kNotANumberText).toStdString());
     }

@@ -22,8 +22,4 @@ class LineInput {
   bool ended_ = false;
 };
 
-// A current as the user types it, in mA: a point or a comma before the decimals, blanks around;
-// nothing for anything else.
-std::optional<double> ParseTypedCurrent(std::string text);
-
 }  // namespace zelto::cli

@@ -74,5 +74,25 @@ TEST(MenuKeys, AltAndTheLetterOpenTheFileMenuAndTheEntrysLetterChoosesIt) {
   }
 }
 
+TEST(MenuKeys, AltAndTheLetterOpenTheCheckMenuAndItsLogEntry) {
+  for (const MenuKeys& keys :
+       {MenuKeys{InterfaceLanguage::kRussian, Qt::Key(0x041F), "п", Qt::Key(0x0416), "ж"},
+        MenuKeys{InterfaceLanguage::kEnglish, Qt::Key_K, "k", Qt::Key_L, "l"}}) {
+    const Speaking speaking(keys.language);
+    testing::OnSimulator on;
+    QSignalSpy chosen(Find<QAction>(on.window, "CheckLog"), &QAction::triggered);
+    QTest::sendKeyEvent(QTest::Click, &on.window, keys.menu, keys.menuText, Qt::AltModifier);
+    auto* opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->objectName(), "CheckMenu");
+    // The check itself waits for a device.
+    EXPECT_FALSE(Find<QAction>(on.window, "CheckOutput")->isEnabled());
+    QTest::sendKeyEvent(QTest::Click, opened, keys.entry, keys.entryText, Qt::NoModifier);
+    EXPECT_EQ(chosen.count(), 1);
+    if (auto* log = on.window.findChild<QWidget*>(QStringLiteral("CheckLog")))
+      log->close();
+  }
+}
+
 }  // namespace
 }  // namespace zelto::app

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "instruments/calibrator.h"
+#include "instruments/command_template.h"
+#include "instruments/current_meter.h"
+#include "instruments/instrument_connection.h"
+#include "instruments/instrument_spec.h"
+#include "instruments/manual_instruments.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zelto::instruments {
+
+// How the user describes the bench's two instruments: the tool's options, the window's fields.
+struct BenchSpecs {
+  InstrumentSpec meter;
+  MeterSettings meterSettings;
+  InstrumentSpec calibrator;
+  std::optional<CommandTemplate> calibratorCommand;
+};
+
+// The bench's meter and calibrator, connected.
+struct BenchInstruments {
+  std::unique_ptr<CurrentMeter> meter;
+  std::unique_ptr<Calibrator> calibrator;
+  std::vector<std::string> identities;  // the *IDN? answers, meter first; none of a manual one
+};
+
+// Connects the meter (a manual one reads from `entry`) and the calibrator and asks each that
+// reads or sets itself *IDN? once; the first failure, with nothing more connected.
+std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchSpecs& specs,
+                                                               ManualEntry entry);
+
+}  // namespace zelto::instruments

@@ -5,18 +5,19 @@ set -euo pipefail
 cd "$1/src"
 
 declare -A below=(
-  [link]=""
-  [sim]=""
-  [instruments]=""
-  [files]="link"
-  [config]="files link"
-  [rig]="config files link sim"
-  [calib]="config files link"
-  [keep]="calib config files link"
-  [check]="keep calib config files link instruments"
-  [report]="check keep calib config files link instruments"
-  [app]="report check keep calib rig config files link instruments sim"
-  [cli]="report check keep calib rig config files link instruments sim"
+  [text]=""
+  [link]="text"
+  [sim]="text"
+  [instruments]="text"
+  [files]="link text"
+  [config]="files link text"
+  [rig]="config files link sim text"
+  [calib]="config files link text"
+  [keep]="calib config files link text"
+  [check]="keep calib config files link instruments text"
+  [report]="check keep calib config files link instruments text"
+  [app]="report check keep calib rig config files link instruments sim text"
+  [cli]="report check keep calib rig config files link instruments sim text"
 )
 
 status=0

@@ -1,6 +1,8 @@
 #include "check/check_record_json.h"
 
 #include "files/kept_ids.h"
+#include "keep/kept_json.h"
+#include "keep/profile_file.h"
 #include "keep/unit_identity_json.h"
 
 #include <QByteArray>
@@ -19,7 +21,12 @@
 namespace zelto::check {
 namespace {
 
-constexpr int kLastModel = 2;
+using keep::BadKeyText;
+using keep::JsonValueText;
+using keep::ModelFromJson;
+using keep::ModelJson;
+using keep::WholeJsonNumber;
+
 constexpr int kCurrentDecimals = 6;  // mA: nanoamperes, below any meter's resolution
 constexpr int kErrorDecimals = 4;    // % of span
 constexpr int kSignalDecimals = 4;
@@ -48,12 +55,6 @@ QJsonValue FloatJson(float value) {
   return shortest;
 }
 
-// One JSON value as text, escaped as the JSON writer escapes it.
-std::string ValueText(const QJsonValue& value) {
-  const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-  return wrapped.mid(1, wrapped.size() - 2).toStdString();
-}
-
 // The object's keys in the given order, on one line; those it does not have are left out.
 template <std::size_t N>
 std::string ObjectText(const QJsonObject& object, const std::array<const char*, N>& order) {
@@ -62,7 +63,7 @@ std::string ObjectText(const QJsonObject& object, const std::array<const char*, 
     if (!object.contains(QLatin1String(key)))
       continue;
     text += text.empty() ? "{" : ", ";
-    text += std::string("\"") + key + "\": " + ValueText(object.value(QLatin1String(key)));
+    text += std::string("\"") + key + "\": " + JsonValueText(object.value(QLatin1String(key)));
   }
   return text.empty() ? "{}" : text + "}";
 }
@@ -76,7 +77,7 @@ std::string AdjustmentText(const std::optional<Adjustment>& adjustment) {
   constexpr std::array kPairKeys{"Au", "Bu"};
   return "{\"before\": " + ObjectText(object.value("before").toObject(), kPairKeys) +
          ", \"after\": " + ObjectText(object.value("after").toObject(), kPairKeys) +
-         ", \"backup\": " + ValueText(object.value("backup")) + "}";
+         ", \"backup\": " + JsonValueText(object.value("backup")) + "}";
 }
 
 std::string PointsText(const std::optional<std::vector<MeasuredPoint>>& points) {
@@ -89,13 +90,6 @@ std::string PointsText(const std::optional<std::vector<MeasuredPoint>>& points) 
     text += std::string(text.size() == 1 ? "\n" : ",\n") + "    " +
             ObjectText(PointJson(point), kPointKeys);
   return text + "\n  ]";
-}
-
-QJsonValue ModelValue(int model) {
-  const std::string name = keep::BackupModelName(model);
-  if (name == std::to_string(model))
-    return model;
-  return FromUtf8(name);
 }
 
 QJsonObject ConfigurationJson(const RecordedConfiguration& c) {
@@ -112,30 +106,10 @@ QJsonObject ConfigurationJson(const RecordedConfiguration& c) {
 
 // Reading back.
 
-std::optional<int> WholeNumber(const QJsonValue& value) {
-  if (!value.isDouble())
-    return std::nullopt;
-  const double number = value.toDouble();
-  if (std::trunc(number) != number || std::abs(number) > 1e9)
-    return std::nullopt;
-  return static_cast<int>(number);
-}
-
 std::optional<double> Number(const QJsonValue& value) {
   if (!value.isDouble() || !std::isfinite(value.toDouble()))
     return std::nullopt;
   return value.toDouble();
-}
-
-std::optional<int> ModelOf(const QJsonValue& value) {
-  if (const auto number = WholeNumber(value); number && *number >= 0 && *number <= kLastModel)
-    return number;
-  for (int model = 0; model <= kLastModel; ++model) {
-    const std::string name = keep::BackupModelName(model);
-    if (value.isString() && name != std::to_string(model) && value.toString() == FromUtf8(name))
-      return model;
-  }
-  return std::nullopt;
 }
 
 std::optional<std::string> TextOf(const QJsonValue& value) {
@@ -231,10 +205,10 @@ std::optional<RecordedConfiguration> ConfigurationOf(const QJsonValue& value) {
   if (!value.isObject())
     return std::nullopt;
   const QJsonObject o = value.toObject();
-  const auto sensor = WholeNumber(o.value("sensor"));
+  const auto sensor = WholeJsonNumber(o.value("sensor"));
   const QJsonArray range = o.value("range").toArray();
-  const auto low = range.size() == 2 ? WholeNumber(range[0]) : std::nullopt;
-  const auto high = range.size() == 2 ? WholeNumber(range[1]) : std::nullopt;
+  const auto low = range.size() == 2 ? WholeJsonNumber(range[0]) : std::nullopt;
+  const auto high = range.size() == 2 ? WholeJsonNumber(range[1]) : std::nullopt;
   const auto output =
       std::find(kOutputs.begin(), kOutputs.end(), o.value("output").toString().toStdString());
   if (!sensor || !low || !high || output == kOutputs.end() || !o.value("linear_emf").isBool())
@@ -281,19 +255,15 @@ std::optional<std::vector<std::string>> TextsOf(const QJsonValue& value) {
   return texts;
 }
 
-std::string Bad(const char* key) {
-  return std::string("the key \"") + key + "\" is missing or holds no valid value";
-}
-
 // The header's keys: who, what and where.
 std::optional<std::string> ReadHeader(const QJsonObject& object, CheckRecord& record) {
   const auto id = TextOf(object.value("id"));
   if (!id || !files::IsKeptId(*id))
-    return Bad("id");
+    return BadKeyText("id");
   record.id = *id;
   const auto time = TextOf(object.value("time"));
   if (!time || !QDateTime::fromString(FromUtf8(*time), Qt::ISODateWithMs).isValid())
-    return Bad("time");
+    return BadKeyText("time");
   record.time = *time;
   for (const auto& [key, target] : {std::pair{"tag", &record.tag},
                                     {"engineer", &record.engineer},
@@ -301,21 +271,21 @@ std::optional<std::string> ReadHeader(const QJsonObject& object, CheckRecord& re
                                     {"firmware", &record.firmware}}) {
     const auto text = TextOf(object.value(key));
     if (!text)
-      return Bad(key);
+      return BadKeyText(key);
     *target = *text;
   }
   const auto instruments = TextsOf(object.value("instruments"));
   if (!instruments)
-    return Bad("instruments");
+    return BadKeyText("instruments");
   record.instruments = *instruments;
-  const auto model = ModelOf(object.value("model"));
+  const auto model = ModelFromJson(object.value("model"));
   if (!model)
-    return Bad("model");
+    return BadKeyText("model");
   record.model = *model;
   if (const QJsonValue unit = object.value("unit"); !unit.isNull()) {
     record.unit = keep::UnitIdentityFromJson(unit, record.model);
     if (!record.unit)
-      return Bad("unit");
+      return BadKeyText("unit");
   }
   return std::nullopt;
 }
@@ -324,33 +294,33 @@ std::optional<std::string> ReadHeader(const QJsonObject& object, CheckRecord& re
 std::optional<std::string> ReadFindings(const QJsonObject& object, CheckRecord& record) {
   const auto configuration = ConfigurationOf(object.value("configuration"));
   if (!configuration)
-    return Bad("configuration");
+    return BadKeyText("configuration");
   record.configuration = *configuration;
   const auto tolerance = Number(object.value("tolerance"));
   if (!tolerance || !IsValidTolerance(*tolerance))
-    return Bad("tolerance");
+    return BadKeyText("tolerance");
   record.tolerance = *tolerance;
   const auto asFound = PointsOf(object.value("as_found"));
   if (!asFound)
-    return Bad("as_found");
+    return BadKeyText("as_found");
   record.asFound = *asFound;
   const auto adjustment = AdjustmentOf(object.value("adjustment"));
   if (!adjustment)
-    return Bad("adjustment");
+    return BadKeyText("adjustment");
   record.adjustment = *adjustment;
   if (const QJsonValue asLeft = object.value("as_left"); !asLeft.isNull()) {
     record.asLeft = PointsOf(asLeft);
     if (!record.asLeft)
-      return Bad("as_left");
+      return BadKeyText("as_left");
   }
   const auto result = KeyOf(object.value("result"), kCheckResults, CheckResultKey);
   if (!result)
-    return Bad("result");
+    return BadKeyText("result");
   record.result = *result;
   if (const QJsonValue stopped = object.value("stopped"); !stopped.isUndefined()) {
     const auto stop = KeyOf(stopped, kCheckStops, CheckStopKey);
     if (!stop)
-      return Bad("stopped");
+      return BadKeyText("stopped");
     record.stopped = *stop;
   }
   return std::nullopt;
@@ -397,57 +367,39 @@ std::string CheckToJson(const CheckRecord& record) {
   for (const std::string& instrument : record.instruments)
     instruments.append(FromUtf8(instrument));
   const std::array<std::pair<const char*, std::string>, 18> keys{{
-      {"format", ValueText(QString::fromLatin1(kCheckFormat))},
-      {"version", ValueText(kCheckVersion)},
-      {"id", ValueText(FromUtf8(record.id))},
-      {"time", ValueText(FromUtf8(record.time))},
-      {"tag", ValueText(FromUtf8(record.tag))},
-      {"engineer", ValueText(FromUtf8(record.engineer))},
-      {"instruments", ValueText(instruments)},
-      {"model", ValueText(ModelValue(record.model))},
-      {"port", ValueText(FromUtf8(record.port))},
-      {"firmware", ValueText(FromUtf8(record.firmware))},
+      {"format", JsonValueText(QString::fromLatin1(kCheckFormat))},
+      {"version", JsonValueText(kCheckVersion)},
+      {"id", JsonValueText(FromUtf8(record.id))},
+      {"time", JsonValueText(FromUtf8(record.time))},
+      {"tag", JsonValueText(FromUtf8(record.tag))},
+      {"engineer", JsonValueText(FromUtf8(record.engineer))},
+      {"instruments", JsonValueText(instruments)},
+      {"model", JsonValueText(ModelJson(record.model))},
+      {"port", JsonValueText(FromUtf8(record.port))},
+      {"firmware", JsonValueText(FromUtf8(record.firmware))},
       {"unit", record.unit ? ObjectText(keep::UnitIdentityJson(*record.unit),
                                         std::array{"firmware", "calibration"})
                            : "null"},
       {"configuration",
        ObjectText(ConfigurationJson(record.configuration),
                   std::array{"sensor", "range", "output", "linear_emf", "cold_junction"})},
-      {"tolerance", ValueText(record.tolerance)},
+      {"tolerance", JsonValueText(record.tolerance)},
       {"as_found", PointsText(record.asFound)},
       {"adjustment", AdjustmentText(record.adjustment)},
       {"as_left", PointsText(record.asLeft)},
-      {"result", ValueText(QString::fromLatin1(CheckResultKey(record.result)))},
+      {"result", JsonValueText(QString::fromLatin1(CheckResultKey(record.result)))},
       {"stopped", record.stopped == CheckStop::kNone
                       ? std::string()
-                      : ValueText(QString::fromLatin1(CheckStopKey(record.stopped)))},
+                      : JsonValueText(QString::fromLatin1(CheckStopKey(record.stopped)))},
   }};
-  std::string text = "{";
-  for (const auto& [key, value] : keys) {
-    if (value.empty())
-      continue;
-    text += text.size() == 1 ? "\n" : ",\n";
-    text += std::string("  \"") + key + "\": " + value;
-  }
-  return text + "\n}\n";
+  return keep::KeptFileText(keys);
 }
 
 std::variant<CheckRecord, std::string> CheckFromJson(std::span<const char> bytes) {
-  QJsonParseError error{};
-  const QJsonDocument document = QJsonDocument::fromJson(
-      QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
-  if (error.error != QJsonParseError::NoError || !document.isObject())
-    return std::string("not a JSON object");
-  const QJsonObject object = document.object();
-  if (object.value("format").toString() != QString::fromLatin1(kCheckFormat))
-    return "not an output check (the format is not \"" + std::string(kCheckFormat) + "\")";
-  const auto version = WholeNumber(object.value("version"));
-  if (!version || *version < 1)
-    return Bad("version");
-  if (*version > kCheckVersion) {
-    return "written by a newer program (version " + std::to_string(*version) + "; this one reads " +
-           std::to_string(kCheckVersion) + ")";
-  }
+  auto file = keep::KeptFileObject(bytes, kCheckFormat, "an output check", kCheckVersion);
+  if (auto* reason = std::get_if<std::string>(&file))
+    return std::move(*reason);
+  const QJsonObject& object = std::get<QJsonObject>(file);
   CheckRecord record;
   if (auto reason = ReadHeader(object, record))
     return *reason;

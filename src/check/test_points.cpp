@@ -1,31 +1,12 @@
 #include "check/test_points.h"
 
-#include <charconv>
-#include <cmath>
+#include "text/plain_number.h"
 
 namespace zelto::check {
 namespace {
 
 constexpr double kLowestPercent = 0.0;
 constexpr double kHighestPercent = 100.0;
-
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos)
-    return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-// The whole text as a finite number, or nothing.
-std::optional<double> Number(std::string_view text) {
-  double value = 0.0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
-    return std::nullopt;
-  return value;
-}
 
 }  // namespace
 
@@ -49,7 +30,7 @@ std::variant<std::vector<double>, Refusal> ParsePoints(std::string_view text) {
   std::vector<double> percents;
   for (;;) {
     const auto comma = text.find(',');
-    const auto number = Number(Trimmed(text.substr(0, comma)));
+    const auto number = text::FiniteNumber(text::Trimmed(text.substr(0, comma)));
     if (!number)
       return Refusal::kPointsNotNumbers;
     percents.push_back(*number);

@@ -1,7 +1,7 @@
 #include "instruments/scpi_number.h"
 
-#include <cctype>
-#include <charconv>
+#include "text/plain_number.h"
+
 #include <cmath>
 
 namespace zelto::instruments {
@@ -44,29 +44,13 @@ bool IsDecimalNumber(std::string_view text) {
   return i == text.size();
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-    text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-    text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 std::optional<double> ParseScpiNumber(std::string_view text) {
-  text = Trimmed(text);
+  text = text::Trimmed(text);
   if (!IsDecimalNumber(text))
     return std::nullopt;
-  // from_chars takes no leading plus.
-  if (text.front() == '+')
-    text.remove_prefix(1);
-  double value = 0.0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc() || stop != end || !std::isfinite(value))
-    return std::nullopt;
-  return value;
+  return text::FiniteNumber(text);
 }
 
 bool IsOverloadValue(double value) {

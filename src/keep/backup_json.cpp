@@ -1,7 +1,10 @@
 #include "calib/unit_identity.h"
 #include "config/memory_map.h"
+#include "config/write_settings.h"
 #include "files/kept_ids.h"
 #include "keep/backup.h"
+#include "keep/kept_json.h"
+#include "keep/profile_file.h"
 #include "keep/unit_identity_json.h"
 
 #include <QByteArray>
@@ -19,25 +22,11 @@ namespace zelto::keep {
 namespace {
 
 constexpr const char* kFormat = "zelto-backup";
-constexpr int kLastModel = 2;
 constexpr int kLastAddress = 508;
 constexpr int kWordBytes = 4;
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// One JSON value as text, escaped as the JSON writer escapes it.
-std::string ValueText(const QJsonValue& value) {
-  const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-  return wrapped.mid(1, wrapped.size() - 2).toStdString();
-}
-
-QJsonValue ModelValue(int model) {
-  const std::string name = BackupModelName(model);
-  if (name == std::to_string(model))
-    return model;
-  return FromUtf8(name);
 }
 
 std::string HexOf(const config::MemoryWord& word) {
@@ -68,27 +57,6 @@ std::string UnitText(const UnitIdentity& unit) {
          "\"calibration\": " + WordsText(unit.calibration, indent) + "\n  }";
 }
 
-std::optional<int> WholeNumber(const QJsonValue& value) {
-  if (!value.isDouble())
-    return std::nullopt;
-  const double number = value.toDouble();
-  if (std::trunc(number) != number || std::abs(number) > 1e9)
-    return std::nullopt;
-  return static_cast<int>(number);
-}
-
-std::optional<int> ModelOf(const QJsonValue& value) {
-  if (const auto number = WholeNumber(value); number && *number >= 0 && *number <= kLastModel)
-    return number;
-  for (int model = 0; model <= kLastModel; ++model) {
-    if (value.isString() && value.toString().toStdString() == BackupModelName(model) &&
-        BackupModelName(model) != std::to_string(model)) {
-      return model;
-    }
-  }
-  return std::nullopt;
-}
-
 std::optional<std::uint8_t> HexDigit(QChar c) {
   const char16_t u = c.unicode();
   if (u >= '0' && u <= '9')
@@ -104,7 +72,7 @@ std::optional<config::MemoryWord> WordOf(const QJsonValue& value) {
   const QJsonArray pair = value.toArray();
   if (!value.isArray() || pair.size() != 2 || !pair[1].isString())
     return std::nullopt;
-  const auto address = WholeNumber(pair[0]);
+  const auto address = WholeJsonNumber(pair[0]);
   const QString hex = pair[1].toString();
   if (!address || *address < 0 || *address > kLastAddress || *address % kWordBytes != 0 ||
       hex.size() != 2 * kWordBytes) {
@@ -150,13 +118,6 @@ bool SameAddressesOnce(const std::vector<config::MemoryWord>& before,
   return true;
 }
 
-std::vector<std::uint16_t> AddressesOf(const std::vector<config::MemoryWord>& words) {
-  std::vector<std::uint16_t> addresses;
-  for (const config::MemoryWord& word : words)
-    addresses.push_back(word.address);
-  return addresses;
-}
-
 // The identity of a unit of the model: the firmware words, then its calibration words, at
 // exactly the addresses that tell its units apart.
 std::optional<UnitIdentity> UnitOf(const QJsonValue& value, int model) {
@@ -183,10 +144,6 @@ std::optional<std::vector<std::string>> LinesOf(const QJsonValue& value) {
     lines.push_back(line.toString().toStdString());
   }
   return lines;
-}
-
-std::string Bad(const char* key) {
-  return std::string("the key \"") + key + "\" is missing or holds no valid value";
 }
 
 }  // namespace
@@ -227,91 +184,75 @@ std::string BackupToJson(const Backup& backup) {
   const QJsonValue action =
       backup.action ? QJsonValue(static_cast<int>(*backup.action)) : QJsonValue();
   const std::pair<const char*, std::string> keys[] = {
-      {"format", ValueText(QString::fromUtf8(kFormat))},
-      {"version", ValueText(kBackupVersion)},
-      {"id", ValueText(FromUtf8(backup.id))},
-      {"model", ValueText(ModelValue(backup.model))},
-      {"port", ValueText(FromUtf8(backup.port))},
-      {"time", ValueText(FromUtf8(backup.time))},
-      {"operation", ValueText(FromUtf8(std::string(config::OperationName(backup.operation))))},
-      {"action", ValueText(action)},
-      {"changed_only", ValueText(backup.changedOnly)},
-      {"summary", ValueText(summary)},
-      {"unit", backup.unit ? UnitText(*backup.unit) : ValueText(QJsonValue())},
+      {"format", JsonValueText(QString::fromUtf8(kFormat))},
+      {"version", JsonValueText(kBackupVersion)},
+      {"id", JsonValueText(FromUtf8(backup.id))},
+      {"model", JsonValueText(ModelJson(backup.model))},
+      {"port", JsonValueText(FromUtf8(backup.port))},
+      {"time", JsonValueText(FromUtf8(backup.time))},
+      {"operation", JsonValueText(FromUtf8(std::string(config::OperationName(backup.operation))))},
+      {"action", JsonValueText(action)},
+      {"changed_only", JsonValueText(backup.changedOnly)},
+      {"summary", JsonValueText(summary)},
+      {"unit", backup.unit ? UnitText(*backup.unit) : JsonValueText(QJsonValue())},
       {"before", WordsText(backup.before, "  ")},
       {"after", WordsText(backup.after, "  ")},
   };
-  std::string text = "{";
-  for (const auto& [key, value] : keys) {
-    text += text.size() == 1 ? "\n" : ",\n";
-    text += std::string("  \"") + key + "\": " + value;
-  }
-  return text + "\n}\n";
+  return KeptFileText(keys);
 }
 
 std::variant<Backup, std::string> BackupFromJson(std::span<const char> bytes) {
-  QJsonParseError error{};
-  const QJsonDocument document = QJsonDocument::fromJson(
-      QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
-  if (error.error != QJsonParseError::NoError || !document.isObject())
-    return std::string("not a JSON object");
-  const QJsonObject object = document.object();
-  if (object.value("format").toString() != QString::fromUtf8(kFormat))
-    return std::string("not a backup (the format is not \"") + kFormat + "\")";
-  const auto version = WholeNumber(object.value("version"));
-  if (!version || *version < 1)
-    return Bad("version");
-  if (*version > kBackupVersion) {
-    return "written by a newer program (version " + std::to_string(*version) + "; this one reads " +
-           std::to_string(kBackupVersion) + ")";
-  }
+  auto file = KeptFileObject(bytes, kFormat, "a backup", kBackupVersion);
+  if (auto* reason = std::get_if<std::string>(&file))
+    return std::move(*reason);
+  const QJsonObject& object = std::get<QJsonObject>(file);
 
   Backup backup;
   backup.id = object.value("id").toString().toStdString();
   if (!IsBackupId(backup.id))
-    return Bad("id");
-  const auto model = ModelOf(object.value("model"));
+    return BadKeyText("id");
+  const auto model = ModelFromJson(object.value("model"));
   if (!model)
-    return Bad("model");
+    return BadKeyText("model");
   backup.model = *model;
   if (!object.value("port").isString())
-    return Bad("port");
+    return BadKeyText("port");
   backup.port = object.value("port").toString().toStdString();
   const QString time = object.value("time").toString();
   if (!QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
-    return Bad("time");
+    return BadKeyText("time");
   backup.time = time.toStdString();
   const auto operation = config::OperationNamed(object.value("operation").toString().toStdString());
   if (!operation)
-    return Bad("operation");
+    return BadKeyText("operation");
   backup.operation = *operation;
   const QJsonValue action = object.value("action");
   if (!action.isNull()) {
-    const auto code = WholeNumber(action);
+    const auto code = WholeJsonNumber(action);
     if (!code || *code < 0 || *code > 0xFF)
-      return Bad("action");
+      return BadKeyText("action");
     backup.action = static_cast<std::uint8_t>(*code);
   }
   const QJsonValue changedOnly = object.value("changed_only");
   if (!changedOnly.isUndefined() && !changedOnly.isBool())
-    return Bad("changed_only");
+    return BadKeyText("changed_only");
   backup.changedOnly = changedOnly.toBool(false);
   const auto summary = LinesOf(object.value("summary"));
   if (!summary)
-    return Bad("summary");
+    return BadKeyText("summary");
   backup.summary = *summary;
   const QJsonValue unit = object.value("unit");
   if (!unit.isUndefined() && !unit.isNull()) {
     backup.unit = UnitOf(unit, backup.model);
     if (!backup.unit)
-      return Bad("unit");
+      return BadKeyText("unit");
   }
   const auto before = WordsOf(object.value("before"));
   if (!before)
-    return Bad("before");
+    return BadKeyText("before");
   const auto after = WordsOf(object.value("after"));
   if (!after)
-    return Bad("after");
+    return BadKeyText("after");
   if (!SameAddressesOnce(*before, *after))
     return std::string("\"before\" and \"after\" do not hold the same words once each");
   backup.before = *before;

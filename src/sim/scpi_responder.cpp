@@ -1,10 +1,11 @@
 #include "sim/scpi_responder.h"
 
+#include "text/plain_number.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <vector>
 
 namespace zelto::sim {
@@ -61,24 +62,10 @@ std::vector<std::string_view> Nodes(std::string_view header) {
   }
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-    text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-    text.remove_suffix(1);
-  return text;
-}
+using text::Trimmed;
 
 std::optional<double> Number(std::string_view text) {
-  text = Trimmed(text);
-  if (text.starts_with('+'))
-    text.remove_prefix(1);
-  double value = 0.0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
-    return std::nullopt;
-  return value;
+  return text::FiniteNumber(Trimmed(text));
 }
 
 constexpr Keyword kSource{"SOUR", "SOURCE"};

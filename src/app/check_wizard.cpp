@@ -153,7 +153,9 @@ std::optional<CheckSetup> CheckWizard::ReadSetup() {
     ShowStatus(*reason);
     return std::nullopt;
   }
-  return std::get<CheckSetup>(std::move(setup));
+  auto read = std::get<CheckSetup>(std::move(setup));
+  read.specs.meterSettings.timeouts = timeouts_;
+  return read;
 }
 
 void CheckWizard::ShowStatus(const QString& text) {
@@ -270,9 +272,7 @@ bool CheckWizard::ApplyForTyping(const check::CheckPoint& point) {
   if (!failure)
     return true;
   check_->Stop(check::CheckStop::kCalibrator);
-  ShowStatus(instruments::FailureWords(*failure));
-  EndAndKeep(false);
-  ShowVerdict();
+  EndByInstrument(*failure);
   return false;
 }
 
@@ -344,27 +344,31 @@ void CheckWizard::MeasureClick() {
     control->setEnabled(false);
   // With a calibrator that sets itself the points follow one another; one set by hand waits for
   // the user's next "Измерить".
+  std::optional<instruments::InstrumentFailure> failure;
   do {
     const check::PointTaken taken = check_->MeasureNext(bench);
     if (!taken.point) {
-      if (taken.failure)
-        ShowStatus(instruments::FailureWords(*taken.failure));
+      failure = taken.failure;
       break;
     }
     ShowMeasured(*taken.point);
     pages_->reading->clear();
   } while (check_->NextPoint() && !bench_->calibrator->IsManual());
   measuring_ = false;
-  if (check_->Ended()) {
-    EndAndKeep(false);
-    if (closing_) {
-      QDialog::reject();
-      return;
-    }
-    ShowVerdict();
+  if (!check_->Ended()) {
+    ShowNextPoint();
     return;
   }
-  ShowNextPoint();
+  if (failure && !closing_) {
+    EndByInstrument(*failure);
+    return;
+  }
+  EndAndKeep(false);
+  if (closing_) {
+    QDialog::reject();
+    return;
+  }
+  ShowVerdict();
 }
 
 void CheckWizard::ShowVerdict() {
@@ -442,6 +446,14 @@ void CheckWizard::EndAndKeep(bool finish) {
   }
   kept_ = std::move(record);
   echo_->ShowStatus(check::ResultStatus(kept_->result));
+}
+
+void CheckWizard::EndByInstrument(const instruments::InstrumentFailure& failure) {
+  const QString words = instruments::FailureWords(failure);
+  EndAndKeep(false);
+  ShowVerdict();
+  // What became of the record, when it could not be kept, stays below the words.
+  ShowStatus(kept_ ? words : words + QLatin1Char('\n') + pages_->status->text());
 }
 
 void CheckWizard::SaveReportClick() {

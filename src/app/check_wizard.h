@@ -53,7 +53,11 @@ class CheckWizard final : public QDialog {
   // The record as it was kept, with its id; nothing until it was.
   const std::optional<check::CheckRecord>& Kept() const { return kept_; }
 
- public:
+  // For tests: the instruments' time-outs instead of their own, and the settle waits skipped
+  // (WindowSettleClock::SkipWaits), so that a bench check runs in no time.
+  void SetInstrumentTimeouts(const instruments::ScpiTimeouts& timeouts) { timeouts_ = timeouts; }
+  void SkipWaits(std::function<void()> waiting) { clock_.SkipWaits(std::move(waiting)); }
+
   // Esc and the window's close button cancel.
   void reject() override;
 
@@ -84,6 +88,9 @@ class CheckWizard final : public QDialog {
   // Ends the check as it stands (`finish`: with its verdict, else cancelled) and keeps its
   // record once.
   void EndAndKeep(bool finish);
+  // An instrument stopped the check: the record is kept as it stands, and the instrument's words
+  // stay in the wizard's status, where the user looks, rather than the record's.
+  void EndByInstrument(const instruments::InstrumentFailure& failure);
   void ShowStatus(const QString& text);
   bool MeterIsManual() const;
 
@@ -95,6 +102,7 @@ class CheckWizard final : public QDialog {
   std::optional<check::OutputCheck> check_;
   std::optional<check::CheckRecord> kept_;
   WindowSettleClock clock_;
+  instruments::ScpiTimeouts timeouts_;
   std::unique_ptr<WizardOperator> operator_;
   bool measuring_ = false;
   bool closing_ = false;

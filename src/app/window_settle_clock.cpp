@@ -1,8 +1,10 @@
 #include "app/window_settle_clock.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace zelto::app {
@@ -10,6 +12,12 @@ namespace zelto::app {
 bool WindowSettleClock::WaitUntil(TimePoint deadline) {
   if (cancelled_)
     return false;
+  if (skipWaits_) {
+    skipped_ += std::max(deadline - Now(), std::chrono::steady_clock::duration::zero());
+    QCoreApplication::processEvents();
+    skipWaits_();
+    return !cancelled_;
+  }
   const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Now());
   if (left.count() <= 0)
     return true;

@@ -101,8 +101,14 @@ CheckWizard::CheckWizard(CheckWizardHost host, QWidget* parent)
                                          [this](const QString& text) { ShowStatus(text); });
   operator_ = std::make_unique<WizardOperator>(clock_, *pages_->reading);
   pages_->close->hide();
+  timeouts_.whileWaiting = host_.waiting;
   ConnectControls();
   pages_->tag->setFocus();
+}
+
+void CheckWizard::SetInstrumentTimeouts(const instruments::ScpiTimeouts& timeouts) {
+  timeouts_.reply = timeouts.reply;
+  timeouts_.connect = timeouts.connect;
 }
 
 CheckWizard::~CheckWizard() = default;

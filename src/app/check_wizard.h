@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,6 +38,9 @@ struct CheckWizardHost {
   // Runs a handler as the window runs its own: one at a time, the windows kept painted while a
   // device exchange waits.
   std::function<void(const std::function<void()>&)> run;
+  // What an instrument's wait calls between its slices: the window's own (BusyWhileWaiting),
+  // so that a silent meter leaves the windows painted as a silent transmitter does.
+  std::function<void(std::chrono::milliseconds waited)> waiting;
 };
 
 // The output check of the connected unit, page by page: the setup, the as-found points, the
@@ -55,7 +59,7 @@ class CheckWizard final : public QDialog {
 
   // For tests: the instruments' time-outs instead of their own, and the settle waits skipped
   // (WindowSettleClock::SkipWaits), so that a bench check runs in no time.
-  void SetInstrumentTimeouts(const instruments::ScpiTimeouts& timeouts) { timeouts_ = timeouts; }
+  void SetInstrumentTimeouts(const instruments::ScpiTimeouts& timeouts);
   void SkipWaits(std::function<void()> waiting) { clock_.SkipWaits(std::move(waiting)); }
 
   // Esc and the window's close button cancel.

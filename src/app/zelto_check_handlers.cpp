@@ -28,7 +28,8 @@ void TZelto::CheckOutputClick() {
                        [this] { return BackupSettingsNow(); },
                        [this] { return form_.VerifyAfterWrite->isChecked(); },
                        [this](const check::CheckRecord& record) { SaveCheckReport(record); },
-                       [this](const std::function<void()>& handler) { gate_.Run(handler); }};
+                       [this](const std::function<void()>& handler) { gate_.Run(handler); },
+                       [this](std::chrono::milliseconds waited) { waiting_.Waiting(waited); }};
   // Window-modal and not waited for: the wizard's own handlers run through the gate, so that a
   // device exchange keeps the windows painted as the window's other commands do.
   auto* wizard = new CheckWizard(std::move(host), this);

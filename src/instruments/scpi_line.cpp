@@ -4,7 +4,10 @@
 #include "instruments/tcp_scpi_line.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QString>
+
+#include <algorithm>
 
 namespace zelto::instruments {
 namespace {
@@ -14,8 +17,25 @@ namespace {
 constexpr qsizetype kLongestAnswer = 4096;
 constexpr char kLineEnd = '\n';
 constexpr qsizetype kLongestShown = 200;
+constexpr qint64 kWaitSliceMs = 50;
 
 }  // namespace
+
+bool WaitInSlices(const ScpiTimeouts& timeouts, std::chrono::milliseconds within,
+                  const std::function<bool(int sliceMs)>& ready) {
+  const QDeadlineTimer deadline(within);
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    const qint64 left = std::max<qint64>(deadline.remainingTime(), 0);
+    const qint64 slice = timeouts.whileWaiting ? std::min(left, kWaitSliceMs) : left;
+    if (ready(static_cast<int>(slice)))
+      return true;
+    if (deadline.hasExpired() || !timeouts.whileWaiting)
+      return false;
+    timeouts.whileWaiting(std::chrono::milliseconds(waited.elapsed()));
+  }
+}
 
 ScpiLine::ScpiLine(InstrumentRole role, std::string name, const ScpiTimeouts& timeouts)
     : timeouts_(timeouts), role_(role), name_(std::move(name)) {}
@@ -53,10 +73,13 @@ Answer ScpiLine::Query(std::string_view query) {
       return *line;
     if (!Connected())
       return Failure(FailureKind::kLineLost);
-    const qint64 left = deadline.remainingTime();
-    if (left <= 0)
+    const std::chrono::milliseconds left(deadline.remainingTime());
+    if (left.count() <= 0)
       return Failure(FailureKind::kSilent);
-    device.waitForReadyRead(static_cast<int>(left));
+    // A line that went away ends the wait at once, as a reply would.
+    WaitInSlices(timeouts_, left, [this, &device](int sliceMs) {
+      return device.waitForReadyRead(sliceMs) || !Connected();
+    });
   }
 }
 

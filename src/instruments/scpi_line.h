@@ -7,6 +7,7 @@
 #include <QIODevice>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,7 +21,15 @@ inline constexpr std::string_view kIdentifyQuery = "*IDN?";
 struct ScpiTimeouts {
   std::chrono::milliseconds reply{2000};    // from the query to the end of its answer
   std::chrono::milliseconds connect{3000};  // a TCP connection
+  // Called between short slices of a wait with how long it has lasted, so that a window keeps
+  // itself painted while a silent instrument is waited for; none: one wait to the end.
+  std::function<void(std::chrono::milliseconds waited)> whileWaiting;
 };
+
+// Waits for `ready` until the deadline, in slices with the time-outs' whileWaiting called
+// between them; true once `ready` says so.
+bool WaitInSlices(const ScpiTimeouts& timeouts, std::chrono::milliseconds within,
+                  const std::function<bool(int sliceMs)>& ready);
 
 using Answer = std::variant<std::string, InstrumentFailure>;
 

@@ -10,7 +10,10 @@ std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> TcpScpiLine::Open(
   auto line = std::make_unique<TcpScpiLine>(role, spec.text, timeouts);
   QTcpSocket& socket = line->socket_;
   socket.connectToHost(QString::fromStdString(spec.host), spec.port);
-  if (!socket.waitForConnected(static_cast<int>(timeouts.connect.count())))
+  const bool connected = WaitInSlices(timeouts, timeouts.connect, [&socket](int sliceMs) {
+    return socket.waitForConnected(sliceMs) || socket.state() == QAbstractSocket::UnconnectedState;
+  });
+  if (!connected || socket.state() != QAbstractSocket::ConnectedState)
     return line->Failure(FailureKind::kNotConnected, socket.errorString().toStdString());
   // Each command is a line of its own that the instrument waits for.
   socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);

@@ -163,7 +163,7 @@ TEST_F(WindowCheckBench, CancelWhileAPointSettlesKeepsWhatWasMeasuredAndSendsNot
 TEST_F(WindowCheckBench, ASilentMeterStopsTheCheckWithItsWordsAndNothingIsWritten) {
   CheckWizard& wizard = OpenOnBench(LineServer::Transport::kTcp);
   // Its time-out as short as the simulated bench allows: the silence is seen in milliseconds.
-  wizard.SetInstrumentTimeouts({100ms, 3000ms});
+  wizard.SetInstrumentTimeouts({100ms, 3000ms, {}});
   const std::string silent = "Измеритель тока " + Bench().Meter().Address() + " не отвечает";
 
   // Silent from the start: *IDN? is not answered, and the check does not begin.

@@ -20,7 +20,7 @@ using sim::InstrumentFault;
 using Transport = sim::LineServer::Transport;
 
 // Short enough that a silent instrument costs little, long enough for a loaded machine.
-const ScpiTimeouts kTimeouts{300ms, 2000ms};
+const ScpiTimeouts kTimeouts{300ms, 2000ms, {}};
 
 // The far end's loop: the current the test sets, and what the calibrator applied.
 class TestLoop final : public sim::BenchLoop {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <atomic>
 #include <gtest/gtest.h>
 #include <memory>
@@ -152,6 +153,24 @@ TEST_P(Exchange, AMeterThatMisbehavesGivesItsFailureInWords) {
   }
   peer.SetFault(InstrumentFault::None());
   EXPECT_DOUBLE_EQ(std::get<double>(meter->ReadMilliamperes()), 12.0);
+}
+
+TEST_P(Exchange, ASilentMeterIsWaitedForInSlicesThatLetTheCallerPaint) {
+  BenchInstrument peer(BenchRole::kCurrentMeter, GetParam(), loop_);
+  std::vector<std::chrono::milliseconds> waits;
+  ScpiTimeouts timeouts = kTimeouts;
+  timeouts.whileWaiting = [&waits](std::chrono::milliseconds waited) { waits.push_back(waited); };
+  auto connected =
+      ConnectMeter(SpecOf(peer.Address()), {std::string(kDefaultMeterQuery), timeouts}, {});
+  ASSERT_TRUE(std::holds_alternative<std::unique_ptr<CurrentMeter>>(connected));
+  const auto& meter = std::get<std::unique_ptr<CurrentMeter>>(connected);
+  waits.clear();
+  peer.SetFault(InstrumentFault::Silent());
+  EXPECT_EQ(FailureOf(meter->ReadMilliamperes()).kind, FailureKind::kSilent);
+  // Called again and again while the time-out runs, never past it.
+  ASSERT_GE(waits.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(waits.begin(), waits.end()));
+  EXPECT_LE(waits.back(), kTimeouts.reply + 100ms);
 }
 
 TEST_P(Exchange, ALateAnswerIsNeverTakenForTheNextOne) {

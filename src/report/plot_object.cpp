@@ -30,9 +30,11 @@ QSizeF PlotObject::intrinsicSize(QTextDocument* document, int /*positionInDocume
 
 void PlotObject::drawObject(QPainter* painter, const QRectF& rect, QTextDocument* /*document*/,
                             int /*positionInDocument*/, const QTextFormat& /*format*/) {
-  // The layout draws the plot's paragraph on the page it begins on too; the plot goes only on
-  // the page that shows it, so that a PDF reader finds its labels once.
-  if (painter->hasClipping() && !painter->clipBoundingRect().intersects(rect))
+  // The layout hands the plot to the page before the one it moved to as well, overlapping it by
+  // a rounding hair; what is clipped away still goes into a PDF as text a reader finds. The
+  // plot goes only on the page that shows most of it.
+  if (painter->hasClipping() &&
+      painter->clipBoundingRect().intersected(rect).height() < rect.height() / 2)
     return;
   DrawErrorPlot(*painter, rect, plot_);
 }

@@ -113,7 +113,8 @@ TEST_F(Rendered, TheRussianReportHoldsTheTagEveryErrorAndTheResult) {
   EXPECT_TRUE(text.contains(QStringLiteral("07.12.2026 14:15")));
   EXPECT_TRUE(text.contains(QStringLiteral("калибратор К-1 <№ 7>")));  // escaped, not markup
   EXPECT_TRUE(text.contains(QStringLiteral("Погрешность, % диапазона выхода")));  // the plot's
-  // The plot is drawn once, on the page that shows it.
+  // The plot is drawn once, on the page that shows it: from its heading to its axis.
+  EXPECT_EQ(text.count(QStringLiteral("Погрешность в точках проверки")), 1);
   EXPECT_EQ(text.count(QStringLiteral("Точка, % диапазона")), 1);
 }
 

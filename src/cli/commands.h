@@ -14,7 +14,7 @@ using CommandRunner = int (*)(const Invocation& invocation, Output& output);
 // A command by its name; its help is FindCommandHelp's (command_help.h).
 struct Command {
   std::string_view name;
-  CommandRunner run;  // null while the command is not part of this build
+  CommandRunner run;
 };
 
 // Every command of the tool's interface, in the order the help lists them.

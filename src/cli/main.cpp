@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
   const auto commands = Commands();
   const auto command = std::find_if(commands.begin(), commands.end(),
                                     [&](const Command& c) { return c.name == invocation.command; });
-  if (command == commands.end() || command->run == nullptr) {
+  if (command == commands.end()) {
     return CheckedOutput(
         output.Finish(
             UsageError(output, ToolText(QT_TRANSLATE_NOOP("cli", "команды '%1' нет в этой сборке"),

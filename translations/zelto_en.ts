@@ -1052,10 +1052,6 @@ mA</translation>
         <translation>Settle time: 0 to 3600 s</translation>
     </message>
     <message>
-        <source>Оба прибора ручные: связь не нужна</source>
-        <translation>Both instruments are manual: no link needed</translation>
-    </message>
-    <message>
         <source>Показание: %1 мА</source>
         <translation>Reading: %1 mA</translation>
     </message>
@@ -1242,6 +1238,26 @@ mA</translation>
     <message>
         <source>Измеренные точки</source>
         <translation>Points measured</translation>
+    </message>
+    <message>
+        <source>ручной, связь не нужна</source>
+        <translation>manual, no link needed</translation>
+    </message>
+    <message>
+        <source>Измеритель тока: %1</source>
+        <translation>Current meter: %1</translation>
+    </message>
+    <message>
+        <source>Калибратор: %1</source>
+        <translation>Calibrator: %1</translation>
+    </message>
+    <message>
+        <source>Выдержка…</source>
+        <translation>Settling…</translation>
+    </message>
+    <message>
+        <source>например, %1</source>
+        <translation>e.g. %1</translation>
     </message>
 </context>
 <context>
@@ -1676,10 +1692,6 @@ mA</translation>
     <message>
         <source>допуск ±%1 %</source>
         <translation>tolerance ±%1 %</translation>
-    </message>
-    <message>
-        <source>модель %1</source>
-        <translation>model %1</translation>
     </message>
     <message>
         <source>dd.MM.yyyy HH:mm</source>
@@ -2299,6 +2311,14 @@ mA</translation>
     <message>
         <source>Прибор уже содержит эту конфигурацию</source>
         <translation>The device already holds this configuration</translation>
+    </message>
+    <message>
+        <source>Калибратор подаёт %1</source>
+        <translation>The calibrator applies %1</translation>
+    </message>
+    <message>
+        <source>модель %1</source>
+        <translation>model %1</translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,6 @@
 #include "app/window_texts.h"
 #include "check/check_store.h"
 #include "check/check_texts.h"
-#include "keep/backup.h"
 #include "keep/printable_text.h"
 
 #include <QDateTime>
@@ -68,8 +67,7 @@ CheckLogDialog::CheckLogDialog(std::function<void(const check::CheckRecord&)> sa
   for (int row = 0; row < table_->rowCount(); ++row) {
     const check::CheckRecord& record = records_[static_cast<std::size_t>(row)];
     const QStringList cells{Printable(record.tag), TimeText(record.time),
-                            QString::fromStdString(keep::BackupModelName(record.model)),
-                            check::VerdictText(record.result)};
+                            check::ModelText(record.model), check::VerdictText(record.result)};
     for (int column = 0; column < kLogColumns; ++column)
       table_->setItem(row, column, new QTableWidgetItem(cells[column]));
   }

@@ -34,18 +34,6 @@ std::variant<std::vector<double>, QString> ReadPoints(const QString& text) {
   return percents;
 }
 
-std::variant<instruments::InstrumentSpec, QString> ReadSpec(const QString& text,
-                                                            const QString& field) {
-  const QString trimmed = text.trimmed();
-  auto spec = instruments::ParseInstrumentSpec(
-      trimmed.isEmpty() ? std::string(instruments::kManualName) : trimmed.toStdString());
-  if (std::holds_alternative<instruments::SettingRefusal>(spec)) {
-    return Zelto::tr("%1: «%2» — ни manual, ни serial:ПУТЬ[:СКОРОСТЬ], ни tcp:УЗЕЛ:ПОРТ")
-        .arg(field, trimmed);
-  }
-  return std::get<instruments::InstrumentSpec>(spec);
-}
-
 bool IsManual(const instruments::InstrumentSpec& spec) {
   return spec.connection == instruments::Connection::kManual;
 }
@@ -53,7 +41,7 @@ bool IsManual(const instruments::InstrumentSpec& spec) {
 // The meter and its query, the calibrator and its command; each text only where its
 // instrument takes it.
 std::optional<QString> ReadInstruments(const CheckSetupText& text, instruments::BenchSpecs& specs) {
-  auto meter = ReadSpec(text.meter, Zelto::tr("Измеритель тока"));
+  auto meter = ReadInstrumentSpec(text.meter, Zelto::tr("Измеритель тока"));
   if (auto* reason = std::get_if<QString>(&meter))
     return *reason;
   specs.meter = std::get<instruments::InstrumentSpec>(meter);
@@ -64,7 +52,7 @@ std::optional<QString> ReadInstruments(const CheckSetupText& text, instruments::
     specs.meterSettings.query = query.toStdString();
   }
 
-  auto source = ReadSpec(text.source, Zelto::tr("Калибратор"));
+  auto source = ReadInstrumentSpec(text.source, Zelto::tr("Калибратор"));
   if (auto* reason = std::get_if<QString>(&source))
     return *reason;
   specs.calibrator = std::get<instruments::InstrumentSpec>(source);
@@ -107,6 +95,18 @@ std::variant<CheckSetup, QString> ReadCheckSetup(const CheckSetupText& text) {
   setup.settings.tag = text.tag.trimmed().toStdString();
   setup.settings.engineer = text.engineer.trimmed().toStdString();
   return setup;
+}
+
+std::variant<instruments::InstrumentSpec, QString> ReadInstrumentSpec(const QString& text,
+                                                                      const QString& field) {
+  const QString trimmed = text.trimmed();
+  auto spec = instruments::ParseInstrumentSpec(
+      trimmed.isEmpty() ? std::string(instruments::kManualName) : trimmed.toStdString());
+  if (std::holds_alternative<instruments::SettingRefusal>(spec)) {
+    return Zelto::tr("%1: «%2» — ни manual, ни serial:ПУТЬ[:СКОРОСТЬ], ни tcp:УЗЕЛ:ПОРТ")
+        .arg(field, trimmed);
+  }
+  return std::get<instruments::InstrumentSpec>(spec);
 }
 
 QString PointsText(const std::vector<double>& percents) {

@@ -35,6 +35,11 @@ struct CheckSetup {
 // interface's language.
 std::variant<CheckSetup, QString> ReadCheckSetup(const CheckSetupText& text);
 
+// An instrument's field: manual, serial:PATH[:BAUD] or tcp:HOST:PORT (empty is manual), or why it
+// will not do, beginning with the field's name.
+std::variant<instruments::InstrumentSpec, QString> ReadInstrumentSpec(const QString& text,
+                                                                      const QString& field);
+
 // "0; 25; 50; 75; 100": the points as the page shows them.
 QString PointsText(const std::vector<double>& percents);
 

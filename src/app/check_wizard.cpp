@@ -1,6 +1,7 @@
 #include "app/check_wizard.h"
 
 #include "app/busy_cursor.h"
+#include "app/check_bench_answers.h"
 #include "app/check_wizard_pages.h"
 #include "app/window_texts.h"
 #include "check/calibrator_fields.h"
@@ -28,11 +29,9 @@ namespace zelto::app {
 
 namespace {
 
-constexpr int kCurrentDecimals = 3;
 // Room for the table's six columns and the longest prompt without a scroll bar.
 constexpr int kWizardWidth = 780;
 constexpr int kWizardHeight = 520;
-constexpr int kErrorDecimals = 2;
 
 QString FromStd(const std::string& text) {
   return QString::fromStdString(text);
@@ -58,15 +57,6 @@ class EchoReporter final : public Reporter {
   std::function<void(const QString&)> echo_;
 };
 
-QString IdentitiesText(const std::vector<std::string>& identities) {
-  if (identities.empty())
-    return Zelto::tr("Оба прибора ручные: связь не нужна");
-  QStringList lines;
-  for (const std::string& identity : identities)
-    lines << FromStd(keep::PrintableText(identity));
-  return lines.join(QLatin1Char('\n'));
-}
-
 QTableWidgetItem* Cell(const QString& text) {
   auto* item = new QTableWidgetItem(text);
   item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -83,8 +73,7 @@ class WizardOperator final : public check::CheckOperator {
       : clock_(clock), reading_(reading) {}
   bool ApplySignal(const check::CheckPoint&, bool) override { return !clock_.Cancelled(); }
   void ShowReading(double milliamperes) override {
-    reading_.setText(
-        Zelto::tr("Показание: %1 мА").arg(check::CommaNumber(milliamperes, kCurrentDecimals)));
+    reading_.setText(Zelto::tr("Показание: %1 мА").arg(check::CurrentText(milliamperes)));
   }
 
  private:
@@ -173,18 +162,8 @@ bool CheckWizard::MeterIsManual() const {
 }
 
 void CheckWizard::TestConnectionClick() {
-  const auto setup = ReadSetup();
-  if (!setup)
-    return;
   const BusyCursor busy;
-  auto connected = instruments::ConnectBench(setup->specs, {});
-  if (const auto* failure = std::get_if<instruments::InstrumentFailure>(&connected)) {
-    pages_->identities->setText(instruments::FailureWords(*failure));
-    return;
-  }
-  pages_->identities->setText(
-      IdentitiesText(std::get<instruments::BenchInstruments>(connected).identities));
-  ShowStatus({});
+  pages_->identities->setText(AskBenchText(SetupText(), timeouts_));
 }
 
 void CheckWizard::NextClick() {
@@ -206,7 +185,7 @@ void CheckWizard::StartClick() {
     return;
   }
   bench_ = std::move(std::get<instruments::BenchInstruments>(connected));
-  pages_->identities->setText(IdentitiesText(bench_->identities));
+  pages_->identities->setText(BenchIdentitiesText(*bench_));
 
   // The configuration checked is the unit's own, not the window's.
   const auto unit = check::ReadCheckedUnit(host_.link, *echo_, host_.model);
@@ -234,8 +213,7 @@ void CheckWizard::StartClick() {
   check_ = std::move(check);
   const check::CheckRecord& record = check_->Record();
   QString unitLine =
-      Zelto::tr("%1, ПО %2")
-          .arg(FromStd(keep::BackupModelName(record.model)), FromStd(record.firmware));
+      Zelto::tr("%1, ПО %2").arg(check::ModelText(record.model), FromStd(record.firmware));
   if (!record.tag.empty())
     unitLine += Zelto::tr(", позиция «%1»").arg(FromStd(keep::PrintableText(record.tag)));
   pages_->unit->setText(unitLine);
@@ -253,9 +231,9 @@ void CheckWizard::ShowPass() {
   table.setRowCount(static_cast<int>(points.size()));
   for (int row = 0; row < table.rowCount(); ++row) {
     const check::CheckPoint& point = points[static_cast<std::size_t>(row)];
-    table.setItem(row, kPercentColumn, Cell(PointsText({point.percent})));
+    table.setItem(row, kPercentColumn, Cell(check::PercentText(point.percent)));
     table.setItem(row, kSignalColumn, Cell(check::PointText(point)));
-    table.setItem(row, kExpectedColumn, Cell(check::CommaNumber(point.expected, kCurrentDecimals)));
+    table.setItem(row, kExpectedColumn, Cell(check::CurrentText(point.expected)));
     for (const int column : {kMeasuredColumn, kErrorColumn, kResultColumn})
       table.setItem(row, column, Cell({}));
   }
@@ -296,11 +274,7 @@ void CheckWizard::ShowNextPoint() {
     pages_->next->setFocus();
     return;
   }
-  const int row = static_cast<int>(check_->Pass() == check::CheckPass::kAsFound
-                                       ? check_->Record().asFound.size()
-                                       : check_->Record().asLeft->size());
-  pages_->table->selectRow(row);
-  pages_->prompt->setText(check::SignalPrompt(*point, check_->Configuration().coldJunction));
+  ShowPoint(*point);
   if (!MeterIsManual()) {
     pages_->measure->setFocus();
     return;
@@ -311,17 +285,28 @@ void CheckWizard::ShowNextPoint() {
   pages_->typedCurrent->setFocus();
 }
 
+void CheckWizard::ShowPoint(const check::CheckPoint& point) {
+  const int row = static_cast<int>(check_->Pass() == check::CheckPass::kAsFound
+                                       ? check_->Record().asFound.size()
+                                       : check_->Record().asLeft->size());
+  pages_->table->selectRow(row);
+  const bool coldJunction = check_->Configuration().coldJunction;
+  pages_->prompt->setText(bench_->calibrator->IsManual()
+                              ? check::SignalPrompt(point, coldJunction)
+                              : check::CalibratorPrompt(point, coldJunction));
+}
+
 void CheckWizard::ShowMeasured(const check::MeasuredPoint& point) {
   const auto& points = check_->Plan().points;
   int row = 0;
   while (row < static_cast<int>(points.size()) && !(points[row] == point.point))
     ++row;
+  // The texts of the record's lines and of its report, so that each shows the same number.
   QTableWidget& table = *pages_->table;
-  if (point.measured) {
-    table.item(row, kMeasuredColumn)
-        ->setText(check::CommaNumber(*point.measured, kCurrentDecimals));
-    table.item(row, kErrorColumn)->setText(check::CommaNumber(point.error, kErrorDecimals));
-  }
+  const QString none = QStringLiteral("—");
+  table.item(row, kMeasuredColumn)
+      ->setText(point.measured ? check::CurrentText(*point.measured) : none);
+  table.item(row, kErrorColumn)->setText(point.measured ? check::ErrorText(point.error) : none);
   table.item(row, kResultColumn)->setText(check::PointResultText(point.result));
 }
 
@@ -352,6 +337,9 @@ void CheckWizard::MeasureClick() {
   // the user's next "Измерить".
   std::optional<instruments::InstrumentFailure> failure;
   do {
+    ShowPoint(*check_->NextPoint());
+    // Until the meter's first reading comes, the point is left to settle.
+    pages_->reading->setText(Zelto::tr("Выдержка…"));
     const check::PointTaken taken = check_->MeasureNext(bench);
     if (!taken.point) {
       failure = taken.failure;
@@ -422,6 +410,7 @@ void CheckWizard::AdjustClick() {
       pages_->next->show();
       pages_->close->hide();
       pages_->adjustment->setText(check::AdjustmentLine(*check_->Record().adjustment));
+      ShowStatus({});  // the write's words belong to the as-found pass, now done with
       ShowPass();
       return;
     case check::AdjustOutcome::Kind::kRefused:

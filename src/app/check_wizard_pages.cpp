@@ -82,8 +82,9 @@ QWidget* BuildSetup(CheckWizardPages& pages) {
                               QString::fromLatin1(instruments::kDefaultMeterQuery));
   pages.source = AddField(*form, "CheckSource", Zelto::tr("&Калибратор:"),
                           QString::fromLatin1(instruments::kManualName), specHint);
-  pages.sourceCommand = AddField(*form, "CheckSourceCommand", Zelto::tr("Ко&манда калибратора:"),
-                                 {}, QStringLiteral("SOUR:TEMP {c}"));
+  pages.sourceCommand =
+      AddField(*form, "CheckSourceCommand", Zelto::tr("Ко&манда калибратора:"), {},
+               Zelto::tr("например, %1").arg(QStringLiteral("SOUR:TEMP {c}")));
 
   pages.testConnection = Button("CheckTestConnection", Zelto::tr("Проверить &связь"));
   pages.identities = TextLabel("CheckIdentities", Zelto::tr("Ответы приборов на *IDN?"));
@@ -165,7 +166,8 @@ QWidget* BuildVerdict(CheckWizardPages& pages) {
 
   pages.summary = Named(new QPlainTextEdit, "CheckSummary", Zelto::tr("Измеренные точки"));
   pages.summary->setReadOnly(true);
-  pages.summary->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // A point's line is longer than the page in Russian: it wraps rather than scrolls aside.
+  pages.summary->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(pages.verdictText);
@@ -193,8 +195,6 @@ std::unique_ptr<CheckWizardPages> BuildCheckWizardPages(QDialog& dialog) {
   pages->close = Button("CheckClose", Zelto::tr("&Готово"));
   // Enter in the setup's fields starts the check; the other pages take Enter for themselves.
   pages->next->setDefault(true);
-  QWidget::setTabOrder(pages->next, pages->close);
-  QWidget::setTabOrder(pages->close, pages->cancel);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(pages->status, 1);
   buttons->addWidget(pages->next);
@@ -204,6 +204,9 @@ std::unique_ptr<CheckWizardPages> BuildCheckWizardPages(QDialog& dialog) {
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(pages->stack, 1);
   layout->addLayout(buttons);
+  // Only now are the buttons in the dialog, where a tab order between them can be set.
+  QWidget::setTabOrder(pages->next, pages->close);
+  QWidget::setTabOrder(pages->close, pages->cancel);
   return pages;
 }
 

@@ -1,6 +1,10 @@
 #include "check/check_texts.h"
 
+#include "config/summary_lines.h"
+
 #include <QCoreApplication>
+
+#include <cmath>
 
 namespace zelto::check {
 namespace {
@@ -53,12 +57,10 @@ const char* ResultName(PointResult result) {
 
 // "+0,47", "-0,12"; an error that shows as zero has no sign.
 QString Signed(double value, int decimals) {
-  QString text = CommaNumber(value, decimals);
-  if (text.startsWith(QLatin1Char('-')))
-    text.remove(0, 1);
-  if (text.count(QLatin1Char('0')) + 1 == text.size())
-    return text;
-  return (value < 0 ? QLatin1Char('-') : QLatin1Char('+')) + text;
+  const QString magnitude = CommaNumber(std::abs(value), decimals);
+  if (magnitude == CommaNumber(0.0, decimals))
+    return magnitude;  // never "-0,00"
+  return (value < 0 ? QLatin1Char('-') : QLatin1Char('+')) + magnitude;
 }
 
 }  // namespace
@@ -137,6 +139,19 @@ QString SignalPrompt(const CheckPoint& point, bool coldJunction) {
         .arg(TemperatureText(point));
   }
   return Translated(QT_TRANSLATE_NOOP("status", "Подайте %1")).arg(PointText(point));
+}
+
+QString CalibratorPrompt(const CheckPoint& point, bool coldJunction) {
+  const QString applied =
+      coldJunction && point.temperatureRange ? TemperatureText(point) : PointText(point);
+  return Translated(QT_TRANSLATE_NOOP("status", "Калибратор подаёт %1")).arg(applied);
+}
+
+QString ModelText(int model) {
+  const QString name = QString::fromLatin1(config::ModelName(model)).trimmed();
+  if (!name.isEmpty())
+    return name;
+  return Translated(QT_TRANSLATE_NOOP("status", "модель %1")).arg(model);
 }
 
 QString PointLine(CheckPass pass, const MeasuredPoint& point) {

@@ -36,6 +36,9 @@ QString PointText(const CheckPoint& point);
 // "Подайте 50 °C (60,70 Ом)". With the unit's cold-junction compensation on, the temperature
 // alone, to be applied in the calibrator's thermocouple mode with its own compensation.
 QString SignalPrompt(const CheckPoint& point, bool coldJunction);
+// "Калибратор подаёт 50 °C (60,70 Ом)": the point that a calibrator which sets itself applies.
+// With the unit's cold-junction compensation on, the temperature alone, as it is applied then.
+QString CalibratorPrompt(const CheckPoint& point, bool coldJunction);
 
 // One line of a pass's table: the pass, the point, the expected and measured currents, the
 // error and the verdict.
@@ -58,6 +61,10 @@ QString PassTitle(CheckPass pass);
 QString VerdictText(CheckResult result);
 // A correction's gain or offset as the unit holds it, six digits: "0,996016".
 QString CorrectionNumber(float value);
+
+// The model's name as the window and the report show it, "Dastra-2"; "модель 7" for one the
+// program does not know.
+QString ModelText(int model);
 
 // "Подстройка: Au 1 → 0,99601, Bu 0 → 1,234".
 QString AdjustmentLine(const Adjustment& adjustment);

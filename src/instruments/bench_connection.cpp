@@ -36,4 +36,17 @@ std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchSpecs&
   return bench;
 }
 
+std::optional<Identity> AskIdentity(const InstrumentSpec& spec, InstrumentRole role,
+                                    const ScpiTimeouts& timeouts) {
+  if (spec.connection == Connection::kManual)
+    return std::nullopt;
+  auto line = OpenScpiLine(spec, role, timeouts);
+  if (auto* failure = std::get_if<InstrumentFailure>(&line))
+    return *failure;
+  Answer answer = std::get<std::unique_ptr<ScpiLine>>(line)->Query(kIdentifyQuery);
+  if (auto* text = std::get_if<std::string>(&answer))
+    return ShownAnswer(*text);
+  return std::get<InstrumentFailure>(answer);
+}
+
 }  // namespace zelto::instruments

@@ -35,4 +35,10 @@ struct BenchInstruments {
 std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchSpecs& specs,
                                                                ManualEntry entry);
 
+// The *IDN? answer of the instrument the description names, asked over a line of its own; nothing
+// for a manual one. Needs no calibrator command, so that the user can see both instruments answer
+// before the rest of the setup is filled in.
+std::optional<Identity> AskIdentity(const InstrumentSpec& spec, InstrumentRole role,
+                                    const ScpiTimeouts& timeouts);
+
 }  // namespace zelto::instruments

@@ -49,13 +49,6 @@ QString Fields(const std::vector<std::pair<QString, QString>>& rows) {
   return html + QStringLiteral("</table>");
 }
 
-QString ModelText(int model) {
-  const QString name = QString::fromLatin1(config::ModelName(model)).trimmed();
-  if (!name.isEmpty())
-    return name;
-  return Translated(QT_TRANSLATE_NOOP("report", "модель %1")).arg(model);
-}
-
 QString TimeText(const std::string& time) {
   const QDateTime parsed = QDateTime::fromString(QString::fromStdString(time), Qt::ISODateWithMs);
   if (!parsed.isValid())
@@ -67,13 +60,14 @@ QString TimeText(const std::string& time) {
 QString UnitSection(const check::CheckRecord& record) {
   const QString fingerprint = record.unit ? UnitFingerprint(*record.unit) : QStringLiteral("—");
   return Heading(QT_TRANSLATE_NOOP("report", "Прибор")) +
-         Fields({{Translated(QT_TRANSLATE_NOOP("report", "Модель")), ModelText(record.model)},
-                 {Translated(QT_TRANSLATE_NOOP("report", "Версия прошивки")),
-                  Escaped(record.firmware)},
-                 {Translated(QT_TRANSLATE_NOOP("report", "Позиционное обозначение")),
-                  QStringLiteral("<b>") + Escaped(record.tag) + QStringLiteral("</b>")},
-                 {Translated(QT_TRANSLATE_NOOP("report", "Идентификатор прибора")), fingerprint},
-                 {Translated(QT_TRANSLATE_NOOP("report", "Порт")), Escaped(record.port)}});
+         Fields(
+             {{Translated(QT_TRANSLATE_NOOP("report", "Модель")), check::ModelText(record.model)},
+              {Translated(QT_TRANSLATE_NOOP("report", "Версия прошивки")),
+               Escaped(record.firmware)},
+              {Translated(QT_TRANSLATE_NOOP("report", "Позиционное обозначение")),
+               QStringLiteral("<b>") + Escaped(record.tag) + QStringLiteral("</b>")},
+              {Translated(QT_TRANSLATE_NOOP("report", "Идентификатор прибора")), fingerprint},
+              {Translated(QT_TRANSLATE_NOOP("report", "Порт")), Escaped(record.port)}});
 }
 
 QString Zelto(const std::string& text) {

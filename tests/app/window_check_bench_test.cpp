@@ -10,6 +10,8 @@
 
 #include <cmath>
 #include <functional>
+#include <set>
+#include <utility>
 
 namespace zelto::app {
 namespace {
@@ -48,6 +50,14 @@ class WindowCheckBench : public testing::WindowCheck {
   void WhileSettling(std::function<void()> action) { whileSettling_ = std::move(action); }
 
   // Starts the check and reads every point of the pass with "Измерить".
+  static void Type(CheckWizard& wizard, const char* field, const QString& text) {
+    auto* edit = Find<QLineEdit>(wizard, field);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+  }
+
   static void MeasurePass(CheckWizard& wizard) {
     ASSERT_EQ(Page(wizard), "CheckPassPage") << StatusOf(wizard).toStdString();
     ASSERT_FALSE(Find<QLineEdit>(wizard, "CheckTypedCurrent")->isVisible());
@@ -61,13 +71,6 @@ class WindowCheckBench : public testing::WindowCheck {
     const QString address = QString::fromStdString(instrument.Address());
     return address.startsWith(QLatin1String("tcp:")) ? address : "serial:" + address;
   }
-  static void Type(CheckWizard& wizard, const char* field, const QString& text) {
-    auto* edit = Find<QLineEdit>(wizard, field);
-    edit->setFocus(Qt::TabFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
-
   std::optional<rig::SimulatedBench> bench_;  // after the transmitter it reads, so gone first
   std::function<void()> whileSettling_;
 };
@@ -82,17 +85,35 @@ double LargestError(const std::vector<check::MeasuredPoint>& points) {
 TEST_F(WindowCheckBench, FindsTheGainErrorCorrectsItAndPassesAsLeftOverSerialLines) {
   CheckWizard& wizard = OpenOnBench(LineServer::Transport::kPseudoTerminal, {1.004, 0});
   Click(wizard, "CheckTestConnection");
-  EXPECT_EQ(Find<QLabel>(wizard, "CheckIdentities")->text().toStdString(),
-            std::string(kMeterIdentity) + "\n" + kCalibratorIdentity);
+  EXPECT_EQ(
+      Find<QLabel>(wizard, "CheckIdentities")->text().toStdString(),
+      std::string("Измеритель тока: ") + kMeterIdentity + "\nКалибратор: " + kCalibratorIdentity);
 
-  // The live reading, as the label shows it while the points settle.
+  // While each point settles, the page shows that point: its row, what the calibrator applies,
+  // and the settling until the meter's first reading comes, then the live reading.
   const QRegularExpression reading(QStringLiteral("^Показание: \\d+,\\d{3} мА$"));
+  int settlingShown = 0;
   int readingsShown = 0;
+  std::set<std::pair<bool, int>> pointsShown;  // (as left, row)
   WhileSettling([&] {
-    readingsShown += reading.match(Find<QLabel>(wizard, "CheckReading")->text()).hasMatch();
+    const auto record = wizard.Record();
+    const bool asLeft = record->asLeft.has_value();
+    const int row = static_cast<int>(asLeft ? record->asLeft->size() : record->asFound.size());
+    const auto& table = *Find<QTableWidget>(wizard, "CheckTable");
+    const auto selected = table.selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0].row(), row);
+    EXPECT_EQ(Find<QLabel>(wizard, "CheckPrompt")->text(),
+              "Калибратор подаёт " + table.item(row, kSignalColumn)->text());
+    pointsShown.emplace(asLeft, row);
+    const QString shown = Find<QLabel>(wizard, "CheckReading")->text();
+    settlingShown += shown == "Выдержка…";
+    readingsShown += reading.match(shown).hasMatch();
+    EXPECT_TRUE(shown == "Выдержка…" || reading.match(shown).hasMatch()) << shown.toStdString();
   });
   Click(wizard, "CheckNext");
   MeasurePass(wizard);
+  EXPECT_GT(settlingShown, 0);
   EXPECT_GT(readingsShown, 0);
   Click(wizard, "CheckNext");
   ASSERT_EQ(Page(wizard), "CheckVerdictPage");
@@ -101,9 +122,11 @@ TEST_F(WindowCheckBench, FindsTheGainErrorCorrectsItAndPassesAsLeftOverSerialLin
   Click(wizard, "CheckAdjust");
   ASSERT_EQ(Find<QLabel>(wizard, "CheckPassTitle")->text(), "После подстройки")
       << StatusOf(wizard).toStdString();
+  EXPECT_EQ(StatusOf(wizard), "");
   EXPECT_TRUE(AnyWordWritten());
   Device().ClearRequests();
   MeasurePass(wizard);
+  EXPECT_EQ(pointsShown.size(), 10u) << "each point of both passes";
   Click(wizard, "CheckNext");
   EXPECT_TRUE(Find<QLabel>(wizard, "CheckVerdict")->text().startsWith("Итог: годен"));
   Click(wizard, "CheckClose");
@@ -166,10 +189,16 @@ TEST_F(WindowCheckBench, ASilentMeterStopsTheCheckWithItsWordsAndNothingIsWritte
   wizard.SetInstrumentTimeouts({100ms, 3000ms, {}});
   const std::string silent = "Измеритель тока " + Bench().Meter().Address() + " не отвечает";
 
-  // Silent from the start: *IDN? is not answered, and the check does not begin.
+  // Silent from the start: *IDN? is not answered, and the check does not begin. The calibrator
+  // answers all the same, before its command is filled in.
   Bench().Meter().SetFault(sim::InstrumentFault::Silent());
+  Type(wizard, "CheckSourceCommand", {});
+  EXPECT_EQ(Find<QLineEdit>(wizard, "CheckSourceCommand")->placeholderText(),
+            "например, SOUR:TEMP {c}");
   Click(wizard, "CheckTestConnection");
-  EXPECT_EQ(Find<QLabel>(wizard, "CheckIdentities")->text().toStdString(), silent);
+  EXPECT_EQ(Find<QLabel>(wizard, "CheckIdentities")->text().toStdString(),
+            silent + "\nКалибратор: " + kCalibratorIdentity);
+  Type(wizard, "CheckSourceCommand", QStringLiteral("SOUR:TEMP {c}"));
   Click(wizard, "CheckNext");
   EXPECT_EQ(Page(wizard), "CheckSetupPage");
   EXPECT_EQ(StatusOf(wizard).toStdString(), silent);

@@ -17,10 +17,37 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace zelto::app::testing {
+
+// The messages Qt prints while `action` runs.
+class QtMessages {
+ public:
+  QtMessages() { previous_ = qInstallMessageHandler(&QtMessages::Keep); }
+  ~QtMessages() { qInstallMessageHandler(previous_); }
+  QtMessages(const QtMessages&) = delete;
+  QtMessages& operator=(const QtMessages&) = delete;
+
+  static QStringList While(const std::function<void()>& action) {
+    const QtMessages kept;
+    Kept().clear();
+    action();
+    return Kept();
+  }
+
+ private:
+  static QStringList& Kept() {
+    static QStringList messages;
+    return messages;
+  }
+  static void Keep(QtMsgType, const QMessageLogContext&, const QString& message) {
+    Kept() << message;
+  }
+  QtMessageHandler previous_;
+};
 
 // Clicks a button of the wizard, which must be there to click.
 inline void Click(CheckWizard& wizard, const char* button) {

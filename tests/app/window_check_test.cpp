@@ -1,13 +1,16 @@
 // The output check in the window, with a meter read by hand: the wizard by mouse and by keyboard
 // against a simulated transmitter, its verdicts, a cancel half-way, the correction between the
 // passes, the menu item that waits for a device, and the log of the checks kept.
+#include "check/check_texts.h"
 #include "window_check_support.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,17 +46,49 @@ std::vector<double> WithGainError(const std::vector<double>& expected) {
   return currents;
 }
 
+// The table's cells of the measured points, as the record's own texts give them.
+void ExpectTheRecordsTexts(const QTableWidget& table,
+                           const std::vector<check::MeasuredPoint>& points) {
+  ASSERT_EQ(table.rowCount(), static_cast<int>(points.size()));
+  for (int row = 0; row < table.rowCount(); ++row) {
+    const check::MeasuredPoint& point = points[static_cast<std::size_t>(row)];
+    ASSERT_TRUE(point.measured.has_value());
+    EXPECT_EQ(table.item(row, kPercentColumn)->text(), check::PercentText(point.point.percent));
+    EXPECT_EQ(table.item(row, kExpectedColumn)->text(), check::CurrentText(point.point.expected));
+    EXPECT_EQ(table.item(row, kMeasuredColumn)->text(), check::CurrentText(*point.measured));
+    EXPECT_EQ(table.item(row, kErrorColumn)->text(), check::ErrorText(point.error));
+    EXPECT_EQ(table.item(row, kResultColumn)->text(), check::PointResultText(point.result));
+  }
+}
+
 TEST_F(WindowCheck, TypedCurrentsOnTheExpectedValuesPassByMouse) {
   Start(kDastra2);
-  CheckWizard& wizard = OpenWizard();
+  CheckWizard* opened = nullptr;
+  const QStringList messages = testing::QtMessages::While([&] { opened = &OpenWizard(); });
+  EXPECT_FALSE(messages.join('\n').contains("setTabOrder")) << messages.join('\n').toStdString();
+  CheckWizard& wizard = *opened;
   Find<QLineEdit>(wizard, "CheckTag")->setText(QStringLiteral("TT-101"));
   Click(wizard, "CheckNext");
   ASSERT_EQ(Page(wizard), "CheckPassPage")
       << Find<QLabel>(wizard, "CheckStatus")->text().toStdString();
-  EXPECT_EQ(Find<QTableWidget>(wizard, "CheckTable")->rowCount(), 5);
-  EXPECT_TRUE(Find<QLabel>(wizard, "CheckPrompt")->text().startsWith(QStringLiteral("Подайте ")));
-  TypeByMouse(wizard, Expected(wizard));
-  EXPECT_EQ(Find<QTableWidget>(wizard, "CheckTable")->item(4, kResultColumn)->text(), "в допуске");
+  EXPECT_TRUE(Find<QLabel>(wizard, "CheckUnit")->text().startsWith("Dastra-2, ПО "))
+      << Find<QLabel>(wizard, "CheckUnit")->text().toStdString();
+  const auto& table = *Find<QTableWidget>(wizard, "CheckTable");
+  EXPECT_EQ(table.rowCount(), 5);
+  // The prompt and the row follow the point the page waits for.
+  std::vector<double> currents = Expected(wizard);
+  currents[0] -= 0.0001;  // a hair below: an error too small to show, and so without a sign
+  for (int row = 0; row < table.rowCount(); ++row) {
+    EXPECT_EQ(Find<QLabel>(wizard, "CheckPrompt")->text(),
+              "Подайте " + table.item(row, kSignalColumn)->text());
+    const auto selected = table.selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0].row(), row);
+    TypeByMouse(wizard, {currents[static_cast<std::size_t>(row)]});
+  }
+  EXPECT_EQ(table.item(0, kErrorColumn)->text(), "0,00");
+  EXPECT_EQ(table.item(4, kResultColumn)->text(), "в допуске");
+  ExpectTheRecordsTexts(table, wizard.Record()->asFound);
   Click(wizard, "CheckNext");
   ASSERT_EQ(Page(wizard), "CheckVerdictPage");
   EXPECT_TRUE(Find<QPushButton>(wizard, "CheckAdjust")->isVisible());
@@ -88,6 +123,9 @@ TEST_F(WindowCheck, TypedCurrentsOutOfToleranceFailByKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
   ASSERT_EQ(QApplication::focusWidget(), Find<QPushButton>(wizard, "CheckNext"));
+  // The error has its sign, as in the record's lines and its report.
+  EXPECT_EQ(Find<QTableWidget>(wizard, "CheckTable")->item(2, kErrorColumn)->text(), "+0,40");
+  ExpectTheRecordsTexts(*Find<QTableWidget>(wizard, "CheckTable"), wizard.Record()->asFound);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
   ASSERT_EQ(Page(wizard), "CheckVerdictPage");
   EXPECT_EQ(Find<QLabel>(wizard, "CheckVerdict")->text(), "До подстройки: не годен");
@@ -132,6 +170,14 @@ void Picture(QWidget& wizard, const char* name) {
   wizard.grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
 }
 
+// The verdict's lines fit the page at the wizard's own size: they wrap rather than scroll aside.
+void ExpectNoSidewaysScrolling(CheckWizard& wizard) {
+  QApplication::processEvents();
+  auto* summary = Find<QPlainTextEdit>(wizard, "CheckSummary");
+  EXPECT_GT(summary->toPlainText().size(), 0);
+  EXPECT_EQ(summary->horizontalScrollBar()->maximum(), 0);
+}
+
 TEST_F(WindowCheck, AdjustCorrectsTheUnitAndTheAsLeftPassPasses) {
   Start(kDastra2);
   CheckWizard& wizard = OpenWizard();
@@ -142,9 +188,11 @@ TEST_F(WindowCheck, AdjustCorrectsTheUnitAndTheAsLeftPassPasses) {
   Picture(wizard, "as-found");
   Click(wizard, "CheckNext");
   Picture(wizard, "verdict");
+  ExpectNoSidewaysScrolling(wizard);
   Click(wizard, "CheckAdjust");
   ASSERT_EQ(Page(wizard), "CheckPassPage")
       << Find<QLabel>(wizard, "CheckStatus")->text().toStdString();
+  EXPECT_EQ(StatusOf(wizard), "") << "the write's words stay with the as-found pass";
   EXPECT_TRUE(AnyWordWritten());
   EXPECT_EQ(Find<QLabel>(wizard, "CheckPassTitle")->text(), "После подстройки");
   Device().ClearRequests();
@@ -155,6 +203,7 @@ TEST_F(WindowCheck, AdjustCorrectsTheUnitAndTheAsLeftPassPasses) {
       Find<QLabel>(wizard, "CheckAdjustment")->text().startsWith("Подстройка: Au 1 → 0,99"));
 
   Picture(wizard, "as-left-verdict");
+  ExpectNoSidewaysScrolling(wizard);
   const auto kept = Kept();
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(kept[0].result, check::CheckResult::kPass);
@@ -194,6 +243,7 @@ TEST_F(WindowCheck, TheLogListsTheKeptCheckAndSavesItsReport) {
   const auto& table = *Find<QTableWidget>(*log, "CheckLogTable");
   ASSERT_EQ(table.rowCount(), 1);
   EXPECT_EQ(table.item(0, 0)->text(), "TT-103");
+  EXPECT_EQ(table.item(0, 2)->text(), "Dastra-2");
   EXPECT_EQ(table.item(0, 3)->text(), "годен");
   QTemporaryDir folder;
   const QString pdf = folder.filePath(QStringLiteral("check.pdf"));

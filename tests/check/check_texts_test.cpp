@@ -44,6 +44,28 @@ TEST(CheckTexts, AskForThePointsSignalInTheWindowsNumbers) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(SignalPrompt(c.point, c.coldJunction).toStdString(), c.prompt);
+
+  // A calibrator that sets itself is not asked for anything: the user is told what it applies.
+  EXPECT_EQ(CalibratorPrompt(cases[0].point, false).toStdString(),
+            "Калибратор подаёт 50 °C (60,69 Ом)");
+  EXPECT_EQ(CalibratorPrompt(cases[3].point, true).toStdString(), "Калибратор подаёт 500 °C");
+  EXPECT_EQ(CalibratorPrompt(millivolts, true).toStdString(), "Калибратор подаёт 10,000 мВ");
+}
+
+TEST(CheckTexts, SignTheErrorUnlessItShowsAsZero) {
+  const struct {
+    double error;
+    const char* text;
+  } cases[]{{0.94, "+0,94"}, {-0.12, "-0,12"},  {-0.004, "0,00"}, {0.004, "0,00"},
+            {-0.0, "0,00"},  {-0.006, "-0,01"}, {12.3, "+12,30"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ErrorText(c.error).toStdString(), c.text) << c.error;
+}
+
+TEST(CheckTexts, NameTheModelAsTheWindowDoes) {
+  EXPECT_EQ(ModelText(config::kDeviceDastra2).toStdString(), "Dastra-2");
+  EXPECT_EQ(ModelText(config::kDeviceVelmor7).toStdString(), "Velmor-7");
+  EXPECT_EQ(ModelText(7).toStdString(), "модель 7");
 }
 
 TEST(CheckTexts, ShowEachPointWithItsErrorAndVerdict) {

@@ -119,7 +119,7 @@ struct Bench {
     return {word(84), word(88)};
   }
 
-  static constexpr instruments::ScpiTimeouts kTimeouts{300ms, 3000ms};
+  inline static const instruments::ScpiTimeouts kTimeouts{300ms, 3000ms, {}};
   int model = 1;
   testing::DeviceBench device;
   rig::SimulatedBench bench;

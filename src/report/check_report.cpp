@@ -34,9 +34,10 @@ files::FileOutcome SaveCheckReport(const check::CheckRecord& record, const QStri
     writer.setCreator(QStringLiteral("Zelto"));
     QTextDocument document;
     const PlotObject plot(document, PlotOf(record));
-    WriteReport(document, record, plot);
-    PrintPages(document, writer,
-               [&record](int page, int pages) { return PageFooter(record, page, pages); });
+    const int closing = WriteReport(document, record, plot);
+    PrintPages(
+        document, writer,
+        [&record](int page, int pages) { return PageFooter(record, page, pages); }, closing);
   }
   return file.commit() ? files::FileOutcome::kDone : files::FileOutcome::kWriteFailed;
 }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFont>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <cmath>
@@ -274,8 +275,7 @@ QString PageFooter(const check::CheckRecord& record, int page, int pages) {
            QString::number(pages));
 }
 
-void WriteReport(QTextDocument& document, const check::CheckRecord& record,
-                 const PlotObject& plot) {
+int WriteReport(QTextDocument& document, const check::CheckRecord& record, const PlotObject& plot) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(kBodyPoints);
@@ -298,8 +298,11 @@ void WriteReport(QTextDocument& document, const check::CheckRecord& record,
   document.setHtml(html);
 
   QTextCursor marker = document.find(QString(QChar(kPlotMarker)));
-  if (!marker.isNull())
-    plot.InsertAt(marker);
+  if (marker.isNull())
+    return document.characterCount() - 1;
+  plot.InsertAt(marker);
+  // The closing lines follow the plot's paragraph.
+  return marker.block().next().position();
 }
 
 }  // namespace zelto::report

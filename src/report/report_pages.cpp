@@ -3,6 +3,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <cmath>
 
 namespace zelto::report {
 namespace {
@@ -11,9 +15,25 @@ constexpr double kMillimetresPerInch = 25.4;
 constexpr double kFooterPoints = 7.0;
 constexpr double kFooterGapMillimetres = 4.0;
 
+// The text has no "keep together" of its own: the tail is laid out where it falls, and moved
+// to a new page when its top and its bottom fall on different ones.
+void KeepTailOnOnePage(QTextDocument& document, int keepFrom) {
+  const QAbstractTextDocumentLayout& layout = *document.documentLayout();
+  const double pageHeight = document.pageSize().height();
+  const QTextBlock first = document.findBlock(keepFrom);
+  const double top = layout.blockBoundingRect(first).top();
+  const double bottom = layout.documentSize().height();
+  if (std::floor(top / pageHeight) == std::floor((bottom - 1.0) / pageHeight))
+    return;
+  QTextBlockFormat pageBreak;
+  pageBreak.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+  QTextCursor(first).mergeBlockFormat(pageBreak);
+}
+
 }  // namespace
 
-void PrintPages(QTextDocument& document, QPagedPaintDevice& device, const Footer& footer) {
+void PrintPages(QTextDocument& document, QPagedPaintDevice& device, const Footer& footer,
+                int keepFrom) {
   QPainter painter(&device);
   const double dotsPerMillimetre = device.logicalDpiY() / kMillimetresPerInch;
   QFont footerFont = document.defaultFont();
@@ -26,6 +46,7 @@ void PrintPages(QTextDocument& document, QPagedPaintDevice& device, const Footer
   document.documentLayout()->setPaintDevice(&device);
   document.setDocumentMargin(0);
   document.setPageSize(QSizeF(area.width(), area.height() - footerHeight));
+  KeepTailOnOnePage(document, keepFrom);
   const double pageHeight = document.pageSize().height();
   const int pages = document.pageCount();
 

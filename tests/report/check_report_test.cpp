@@ -5,6 +5,7 @@
 #include "scratch_folder.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -61,9 +62,14 @@ CheckRecord AdjustedRecord() {
 
 // The PDF's text as pdftotext reads it; the test is skipped without it (scripts/setup.sh
 // installs poppler-utils).
-std::optional<QString> TextOf(const std::string& pdf) {
+std::optional<QString> TextOf(const std::string& pdf, std::optional<int> page = std::nullopt) {
+  QStringList arguments;
+  if (page)
+    arguments << QStringLiteral("-f") << QString::number(*page) << QStringLiteral("-l")
+              << QString::number(*page);
+  arguments << QString::fromStdString(pdf) << QStringLiteral("-");
   QProcess reader;
-  reader.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
+  reader.start(QStringLiteral("pdftotext"), arguments);
   if (!reader.waitForFinished(-1) || reader.exitStatus() != QProcess::NormalExit ||
       reader.exitCode() != 0)
     return std::nullopt;
@@ -158,6 +164,31 @@ TEST_F(Rendered, ACancelledCheckShowsWhatItMeasuredAndWhyItStopped) {
   EXPECT_TRUE(text.contains(QStringLiteral("выход не опускается ниже 0 мА")));
   EXPECT_TRUE(text.contains(QStringLiteral("+0,40")));
   EXPECT_TRUE(text.contains(QStringLiteral("+6,25e+305"))) << text.toStdString();
+}
+
+// A unit within tolerance as found needs no correction: the report is a page and a bit, and its
+// closing lines (the result, who checked it and when, the line to sign) stay on one page.
+TEST_F(Rendered, TheResultTheEngineerAndTheSignatureShareAPage) {
+  CheckRecord record = AdjustedRecord();
+  record.asFound = *record.asLeft;
+  record.adjustment.reset();
+  record.asLeft.reset();
+  const std::string pdf = folder.PathOf("report.pdf");
+  ASSERT_EQ(SaveCheckReport(record, QString::fromStdString(pdf)), files::FileOutcome::kDone);
+  const QRegularExpression pages(QStringLiteral("страница 1 из (\\d+)"));
+  const QRegularExpressionMatch counted = pages.match(TextOf(pdf, 1).value_or(QString()));
+  ASSERT_TRUE(counted.hasMatch());
+  int signed_ = 0;
+  for (int page = 1; page <= counted.captured(1).toInt(); ++page) {
+    const QString text = TextOf(pdf, page).value_or(QString()).simplified();
+    if (!text.contains(QStringLiteral("Подпись")))
+      continue;
+    ++signed_;
+    EXPECT_TRUE(text.contains(QStringLiteral("Проверку выполнил: Иванов И. И."))) << page;
+    EXPECT_TRUE(text.contains(QStringLiteral("Дата: 07.12.2026 14:15"))) << page;
+    EXPECT_TRUE(text.contains(QStringLiteral("Результат проверки ГОДЕН"))) << text.toStdString();
+  }
+  EXPECT_EQ(signed_, 1);
 }
 
 TEST(CheckReport, AFileThatCannotBeMadeIsSaidSoAndNothingIsLeft) {

@@ -291,9 +291,15 @@ void CheckWizard::ShowPoint(const check::CheckPoint& point) {
                                        : check_->Record().asLeft->size());
   pages_->table->selectRow(row);
   const bool coldJunction = check_->Configuration().coldJunction;
-  pages_->prompt->setText(bench_->calibrator->IsManual()
-                              ? check::SignalPrompt(point, coldJunction)
-                              : check::CalibratorPrompt(point, coldJunction));
+  if (bench_->calibrator->IsManual()) {
+    pages_->prompt->setText(check::SignalPrompt(point, coldJunction));
+  } else if (measuring_ || MeterIsManual()) {
+    pages_->prompt->setText(check::CalibratorPrompt(point, coldJunction));
+  } else {
+    // Until "Измерить" the calibrator applies nothing: the points follow one another from then.
+    pages_->prompt->setText(Zelto::tr("Нажмите «Измерить»: калибратор подаст %1")
+                                .arg(check::CalibratorPointText(point, coldJunction)));
+  }
 }
 
 void CheckWizard::ShowMeasured(const check::MeasuredPoint& point) {

@@ -84,7 +84,8 @@ class CheckWizard final : public QDialog {
   // The pass under way: its table, and the point it waits for.
   void ShowPass();
   void ShowNextPoint();
-  // The point about to be measured: its row, and what the user or the calibrator applies.
+  // The point about to be measured: its row, and what the user or the calibrator applies (or,
+  // before the meter reads, will apply once the user says so).
   void ShowPoint(const check::CheckPoint& point);
   void ShowMeasured(const check::MeasuredPoint& point);
   // The calibrator over SCPI applies the point the user is to read by hand; false, the check

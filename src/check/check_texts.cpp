@@ -141,10 +141,13 @@ QString SignalPrompt(const CheckPoint& point, bool coldJunction) {
   return Translated(QT_TRANSLATE_NOOP("status", "Подайте %1")).arg(PointText(point));
 }
 
+QString CalibratorPointText(const CheckPoint& point, bool coldJunction) {
+  return coldJunction && point.temperatureRange ? TemperatureText(point) : PointText(point);
+}
+
 QString CalibratorPrompt(const CheckPoint& point, bool coldJunction) {
-  const QString applied =
-      coldJunction && point.temperatureRange ? TemperatureText(point) : PointText(point);
-  return Translated(QT_TRANSLATE_NOOP("status", "Калибратор подаёт %1")).arg(applied);
+  return Translated(QT_TRANSLATE_NOOP("status", "Калибратор подаёт %1"))
+      .arg(CalibratorPointText(point, coldJunction));
 }
 
 QString ModelText(int model) {

@@ -36,8 +36,10 @@ QString PointText(const CheckPoint& point);
 // "Подайте 50 °C (60,70 Ом)". With the unit's cold-junction compensation on, the temperature
 // alone, to be applied in the calibrator's thermocouple mode with its own compensation.
 QString SignalPrompt(const CheckPoint& point, bool coldJunction);
-// "Калибратор подаёт 50 °C (60,70 Ом)": the point that a calibrator which sets itself applies.
-// With the unit's cold-junction compensation on, the temperature alone, as it is applied then.
+// "50 °C (60,70 Ом)": the point as a calibrator which sets itself applies it. With the unit's
+// cold-junction compensation on, the temperature alone, as it is applied then.
+QString CalibratorPointText(const CheckPoint& point, bool coldJunction);
+// "Калибратор подаёт 50 °C (60,70 Ом)": that point while the calibrator applies it.
 QString CalibratorPrompt(const CheckPoint& point, bool coldJunction);
 
 // One line of a pass's table: the pass, the point, the expected and measured currents, the

@@ -49,7 +49,6 @@ class WindowCheckBench : public testing::WindowCheck {
   // Runs while the wizard waits for a point to settle, after the window's events.
   void WhileSettling(std::function<void()> action) { whileSettling_ = std::move(action); }
 
-  // Starts the check and reads every point of the pass with "Измерить".
   static void Type(CheckWizard& wizard, const char* field, const QString& text) {
     auto* edit = Find<QLineEdit>(wizard, field);
     edit->setFocus(Qt::TabFocusReason);
@@ -58,9 +57,14 @@ class WindowCheckBench : public testing::WindowCheck {
     QTest::keyClicks(edit, text);
   }
 
+  // Reads every point of the pass with "Измерить". Until then the calibrator applies nothing,
+  // and the page says what to press.
   static void MeasurePass(CheckWizard& wizard) {
     ASSERT_EQ(Page(wizard), "CheckPassPage") << StatusOf(wizard).toStdString();
     ASSERT_FALSE(Find<QLineEdit>(wizard, "CheckTypedCurrent")->isVisible());
+    EXPECT_EQ(Find<QLabel>(wizard, "CheckPrompt")->text(),
+              "Нажмите «Измерить»: калибратор подаст " +
+                  Find<QTableWidget>(wizard, "CheckTable")->item(0, kSignalColumn)->text());
     Click(wizard, "CheckMeasure");
     ASSERT_EQ(Find<QLabel>(wizard, "CheckPrompt")->text(), "Все точки измерены")
         << StatusOf(wizard).toStdString();

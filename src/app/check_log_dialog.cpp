@@ -67,7 +67,7 @@ CheckLogDialog::CheckLogDialog(std::function<void(const check::CheckRecord&)> sa
   for (int row = 0; row < table_->rowCount(); ++row) {
     const check::CheckRecord& record = records_[static_cast<std::size_t>(row)];
     const QStringList cells{Printable(record.tag), TimeText(record.time),
-                            check::ModelText(record.model), check::VerdictText(record.result)};
+                            check::ModelText(record.model), check::OutcomeText(record)};
     for (int column = 0; column < kLogColumns; ++column)
       table_->setItem(row, column, new QTableWidgetItem(cells[column]));
   }

@@ -462,8 +462,11 @@ void CheckWizard::SaveReportClick() {
     return;
   EndAndKeep(true);
   ShowVerdict();
-  if (kept_)
-    host_.saveReport(*kept_);
+  if (!kept_)
+    return;
+  // The window's status line is under the wizard: the outcome shows in the wizard's own too.
+  if (const std::string_view saved = host_.saveReport(*kept_); !saved.empty())
+    ShowStatus(TranslateStatus(saved));
 }
 
 void CheckWizard::CloseClick() {

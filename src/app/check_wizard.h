@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 namespace zelto {
 class Link;
@@ -33,8 +34,9 @@ struct CheckWizardHost {
   // The backup and the check after writing, as the window's switches say now.
   std::function<keep::BackupSettings()> backupSettings;
   std::function<bool()> verifyAfterWrite;
-  // Asks for a PDF file and draws the record's report into it; the status says how it went.
-  std::function<void(const check::CheckRecord&)> saveReport;
+  // Asks for a PDF file and draws the record's report into it; returns the status that says how
+  // it went, nothing when no file was chosen.
+  std::function<std::string_view(const check::CheckRecord&)> saveReport;
   // Runs a handler as the window runs its own: one at a time, the windows kept painted while a
   // device exchange waits.
   std::function<void(const std::function<void()>&)> run;

@@ -34,6 +34,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -177,8 +178,9 @@ class TZelto final : public QMainWindow {
   // The calibration bench: the output check of the connected unit, and the checks kept.
   void CheckOutputClick();
   void CheckLogClick();
-  // Asks for a PDF file and draws the record's report into it.
-  void SaveCheckReport(const check::CheckRecord& record);
+  // Asks for a PDF file and draws the record's report into it; returns the status it showed,
+  // nothing when no file was chosen.
+  std::string_view SaveCheckReport(const check::CheckRecord& record);
 
   // The memo to a file, from the File menu and the file group.
   void SaveMemoClick();

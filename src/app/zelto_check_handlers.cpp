@@ -27,7 +27,7 @@ void TZelto::CheckOutputClick() {
                        SelectedModel(),
                        [this] { return BackupSettingsNow(); },
                        [this] { return form_.VerifyAfterWrite->isChecked(); },
-                       [this](const check::CheckRecord& record) { SaveCheckReport(record); },
+                       [this](const check::CheckRecord& record) { return SaveCheckReport(record); },
                        [this](const std::function<void()>& handler) { gate_.Run(handler); },
                        [this](std::chrono::milliseconds waited) { waiting_.Waiting(waited); }};
   // Window-modal and not waited for: the wizard's own handlers run through the gate, so that a
@@ -49,15 +49,18 @@ void TZelto::CheckLogClick() {
   log->show();
 }
 
-void TZelto::SaveCheckReport(const check::CheckRecord& record) {
+std::string_view TZelto::SaveCheckReport(const check::CheckRecord& record) {
   const auto path =
       ChooseFile(form_.SaveReportDialog, Zelto::tr(kReportFiles), QStringLiteral("pdf"));
   if (!path)
-    return;
+    return {};
   const files::FileOutcome saved =
       report::SaveCheckReport(record, QFile::decodeName(path->c_str()));
-  reporter_->ShowStatus(saved == files::FileOutcome::kDone ? files::kStatusFileWritten
-                                                           : files::FileFailureStatus(saved));
+  const std::string_view status = saved == files::FileOutcome::kDone
+                                      ? files::kStatusFileWritten
+                                      : files::FileFailureStatus(saved);
+  reporter_->ShowStatus(status);
+  return status;
 }
 
 }  // namespace zelto::app

@@ -103,6 +103,16 @@ QString VerdictText(CheckResult result) {
   return Translated(verdict);
 }
 
+QString OutcomeText(const CheckRecord& record) {
+  if (!record.adjustment)
+    return VerdictText(record.result);
+  const QString arrow = QStringLiteral(" → ");
+  const CheckResult asFound =
+      EveryPointPassed(record.asFound) ? CheckResult::kPass : CheckResult::kFail;
+  return VerdictText(asFound) + arrow + Translated(QT_TRANSLATE_NOOP("status", "подстроен")) +
+         arrow + VerdictText(record.result);
+}
+
 QString CorrectionNumber(float value) {
   return QString::number(static_cast<double>(value), 'g', kCorrectionDigits)
       .replace(QLatin1Char('.'), QLatin1Char(','));

@@ -61,6 +61,9 @@ QString PointResultText(PointResult result);
 QString PassTitle(CheckPass pass);
 // "годен", "не годен", "проверка прервана".
 QString VerdictText(CheckResult result);
+// The verdict as a list of checks shows it: with a correction, the way to it, "не годен →
+// подстроен → годен", so that a unit corrected reads apart from one that passed outright.
+QString OutcomeText(const CheckRecord& record);
 // A correction's gain or offset as the unit holds it, six digits: "0,996016".
 QString CorrectionNumber(float value);
 

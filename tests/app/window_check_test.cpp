@@ -2,6 +2,8 @@
 // against a simulated transmitter, its verdicts, a cancel half-way, the correction between the
 // passes, the menu item that waits for a device, and the log of the checks kept.
 #include "check/check_texts.h"
+#include "files/file_outcome.h"
+#include "link/status_translation.h"
 #include "window_check_support.h"
 
 #include <QAction>
@@ -14,6 +16,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <map>
 
 namespace zelto::app {
 namespace {
@@ -235,20 +239,42 @@ TEST_F(WindowCheck, TheLogListsTheKeptCheckAndSavesItsReport) {
   Click(wizard, "CheckNext");
   TypeByMouse(wizard, Expected(wizard));
   Click(wizard, "CheckNext");
+  // The save's outcome shows in the wizard's own status line, not only in the window's under it.
+  QTemporaryDir folder;
+  const QString fromWizard = folder.filePath(QStringLiteral("wizard.pdf"));
+  QStringList answers{folder.filePath(QStringLiteral("missing/check.pdf")), fromWizard};
+  testing::AnswerFileDialogs(Window(), answers);
+  Click(wizard, "CheckSaveReport");
+  EXPECT_EQ(StatusOf(wizard),
+            TranslateStatus(files::FileFailureStatus(files::FileOutcome::kCannotOpen)));
+  EXPECT_EQ(StatusOf(wizard), testing::Status(Window()));
+  Click(wizard, "CheckSaveReport");
+  EXPECT_EQ(StatusOf(wizard), "Файл записан");
+  EXPECT_GT(QFileInfo(fromWizard).size(), 0);
   Click(wizard, "CheckClose");
+
+  // A unit corrected on the way to its verdict reads apart from one that passed outright.
+  check::CheckRecord corrected = Kept().front();
+  corrected.tag = "TT-104";
+  corrected.asLeft = corrected.asFound;
+  corrected.asFound[2].result = check::PointResult::kFail;
+  corrected.adjustment = check::Adjustment{{1.0f, 0.0f}, {0.996f, 0.0f}, {}};
+  ASSERT_TRUE(check::CheckStore().Save(corrected));
 
   Find<QAction>(Window(), "CheckLog")->trigger();
   auto* log = Window().findChild<QDialog*>(QStringLiteral("CheckLog"));
   ASSERT_NE(log, nullptr);
   const auto& table = *Find<QTableWidget>(*log, "CheckLogTable");
-  ASSERT_EQ(table.rowCount(), 1);
-  EXPECT_EQ(table.item(0, 0)->text(), "TT-103");
-  EXPECT_EQ(table.item(0, 2)->text(), "Dastra-2");
-  EXPECT_EQ(table.item(0, 3)->text(), "годен");
-  QTemporaryDir folder;
+  ASSERT_EQ(table.rowCount(), 2);
+  std::map<QString, QString> outcomes;
+  for (int row = 0; row < table.rowCount(); ++row) {
+    EXPECT_EQ(table.item(row, 2)->text(), "Dastra-2");
+    outcomes[table.item(row, 0)->text()] = table.item(row, 3)->text();
+  }
+  EXPECT_EQ(outcomes["TT-103"], "годен");
+  EXPECT_EQ(outcomes["TT-104"], "не годен → подстроен → годен");
   const QString pdf = folder.filePath(QStringLiteral("check.pdf"));
-  QStringList answers{pdf};
-  testing::AnswerFileDialogs(Window(), answers);
+  answers = {pdf};
   QTest::mouseClick(Find<QPushButton>(*log, "CheckLogSaveReport"), Qt::LeftButton);
   EXPECT_GT(QFileInfo(pdf).size(), 0);
   log->close();

@@ -1259,6 +1259,10 @@ mA</translation>
         <source>например, %1</source>
         <translation>e.g. %1</translation>
     </message>
+    <message>
+        <source>Нажмите «Измерить»: калибратор подаст %1</source>
+        <translation>Press “Measure”: the calibrator will apply %1</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -2319,6 +2323,10 @@ mA</translation>
     <message>
         <source>модель %1</source>
         <translation>model %1</translation>
+    </message>
+    <message>
+        <source>подстроен</source>
+        <translation>adjusted</translation>
     </message>
 </context>
 </TS>

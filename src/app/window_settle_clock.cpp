@@ -4,7 +4,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <algorithm>
 #include <utility>
 
 namespace zelto::app {
@@ -13,7 +12,10 @@ bool WindowSettleClock::WaitUntil(TimePoint deadline) {
   if (cancelled_)
     return false;
   if (skipWaits_) {
-    skipped_ += std::max(deadline - Now(), std::chrono::steady_clock::duration::zero());
+    // As a real wait, one already due is no wait: it only looks for a cancel.
+    if (deadline <= Now())
+      return true;
+    skipped_ += deadline - Now();
     QCoreApplication::processEvents();
     skipWaits_();
     return !cancelled_;

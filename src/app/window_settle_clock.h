@@ -20,9 +20,9 @@ class WindowSettleClock final : public check::SettleClock {
   void Cancel();
   bool Cancelled() const { return cancelled_; }
 
-  // Each wait moves the clock on to its deadline at once instead: the window's events run and
-  // then `waiting`, as they would while it waited. A check of many seconds takes none, and a
-  // test acts (reads the wizard, cancels) where the user would.
+  // Each wait not yet due moves the clock on to its deadline at once instead: the window's
+  // events run and then `waiting`, as they would while it waited. A check of many seconds takes
+  // none, and a test acts (reads the wizard, cancels) where the user would.
   void SkipWaits(std::function<void()> waiting) { skipWaits_ = std::move(waiting); }
 
  private:

@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -26,19 +27,20 @@ constexpr const char* kMeterIdentity = "Zelto,Simulated current meter,SIM-0001,1
 constexpr const char* kCalibratorIdentity = "Zelto,Simulated calibrator,SIM-0002,1.0";
 
 // A connected Dastra-2 with the bench around it, and the wizard set up for the bench's
-// instruments as the user types them, with no settle time.
+// instruments as the user types them; its waits are skipped.
 class WindowCheckBench : public testing::WindowCheck {
  protected:
   CheckWizard& OpenOnBench(LineServer::Transport transport, rig::UnitError error = {}) {
     Start(kDastra2);
     bench_.emplace(config::kDeviceDastra2, Device(), error, transport);
     CheckWizard& wizard = OpenWizard();
-    wizard.SkipWaits([this] {
+    wizard.SkipWaits([this, &wizard] {
+      CalibratorHasApplied(wizard);
       if (whileSettling_)
         whileSettling_();
     });
     Type(wizard, "CheckTag", QStringLiteral("TT-201"));
-    Type(wizard, "CheckSettle", QStringLiteral("0"));
+    Type(wizard, "CheckSettle", QStringLiteral("1"));  // skipped, as every wait is
     Type(wizard, "CheckMeter", Address(Bench().Meter()));
     Type(wizard, "CheckSource", Address(Bench().Calibrator()));
     Type(wizard, "CheckSourceCommand", QStringLiteral("SOUR:TEMP {c}"));
@@ -46,6 +48,27 @@ class WindowCheckBench : public testing::WindowCheck {
   }
 
   rig::SimulatedBench& Bench() { return *bench_; }
+
+  // The calibrator's line and the meter's are two lines served apart, as on a real bench; with
+  // the settle time skipped, the meter could be read before the calibrator has carried out the
+  // point's command (a real bench waits the settle time). Waits until it has, so that every
+  // reading is of the point it is taken for.
+  void CalibratorHasApplied(const CheckWizard& wizard) {
+    const auto record = wizard.Record();
+    if (!record)
+      return;
+    const std::size_t points =
+        record->asFound.size() + (record->asLeft ? record->asLeft->size() : 0) + 1;
+    const auto commands = [this] {
+      const auto lines = Bench().Calibrator().Lines();
+      return static_cast<std::size_t>(std::count_if(
+          lines.begin(), lines.end(), [](const auto& l) { return l.starts_with("SOUR"); }));
+    };
+    // The window's events go on meanwhile: the simulated transmitter the unit reads is served
+    // by them.
+    QTest::qWaitFor([&] { return commands() >= points; }, 5000);
+    ASSERT_GE(commands(), points) << "the calibrator never had the point's command";
+  }
   // Runs while the wizard waits for a point to settle, after the window's events.
   void WhileSettling(std::function<void()> action) { whileSettling_ = std::move(action); }
 

@@ -3,7 +3,7 @@
 #include "check/test_points.h"
 #include "fuzz_check.h"
 #include "instruments/command_template.h"
-#include "instruments/instrument_spec.h"
+#include "instruments/instrument_setting.h"
 #include "rig/unit_error.h"
 
 #include <cmath>
@@ -16,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace zelto;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-  const auto described = instruments::ParseInstrumentSpec(text);
-  if (const auto* spec = std::get_if<instruments::InstrumentSpec>(&described)) {
-    if (spec->connection == instruments::Connection::kSerial)
-      ZELTO_FUZZ_CHECK(!spec->path.empty() && spec->baud > 0);
-    if (spec->connection == instruments::Connection::kTcp)
-      ZELTO_FUZZ_CHECK(!spec->host.empty() && spec->port > 0);
+  const auto described = instruments::ParseInstrumentSetting(text);
+  if (const auto* setting = std::get_if<instruments::InstrumentSetting>(&described)) {
+    if (setting->connection == instruments::Connection::kSerial)
+      ZELTO_FUZZ_CHECK(!setting->path.empty() && setting->baud > 0);
+    if (setting->connection == instruments::Connection::kTcp)
+      ZELTO_FUZZ_CHECK(!setting->host.empty() && setting->port > 0);
   }
 
   const auto parsed = instruments::CommandTemplate::Parse(text);

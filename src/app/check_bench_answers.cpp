@@ -29,11 +29,11 @@ QString Asked(const QString& field, InstrumentRole role,
               const instruments::ScpiTimeouts& timeouts) {
   const QString title = role == InstrumentRole::kCurrentMeter ? Zelto::tr("Измеритель тока")
                                                               : Zelto::tr("Калибратор");
-  const auto spec = ReadInstrumentSpec(field, title);
-  if (const auto* reason = std::get_if<QString>(&spec))
+  const auto setting = ReadInstrumentSetting(field, title);
+  if (const auto* reason = std::get_if<QString>(&setting))
     return *reason;
-  return AnswerLine(
-      role, instruments::AskIdentity(std::get<instruments::InstrumentSpec>(spec), role, timeouts));
+  return AnswerLine(role, instruments::AskIdentity(
+                              std::get<instruments::InstrumentSetting>(setting), role, timeouts));
 }
 
 }  // namespace

@@ -34,39 +34,40 @@ std::variant<std::vector<double>, QString> ReadPoints(const QString& text) {
   return percents;
 }
 
-bool IsManual(const instruments::InstrumentSpec& spec) {
-  return spec.connection == instruments::Connection::kManual;
+bool IsManual(const instruments::InstrumentSetting& setting) {
+  return setting.connection == instruments::Connection::kManual;
 }
 
 // The meter and its query, the calibrator and its command; each text only where its
 // instrument takes it.
-std::optional<QString> ReadInstruments(const CheckSetupText& text, instruments::BenchSpecs& specs) {
-  auto meter = ReadInstrumentSpec(text.meter, Zelto::tr("Измеритель тока"));
+std::optional<QString> ReadInstruments(const CheckSetupText& text,
+                                       instruments::BenchWiring& wiring) {
+  auto meter = ReadInstrumentSetting(text.meter, Zelto::tr("Измеритель тока"));
   if (auto* reason = std::get_if<QString>(&meter))
     return *reason;
-  specs.meter = std::get<instruments::InstrumentSpec>(meter);
+  wiring.meter = std::get<instruments::InstrumentSetting>(meter);
   const QString query = text.meterQuery.trimmed();
-  if (!IsManual(specs.meter) && !query.isEmpty()) {
+  if (!IsManual(wiring.meter) && !query.isEmpty()) {
     if (instruments::RefuseCommandLine(query.toStdString()))
       return Zelto::tr("Запрос измерителя: одна строка без управляющих символов");
-    specs.meterSettings.query = query.toStdString();
+    wiring.meterSettings.query = query.toStdString();
   }
 
-  auto source = ReadInstrumentSpec(text.source, Zelto::tr("Калибратор"));
+  auto source = ReadInstrumentSetting(text.source, Zelto::tr("Калибратор"));
   if (auto* reason = std::get_if<QString>(&source))
     return *reason;
-  specs.calibrator = std::get<instruments::InstrumentSpec>(source);
-  if (IsManual(specs.calibrator))
+  wiring.calibrator = std::get<instruments::InstrumentSetting>(source);
+  if (IsManual(wiring.calibrator))
     return std::nullopt;
   const QString command = text.sourceCommand.trimmed();
   if (command.isEmpty())
     return Zelto::tr("Калибратору %1 нужна команда, например SOUR:TEMP {c}")
-        .arg(QString::fromStdString(specs.calibrator.text));
+        .arg(QString::fromStdString(wiring.calibrator.text));
   auto parsed = instruments::CommandTemplate::Parse(command.toStdString());
   if (std::holds_alternative<instruments::SettingRefusal>(parsed)) {
     return Zelto::tr("Команда калибратора: одна строка; поля {c}, {ohm}, {mv}, {v}, {ma} и {a}");
   }
-  specs.calibratorCommand = std::get<instruments::CommandTemplate>(parsed);
+  wiring.calibratorCommand = std::get<instruments::CommandTemplate>(parsed);
   return std::nullopt;
 }
 
@@ -90,23 +91,23 @@ std::variant<CheckSetup, QString> ReadCheckSetup(const CheckSetupText& text) {
   setup.settle = std::chrono::milliseconds(
       static_cast<std::int64_t>(std::llround(*settle * kMillisecondsPerSecond)));
 
-  if (auto reason = ReadInstruments(text, setup.specs))
+  if (auto reason = ReadInstruments(text, setup.wiring))
     return *reason;
   setup.settings.tag = text.tag.trimmed().toStdString();
   setup.settings.engineer = text.engineer.trimmed().toStdString();
   return setup;
 }
 
-std::variant<instruments::InstrumentSpec, QString> ReadInstrumentSpec(const QString& text,
-                                                                      const QString& field) {
+std::variant<instruments::InstrumentSetting, QString> ReadInstrumentSetting(const QString& text,
+                                                                            const QString& field) {
   const QString trimmed = text.trimmed();
-  auto spec = instruments::ParseInstrumentSpec(
+  auto setting = instruments::ParseInstrumentSetting(
       trimmed.isEmpty() ? std::string(instruments::kManualName) : trimmed.toStdString());
-  if (std::holds_alternative<instruments::SettingRefusal>(spec)) {
+  if (std::holds_alternative<instruments::SettingRefusal>(setting)) {
     return Zelto::tr("%1: «%2» — ни manual, ни serial:ПУТЬ[:СКОРОСТЬ], ни tcp:УЗЕЛ:ПОРТ")
         .arg(field, trimmed);
   }
-  return std::get<instruments::InstrumentSpec>(spec);
+  return std::get<instruments::InstrumentSetting>(setting);
 }
 
 QString PointsText(const std::vector<double>& percents) {

@@ -27,7 +27,7 @@ struct CheckSetupText {
 // which come when it starts) and the bench's instruments.
 struct CheckSetup {
   check::CheckSettings settings;
-  instruments::BenchSpecs specs;
+  instruments::BenchWiring wiring;
   std::chrono::milliseconds settle{2000};
 };
 
@@ -37,8 +37,8 @@ std::variant<CheckSetup, QString> ReadCheckSetup(const CheckSetupText& text);
 
 // An instrument's field: manual, serial:PATH[:BAUD] or tcp:HOST:PORT (empty is manual), or why it
 // will not do, beginning with the field's name.
-std::variant<instruments::InstrumentSpec, QString> ReadInstrumentSpec(const QString& text,
-                                                                      const QString& field);
+std::variant<instruments::InstrumentSetting, QString> ReadInstrumentSetting(const QString& text,
+                                                                            const QString& field);
 
 // "0; 25; 50; 75; 100": the points as the page shows them.
 QString PointsText(const std::vector<double>& percents);

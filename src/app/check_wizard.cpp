@@ -149,7 +149,7 @@ std::optional<CheckSetup> CheckWizard::ReadSetup() {
     return std::nullopt;
   }
   auto read = std::get<CheckSetup>(std::move(setup));
-  read.specs.meterSettings.timeouts = timeouts_;
+  read.wiring.meterSettings.timeouts = timeouts_;
   return read;
 }
 
@@ -179,7 +179,7 @@ void CheckWizard::StartClick() {
     return;
   const BusyCursor busy;
   // A manual meter's currents come from the page, never through the meter.
-  auto connected = instruments::ConnectBench(setup_->specs, {});
+  auto connected = instruments::ConnectBench(setup_->wiring, {});
   if (const auto* failure = std::get_if<instruments::InstrumentFailure>(&connected)) {
     ShowStatus(instruments::FailureWords(*failure));
     return;
@@ -202,9 +202,9 @@ void CheckWizard::StartClick() {
     return;
   }
   auto& check = std::get<check::OutputCheck>(started);
-  if (setup_->specs.calibratorCommand) {
+  if (setup_->wiring.calibratorCommand) {
     if (const auto field = check::MissingCalibratorField(
-            *setup_->specs.calibratorCommand, check.Plan(), check.Configuration().coldJunction)) {
+            *setup_->wiring.calibratorCommand, check.Plan(), check.Configuration().coldJunction)) {
       ShowStatus(Zelto::tr("Команда калибратора: у входа этого прибора нет значения для поля %1")
                      .arg(FromStd(*field)));
       return;

@@ -75,13 +75,13 @@ QWidget* BuildSetup(CheckWizardPages& pages) {
   pages.tolerance = AddField(*form, "CheckTolerance", Zelto::tr("&Допуск, % диапазона выхода:"),
                              QStringLiteral("0,25"));
   pages.settle = AddField(*form, "CheckSettle", Zelto::tr("&Выдержка, с:"), QStringLiteral("2"));
-  const QString specHint = QStringLiteral("manual, serial:/dev/ttyUSB0:9600, tcp:10.0.0.5:5025");
+  const QString settingHint = QStringLiteral("manual, serial:/dev/ttyUSB0:9600, tcp:10.0.0.5:5025");
   pages.meter = AddField(*form, "CheckMeter", Zelto::tr("Измеритель т&ока:"),
-                         QString::fromLatin1(instruments::kManualName), specHint);
+                         QString::fromLatin1(instruments::kManualName), settingHint);
   pages.meterQuery = AddField(*form, "CheckMeterQuery", Zelto::tr("&Запрос измерителя:"),
                               QString::fromLatin1(instruments::kDefaultMeterQuery));
   pages.source = AddField(*form, "CheckSource", Zelto::tr("&Калибратор:"),
-                          QString::fromLatin1(instruments::kManualName), specHint);
+                          QString::fromLatin1(instruments::kManualName), settingHint);
   pages.sourceCommand =
       AddField(*form, "CheckSourceCommand", Zelto::tr("Ко&манда калибратора:"), {},
                Zelto::tr("например, %1").arg(QStringLiteral("SOUR:TEMP {c}")));

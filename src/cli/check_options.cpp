@@ -40,27 +40,27 @@ std::optional<std::vector<double>> ParseNumbers(std::string_view text) {
   }
 }
 
-std::variant<instruments::InstrumentSpec, std::string> ParseSpec(const OptionValues& values,
-                                                                 std::string_view name) {
+std::variant<instruments::InstrumentSetting, std::string> ParseSetting(const OptionValues& values,
+                                                                       std::string_view name) {
   const auto text = Value(values, name).value_or(std::string(instruments::kManualName));
-  auto spec = instruments::ParseInstrumentSpec(text);
-  if (std::holds_alternative<instruments::SettingRefusal>(spec))
+  auto setting = instruments::ParseInstrumentSetting(text);
+  if (std::holds_alternative<instruments::SettingRefusal>(setting))
     return InvalidValue(
         name, text, QT_TRANSLATE_NOOP("cli", "manual, serial:ПУТЬ[:СКОРОСТЬ] или tcp:УЗЕЛ:ПОРТ"));
-  return std::get<instruments::InstrumentSpec>(spec);
+  return std::get<instruments::InstrumentSetting>(setting);
 }
 
-bool IsManual(const instruments::InstrumentSpec& spec) {
-  return spec.connection == instruments::Connection::kManual;
+bool IsManual(const instruments::InstrumentSetting& setting) {
+  return setting.connection == instruments::Connection::kManual;
 }
 
 // The meter and its query, the calibrator and its command: each option only where its
 // instrument takes it.
 std::optional<std::string> ParseInstruments(const OptionValues& values, CheckOptions& options) {
-  auto meter = ParseSpec(values, "--meter");
+  auto meter = ParseSetting(values, "--meter");
   if (auto* reason = std::get_if<std::string>(&meter))
     return *reason;
-  options.meter = std::get<instruments::InstrumentSpec>(meter);
+  options.meter = std::get<instruments::InstrumentSetting>(meter);
   options.meterQuery = std::string(instruments::kDefaultMeterQuery);
   if (const auto query = Value(values, "--meter-query")) {
     if (IsManual(options.meter))
@@ -75,10 +75,10 @@ std::optional<std::string> ParseInstruments(const OptionValues& values, CheckOpt
     options.meterQuery = *query;
   }
 
-  auto source = ParseSpec(values, "--source");
+  auto source = ParseSetting(values, "--source");
   if (auto* reason = std::get_if<std::string>(&source))
     return *reason;
-  options.source = std::get<instruments::InstrumentSpec>(source);
+  options.source = std::get<instruments::InstrumentSetting>(source);
   const auto command = Value(values, "--source-command");
   if (IsManual(options.source)) {
     if (command)

@@ -2,7 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "instruments/command_template.h"
-#include "instruments/instrument_spec.h"
+#include "instruments/instrument_setting.h"
 
 #include <chrono>
 #include <optional>
@@ -12,15 +12,16 @@
 
 namespace zelto::cli {
 
-// check [--points P,P,…] [--tolerance PCT] [--meter SPEC] [--meter-query Q]
-//       [--source SPEC --source-command TEMPLATE] [--settle S] [--readings MA,MA,…] [--adjust]
+// check [--points P,P,…] [--tolerance PCT] [--meter INSTRUMENT] [--meter-query Q]
+//       [--source INSTRUMENT --source-command TEMPLATE] [--settle S] [--readings MA,MA,…]
+//       [--adjust]
 //       [--tag TAG] [--engineer NAME] [--instruments TEXT] [--report FILE.pdf]
 struct CheckOptions {
   std::vector<double> points;  // percent of the range
   double tolerance = 0.25;     // % of the output span
-  instruments::InstrumentSpec meter;
+  instruments::InstrumentSetting meter;
   std::string meterQuery;
-  instruments::InstrumentSpec source;
+  instruments::InstrumentSetting source;
   std::optional<instruments::CommandTemplate> sourceCommand;
   std::chrono::milliseconds settle{2000};
   // A manual meter's currents, mA: the as-found pass, then with --adjust the as-left one.

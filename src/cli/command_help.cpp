@@ -157,12 +157,12 @@ constexpr std::array<OptionHelp, 13> kCheckOptions{{
      "test points, % of the range: 2 to 11, ascending,\n"
      "each 0..100; default 0,25,50,75,100"},
     {"--tolerance", "PCT", "a point passes within PCT % of the output span;\ndefault 0.25"},
-    {"--meter", "SPEC",
+    {"--meter", "INSTRUMENT",
      "the current meter: manual (default: typed on\n"
      "standard input, or --readings), serial:PATH[:BAUD]\n"
      "(SCPI, 8N1, LF; default 9600) or tcp:HOST:PORT"},
     {"--meter-query", "Q", "the meter's query, answered in amperes; default\nMEAS:CURR:DC?"},
-    {"--source", "SPEC",
+    {"--source", "INSTRUMENT",
      "the calibrator: manual (default: you are asked to\n"
      "apply each point), serial:... or tcp:..."},
     {"--source-command", "TEMPLATE",
@@ -464,8 +464,8 @@ constexpr std::array kCommands{
                 kRestoreExits, "ID", kRestoreJson},
     CommandHelp{
         "check",
-        "[--points P,P,...] [--tolerance PCT] [--meter SPEC] [--meter-query Q] [--source "
-        "SPEC --source-command TEMPLATE] [--settle S] [--readings MA,MA,...] [--adjust] "
+        "[--points P,P,...] [--tolerance PCT] [--meter INSTRUMENT] [--meter-query Q] [--source "
+        "INSTRUMENT --source-command TEMPLATE] [--settle S] [--readings MA,MA,...] [--adjust] "
         "[--tag TAG] [--engineer NAME] [--instruments TEXT] [--report FILE.pdf]",
         "check the output current against the configuration the unit holds",
         kCheckOptions,

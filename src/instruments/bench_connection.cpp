@@ -17,15 +17,15 @@ std::optional<InstrumentFailure> Identify(Instrument& instrument,
 
 }  // namespace
 
-std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchSpecs& specs,
+std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchWiring& wiring,
                                                                ManualEntry entry) {
   BenchInstruments bench;
-  auto meter = ConnectMeter(specs.meter, specs.meterSettings, std::move(entry));
+  auto meter = ConnectMeter(wiring.meter, wiring.meterSettings, std::move(entry));
   if (auto* failure = std::get_if<InstrumentFailure>(&meter))
     return *failure;
   bench.meter = std::move(std::get<std::unique_ptr<CurrentMeter>>(meter));
   auto calibrator =
-      ConnectCalibrator(specs.calibrator, specs.calibratorCommand, specs.meterSettings.timeouts);
+      ConnectCalibrator(wiring.calibrator, wiring.calibratorCommand, wiring.meterSettings.timeouts);
   if (auto* failure = std::get_if<InstrumentFailure>(&calibrator))
     return *failure;
   bench.calibrator = std::move(std::get<std::unique_ptr<Calibrator>>(calibrator));
@@ -36,11 +36,11 @@ std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchSpecs&
   return bench;
 }
 
-std::optional<Identity> AskIdentity(const InstrumentSpec& spec, InstrumentRole role,
+std::optional<Identity> AskIdentity(const InstrumentSetting& setting, InstrumentRole role,
                                     const ScpiTimeouts& timeouts) {
-  if (spec.connection == Connection::kManual)
+  if (setting.connection == Connection::kManual)
     return std::nullopt;
-  auto line = OpenScpiLine(spec, role, timeouts);
+  auto line = OpenScpiLine(setting, role, timeouts);
   if (auto* failure = std::get_if<InstrumentFailure>(&line))
     return *failure;
   Answer answer = std::get<std::unique_ptr<ScpiLine>>(line)->Query(kIdentifyQuery);

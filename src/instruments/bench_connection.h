@@ -4,7 +4,7 @@
 #include "instruments/command_template.h"
 #include "instruments/current_meter.h"
 #include "instruments/instrument_connection.h"
-#include "instruments/instrument_spec.h"
+#include "instruments/instrument_setting.h"
 #include "instruments/manual_instruments.h"
 
 #include <memory>
@@ -16,10 +16,10 @@
 namespace zelto::instruments {
 
 // How the user describes the bench's two instruments: the tool's options, the window's fields.
-struct BenchSpecs {
-  InstrumentSpec meter;
+struct BenchWiring {
+  InstrumentSetting meter;
   MeterSettings meterSettings;
-  InstrumentSpec calibrator;
+  InstrumentSetting calibrator;
   std::optional<CommandTemplate> calibratorCommand;
 };
 
@@ -32,13 +32,13 @@ struct BenchInstruments {
 
 // Connects the meter (a manual one reads from `entry`) and the calibrator and asks each that
 // reads or sets itself *IDN? once; the first failure, with nothing more connected.
-std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchSpecs& specs,
+std::variant<BenchInstruments, InstrumentFailure> ConnectBench(const BenchWiring& wiring,
                                                                ManualEntry entry);
 
 // The *IDN? answer of the instrument the description names, asked over a line of its own; nothing
 // for a manual one. Needs no calibrator command, so that the user can see both instruments answer
 // before the rest of the setup is filled in.
-std::optional<Identity> AskIdentity(const InstrumentSpec& spec, InstrumentRole role,
+std::optional<Identity> AskIdentity(const InstrumentSetting& setting, InstrumentRole role,
                                     const ScpiTimeouts& timeouts);
 
 }  // namespace zelto::instruments

@@ -4,25 +4,26 @@
 
 namespace zelto::instruments {
 
-MeterConnection ConnectMeter(const InstrumentSpec& spec, const MeterSettings& settings,
+MeterConnection ConnectMeter(const InstrumentSetting& setting, const MeterSettings& settings,
                              ManualEntry entry) {
-  if (spec.connection == Connection::kManual)
+  if (setting.connection == Connection::kManual)
     return std::make_unique<ManualMeter>(std::move(entry));
-  auto line = OpenScpiLine(spec, InstrumentRole::kCurrentMeter, settings.timeouts);
+  auto line = OpenScpiLine(setting, InstrumentRole::kCurrentMeter, settings.timeouts);
   if (auto* failure = std::get_if<InstrumentFailure>(&line))
     return *failure;
   return std::make_unique<ScpiMeter>(std::move(std::get<std::unique_ptr<ScpiLine>>(line)),
                                      settings.query);
 }
 
-CalibratorConnection ConnectCalibrator(const InstrumentSpec& spec,
+CalibratorConnection ConnectCalibrator(const InstrumentSetting& setting,
                                        const std::optional<CommandTemplate>& command,
                                        const ScpiTimeouts& timeouts) {
-  if (spec.connection == Connection::kManual)
+  if (setting.connection == Connection::kManual)
     return std::make_unique<ManualCalibrator>();
   if (!command)
-    return InstrumentFailure{InstrumentRole::kCalibrator, FailureKind::kNoCommand, spec.text, {}};
-  auto line = OpenScpiLine(spec, InstrumentRole::kCalibrator, timeouts);
+    return InstrumentFailure{
+        InstrumentRole::kCalibrator, FailureKind::kNoCommand, setting.text, {}};
+  auto line = OpenScpiLine(setting, InstrumentRole::kCalibrator, timeouts);
   if (auto* failure = std::get_if<InstrumentFailure>(&line))
     return *failure;
   return std::make_unique<ScpiCalibrator>(std::move(std::get<std::unique_ptr<ScpiLine>>(line)),

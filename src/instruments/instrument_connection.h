@@ -3,7 +3,7 @@
 #include "instruments/calibrator.h"
 #include "instruments/command_template.h"
 #include "instruments/current_meter.h"
-#include "instruments/instrument_spec.h"
+#include "instruments/instrument_setting.h"
 #include "instruments/manual_instruments.h"
 #include "instruments/scpi_line.h"
 #include "instruments/scpi_meter.h"
@@ -23,12 +23,12 @@ using MeterConnection = std::variant<std::unique_ptr<CurrentMeter>, InstrumentFa
 using CalibratorConnection = std::variant<std::unique_ptr<Calibrator>, InstrumentFailure>;
 
 // The meter the description names, connected: a manual one reads from `entry`.
-MeterConnection ConnectMeter(const InstrumentSpec& spec, const MeterSettings& settings,
+MeterConnection ConnectMeter(const InstrumentSetting& setting, const MeterSettings& settings,
                              ManualEntry entry);
 
 // The calibrator the description names, connected. One over a serial port or TCP needs its
 // command (kNoCommand without it); a manual one takes none.
-CalibratorConnection ConnectCalibrator(const InstrumentSpec& spec,
+CalibratorConnection ConnectCalibrator(const InstrumentSetting& setting,
                                        const std::optional<CommandTemplate>& command,
                                        const ScpiTimeouts& timeouts);
 

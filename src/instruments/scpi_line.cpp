@@ -118,16 +118,16 @@ std::string ShownAnswer(std::string_view answer) {
 }
 
 std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> OpenScpiLine(
-    const InstrumentSpec& spec, InstrumentRole role, const ScpiTimeouts& timeouts) {
-  switch (spec.connection) {
+    const InstrumentSetting& setting, InstrumentRole role, const ScpiTimeouts& timeouts) {
+  switch (setting.connection) {
     case Connection::kSerial:
-      return SerialScpiLine::Open(spec, role, timeouts);
+      return SerialScpiLine::Open(setting, role, timeouts);
     case Connection::kTcp:
-      return TcpScpiLine::Open(spec, role, timeouts);
+      return TcpScpiLine::Open(setting, role, timeouts);
     case Connection::kManual:
       break;
   }
-  return InstrumentFailure{role, FailureKind::kNotConnected, spec.text, {}};
+  return InstrumentFailure{role, FailureKind::kNotConnected, setting.text, {}};
 }
 
 }  // namespace zelto::instruments

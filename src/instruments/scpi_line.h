@@ -1,7 +1,7 @@
 #pragma once
 
 #include "instruments/instrument_failure.h"
-#include "instruments/instrument_spec.h"
+#include "instruments/instrument_setting.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -77,6 +77,6 @@ std::string ShownAnswer(std::string_view answer);
 
 // Opens the line an instrument description names (serial or TCP; a manual one has none).
 std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> OpenScpiLine(
-    const InstrumentSpec& spec, InstrumentRole role, const ScpiTimeouts& timeouts);
+    const InstrumentSetting& setting, InstrumentRole role, const ScpiTimeouts& timeouts);
 
 }  // namespace zelto::instruments

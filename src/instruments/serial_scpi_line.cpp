@@ -6,13 +6,13 @@ SerialScpiLine::SerialScpiLine(InstrumentRole role, std::string name, const Scpi
     : ScpiLine(role, std::move(name), timeouts) {}
 
 std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> SerialScpiLine::Open(
-    const InstrumentSpec& spec, InstrumentRole role, const ScpiTimeouts& timeouts) {
-  auto line = std::make_unique<SerialScpiLine>(role, spec.text, timeouts);
+    const InstrumentSetting& setting, InstrumentRole role, const ScpiTimeouts& timeouts) {
+  auto line = std::make_unique<SerialScpiLine>(role, setting.text, timeouts);
   QSerialPort& port = line->port_;
-  port.setPortName(QString::fromStdString(spec.path));
+  port.setPortName(QString::fromStdString(setting.path));
   if (!port.open(QIODevice::ReadWrite))
     return line->Failure(FailureKind::kNotConnected, port.errorString().toStdString());
-  const bool set = port.setBaudRate(spec.baud) && port.setDataBits(QSerialPort::Data8) &&
+  const bool set = port.setBaudRate(setting.baud) && port.setDataBits(QSerialPort::Data8) &&
                    port.setParity(QSerialPort::NoParity) &&
                    port.setStopBits(QSerialPort::OneStop) &&
                    port.setFlowControl(QSerialPort::NoFlowControl);

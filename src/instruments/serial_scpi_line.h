@@ -10,7 +10,7 @@ namespace zelto::instruments {
 class SerialScpiLine final : public ScpiLine {
  public:
   static std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> Open(
-      const InstrumentSpec& spec, InstrumentRole role, const ScpiTimeouts& timeouts);
+      const InstrumentSetting& setting, InstrumentRole role, const ScpiTimeouts& timeouts);
 
   SerialScpiLine(InstrumentRole role, std::string name, const ScpiTimeouts& timeouts);
 

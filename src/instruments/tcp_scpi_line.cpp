@@ -6,10 +6,10 @@ TcpScpiLine::TcpScpiLine(InstrumentRole role, std::string name, const ScpiTimeou
     : ScpiLine(role, std::move(name), timeouts) {}
 
 std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> TcpScpiLine::Open(
-    const InstrumentSpec& spec, InstrumentRole role, const ScpiTimeouts& timeouts) {
-  auto line = std::make_unique<TcpScpiLine>(role, spec.text, timeouts);
+    const InstrumentSetting& setting, InstrumentRole role, const ScpiTimeouts& timeouts) {
+  auto line = std::make_unique<TcpScpiLine>(role, setting.text, timeouts);
   QTcpSocket& socket = line->socket_;
-  socket.connectToHost(QString::fromStdString(spec.host), spec.port);
+  socket.connectToHost(QString::fromStdString(setting.host), setting.port);
   const bool connected = WaitInSlices(timeouts, timeouts.connect, [&socket](int sliceMs) {
     return socket.waitForConnected(sliceMs) || socket.state() == QAbstractSocket::UnconnectedState;
   });

@@ -10,7 +10,7 @@ namespace zelto::instruments {
 class TcpScpiLine final : public ScpiLine {
  public:
   static std::variant<std::unique_ptr<ScpiLine>, InstrumentFailure> Open(
-      const InstrumentSpec& spec, InstrumentRole role, const ScpiTimeouts& timeouts);
+      const InstrumentSetting& setting, InstrumentRole role, const ScpiTimeouts& timeouts);
 
   TcpScpiLine(InstrumentRole role, std::string name, const ScpiTimeouts& timeouts);
 

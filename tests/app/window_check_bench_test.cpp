@@ -66,8 +66,8 @@ class WindowCheckBench : public testing::WindowCheck {
     };
     // The window's events go on meanwhile: the simulated transmitter the unit reads is served
     // by them.
-    QTest::qWaitFor([&] { return commands() >= points; }, 5000);
-    ASSERT_GE(commands(), points) << "the calibrator never had the point's command";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return commands() >= points; }, 5000))
+        << "the calibrator never had the point's command";
   }
   // Runs while the wizard waits for a point to settle, after the window's events.
   void WhileSettling(std::function<void()> action) { whileSettling_ = std::move(action); }

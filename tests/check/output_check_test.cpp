@@ -77,17 +77,17 @@ struct Bench {
   int Model() const { return model; }
 
   std::unique_ptr<instruments::CurrentMeter> Meter() {
-    const auto spec = std::get<instruments::InstrumentSpec>(
-        instruments::ParseInstrumentSpec(bench.Meter().Address()));
-    auto meter = instruments::ConnectMeter(spec, {"MEAS:CURR:DC?", kTimeouts}, {});
+    const auto setting = std::get<instruments::InstrumentSetting>(
+        instruments::ParseInstrumentSetting(bench.Meter().Address()));
+    auto meter = instruments::ConnectMeter(setting, {"MEAS:CURR:DC?", kTimeouts}, {});
     EXPECT_TRUE(std::holds_alternative<std::unique_ptr<instruments::CurrentMeter>>(meter));
     return std::move(std::get<std::unique_ptr<instruments::CurrentMeter>>(meter));
   }
   std::unique_ptr<instruments::Calibrator> Calibrator() {
-    const auto spec = std::get<instruments::InstrumentSpec>(
-        instruments::ParseInstrumentSpec(bench.Calibrator().Address()));
+    const auto setting = std::get<instruments::InstrumentSetting>(
+        instruments::ParseInstrumentSetting(bench.Calibrator().Address()));
     auto calibrator =
-        instruments::ConnectCalibrator(spec,
+        instruments::ConnectCalibrator(setting,
                                        std::get<instruments::CommandTemplate>(
                                            instruments::CommandTemplate::Parse("SOUR:TEMP {c}")),
                                        kTimeouts);

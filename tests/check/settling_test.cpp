@@ -156,9 +156,9 @@ class FixedLoop final : public sim::BenchLoop {
 TEST(Settle, MarksADriftingMeterUnstableAndStopsAtAGarbledOne) {
   FixedLoop loop;
   sim::BenchInstrument peer(sim::BenchRole::kCurrentMeter, sim::LineServer::Transport::kTcp, loop);
-  const auto spec =
-      std::get<instruments::InstrumentSpec>(instruments::ParseInstrumentSpec(peer.Address()));
-  auto connected = instruments::ConnectMeter(spec, {}, {});
+  const auto setting =
+      std::get<instruments::InstrumentSetting>(instruments::ParseInstrumentSetting(peer.Address()));
+  auto connected = instruments::ConnectMeter(setting, {}, {});
   ASSERT_TRUE(std::holds_alternative<std::unique_ptr<instruments::CurrentMeter>>(connected));
   auto& meter = *std::get<std::unique_ptr<instruments::CurrentMeter>>(connected);
 

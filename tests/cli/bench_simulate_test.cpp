@@ -18,13 +18,13 @@ using testing::BackgroundProgram;
 
 using Bench = BenchProgram;
 
-instruments::InstrumentSpec SpecOf(const std::string& address) {
+instruments::InstrumentSetting SettingOf(const std::string& address) {
   const std::string text = address.starts_with("tcp:") ? address : "serial:" + address;
-  return std::get<instruments::InstrumentSpec>(instruments::ParseInstrumentSpec(text));
+  return std::get<instruments::InstrumentSetting>(instruments::ParseInstrumentSetting(text));
 }
 
 std::unique_ptr<CurrentMeter> MeterAt(const std::string& address) {
-  auto meter = instruments::ConnectMeter(SpecOf(address), {}, {});
+  auto meter = instruments::ConnectMeter(SettingOf(address), {}, {});
   EXPECT_TRUE(std::holds_alternative<std::unique_ptr<CurrentMeter>>(meter));
   return std::holds_alternative<std::unique_ptr<CurrentMeter>>(meter)
              ? std::move(std::get<std::unique_ptr<CurrentMeter>>(meter))
@@ -33,7 +33,7 @@ std::unique_ptr<CurrentMeter> MeterAt(const std::string& address) {
 
 std::unique_ptr<Calibrator> CalibratorAt(const std::string& address, const std::string& command) {
   auto calibrator = instruments::ConnectCalibrator(
-      SpecOf(address), std::get<CommandTemplate>(CommandTemplate::Parse(command)), {});
+      SettingOf(address), std::get<CommandTemplate>(CommandTemplate::Parse(command)), {});
   EXPECT_TRUE(std::holds_alternative<std::unique_ptr<Calibrator>>(calibrator));
   return std::holds_alternative<std::unique_ptr<Calibrator>>(calibrator)
              ? std::move(std::get<std::unique_ptr<Calibrator>>(calibrator))

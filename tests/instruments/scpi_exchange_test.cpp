@@ -40,14 +40,14 @@ class TestLoop final : public sim::BenchLoop {
   std::mutex mutex_;
 };
 
-InstrumentSpec SpecOf(const std::string& address) {
+InstrumentSetting SettingOf(const std::string& address) {
   const std::string text = address.starts_with("tcp:") ? address : "serial:" + address;
-  return std::get<InstrumentSpec>(ParseInstrumentSpec(text));
+  return std::get<InstrumentSetting>(ParseInstrumentSetting(text));
 }
 
 std::unique_ptr<CurrentMeter> Meter(const BenchInstrument& peer,
                                     std::string query = std::string(kDefaultMeterQuery)) {
-  auto connected = ConnectMeter(SpecOf(peer.Address()), {std::move(query), kTimeouts}, {});
+  auto connected = ConnectMeter(SettingOf(peer.Address()), {std::move(query), kTimeouts}, {});
   if (auto* failure = std::get_if<InstrumentFailure>(&connected)) {
     ADD_FAILURE() << FailureWords(*failure).toStdString();
     return nullptr;
@@ -57,7 +57,7 @@ std::unique_ptr<CurrentMeter> Meter(const BenchInstrument& peer,
 
 std::unique_ptr<Calibrator> Source(const BenchInstrument& peer, const std::string& command) {
   auto connected =
-      ConnectCalibrator(SpecOf(peer.Address()),
+      ConnectCalibrator(SettingOf(peer.Address()),
                         std::get<CommandTemplate>(CommandTemplate::Parse(command)), kTimeouts);
   if (auto* failure = std::get_if<InstrumentFailure>(&connected)) {
     ADD_FAILURE() << FailureWords(*failure).toStdString();
@@ -161,7 +161,7 @@ TEST_P(Exchange, ASilentMeterIsWaitedForInSlicesThatLetTheCallerPaint) {
   ScpiTimeouts timeouts = kTimeouts;
   timeouts.whileWaiting = [&waits](std::chrono::milliseconds waited) { waits.push_back(waited); };
   auto connected =
-      ConnectMeter(SpecOf(peer.Address()), {std::string(kDefaultMeterQuery), timeouts}, {});
+      ConnectMeter(SettingOf(peer.Address()), {std::string(kDefaultMeterQuery), timeouts}, {});
   ASSERT_TRUE(std::holds_alternative<std::unique_ptr<CurrentMeter>>(connected));
   const auto& meter = std::get<std::unique_ptr<CurrentMeter>>(connected);
   waits.clear();
@@ -187,7 +187,7 @@ TEST_P(Exchange, ALateAnswerIsNeverTakenForTheNextOne) {
 
 TEST(Connection, ThatCannotBeMadeSaysWhy) {
   const std::string nowhere = "serial:/dev/zelto-no-such-port";
-  auto serial = ConnectMeter(SpecOf("/dev/zelto-no-such-port"), {}, {});
+  auto serial = ConnectMeter(SettingOf("/dev/zelto-no-such-port"), {}, {});
   ASSERT_TRUE(std::holds_alternative<InstrumentFailure>(serial));
   const auto& failure = std::get<InstrumentFailure>(serial);
   EXPECT_EQ(failure.kind, FailureKind::kNotConnected);
@@ -202,7 +202,7 @@ TEST(Connection, ThatCannotBeMadeSaysWhy) {
     const BenchInstrument gone(BenchRole::kCalibrator, Transport::kTcp, loop);
     closedPort = gone.Address();
   }
-  auto tcp = ConnectCalibrator(SpecOf(closedPort),
+  auto tcp = ConnectCalibrator(SettingOf(closedPort),
                                std::get<CommandTemplate>(CommandTemplate::Parse("SOUR:TEMP {c}")),
                                kTimeouts);
   ASSERT_TRUE(std::holds_alternative<InstrumentFailure>(tcp));
@@ -221,18 +221,18 @@ TEST(Connection, LostMidwayIsSaidSo) {
 }
 
 TEST(Connection, OfACalibratorNeedsItsCommandUnlessItIsManual) {
-  const auto manual = ConnectCalibrator(std::get<InstrumentSpec>(ParseInstrumentSpec("manual")),
-                                        std::nullopt, kTimeouts);
+  const auto manual = ConnectCalibrator(
+      std::get<InstrumentSetting>(ParseInstrumentSetting("manual")), std::nullopt, kTimeouts);
   ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Calibrator>>(manual));
   EXPECT_TRUE(std::get<std::unique_ptr<Calibrator>>(manual)->IsManual());
-  const auto scpi = ConnectCalibrator(SpecOf("tcp:127.0.0.1:5025"), std::nullopt, kTimeouts);
+  const auto scpi = ConnectCalibrator(SettingOf("tcp:127.0.0.1:5025"), std::nullopt, kTimeouts);
   ASSERT_TRUE(std::holds_alternative<InstrumentFailure>(scpi));
   EXPECT_EQ(std::get<InstrumentFailure>(scpi).kind, FailureKind::kNoCommand);
 }
 
 TEST(ManualMeter, ReadsWhatTheUserGivesUntilNothingComes) {
   std::vector<double> typed{12.01, 16.02};
-  auto connected = ConnectMeter(std::get<InstrumentSpec>(ParseInstrumentSpec("manual")), {},
+  auto connected = ConnectMeter(std::get<InstrumentSetting>(ParseInstrumentSetting("manual")), {},
                                 [&]() -> std::optional<double> {
                                   if (typed.empty())
                                     return std::nullopt;

@@ -1,5 +1,5 @@
 #include "instruments/command_template.h"
-#include "instruments/instrument_spec.h"
+#include "instruments/instrument_setting.h"
 #include "instruments/scpi_number.h"
 
 #include <cmath>
@@ -10,10 +10,10 @@
 namespace zelto::instruments {
 namespace {
 
-TEST(InstrumentSpec, NamesTheConnection) {
+TEST(InstrumentSetting, NamesTheConnection) {
   const struct {
     std::string text;
-    InstrumentSpec spec;
+    InstrumentSetting setting;
   } cases[]{
       {"manual", {Connection::kManual, "", 9600, "", 0, "manual"}},
       {"serial:/dev/ttyUSB1", {Connection::kSerial, "/dev/ttyUSB1", 9600, "", 0, ""}},
@@ -27,14 +27,14 @@ TEST(InstrumentSpec, NamesTheConnection) {
       {"tcp:[::1]:5025", {Connection::kTcp, "", 9600, "::1", 5025, ""}},
   };
   for (auto c : cases) {
-    const auto parsed = ParseInstrumentSpec(c.text);
-    ASSERT_TRUE(std::holds_alternative<InstrumentSpec>(parsed)) << c.text;
-    c.spec.text = c.text;
-    EXPECT_EQ(std::get<InstrumentSpec>(parsed), c.spec) << c.text;
+    const auto parsed = ParseInstrumentSetting(c.text);
+    ASSERT_TRUE(std::holds_alternative<InstrumentSetting>(parsed)) << c.text;
+    c.setting.text = c.text;
+    EXPECT_EQ(std::get<InstrumentSetting>(parsed), c.setting) << c.text;
   }
 }
 
-TEST(InstrumentSpec, RefusesWithTheReason) {
+TEST(InstrumentSetting, RefusesWithTheReason) {
   const struct {
     std::string text;
     SettingRefusal refusal;
@@ -57,7 +57,7 @@ TEST(InstrumentSpec, RefusesWithTheReason) {
       {"tcp:::1:5025", SettingRefusal::kNoHost},
   };
   for (const auto& c : cases) {
-    const auto parsed = ParseInstrumentSpec(c.text);
+    const auto parsed = ParseInstrumentSetting(c.text);
     ASSERT_TRUE(std::holds_alternative<SettingRefusal>(parsed)) << c.text;
     EXPECT_EQ(std::get<SettingRefusal>(parsed), c.refusal) << c.text;
   }

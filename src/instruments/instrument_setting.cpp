@@ -1,4 +1,4 @@
-#include "instruments/instrument_spec.h"
+#include "instruments/instrument_setting.h"
 
 #include <algorithm>
 #include <array>
@@ -27,8 +27,9 @@ std::optional<int> Digits(std::string_view text) {
   return value;
 }
 
-std::variant<InstrumentSpec, SettingRefusal> Serial(std::string_view rest, InstrumentSpec spec) {
-  spec.connection = Connection::kSerial;
+std::variant<InstrumentSetting, SettingRefusal> Serial(std::string_view rest,
+                                                       InstrumentSetting setting) {
+  setting.connection = Connection::kSerial;
   // A path may hold colons of its own (/dev/serial/by-path/...:1.0-port0): only digits after
   // the last one make a rate.
   const auto colon = rest.rfind(':');
@@ -36,45 +37,46 @@ std::variant<InstrumentSpec, SettingRefusal> Serial(std::string_view rest, Instr
     const int baud = *Digits(rest.substr(colon + 1));
     if (std::find(kBauds.begin(), kBauds.end(), baud) == kBauds.end())
       return SettingRefusal::kBadBaud;
-    spec.baud = baud;
+    setting.baud = baud;
     rest = rest.substr(0, colon);
   }
   if (rest.empty())
     return SettingRefusal::kNoPath;
-  spec.path = rest;
-  return spec;
+  setting.path = rest;
+  return setting;
 }
 
-std::variant<InstrumentSpec, SettingRefusal> Tcp(std::string_view rest, InstrumentSpec spec) {
-  spec.connection = Connection::kTcp;
+std::variant<InstrumentSetting, SettingRefusal> Tcp(std::string_view rest,
+                                                    InstrumentSetting setting) {
+  setting.connection = Connection::kTcp;
   const auto colon = rest.rfind(':');
   if (colon == std::string_view::npos)
     return SettingRefusal::kBadPort;
   const auto port = Digits(rest.substr(colon + 1));
   if (!port || *port < 1 || *port > kHighestPort)
     return SettingRefusal::kBadPort;
-  spec.port = static_cast<uint16_t>(*port);
+  setting.port = static_cast<uint16_t>(*port);
   std::string_view host = rest.substr(0, colon);
   if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
     host = host.substr(1, host.size() - 2);
   // An IPv6 address without its brackets would leave its own colons in the host.
   if (host.empty() || (host.find(':') != std::string_view::npos && rest.front() != '['))
     return SettingRefusal::kNoHost;
-  spec.host = host;
-  return spec;
+  setting.host = host;
+  return setting;
 }
 
 }  // namespace
 
-std::variant<InstrumentSpec, SettingRefusal> ParseInstrumentSpec(std::string_view text) {
-  InstrumentSpec spec;
-  spec.text = text;
+std::variant<InstrumentSetting, SettingRefusal> ParseInstrumentSetting(std::string_view text) {
+  InstrumentSetting setting;
+  setting.text = text;
   if (text == kManual)
-    return spec;
+    return setting;
   if (text.starts_with(kSerialPrefix))
-    return Serial(text.substr(kSerialPrefix.size()), spec);
+    return Serial(text.substr(kSerialPrefix.size()), setting);
   if (text.starts_with(kTcpPrefix))
-    return Tcp(text.substr(kTcpPrefix.size()), spec);
+    return Tcp(text.substr(kTcpPrefix.size()), setting);
   return SettingRefusal::kUnknownConnection;
 }
 

@@ -15,7 +15,7 @@ inline constexpr int kDefaultInstrumentBaud = 9600;
 
 // How an instrument is reached, as the user writes it: "manual", "serial:PATH[:BAUD]" (8N1) or
 // "tcp:HOST:PORT" (HOST may be an IPv6 address in brackets).
-struct InstrumentSpec {
+struct InstrumentSetting {
   Connection connection = Connection::kManual;
   std::string path;  // serial
   int baud = kDefaultInstrumentBaud;
@@ -23,9 +23,9 @@ struct InstrumentSpec {
   uint16_t port = 0;
   std::string text;  // as written, to name the instrument to the user
 
-  bool operator==(const InstrumentSpec&) const = default;
+  bool operator==(const InstrumentSetting&) const = default;
 };
 
-std::variant<InstrumentSpec, SettingRefusal> ParseInstrumentSpec(std::string_view text);
+std::variant<InstrumentSetting, SettingRefusal> ParseInstrumentSetting(std::string_view text);
 
 }  // namespace zelto::instruments

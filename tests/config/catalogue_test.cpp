@@ -1,6 +1,5 @@
 #include "config/comma_decimals.h"
 #include "config/real_conversion.h"
-#include "config/sensor_catalogue.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -8,21 +7,6 @@
 
 namespace zelto::config {
 namespace {
-
-// Which conversion table each class of sensor takes; the limits each offers are checked against
-// its name with the standard tables.
-TEST(SensorCatalogue, ModesAndTables) {
-  for (int code = 0; code < kSensorCount; ++code) {
-    const auto sensor = LookupSensor(code);
-    ASSERT_TRUE(sensor);
-    EXPECT_EQ(sensor->Mode, code < 9 ? 3 : 1) << code;
-    // A thermocouple selects Rezist 0, anything else TermoC 3.
-    const bool thermocouple = code >= 9 && code < 15;
-    EXPECT_EQ(thermocouple ? sensor->Rezist : sensor->TermoC, thermocouple ? 0 : 3) << code;
-  }
-  EXPECT_FALSE(LookupSensor(-1));
-  EXPECT_FALSE(LookupSensor(21));
-}
 
 TEST(CommaDecimals, OnlySinglePointsBetweenCharacters) {
   std::string text = "(0.5...10.0) a..b 4.000 end.";

@@ -4,7 +4,6 @@
 #include "config/field_assignment.h"
 #include "config/nominal_currents.h"
 #include "config/sensor_selection.h"
-#include "config/trace_lines.h"
 #include "recording_view.h"
 
 #include <gtest/gtest.h>
@@ -79,11 +78,6 @@ TEST(Correction, RefusedWithoutAUsableGain) {
   const Correction c = ComputeCorrection(record, false);
   EXPECT_EQ(c.refusal, kCorrectionNotFiniteText);
   EXPECT_EQ(record.Au, 1.0f);
-}
-
-// The correction's own trace lines are shown where the write traces them.
-TEST(Correction, WorkingMemoryTraceLine) {
-  EXPECT_EQ(WorkingMemoryTraceLine(-1, 0, 10000), "m00 = -1.0000, m02 =  0.0000, m03 =10000.0000");
 }
 
 }  // namespace

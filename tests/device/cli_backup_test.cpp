@@ -409,38 +409,6 @@ TEST_F(ToolBackups, RestoreRefusesAnEditedBackupBeforeSendingAnything) {
   EXPECT_EQ(LastLine(undo.err), "Нет записи для отмены");
 }
 
-// A clock set back, or backups copied from a machine whose clock ran ahead.
-TEST_F(ToolBackups, AWriteBehind200LaterStampedBackupsKeepsItsOwnAndUndoTakesIt) {
-  keep::BackupStore store(BackupFolder());
-  for (int i = 0; i < keep::BackupStore::kKeptPerGroup; ++i) {
-    const config::WritePlan plan =
-        config::CorrectionPlan(config::WriteOperation::kCorrect, kDastra, 1.5f, -2.0f);
-    keep::Backup later;
-    later.model = kDastra;
-    later.port = "/dev/ttyUSB7";
-    char time[40];
-    std::snprintf(time, sizeof time, "2099-01-01T00:%02d:%02d.000+00:00", i / 60, i % 60);
-    later.time = time;
-    later.operation = plan.operation;
-    later.action = plan.action;
-    later.after = plan.words;
-    later.before = plan.words;
-    later.before[0].bytes[3] ^= 0x01;
-    ASSERT_EQ(store.Save(later), keep::BackupStore::SaveOutcome::kSaved);
-  }
-  const sim::MemoryImage original = sim_.Memory();
-  const ProgramResult written = Run(kWriteK);
-  ASSERT_EQ(written.exitCode, 0) << written.err;
-  const std::string id = SavedId(written);
-  EXPECT_TRUE(std::filesystem::exists(BackupFolder() + "/" + id + ".json"));
-  EXPECT_EQ(Files().size(), static_cast<std::size_t>(keep::BackupStore::kKeptPerGroup));
-
-  const ProgramResult undone = Run({"restore"});
-  EXPECT_EQ(undone.exitCode, 0) << undone.err;
-  EXPECT_TRUE(Has(LinesOf(undone.err), "Восстановление " + id)) << undone.err;
-  EXPECT_EQ(sim_.Memory(), original);
-}
-
 // A device that echoes the address it answers (as the simulator does) and answers a backup's
 // read of word 16 with word 20's address and data; and one that echoes no address.
 TEST_F(ToolBackups, ABackupTakesNoReplyForAnotherWord) {
@@ -476,15 +444,6 @@ TEST_F(ToolBackups, ABackupTakesNoReplyForAnotherWord) {
     ASSERT_NE(word16, kept.before.end());
     EXPECT_EQ(word16->bytes, (std::array<std::uint8_t, 4>{16, 17, 18, 19}));
   }
-}
-
-TEST_F(ToolBackups, AWriteTakesAwayTheTemporaryFileOfAnInterruptedBackup) {
-  ASSERT_FALSE(SavedId(Run(kWriteK)).empty());
-  const std::string stale = BackupFolder() + "/20261207-141502-123-ttyUSB0-9.json.Ab3dE9";
-  std::ofstream(stale) << "{\"format\": \"zelto-back";
-  const ProgramResult written = Run(kWriteK);
-  EXPECT_EQ(written.exitCode, 0) << written.err;
-  EXPECT_FALSE(std::filesystem::exists(stale));
 }
 
 TEST_F(ToolBackups, BackupsPrintsWhatAFileSaysWithoutItsControlCharacters) {

@@ -176,12 +176,6 @@ TEST(BackupTimeText, IsLocalTimeWithMillisecondsAndTheOffset) {
             "2026-12-07T14:15:02.123+00:00");
 }
 
-TEST(KeptFiles, BackupsAndSettingsLiveUnderTheXdgFolders) {
-  // The tests run with a temporary XDG_DATA_HOME and XDG_CONFIG_HOME of their own.
-  EXPECT_EQ(files::BackupsFolder(), std::string(getenv("XDG_DATA_HOME")) + "/zelto/backups");
-  EXPECT_EQ(files::SettingsFile(), std::string(getenv("XDG_CONFIG_HOME")) + "/zelto/zelto.conf");
-}
-
 // The plan of a writing operation on a Dastra-2.
 config::WritePlan PlanOf(config::WriteOperation operation) {
   using config::WriteOperation;
